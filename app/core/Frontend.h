@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// How a meter action talks to the person: the window implements it with its status bar,
+// progress bar and message boxes, zetra-cli with the terminal. In message texts a carriage
+// return breaks the line.
+class Frontend {
+public:
+    virtual ~Frontend() = default;
+
+    virtual void setStatus(const QString& text) = 0;
+    virtual QString status() const = 0;
+
+    virtual void setProgressMaximum(int maximum) = 0;
+    virtual void setProgressPosition(int position) = 0;
+    // One step forward; the bar stops at its maximum.
+    virtual void stepProgress() = 0;
+    // Lets the window handle what is pending (repaint, input) once.
+    virtual void processEvents() = 0;
+
+    // Caption "Внимание", question icon, Yes and No.
+    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    virtual void showInformation(const QString& caption, const QString& text) = 0;
+    virtual void showError(const QString& caption, const QString& text) = 0;
+};

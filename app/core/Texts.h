@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class Protocol;
+
+// Texts of the program and of every connection, shared by the window and zetra-cli.
+namespace texts {
+QString applicationTitle();  // "ЗЕТРА"
+QString mainWindowCaption(); // "ЗЕТРА (автономный) v1.16"
+QString initialStatus(); // "Присоедините прибор и нажмите <Обновить>"
+QString waiting();       // "Ждите..."
+QString cannotOpenPort(); // "Не удаётся открыть порт " (the port name follows)
+QString noAnswer();       // "Прибор не отвечает"
+QString incompatibleDevice();     // "Несовместимое устройство"
+QString completedOk();            // "Завершено успешно"
+QString completedWithErrors();    // "Завершено с ошибками"
+QString transferringParameters(); // "Передача параметров..."
+QString attentionCaption();       // "Внимание"
+QString errorCaption();           // "Ошибка"
+
+// The end of a group of transactions: nothing answered, something failed, or all went well.
+QString outcome(const Protocol& protocol);
+} // namespace texts

@@ -1,0 +1,35 @@
+#include "device/DeviceDates.h"
+
+namespace {
+const QDate kDayZero(1899, 12, 30);
+
+QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+int dayNumberFromDate(const QDate& date) { return int(kDayZero.daysTo(date)); }
+
+QDate dateFromDayNumber(int dayNumber) { return kDayZero.addDays(dayNumber); }
+
+int deviceDayFromDayNumber(int dayNumber) { return dayNumber - kDayNumberOf2000; }
+
+int dayNumberFromDeviceDay(int deviceDay) { return deviceDay + kDayNumberOf2000; }
+
+QDate dateFromDeviceDay(int deviceDay) {
+    return dateFromDayNumber(dayNumberFromDeviceDay(deviceDay));
+}
+
+QString formatDeviceShortDate(quint8 day, quint8 monthYear) {
+    const int month = monthYear >> 4;
+    const int year = 2007 + (monthYear & 0x0F);
+    return twoDigits(day) + QLatin1Char('.') + twoDigits(month) + QLatin1Char('.') +
+           QString::number(year) + QStringLiteral("г.");
+}
+
+quint8 deviceShortDateMonthYear(int month, int year) {
+    const int yearNibble = ((year - 2007) % 16 + 16) % 16;
+    return quint8(((month & 0x0F) << 4) | yearNibble);
+}
+
+QString formatClock(int hours, int minutes) {
+    return twoDigits(hours) + QLatin1Char(':') + twoDigits(minutes);
+}

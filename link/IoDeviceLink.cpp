@@ -1,0 +1,55 @@
+#include "link/IoDeviceLink.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+bool IoDeviceLink::write(const quint8* data, int count) {
+    QIODevice* dev = device();
+    if (dev->write(reinterpret_cast<const char*>(data), count) != count)
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (dev->bytesToWrite() > 0) {
+        const qint64 left = kWriteLimitMs - clock.elapsed();
+        if (left <= 0 || !canReceive())
+            return false;
+        dev->waitForBytesWritten(int(std::min<qint64>(left, kSliceMs)));
+        if (dev->bytesToWrite() > 0 && clock.elapsed() >= kSliceMs)
+            idle();
+    }
+    return true;
+}
+
+int IoDeviceLink::read(quint8* data, int count) {
+    QIODevice* dev = device();
+    const qint64 total = qint64(timeouts_.totalMultiplierMs) * count + timeouts_.totalConstantMs;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastByteAt = -1;
+    int got = 0;
+    while (got < count) {
+        const qint64 n = dev->read(reinterpret_cast<char*>(data) + got, count - got);
+        if (n > 0) {
+            got += int(n);
+            lastByteAt = clock.elapsed();
+            continue;
+        }
+        qint64 wait = kSliceMs;
+        const qint64 now = clock.elapsed();
+        if (total > 0)
+            wait = std::min(wait, total - now);
+        if (timeouts_.intervalMs > 0 && lastByteAt >= 0)
+            wait = std::min(wait, timeouts_.intervalMs - (now - lastByteAt));
+        if (wait <= 0 || !canReceive())
+            break;
+        if (!dev->waitForReadyRead(int(wait)) && clock.elapsed() >= kSliceMs)
+            idle();
+    }
+    return got;
+}
+
+void IoDeviceLink::discardInput() {
+    pollInput();
+    device()->readAll();
+}

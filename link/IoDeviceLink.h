@@ -1,0 +1,33 @@
+#pragma once
+
+#include "link/Link.h"
+
+#include <QIODevice>
+
+#include <memory>
+
+// The waiting rules shared by the serial port and the pipe: both are QIODevices that can wait
+// for incoming bytes. Long waits are cut into short slices with the idle hook between them.
+class IoDeviceLink : public Link {
+public:
+    bool write(const quint8* data, int count) override;
+    int read(quint8* data, int count) override;
+    void discardInput() override;
+    void setTimeouts(const ReadTimeouts& timeouts) override { timeouts_ = timeouts; }
+
+    // The longest a single wait blocks before the idle hook runs.
+    static constexpr int kSliceMs = 20;
+    // A write that the line does not take within this time has failed.
+    static constexpr int kWriteLimitMs = 2000;
+
+protected:
+    explicit IoDeviceLink(ReadTimeouts timeouts) : timeouts_(timeouts) {}
+    virtual QIODevice* device() const = 0;
+    // False once the other end has gone away and no byte can arrive any more.
+    virtual bool canReceive() const = 0;
+    // Pulls whatever the operating system already holds into the device's buffer.
+    virtual void pollInput() = 0;
+
+private:
+    ReadTimeouts timeouts_;
+};

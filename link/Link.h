@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// Read time-outs in the meter's terms: a read of n bytes gives up once
+// totalMultiplierMs * n + totalConstantMs have passed, or once more than intervalMs pass
+// between two bytes (counted from the first byte); zero disables each limit. All three zero
+// means the read waits until every byte has arrived.
+struct ReadTimeouts {
+    int intervalMs = 0;
+    int totalMultiplierMs = 0;
+    int totalConstantMs = 0;
+};
+
+// The connection time-outs: every read returns within 32 ms with what has arrived.
+constexpr ReadTimeouts kConnectionTimeouts{0, 0, 32};
+// The remote-access client's pipe carries the frames with a bound of 4000 ms per answer.
+constexpr ReadTimeouts kPipeTimeouts{0, 0, 4000};
+
+// One open byte stream to the meter: a serial port or the remote-access client's pipe.
+class Link {
+public:
+    enum class Kind { Serial, Pipe };
+
+    virtual ~Link() = default;
+
+    virtual Kind kind() const = 0;
+    // Sends every byte; false when the line refused them.
+    virtual bool write(const quint8* data, int count) = 0;
+    // Reads up to `count` bytes with the current time-outs; returns how many arrived.
+    virtual int read(quint8* data, int count) = 0;
+    // Drops every byte already received and not yet read.
+    virtual void discardInput() = 0;
+    virtual void setTimeouts(const ReadTimeouts& timeouts) = 0;
+    virtual void close() = 0;
+
+    // Called between the short slices of a long wait, so that the window stays live.
+    void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+
+protected:
+    void idle() {
+        if (idleHook_)
+            idleHook_();
+    }
+
+private:
+    std::function<void()> idleHook_;
+};

@@ -1,0 +1,25 @@
+#include "link/PipeLink.h"
+
+PipeLink::PipeLink(std::unique_ptr<QLocalSocket> socket)
+    : IoDeviceLink(kPipeTimeouts), socket_(std::move(socket)) {}
+
+std::unique_ptr<PipeLink> PipeLink::open(const QString& name) {
+    if (name.isEmpty())
+        return nullptr;
+    auto socket = std::make_unique<QLocalSocket>();
+    socket->connectToServer(name, QIODevice::ReadWrite);
+    if (!socket->waitForConnected(kConnectLimitMs))
+        return nullptr;
+    return std::unique_ptr<PipeLink>(new PipeLink(std::move(socket)));
+}
+
+bool PipeLink::canReceive() const {
+    return socket_->state() == QLocalSocket::ConnectedState || socket_->bytesAvailable() > 0;
+}
+
+void PipeLink::pollInput() {
+    while (socket_->state() == QLocalSocket::ConnectedState && socket_->waitForReadyRead(0)) {
+    }
+}
+
+void PipeLink::close() { socket_->abort(); }

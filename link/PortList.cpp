@@ -1,0 +1,47 @@
+#include "link/PortList.h"
+
+#include <QCoreApplication>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace port_list {
+
+QString pipeEntry() { return QCoreApplication::translate("PortList", "КВЗ-клиент"); }
+
+QString entryFromFriendlyName(const QString& name) {
+    const auto open = name.indexOf(QLatin1Char('('));
+    const auto close = name.indexOf(QLatin1Char(')'));
+    if (open < 0)
+        return QLatin1Char(' ') + name;
+    const QString inside = close > open ? name.mid(open + 1, close - open - 1) : name.mid(open + 1);
+    return inside + QLatin1Char(' ') + name.left(open);
+}
+
+QString friendlyName(const QString& portName, const QString& description) {
+    const QString prefix = description.isEmpty() ? QString() : description + QLatin1Char(' ');
+    return prefix + QLatin1Char('(') + portName + QLatin1Char(')');
+}
+
+QStringList build(const QStringList& deviceEntries) {
+    QStringList list = deviceEntries;
+    std::stable_sort(list.begin(), list.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    list.append(pipeEntry());
+    return list;
+}
+
+QStringList present() {
+    QStringList entries;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        entries.append(entryFromFriendlyName(friendlyName(info.portName(), info.description())));
+    return build(entries);
+}
+
+QString portNameOfEntry(const QString& entry) {
+    const auto blank = entry.indexOf(QLatin1Char(' '));
+    return blank < 0 ? QString() : entry.left(blank + 1);
+}
+
+} // namespace port_list

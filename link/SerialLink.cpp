@@ -1,0 +1,34 @@
+#include "link/SerialLink.h"
+
+SerialLink::SerialLink(std::unique_ptr<QSerialPort> port, const ReadTimeouts& timeouts)
+    : IoDeviceLink(timeouts), port_(std::move(port)) {}
+
+std::unique_ptr<SerialLink> SerialLink::open(const QString& path, const ReadTimeouts& timeouts) {
+    if (path.isEmpty())
+        return nullptr;
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(path);
+    if (!port->open(QIODevice::ReadWrite))
+        return nullptr;
+    // Purge both directions, then the line settings. Their results do not matter: a line that
+    // does not work shows up as transactions without answers.
+    port->clear(QSerialPort::AllDirections);
+    port->setBaudRate(QSerialPort::Baud9600);
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->setDataTerminalReady(false);
+    port->setRequestToSend(false);
+    port->clearError();
+    return std::unique_ptr<SerialLink>(new SerialLink(std::move(port), timeouts));
+}
+
+void SerialLink::pollInput() { port_->waitForReadyRead(0); }
+
+void SerialLink::discardInput() {
+    port_->clear(QSerialPort::Input);
+    IoDeviceLink::discardInput();
+}
+
+void SerialLink::close() { port_->close(); }

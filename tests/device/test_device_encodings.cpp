@@ -1,0 +1,143 @@
+#include "device/DeviceDates.h"
+#include "device/DeviceFloat.h"
+#include "device/NumberText.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+class DeviceEncodings : public QObject {
+    Q_OBJECT
+
+    QLocale ru{QLocale::Russian, QLocale::Russia};
+    QLocale en{QLocale::English, QLocale::UnitedStates};
+
+    static QByteArray bytes(const DeviceFloatBytes& b) {
+        return QByteArray(reinterpret_cast<const char*>(b.data()), 4);
+    }
+
+private slots:
+    void deviceFloatEncodesKnownValues_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QByteArray>("encoded");
+        QTest::newRow("1.0") << 1.0f << QByteArray::fromHex("3F800000");
+        QTest::newRow("2.0") << 2.0f << QByteArray::fromHex("40800000");
+        QTest::newRow("-1.5") << -1.5f << QByteArray::fromHex("BFC00000");
+        QTest::newRow("10000") << 10000.0f << QByteArray::fromHex("4C9C4000");
+        QTest::newRow("zero") << 0.0f << QByteArray::fromHex("00000000");
+        QTest::newRow("negative zero") << -0.0f << QByteArray::fromHex("00000000");
+        QTest::newRow("277.78 cm3/s")
+            << float(1000000.0L / 3600) << QByteArray::fromHex("478AE38E");
+        QTest::newRow("smallest 2^-63") << std::ldexp(1.0f, -63) << QByteArray::fromHex("00800000");
+    }
+    void deviceFloatEncodesKnownValues() {
+        QFETCH(float, value);
+        QFETCH(QByteArray, encoded);
+        const auto out = encodeDeviceFloat(value);
+        QVERIFY(out);
+        QCOMPARE(bytes(*out), encoded);
+        QCOMPARE(decodeDeviceFloat(out->data()), value == 0 ? 0.0f : value);
+    }
+
+    void deviceFloatRefusesWhatItCannotHold() {
+        QVERIFY(!encodeDeviceFloat(std::ldexp(1.0f, 65)));
+        QVERIFY(!encodeDeviceFloat(-std::ldexp(1.0f, 65)));
+        QVERIFY(!encodeDeviceFloat(std::ldexp(1.0f, -64)));
+        QVERIFY(!encodeDeviceFloat(std::numeric_limits<float>::infinity()));
+        QVERIFY(!encodeDeviceFloat(std::numeric_limits<float>::quiet_NaN()));
+        QVERIFY(encodeDeviceFloat(std::nextafter(std::ldexp(1.0f, 65), 0.0f)));
+    }
+
+    void deviceFloatDecodingIgnoresTheExplicitBit() {
+        const quint8 withBit[4] = {0x3F, 0x80, 0, 0};
+        const quint8 withoutBit[4] = {0x3F, 0x00, 0, 0};
+        QCOMPARE(decodeDeviceFloat(withBit), 1.0f);
+        QCOMPARE(decodeDeviceFloat(withoutBit), 1.0f);
+        const quint8 zero[4] = {0, 0, 0, 0};
+        QCOMPARE(decodeDeviceFloat(zero), 0.0f);
+    }
+
+    void dayNumbers() {
+        QCOMPARE(dayNumberFromDate(QDate(2000, 1, 1)), 36526);
+        QCOMPARE(dateFromDayNumber(0), QDate(1899, 12, 30));
+        QCOMPARE(dateFromDeviceDay(0), QDate(2000, 1, 1));
+        QCOMPARE(dateFromDeviceDay(3700), QDate(2010, 2, 17));
+        QCOMPARE(dateFromDeviceDay(65535), QDate(2000, 1, 1).addDays(65535));
+        QCOMPARE(deviceDayFromDayNumber(dayNumberFromDate(QDate(2024, 1, 1))), 8766);
+    }
+
+    void shortDates() {
+        QCOMPARE(formatDeviceShortDate(0x05, 0x31), QStringLiteral("05.03.2008г."));
+        QCOMPARE(formatDeviceShortDate(0x05, 0x32), QStringLiteral("05.03.2009г."));
+        QCOMPARE(formatDeviceShortDate(31, 0xAF), QStringLiteral("31.10.2022г."));
+        QCOMPARE(formatDeviceShortDate(1, 0x00), QStringLiteral("01.00.2007г."));
+        QCOMPARE(deviceShortDateMonthYear(3, 2015), quint8(0x38));
+        // The year nibble wraps instead of spilling into the month.
+        QCOMPARE(deviceShortDateMonthYear(12, 2026), quint8(0xC3));
+        QCOMPARE(deviceShortDateMonthYear(12, 2022), quint8(0xCF));
+        QCOMPARE(deviceShortDateMonthYear(1, 2023), quint8(0x10));
+        QCOMPARE(formatClock(9, 5), QStringLiteral("09:05"));
+        QCOMPARE(formatClock(25, 0), QStringLiteral("25:00"));
+    }
+
+    void numberDisplay_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("99.94 in 3/1") << 99.94 << 3 << 1 << "99,9";
+        QTest::newRow("123.45 in 3/1 keeps zeros") << 123.45 << 3 << 1 << "123,0";
+        QTest::newRow("999.94 rounds to 1E3") << 999.94 << 3 << 1 << "1E3";
+        QTest::newRow("1234.5 in 3/1") << 1234.5 << 3 << 1 << "1,23E3";
+        QTest::newRow("12.3456 in 15/3") << 12.3456 << 15 << 3 << "12,346";
+        QTest::newRow("0.0036 in 8/2") << 0.0036 << 8 << 2 << "0,00";
+        QTest::newRow("36 in 8/2") << 36.0 << 8 << 2 << "36,00";
+        QTest::newRow("half rounds away") << 0.125 << 15 << 2 << "0,13";
+        QTest::newRow("negative") << -1.5 << 5 << 4 << "-1,5000";
+        QTest::newRow("negative rounding to zero") << -0.001 << 5 << 2 << "0,00";
+        QTest::newRow("zero") << 0.0 << 5 << 1 << "0,0";
+        QTest::newRow("no decimals") << 12.5 << 5 << 0 << "13";
+        QTest::newRow("small carries into units") << 0.006 << 15 << 2 << "0,01";
+        QTest::newRow("exponent padded to D") << 123456.0 << 3 << 3 << "1,23E005";
+        QTest::newRow("D of 5 or more pads nothing") << 1.0e20 << 15 << 6 << "1E20";
+        QTest::newRow("negative in exponent form") << -1234.5 << 3 << 1 << "-1,23E3";
+        QTest::newRow("precision limits digits") << 1.23456789 << 5 << 4 << "1,2346";
+        QTest::newRow("precision below decimals") << 0.339292 << 15 << 6 << "0,339292";
+        QTest::newRow("1.0 with 3 decimals") << 1.0 << 10 << 3 << "1,000";
+    }
+    void numberDisplay() {
+        QFETCH(double, value);
+        QFETCH(int, precision);
+        QFETCH(int, decimals);
+        QFETCH(QString, shown);
+        QCOMPARE(formatFixed(value, precision, decimals, ru), shown);
+    }
+
+    void numberDisplayUsesTheLocaleSeparator() {
+        QCOMPARE(formatFixed(1234.5, 3, 1, en), QStringLiteral("1.23E3"));
+        QCOMPARE(formatFixed(3.79, 8, 2, en), QStringLiteral("3.79"));
+    }
+
+    void parsingNumbers() {
+        QCOMPARE(parseNumber(QStringLiteral("0,3653"), ru), std::optional<double>(0.3653));
+        QCOMPARE(parseNumber(QStringLiteral(" -12,5 "), ru), std::optional<double>(-12.5));
+        QCOMPARE(parseNumber(QStringLiteral("1E3"), ru), std::optional<double>(1000));
+        QCOMPARE(parseNumber(QStringLiteral("1,5e-2"), ru), std::optional<double>(0.015));
+        QCOMPARE(parseNumber(QStringLiteral(",5"), ru), std::optional<double>(0.5));
+        QCOMPARE(parseNumber(QStringLiteral("60"), en), std::optional<double>(60));
+        QCOMPARE(parseNumber(QStringLiteral("60.1"), en), std::optional<double>(60.1));
+        for (const char* bad :
+             {"", " ", "abc", "1.5", "1 000", "1,2,3", "-", "1E", "1e+", ",", "12abc", "1e999"})
+            QVERIFY2(!parseNumber(QString::fromUtf8(bad), ru), bad);
+        QVERIFY(!parseNumber(QStringLiteral("1,5"), en));
+        QCOMPARE(parseInteger(QStringLiteral(" -5")), std::optional<long long>(-5));
+        QCOMPARE(parseInteger(QStringLiteral("149")), std::optional<long long>(149));
+        QVERIFY(!parseInteger(QStringLiteral("1,5")));
+        QVERIFY(!parseInteger(QStringLiteral("")));
+        QVERIFY(!parseInteger(QStringLiteral("+")));
+    }
+};
+
+QTEST_APPLESS_MAIN(DeviceEncodings)
+#include "test_device_encodings.moc"
