@@ -1,0 +1,267 @@
+#include "app/ProU.h"
+
+#include "app/core/Connection.h"
+#include "app/core/InfoReadout.h"
+#include "app/core/Texts.h"
+#include "device/DeviceDates.h"
+#include "link/PortList.h"
+#include "ui_Form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTime>
+
+namespace {
+constexpr int kStatusPanel0Width = 300;
+constexpr int kStatusPanel1Width = 50;
+constexpr int kInitialProgressMaximum = 500;
+// The progress bar keeps this much room at the window's right edge for the size grip.
+constexpr int kProgressRightMargin = 28;
+
+QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+QTabBar* tabBarOf(QTabWidget* tabs) {
+    return tabs->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+// Marks an action as running for its whole length: action controls are disabled and the
+// window refuses to close until the handler returns.
+class TForm1::ActionScope {
+public:
+    explicit ActionScope(TForm1& form) : form_(form) {
+        form_.busy_ = true;
+        form_.applyActionStates();
+    }
+    ~ActionScope() {
+        form_.busy_ = false;
+        form_.applyActionStates();
+    }
+    ActionScope(const ActionScope&) = delete;
+    ActionScope& operator=(const ActionScope&) = delete;
+
+private:
+    TForm1& form_;
+};
+
+static void initResources() {
+    // The icons are compiled into the window's static library.
+    Q_INIT_RESOURCE(zetra);
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
+    initResources();
+    ui->setupUi(this);
+    setWindowTitle(texts::mainWindowCaption());
+
+    statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
+    statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
+    statusPanel0_->setFixedWidth(kStatusPanel0Width);
+    statusPanel1_ = new QLabel(ui->StatusBar1);
+    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    statusPanel1_->setFixedWidth(kStatusPanel1Width);
+    ui->StatusBar1->addWidget(statusPanel0_);
+    ui->StatusBar1->addWidget(statusPanel1_);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, kInitialProgressMaximum);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    for (int row = 0; row < info::kRowCount; ++row) {
+        auto* caption =
+            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].captionLabel));
+        caption->setText(info::caption(info::Row(row)));
+    }
+
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui->Button1, ui->Button2, ui->Button3, ui->Button5, ui->Button6, ui->Button7,
+             ui->Button8, ui->Button9, ui->Button10, ui->SpeedButton1, ui->SpeedButton2,
+             ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
+        actionControls_[control] = true;
+    // Actions whose work this window does not offer yet stay disabled.
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3, ui->Button6, ui->Button7,
+                                                            ui->Button8, ui->Button9, ui->Button10,
+                                                            ui->SpeedButton1, ui->SpeedButton2})
+        actionControls_[control] = false;
+
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    ui->ComboBox1->clear();
+    ui->ComboBox1->addItems(port_list::present());
+    ui->ComboBox1->setCurrentIndex(0);
+
+    // The progress bar lives inside the status bar, right of the status line.
+    ProgressBar1->setParent(ui->StatusBar1);
+    const int barHeight = ui->StatusBar1->sizeHint().height();
+    ProgressBar1->setGeometry(kStatusPanel0Width, 2, ui->StatusBar1->width() - kStatusPanel0Width,
+                              barHeight - 3);
+    ProgressBar1->show();
+
+    ui->Edit10->setText(QCoreApplication::applicationDirPath());
+
+    const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
+    const QDate today = QDate::currentDate();
+    for (QDateEdit* picker : {ui->DateTimePicker1, ui->DateTimePicker2, ui->DateTimePicker3}) {
+        picker->setDisplayFormat(longDate);
+        picker->setDate(today);
+    }
+    const QTime now = QTime::currentTime();
+    ui->Edit13->setText(formatClock(now.hour(), now.minute()));
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    PageControl1Change(ui->PageControl1->currentIndex());
+}
+
+void TForm1::FormResize() {
+    ProgressBar1->setGeometry(kStatusPanel0Width, 2,
+                              width() - kStatusPanel0Width - kProgressRightMargin,
+                              ui->StatusBar1->height() - 3);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::PageControl1Change(int index) {
+    struct Captions {
+        const char* button1;
+        const char* button2;
+    };
+    static const Captions captions[] = {
+        {"Обновить", "Очистить"},
+        {"Читать", "Сохранить"},
+        {"Читать", "Применить"},
+    };
+    const bool update = index == kUpdateTab;
+    if (!update && index >= 0 && index < 3) {
+        ui->Button1->setText(tr(captions[index].button1));
+        ui->Button2->setText(tr(captions[index].button2));
+    }
+    ui->Button1->setVisible(!update);
+    ui->Button2->setVisible(!update);
+    ui->SpeedButton1->setVisible(index == kSettingsTab);
+    ui->SpeedButton2->setVisible(index == kSettingsTab);
+    setActionEnabled(ui->Button1, branchBuilt(index, 1));
+    setActionEnabled(ui->Button2, branchBuilt(index, 2));
+}
+
+bool TForm1::branchBuilt(int tab, int button) const { return tab == kInfoTab && button == 1; }
+
+void TForm1::Button1Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    switch (ui->PageControl1->currentIndex()) {
+    case kInfoTab:
+        runInfoReadout();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::Button2Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+}
+
+void TForm1::Button5Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+PortSelection TForm1::portSelection() const {
+    PortSelection s;
+    s.index = ui->ComboBox1->currentIndex();
+    s.count = ui->ComboBox1->count();
+    s.entry = ui->ComboBox1->currentText();
+    return s;
+}
+
+void TForm1::selectPipe(const QString& name) {
+    opener_ = LinkOpener(name);
+    ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
+}
+
+void TForm1::runInfoReadout() {
+    Connection connection(*this, protocol_, opener_);
+    connection.run(portSelection(), [this] {
+        const info::Values values = info::read(protocol_, *this, QLocale());
+        for (int row = 0; row < info::kRowCount; ++row) {
+            auto* label =
+                findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
+            label->setText(values.text[std::size_t(row)]);
+        }
+        if (values.firmwareVersionByte)
+            firmwareVersionByte_ = *values.firmwareVersionByte;
+    });
+}
+
+void TForm1::setActionEnabled(QWidget* control, bool enabled) {
+    actionControls_[control] = enabled;
+    control->setEnabled(enabled && !busy_);
+}
+
+void TForm1::applyActionStates() {
+    for (const auto& [control, enabled] : actionControls_)
+        control->setEnabled(enabled && !busy_);
+}
+
+// Frontend ---------------------------------------------------------------------------------
+
+void TForm1::setStatus(const QString& text) { statusPanel0_->setText(text); }
+
+QString TForm1::status() const { return statusPanel0_->text(); }
+
+void TForm1::setProgressMaximum(int maximum) {
+    // A range of 0..0 would make the bar an endless busy indicator.
+    ProgressBar1->setRange(0, std::max(maximum, 1));
+}
+
+void TForm1::setProgressPosition(int position) {
+    ProgressBar1->setValue(std::clamp(position, 0, ProgressBar1->maximum()));
+}
+
+void TForm1::stepProgress() { setProgressPosition(ProgressBar1->value() + 1); }
+
+void TForm1::processEvents() { QCoreApplication::processEvents(); }
+
+bool TForm1::askYesNo(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TForm1::showInformation(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Information, caption, withLineBreaks(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TForm1::showError(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, caption, withLineBreaks(text), QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,42 @@
+#include "cli/CliFrontend.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+} // namespace
+
+void CliFrontend::processEvents() { QCoreApplication::processEvents(); }
+
+void CliFrontend::printMessage(const QString& caption, const QString& text) {
+    const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
+    std::fprintf(stderr, "%s\n", line.constData());
+    std::fflush(stderr);
+}
+
+bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
+    if (answerYes_)
+        return true;
+    if (!isatty(STDIN_FILENO))
+        return false;
+    const QByteArray question = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
+    std::fprintf(stderr, "%s [y/N] ", question.constData());
+    std::fflush(stderr);
+    char answer[64] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    const QString reply = QString::fromUtf8(answer).trimmed().toLower();
+    return reply == QLatin1String("y") || reply == QLatin1String("yes") ||
+           reply == QStringLiteral("д") || reply == QStringLiteral("да");
+}
+
+void CliFrontend::showInformation(const QString& caption, const QString& text) {
+    printMessage(caption, text);
+}
+
+void CliFrontend::showError(const QString& caption, const QString& text) {
+    printMessage(caption, text);
+}

@@ -1,0 +1,21 @@
+#include "cli/Commands.h"
+
+namespace {
+const Command kCommands[] = {
+    {"ports", "", &runPorts},
+    {"info", "", &runInfo},
+};
+} // namespace
+
+const Command* commandTable(int* count) {
+    *count = int(std::size(kCommands));
+    return kCommands;
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}

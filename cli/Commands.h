@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/CliContext.h"
+
+// One row per command: its name, its argument synopsis, and whether it talks to the meter.
+struct Command {
+    const char* name;
+    const char* synopsis;
+    int (*run)(CliContext& context, CommandArgs& args);
+};
+
+const Command* findCommand(const QString& name);
+const Command* commandTable(int* count);
+
+// The commands, grouped by what they work on.
+int runPorts(CliContext& context, CommandArgs& args);
+int runInfo(CliContext& context, CommandArgs& args);

@@ -1,0 +1,138 @@
+// zetra-cli: the meter actions of the window, for terminals and scripts.
+
+#include "app/core/Texts.h"
+#include "cli/Commands.h"
+#include "link/PortList.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+void printUsage(FILE* stream) {
+    QString text = QStringLiteral(
+        "Usage: zetra-cli [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Global options (before or after the command):\n"
+        "  --port PORT     serial port: a device path (/dev/ttyUSB0) or a port name (ttyUSB0, "
+        "COM3)\n"
+        "  --pipe NAME     the remote-access client's pipe (kwz_pipe); a bare name lives in the\n"
+        "                  temporary folder, an absolute path is used as it is\n"
+        "                  (neither: the first entry of the port list)\n"
+        "  --yes           answer Yes to every confirmation question\n"
+        "  --locale NAME   locale for numbers and dates, e.g. ru_RU or en_US\n"
+        "  --trace         write every frame to standard error (> sent, < received)\n"
+        "  --help, --version\n"
+        "\n"
+        "Commands:\n");
+    int count = 0;
+    const Command* commands = commandTable(&count);
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
+    text += QStringLiteral("\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
+                           "the action did not succeed, 2 for a usage error.\n");
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+int usageError(const QString& message) {
+    std::fprintf(stderr, "zetra-cli: %s\nTry 'zetra-cli --help'.\n", message.toUtf8().constData());
+    return kExitUsage;
+}
+
+QString hexBytes(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+struct GlobalOptions {
+    std::optional<QString> port;
+    std::optional<QString> pipe;
+    std::optional<QString> locale;
+    bool yes = false;
+    bool trace = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Takes the global options out of the argument list, wherever they stand.
+GlobalOptions takeGlobalOptions(QStringList& args) {
+    GlobalOptions g;
+    CommandArgs scan(args);
+    g.port = scan.takeValue(QStringLiteral("--port"));
+    g.pipe = scan.takeValue(QStringLiteral("--pipe"));
+    g.locale = scan.takeValue(QStringLiteral("--locale"));
+    g.yes = scan.takeFlag(QStringLiteral("--yes"));
+    g.trace = scan.takeFlag(QStringLiteral("--trace"));
+    g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
+    g.version = scan.takeFlag(QStringLiteral("--version"));
+    // What is left keeps its order: the command and its own arguments.
+    args = scan.remaining();
+    return g;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.16"));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    try {
+        const GlobalOptions g = takeGlobalOptions(args);
+        if (g.help) {
+            printUsage(stdout);
+            return kExitOk;
+        }
+        if (g.version) {
+            std::printf("zetra-cli 1.16\n");
+            return kExitOk;
+        }
+        if (g.port && g.pipe)
+            return usageError(QStringLiteral("--port and --pipe exclude each other"));
+        if (args.isEmpty())
+            return usageError(QStringLiteral("no command given"));
+        const Command* command = findCommand(args.first());
+        if (!command)
+            return usageError(QStringLiteral("unknown command %1").arg(args.first()));
+
+        QLocale locale;
+        if (g.locale) {
+            locale = QLocale(*g.locale);
+            if (locale.name() == QLatin1String("C") && *g.locale != QLatin1String("C"))
+                return usageError(QStringLiteral("unknown locale %1").arg(*g.locale));
+            QLocale::setDefault(locale);
+        }
+
+        PortSelection selection;
+        LinkOpener opener;
+        if (g.pipe) {
+            opener = LinkOpener(*g.pipe);
+            selection = {1, 2, port_list::pipeEntry()};
+        } else if (g.port) {
+            selection = {0, 2, *g.port + QLatin1Char(' ')};
+        } else {
+            const QStringList entries = port_list::present();
+            selection = {0, int(entries.size()), entries.first()};
+        }
+
+        CliContext context(g.yes, opener, selection, locale);
+        context.frontend.setStatus(texts::initialStatus());
+        if (g.trace) {
+            context.protocol.setTraceHook([](Protocol::Direction d, const QByteArray& bytes,
+                                             bool timedOut) {
+                QString line =
+                    (d == Protocol::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ")) +
+                    hexBytes(bytes);
+                if (timedOut)
+                    line += QStringLiteral(" (timeout)");
+                std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+            });
+        }
+        CommandArgs commandArgs(args.mid(1));
+        return command->run(context, commandArgs);
+    } catch (const UsageError& e) {
+        return usageError(e.message);
+    }
+}

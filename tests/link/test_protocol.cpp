@@ -1,0 +1,225 @@
+#include "link/Crc8.h"
+#include "link/PortList.h"
+#include "link/Protocol.h"
+#include "tests/support/ScriptedLink.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+// A complete read answer: acknowledgement, data, CRC over the data.
+QByteArray readAnswer(const QByteArray& data) {
+    QByteArray a;
+    a.append(char(0x64));
+    a.append(data);
+    a.append(
+        char(crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
+    return a;
+}
+} // namespace
+
+class ProtocolTest : public QObject {
+    Q_OBJECT
+
+    ScriptedLink link;
+    Protocol protocol;
+    int progressSteps = 0;
+    int pauses = 0;
+
+private slots:
+    void init() {
+        link = ScriptedLink();
+        protocol = Protocol();
+        protocol.setLink(&link);
+        progressSteps = 0;
+        pauses = 0;
+        protocol.setProgressHook([this] { ++progressSteps; });
+        protocol.setPause([this](int ms) {
+            QCOMPARE(ms, 15);
+            ++pauses;
+        });
+    }
+
+    void crcMatchesTheMaximCheckValue() {
+        const QByteArray check("123456789");
+        QCOMPARE(crc8(reinterpret_cast<const quint8*>(check.constData()), 9), quint8(0xA1));
+        QCOMPARE(crc8(nullptr, 0), quint8(0));
+    }
+
+    void requestFrames() {
+        link.answer(readAnswer(hex("0000")));
+        QVERIFY(protocol.ReadMemory(1271, 2));
+        QCOMPARE(link.writes.last(), hex("1824F762"));
+
+        link.answer(hex("64"));
+        const quint8 data[3] = {0x01, 0x02, 0x03};
+        protocol.putData(data, 3);
+        QVERIFY(protocol.WriteMemory(1240, 3));
+        QByteArray frame = hex("2434D8010203");
+        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 6)));
+        QCOMPARE(link.writes.last(), frame);
+
+        link.answer(readAnswer(hex("E803")));
+        QVERIFY(protocol.ReadSettingBytes(16, 2));
+        frame = hex("3C0210");
+        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        QCOMPARE(link.writes.last(), frame);
+
+        link.answer(hex("64"));
+        QVERIFY(protocol.WriteSettingByte(69, 0x8D));
+        frame = hex("428D45");
+        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        QCOMPARE(link.writes.last(), frame);
+
+        link.answer(readAnswer(hex("40420F0000080780")));
+        QVERIFY(protocol.ReadRecord(63440));
+        frame = hex("5AF7D0");
+        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        QCOMPARE(link.writes.last(), frame);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(protocol.buffer() + 1), 8),
+                 hex("40420F0000080780"));
+
+        link.answer(hex("64"));
+        const quint8 record[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+        protocol.putData(record, 8);
+        QVERIFY(protocol.WriteRecord(5848));
+        frame = hex("6616D80102030405060708");
+        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 11)));
+        QCOMPARE(link.writes.last(), frame);
+        QCOMPARE(link.writes.last().size(), 12);
+    }
+
+    void countAndAddressShareByteOne() {
+        link.answer(readAnswer(QByteArray(15, '\0')));
+        QVERIFY(protocol.ReadMemory(0x0FFF, 15));
+        QCOMPARE(link.writes.last().left(3), hex("18FFFF"));
+    }
+
+    // What the read test accepts: the whole answer with a matching CRC, nothing less.
+    void readAnswerAcceptance_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("complete") << 2 << readAnswer(hex("1234")) << true;
+        QTest::newRow("short 64 00 for two bytes") << 2 << hex("6400") << false;
+        QTest::newRow("64 00 for no data bytes") << 0 << hex("6400") << true;
+        QTest::newRow("single 64") << 1 << hex("64") << false;
+        QTest::newRow("nothing") << 1 << QByteArray() << false;
+        QTest::newRow("wrong acknowledgement") << 1 << hex("650000") << false;
+        QByteArray bad = readAnswer(hex("1234"));
+        bad[3] = char(bad[3] ^ 1);
+        QTest::newRow("wrong CRC") << 2 << bad << false;
+        QTest::newRow("one byte missing") << 2 << readAnswer(hex("1234")).left(3) << false;
+    }
+    void readAnswerAcceptance() {
+        QFETCH(int, count);
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, accepted);
+        for (int i = 0; i < 3; ++i)
+            link.answer(answer);
+        QCOMPARE(protocol.ReadMemory(24, quint8(count)), accepted);
+        QCOMPARE(link.writes.size(), accepted ? 1 : 3);
+    }
+
+    void writeAcknowledgement() {
+        link.answer(hex("65"));
+        link.silence();
+        link.answer(hex("64"));
+        QVERIFY(protocol.WriteSettingByte(0, 0));
+        QCOMPARE(link.writes.size(), 3);
+        QVERIFY(!protocol.errorSeen());
+        QVERIFY(protocol.replySeen());
+    }
+
+    void threeAttemptsThenFailure() {
+        QVERIFY(!protocol.ReadMemory(24, 1));
+        QCOMPARE(link.writes.size(), 3);
+        QCOMPARE(link.writes[0], link.writes[2]); // the frame is sent again unchanged
+        QVERIFY(protocol.errorSeen());
+        QVERIFY(!protocol.replySeen());
+        QCOMPARE(progressSteps, 1);
+    }
+
+    void flagsAccumulateUntilCleared() {
+        QVERIFY(!protocol.ReadMemory(24, 1));
+        link.answer(readAnswer(hex("10")));
+        QVERIFY(protocol.ReadMemory(24, 1));
+        QVERIFY(protocol.errorSeen());
+        QVERIFY(protocol.replySeen());
+        QCOMPARE(progressSteps, 2);
+        protocol.clearFlags();
+        QVERIFY(!protocol.errorSeen());
+        QVERIFY(!protocol.replySeen());
+    }
+
+    void lateBytesAreDiscardedBeforeEveryAttempt() {
+        // A previous answer's tail is still queued: it must not pass for this answer.
+        link.pending = readAnswer(hex("AA"));
+        link.answer(readAnswer(hex("10")));
+        QVERIFY(protocol.ReadMemory(24, 1));
+        QCOMPARE(protocol.at(1), quint8(0x10));
+        QVERIFY(!protocol.ReadMemory(23, 1));
+        QCOMPARE(link.discards, 4);
+    }
+
+    void writeRecordPausesAfterEveryAttempt() {
+        link.answer(hex("64"));
+        QVERIFY(protocol.WriteRecord(0));
+        QCOMPARE(pauses, 1);
+        QVERIFY(!protocol.WriteRecord(0));
+        QCOMPARE(pauses, 4);
+        link.answer(hex("64"));
+        QVERIFY(protocol.WriteMemory(1224, 6));
+        QCOMPARE(pauses, 4);
+    }
+
+    void writeRecordPauseIsRealTimeByDefault() {
+        Protocol plain;
+        plain.setLink(&link);
+        link.answer(hex("64"));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(plain.WriteRecord(8));
+        QVERIFY(clock.elapsed() >= 15);
+    }
+
+    void traceShowsEveryFrame() {
+        QList<QPair<QString, bool>> trace;
+        protocol.setTraceHook([&](Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
+            trace.append(
+                {(d == Protocol::Direction::Sent ? "> " : "< ") + bytes.toHex(' '), timedOut});
+        });
+        link.answer(hex("64"));
+        link.answer(readAnswer(hex("10")));
+        protocol.ReadMemory(24, 1);
+        QCOMPARE(trace.size(), 4);
+        QVERIFY(trace[0].first.startsWith(QStringLiteral("> 18 10 18 ")));
+        QCOMPARE(trace[1].first, QStringLiteral("< 64"));
+        QVERIFY(trace[1].second);
+        QVERIFY(!trace[3].second);
+    }
+
+    void portList() {
+        QCOMPARE(port_list::entryFromFriendlyName(QStringLiteral("Communications Port (COM1)")),
+                 QStringLiteral("COM1 Communications Port "));
+        QCOMPARE(port_list::entryFromFriendlyName(QStringLiteral("USB Serial Port (COM12)")),
+                 QStringLiteral("COM12 USB Serial Port "));
+        QCOMPARE(port_list::portNameOfEntry(QStringLiteral("COM12 USB Serial Port ")),
+                 QStringLiteral("COM12 "));
+        const QString noParenthesis = port_list::entryFromFriendlyName(QStringLiteral("Modem"));
+        QVERIFY(noParenthesis.startsWith(QLatin1Char(' ')));
+        QCOMPARE(port_list::portNameOfEntry(noParenthesis).trimmed(), QString());
+        QCOMPARE(port_list::portNameOfEntry(port_list::pipeEntry()), QString());
+
+        const QStringList list =
+            port_list::build({QStringLiteral("COM2 Port "), QStringLiteral("COM10 Port "),
+                              QStringLiteral("LPT1 Printer Port "), QStringLiteral("COM1 Port ")});
+        QCOMPARE(list, QStringList({"COM1 Port ", "COM10 Port ", "COM2 Port ", "LPT1 Printer Port ",
+                                    port_list::pipeEntry()}));
+        QCOMPARE(port_list::build({}), QStringList{port_list::pipeEntry()});
+    }
+};
+
+QTEST_GUILESS_MAIN(ProtocolTest)
+#include "test_protocol.moc"
