@@ -1,0 +1,34 @@
+#pragma once
+
+#include "archive/ArchiveBuffers.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <optional>
+
+class Frontend;
+class Protocol;
+
+// "Читать" on the Archive tab: the branch of a connection that reads the daily or the minute
+// archive for an interval of dates, newest record first, into its buffer, and builds its report.
+namespace archive {
+
+enum class Kind { Daily, Minute };
+
+// Whole days as day numbers (since 1899-12-30); the time of day plays no part.
+struct Interval {
+    int start = 0;
+    int end = 0;
+};
+
+// The meter's status byte, its date, then the chosen readout. Entered with the link open and
+// the identity confirmed; every outcome ends in a status text. When the interval passed its
+// checks and the meter's date (and for the minute archive its time) could be read, the
+// archive's buffer and summary are replaced and the report lines are returned; otherwise
+// nothing of the archive changes.
+std::optional<QStringList> readArchive(Protocol& protocol, Frontend& frontend, Kind kind,
+                                       const Interval& interval, Archives& archives,
+                                       const QLocale& locale);
+
+} // namespace archive

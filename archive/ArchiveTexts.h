@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// Every text of the archives: statuses, report lines, workbook cells, dialog texts. The window
+// and zetra-cli both take them from here.
+namespace archive::texts {
+
+// Statuses of the readouts.
+QString archiveUnavailable(); // "Архив недоступен"
+QString invalidInterval();    // "Ошибка. Указан неверный интервал"
+QString startAfterEnd(); // "Ошибка. Указана дата начала больше даты окончания"
+QString readingDaily();              // "Чтение суточного архива..."
+QString readingMinute();             // "Чтение минутного архива..."
+QString readSuccessfully(int count); // "Завершено успешно. Прочитано N записей"
+QString readWithErrors(int errors); // "Завершено c N ошибками при передаче" (Latin c)
+QString invalidMeterClock(); // the meter's clock answered an impossible time
+
+// Event texts; each begins with a blank.
+QString meterFault();
+QString sensorsDisconnected();
+QString measurementErrors(); // the word begins with a Latin O
+QString lowSupplyVoltage();
+QString serialInterfaceUsed();
+QString programmingMode();
+QString transferErrorRow(); // " Ошибка при передаче данных..." in the text report
+QString transferErrorCell(); // "Ошибка при передаче данных" in the workbook
+
+// Text reports.
+QString dailyTitle();  // "Суточный архив с "
+QString minuteTitle(); // "Минутный архив с "
+QString titleTo();     // " по "
+QString rule();        // 39 hyphens
+QString noRecords(); // "В архиве нет записей для этого интервала дат"
+QString dailyTotals();  // "Итого:    "
+QString minuteTotals(); // "Итого:          "
+extern const char* const kDailyHeader[3];
+extern const char* const kMinuteHeader[3];
+
+// Workbook cells.
+QString headingDate();     // "Дата"
+QString headingDateTime(); // "Дата, время"
+QString headingVolume();   // "Объём,м3"
+QString headingHours();    // "Время работы, часов"
+QString headingEvents();   // "События"
+QString totalsCell();      // "Итого"
+
+// Export.
+QString saveFilter(); // the save dialog's two entries, text file first
+QString notReadYet(); // a workbook of an archive that was never read
+QString cannotWriteFile(const QString& fileName, const QString& reason);
+
+} // namespace archive::texts

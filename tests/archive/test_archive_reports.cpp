@@ -1,0 +1,296 @@
+#include "archive/ArchiveExport.h"
+#include "archive/ArchiveReport.h"
+#include "device/DeviceDates.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace archive;
+
+namespace {
+int day(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
+
+// A present record with `volumeUnits` (0.000256 m3 each), `time` and the event bits.
+Record present(quint64 volumeUnits, quint16 time, quint8 events = 0) {
+    Record r;
+    for (int i = 0; i < 5; ++i)
+        r.bytes[std::size_t(i)] = quint8(volumeUnits >> (8 * i));
+    r.bytes[5] = quint8(time);
+    r.bytes[6] = quint8(time >> 8);
+    r.bytes[7] = quint8(0x80 | events);
+    return r;
+}
+Record unreadable() {
+    Record r;
+    markUnreadable(r);
+    return r;
+}
+Record empty(quint8 events = 0x7F) {
+    Record r = present(123, 456);
+    r.bytes[7] = events;
+    return r;
+}
+
+std::vector<Record> entries(std::initializer_list<Record> list) {
+    std::vector<Record> v(list);
+    return v;
+}
+
+const QString kRule(39, QLatin1Char('-'));
+} // namespace
+
+class ArchiveReportsTest : public QObject {
+    Q_OBJECT
+
+    QLocale ru{QLocale::Russian, QLocale::Russia};
+
+private slots:
+    void initTestCase() { QLocale::setDefault(ru); }
+
+    void dailyReportRowsAndEmptyLines() {
+        // 05.03.2008 with 12.3456 m3 (48225 units), 23.5 h and low voltage; two empty days; a
+        // transfer error; one empty day before the closing rule.
+        const auto e =
+            entries({present(48225, 42300, 0x08), empty(), empty(0x00), unreadable(), empty()});
+        const DailyReport r = buildDailyReport(e, 5, day(2008, 3, 1), day(2008, 3, 5), ru);
+        const QStringList expected{
+            "Суточный архив с 01.03.2008 по 05.03.2008",
+            "",
+            "   Дата   |  Объём,  | Время | События",
+            "          |    м3    |работы,|",
+            "          |          | часов |",
+            kRule,
+            "05.03.2008     12,346    23,5 Низкое напряжение питания.",
+            "",
+            "02.03.2008 Ошибка при передаче данных...",
+            "",
+            kRule,
+            "Итого:         12,346    23,5",
+        };
+        QCOMPARE(r.lines, expected);
+        QCOMPARE(r.volumeTotal, 12.3456);
+        QCOMPARE(r.hoursTotal, 23.5);
+        // Separators and fields at their character positions.
+        QCOMPARE(r.lines[2].indexOf('|') + 1, 11);
+        QCOMPARE(r.lines[2].indexOf('|', 11) + 1, 22);
+        QCOMPARE(r.lines[2].indexOf('|', 22) + 1, 30);
+        QCOMPARE(r.lines[6].mid(29, 1), QStringLiteral(" "));
+        QCOMPARE(r.lines[11].size(), 29);
+    }
+
+    void dailyReportLeadingEmptyEntriesGiveNoLine() {
+        const auto e = entries({empty(), empty(), present(0, 0), present(0, 1800)});
+        const DailyReport r = buildDailyReport(e, 4, day(2008, 3, 2), day(2008, 3, 5), ru);
+        QCOMPARE(r.lines.mid(6),
+                 (QStringList{"03.03.2008      0,000     0,0", "02.03.2008      0,000     1,0",
+                              kRule, "Итого:          0,000     1,0"}));
+    }
+
+    void dailyReportWithoutRecords() {
+        const auto e = entries({empty(), empty(0x40), empty()});
+        const DailyReport r = buildDailyReport(e, 3, day(2008, 3, 3), day(2008, 3, 5), ru);
+        QCOMPARE(r.lines.size(), 7);
+        QCOMPARE(r.lines[5], kRule);
+        QCOMPARE(r.lines[6], QStringLiteral("В архиве нет записей для этого интервала дат"));
+        QCOMPARE(r.volumeTotal, 0.0);
+    }
+
+    // Only the entries within the count are reported, whatever the buffer holds beyond.
+    void reportStopsAtTheCount() {
+        const auto e = entries({present(1, 1), present(2, 2)});
+        const DailyReport r = buildDailyReport(e, 1, day(2008, 3, 5), day(2008, 3, 5), ru);
+        QCOMPARE(r.lines.size(), 9);
+        QCOMPARE(r.volumeTotal, 0.000256);
+    }
+
+    void hoursFields_data() {
+        QTest::addColumn<double>("hours");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("99.94") << 99.94 << "    99,9";
+        QTest::newRow("123.45") << 123.45 << "   123,0";
+        QTest::newRow("999.94") << 999.94 << "     1E3";
+        QTest::newRow("1234.5") << 1234.5 << "  1,23E3";
+        QTest::newRow("0") << 0.0 << "     0,0";
+    }
+    void hoursFields() {
+        QFETCH(double, hours);
+        QFETCH(QString, field);
+        QCOMPARE(hoursField(hours, ru), field);
+    }
+
+    void volumeFields() {
+        QCOMPARE(volumeField(256.0, ru), QStringLiteral("    256,000"));
+        QCOMPARE(volumeField(281474976.7104, ru), QStringLiteral("281474976,710"));
+        QCOMPARE(volumeField(1.0, QLocale::c()), QStringLiteral("      1.000"));
+    }
+
+    // Totals of 1000 hours and more take the exponent form in the totals line.
+    void dailyTotalsInExponentForm_data() {
+        QTest::addColumn<int>("fullDays");
+        QTest::addColumn<int>("rest");
+        QTest::addColumn<QString>("hours");
+        // 50000 units of 2 s each per entry, then the rest.
+        QTest::newRow("999.94 h") << 35 << 49892 << "     1E3";
+        QTest::newRow("1234.5 h") << 44 << 22100 << "  1,23E3";
+    }
+    void dailyTotalsInExponentForm() {
+        QFETCH(int, fullDays);
+        QFETCH(int, rest);
+        QFETCH(QString, hours);
+        std::vector<Record> e(std::size_t(fullDays), present(0, 50000));
+        e.push_back(present(0, quint16(rest)));
+        const int end = day(2008, 3, 5);
+        const DailyReport r = buildDailyReport(e, int(e.size()), end - int(e.size()) + 1, end, ru);
+        QCOMPARE(r.lines.last(), "Итого:          0,000" + hours);
+    }
+
+    void minuteReport() {
+        // End 05.03.2008 00:01: 00:01 present, 00:00 a transfer error, 23:59 of the day before
+        // present, then an empty minute, then 07:05-like times do not occur here.
+        const auto e = entries({present(3906, 60, 0x20), unreadable(), present(1, 59), empty()});
+        const MinuteReport r = buildMinuteReport(e, 4, day(2008, 3, 4), day(2008, 3, 5), 0, 1, ru);
+        const QStringList expected{
+            "Минутный архив с 04.03.2008 по 05.03.2008",
+            "",
+            "   Дата   |Время|  Объём,  | Время | События",
+            "          |     |    м3    |работы,|",
+            "          |     |          |секунд |",
+            kRule,
+            "05.03.2008 00:01      1,000      60 Режим программирования.",
+            "05.03.2008 00:00 Ошибка при передаче данных...",
+            "04.03.2008 23:59      0,000      59",
+            "",
+            kRule,
+            "Итого:                1,000     119",
+        };
+        QCOMPARE(r.lines, expected);
+        QCOMPARE(r.secondsTotal, 119.0);
+        QCOMPARE(r.lines[2].indexOf('|', 11) + 1, 17);
+        QCOMPARE(r.lines[2].indexOf('|', 17) + 1, 28);
+        QCOMPARE(r.lines[2].indexOf('|', 28) + 1, 36);
+        QCOMPARE(r.lines[6].indexOf(QStringLiteral(" Режим")) + 1, 36);
+    }
+
+    void minuteReportClockCrossesHours() {
+        std::vector<Record> e(3, present(0, 1));
+        const MinuteReport r = buildMinuteReport(e, 3, day(2008, 3, 5), day(2008, 3, 5), 7, 6, ru);
+        QVERIFY(r.lines[6].startsWith("05.03.2008 07:06"));
+        QVERIFY(r.lines[7].startsWith("05.03.2008 07:05"));
+        QVERIFY(r.lines[8].startsWith("05.03.2008 07:04"));
+        const MinuteReport h = buildMinuteReport(e, 2, day(2008, 3, 5), day(2008, 3, 5), 10, 0, ru);
+        QVERIFY(h.lines[7].startsWith("05.03.2008 09:59"));
+    }
+
+    void minuteReportWithoutRecords() {
+        std::vector<Record> e(1440);
+        const MinuteReport r =
+            buildMinuteReport(e, 1440, day(2008, 3, 4), day(2008, 3, 4), 23, 59, ru);
+        QCOMPARE(r.lines.size(), 7);
+        QCOMPARE(r.lines.last(), QStringLiteral("В архиве нет записей для этого интервала дат"));
+    }
+
+    void extensions() {
+        QCOMPARE(withDefaultExtension("report", ExportFormat::Text), QStringLiteral("report.txt"));
+        QCOMPARE(withDefaultExtension("report", ExportFormat::Workbook),
+                 QStringLiteral("report.xls"));
+        QCOMPARE(withDefaultExtension("report.dat", ExportFormat::Workbook),
+                 QStringLiteral("report.dat"));
+        QCOMPARE(withDefaultExtension("/tmp/a.b/report", ExportFormat::Text),
+                 QStringLiteral("/tmp/a.b/report.txt"));
+    }
+
+    void memoLinesFollowTheMemo() {
+        QCOMPARE(memoLines(QString()), QStringList());
+        QCOMPARE(memoLines("a\nb"), (QStringList{"a", "b"}));
+        QCOMPARE(memoLines("a\nb\n"), (QStringList{"a", "b"}));
+        QCOMPARE(memoLines("a\n\nb"), (QStringList{"a", "", "b"}));
+    }
+
+    void textFileInWindows1251WithCrLf() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.txt");
+        QVERIFY(saveReportText(path, {"Итого:", "", " Oшибки"}).isEmpty());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(),
+                 QByteArray("\xC8\xF2\xEE\xE3\xEE:\r\n\r\n O\xF8\xE8\xE1\xEA\xE8\r\n"));
+    }
+
+    void unwritableTextFileNamesFileAndReason() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("missing/report.txt");
+        const QString error = saveReportText(path, {"x"});
+        QVERIFY(error.startsWith("Не удаётся записать файл " + path + "\r"));
+        QVERIFY(error.size() > ("Не удаётся записать файл " + path + "\r").size());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void workbookDateFormats_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("ru date") << "dd.MM.yyyy"
+                                 << "dd.mm.yyyy";
+        QTest::newRow("ru time") << "HH:mm"
+                                 << "hh:mm";
+        QTest::newRow("us date") << "M/d/yy"
+                                 << "m/d/yy";
+        QTest::newRow("us time") << "h:mm AP"
+                                 << "h:mm AM/PM";
+        QTest::newRow("quoted") << "d 'de' MMMM"
+                                << "d \"de\" mmmm";
+    }
+    void workbookDateFormats() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, format);
+        QCOMPARE(workbookDateFormat(pattern), format);
+    }
+
+    void dailySheetLayout() {
+        DailyArchive a;
+        a.entries[0] = present(48225, 42300, 0x20);
+        a.entries[1] = empty();
+        a.entries[2] = empty();
+        a.entries[3] = unreadable();
+        a.summary = {4, day(2008, 3, 5), 12.3456, 23.5};
+        const ArchiveSheet s = dailySheet(a, ru);
+        QCOMPARE(s.title, QStringLiteral("Суточный архив с 02.03.2008 по 05.03.2008"));
+        auto at = [&](int column, int row) -> const SheetCell* {
+            for (const SheetCell& c : s.cells)
+                if (c.column == column && c.row == row)
+                    return &c;
+            return nullptr;
+        };
+        QCOMPARE(std::get<QString>(at(0, 3)->value), QStringLiteral("Дата"));
+        QCOMPARE(std::get<double>(at(0, 4)->value), double(day(2008, 3, 5)));
+        QCOMPARE(std::get<double>(at(2, 4)->value), 23.5);
+        // Bit 5 has no text in the workbook.
+        QCOMPARE(std::get<QString>(at(3, 4)->value), QString());
+        QVERIFY(!at(0, 5));
+        QCOMPARE(std::get<double>(at(0, 6)->value), double(day(2008, 3, 2)));
+        QVERIFY(!at(1, 6) && !at(2, 6));
+        QCOMPARE(std::get<QString>(at(3, 6)->value), QStringLiteral("Ошибка при передаче данных"));
+        QCOMPARE(std::get<QString>(at(0, 7)->value), QStringLiteral("Итого"));
+        QCOMPARE(at(1, 7)->style, CellStyle::VolumeTotal);
+        QCOMPARE(std::get<double>(at(2, 7)->value), 23.5);
+    }
+
+    void minuteSheetStampsAndHours() {
+        MinuteArchive a;
+        a.entries[0] = present(1, 90);
+        a.entries[1] = present(1, 1800);
+        a.summary = {1441, day(2008, 3, 5), 0, 0, 0.000512, 1890};
+        const ArchiveSheet s = minuteSheet(a, ru);
+        // 1441 minutes back from 05.03.2008 00:00 begin on 04.03.2008 00:00.
+        QCOMPARE(s.title, QStringLiteral("Минутный архив с 04.03.2008 по 05.03.2008"));
+        QCOMPARE(std::get<double>(s.cells[4].value), double(day(2008, 3, 5)));
+        QCOMPARE(s.cells[4].style, CellStyle::DateTime);
+        QCOMPARE(std::get<double>(s.cells[6].value), 90.0 / 3600);
+        QCOMPARE(std::get<double>(s.cells[8].value), day(2008, 3, 4) + 1439.0 / 1440);
+        QCOMPARE(std::get<double>(s.cells[10].value), 0.5);
+        QCOMPARE(std::get<double>(s.cells.back().value), 1890.0 / 3600);
+        QCOMPARE(s.cells.back().style, CellStyle::HoursTotal);
+    }
+};
+
+QTEST_GUILESS_MAIN(ArchiveReportsTest)
+#include "test_archive_reports.moc"
