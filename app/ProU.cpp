@@ -93,6 +93,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    initArchiveTab();
 
     FormCreate();
 }
@@ -162,7 +163,9 @@ void TForm1::PageControl1Change(int index) {
     setActionEnabled(ui->Button2, branchBuilt(index, 2));
 }
 
-bool TForm1::branchBuilt(int tab, int button) const { return tab == kInfoTab && button == 1; }
+bool TForm1::branchBuilt(int tab, int button) const {
+    return (tab == kInfoTab && button == 1) || tab == kArchiveTab;
+}
 
 void TForm1::Button1Click() {
     if (busy_)
@@ -171,6 +174,9 @@ void TForm1::Button1Click() {
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         runInfoReadout();
+        break;
+    case kArchiveTab:
+        runArchiveReadout();
         break;
     default:
         break;
@@ -181,6 +187,13 @@ void TForm1::Button2Click() {
     if (busy_)
         return;
     ActionScope scope(*this);
+    switch (ui->PageControl1->currentIndex()) {
+    case kArchiveTab:
+        exportArchive();
+        break;
+    default:
+        break;
+    }
 }
 
 void TForm1::Button5Click() { close(); }

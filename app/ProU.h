@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Frontend.h"
+#include "archive/ArchiveBuffers.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
 
@@ -9,6 +10,8 @@
 #include <map>
 #include <memory>
 
+class QFileDialog;
+class QFontDialog;
 class QLabel;
 class QProgressBar;
 class QTabBar;
@@ -80,4 +83,18 @@ private:
     LinkOpener opener_;
     Protocol protocol_;
     quint8 firmwareVersionByte_ = 0;
+
+    // Archive tab (ProUArchive.cpp) ------------------------------------------------------------
+public slots:
+    void Button3Click();
+
+private:
+    void initArchiveTab();
+    void runArchiveReadout();
+    void exportArchive();
+
+    // The last readout of each archive, for the export.
+    archive::Archives archives_;
+    QFileDialog* SaveDialog1 = nullptr;
+    QFontDialog* FontDialog1 = nullptr;
 };

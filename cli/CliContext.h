@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveBuffers.h"
 #include "cli/CliFrontend.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
@@ -33,6 +34,7 @@ struct CliContext {
     QLocale locale;
     Protocol protocol;
     quint8 firmwareVersionByte = 0;
+    archive::Archives archives;
     QTextStream out{stdout};
 
     // Prints one result line.

@@ -4,6 +4,8 @@ namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
     {"info", "", &runInfo},
+    {"daily", "FROM TO [--save FILE [--format txt|xls]]", &runDaily},
+    {"minute", "FROM TO [--save FILE [--format txt|xls]]", &runMinute},
 };
 } // namespace
 

@@ -1,0 +1,94 @@
+// The Archive tab of the main window: reading the daily or minute archive into its memo,
+// saving it as a text file or a workbook, and the memos' font.
+
+#include "app/ProU.h"
+
+#include "app/core/Connection.h"
+#include "archive/ArchiveExport.h"
+#include "archive/ArchiveReadout.h"
+#include "archive/ArchiveTexts.h"
+#include "device/DeviceDates.h"
+#include "ui_Form1.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+
+namespace {
+archive::Kind archiveKind(const QTabWidget* archiveTabs) {
+    return archiveTabs->currentIndex() == 0 ? archive::Kind::Daily : archive::Kind::Minute;
+}
+
+// The save dialog's two filter entries, text file first.
+QStringList saveFilters() { return archive::texts::saveFilter().split(QStringLiteral(";;")); }
+
+QString suffixOf(const QString& filter) {
+    return saveFilters().indexOf(filter) == 1 ? QStringLiteral("xls") : QStringLiteral("txt");
+}
+} // namespace
+
+void TForm1::initArchiveTab() {
+    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog1->setNameFilters(saveFilters());
+    // The suffix follows the chosen entry, so that a name typed without one gets it before the
+    // dialog asks about overwriting an existing file.
+    SaveDialog1->setDefaultSuffix(suffixOf(saveFilters().first()));
+    connect(SaveDialog1, &QFileDialog::filterSelected, SaveDialog1,
+            [this](const QString& filter) { SaveDialog1->setDefaultSuffix(suffixOf(filter)); });
+
+    FontDialog1 = new QFontDialog(this);
+    FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+    FontDialog1->setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    setActionEnabled(ui->Button3, true);
+}
+
+void TForm1::runArchiveReadout() {
+    const archive::Kind kind = archiveKind(ui->PageControl2);
+    const archive::Interval interval{dayNumberFromDate(ui->DateTimePicker2->date()),
+                                     dayNumberFromDate(ui->DateTimePicker3->date())};
+    Connection connection(*this, protocol_, opener_);
+    connection.run(portSelection(), [&] {
+        const auto lines =
+            archive::readArchive(protocol_, *this, kind, interval, archives_, QLocale());
+        if (!lines)
+            return;
+        // All lines in one update of the memo.
+        QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
+        memo->setPlainText(lines->join(QLatin1Char('\n')));
+    });
+}
+
+void TForm1::exportArchive() {
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    const archive::ExportFormat format =
+        saveFilters().indexOf(SaveDialog1->selectedNameFilter()) == 1
+            ? archive::ExportFormat::Workbook
+            : archive::ExportFormat::Text;
+    const QString fileName =
+        archive::withDefaultExtension(SaveDialog1->selectedFiles().first(), format);
+    // Next time the dialog offers the name the file got.
+    SaveDialog1->selectFile(fileName);
+
+    const archive::Kind kind = archiveKind(ui->PageControl2);
+    const QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
+    archive::exportArchive(*this, kind, format, fileName, archive::memoLines(memo->toPlainText()),
+                           archives_, QLocale());
+}
+
+void TForm1::Button3Click() {
+    // The dialog is modal: no action can start while it is open.
+    if (busy_)
+        return;
+    FontDialog1->setCurrentFont(ui->Memo2->font());
+    if (FontDialog1->exec() != QDialog::Accepted)
+        return;
+    const QFont font = FontDialog1->selectedFont();
+    ui->Memo2->setFont(font);
+    ui->Memo3->setFont(font);
+}

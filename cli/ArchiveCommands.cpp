@@ -1,0 +1,71 @@
+#include "app/core/Connection.h"
+#include "archive/ArchiveExport.h"
+#include "archive/ArchiveReadout.h"
+#include "cli/Commands.h"
+#include "device/DeviceDates.h"
+
+namespace {
+
+struct SaveRequest {
+    QString fileName; // with the extension the format gives a bare name
+    archive::ExportFormat format;
+};
+
+// --save FILE [--format txt|xls]: the format defaults by FILE's extension and plays the part of
+// the save dialog's filter entry.
+std::optional<SaveRequest> takeSave(CommandArgs& args) {
+    const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
+    const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
+    if (format && !file)
+        throw UsageError{QStringLiteral("--format goes with --save")};
+    if (!file)
+        return std::nullopt;
+    if (file->isEmpty())
+        throw UsageError{QStringLiteral("--save needs a file name")};
+    archive::ExportFormat f = archive::ExportFormat::Text;
+    if (format) {
+        if (*format == QLatin1String("xls"))
+            f = archive::ExportFormat::Workbook;
+        else if (*format != QLatin1String("txt"))
+            throw UsageError{QStringLiteral("--format is txt or xls, not %1").arg(*format)};
+    } else if (file->endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) {
+        f = archive::ExportFormat::Workbook;
+    }
+    return SaveRequest{archive::withDefaultExtension(*file, f), f};
+}
+
+int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const char* name) {
+    const std::optional<SaveRequest> save = takeSave(args);
+    const QStringList dates = args.positionals();
+    if (dates.size() != 2)
+        throw UsageError{QStringLiteral("%1 takes the dates FROM and TO").arg(QLatin1String(name))};
+    const archive::Interval interval{dayNumberFromDate(parseCommandDate(dates[0])),
+                                     dayNumberFromDate(parseCommandDate(dates[1]))};
+
+    std::optional<QStringList> report;
+    Connection connection(context.frontend, context.protocol, context.opener);
+    connection.run(context.selection, [&] {
+        report = archive::readArchive(context.protocol, context.frontend, kind, interval,
+                                      context.archives, context.locale);
+    });
+    bool saved = true;
+    if (report) {
+        for (const QString& line : *report)
+            context.print(line);
+        if (save)
+            saved = archive::exportArchive(context.frontend, kind, save->format, save->fileName,
+                                           *report, context.archives, context.locale);
+    }
+    const int code = context.finish();
+    return saved ? code : kExitFailed;
+}
+
+} // namespace
+
+int runDaily(CliContext& context, CommandArgs& args) {
+    return runArchive(context, args, archive::Kind::Daily, "daily");
+}
+
+int runMinute(CliContext& context, CommandArgs& args) {
+    return runArchive(context, args, archive::Kind::Minute, "minute");
+}
