@@ -21,23 +21,34 @@ archive::Kind archiveKind(const QTabWidget* archiveTabs) {
 // The save dialog's two filter entries, text file first.
 QStringList saveFilters() { return archive::texts::saveFilter().split(QStringLiteral(";;")); }
 
-QString suffixOf(const QString& filter) {
-    return saveFilters().indexOf(filter) == 1 ? QStringLiteral("xls") : QStringLiteral("txt");
+archive::ExportFormat formatOf(const QString& filter) {
+    return saveFilters().indexOf(filter) == 1 ? archive::ExportFormat::Workbook
+                                              : archive::ExportFormat::Text;
 }
+
+// The save dialog gives a name typed without an extension the one of the chosen filter entry
+// before it asks about replacing an existing file, so the question is about the file that
+// will be written.
+class ArchiveSaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        setDefaultSuffix(formatOf(selectedNameFilter()) == archive::ExportFormat::Workbook
+                             ? QStringLiteral("xls")
+                             : QStringLiteral("txt"));
+        QFileDialog::accept();
+    }
+};
 } // namespace
 
 void TForm1::initArchiveTab() {
-    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1 = new ArchiveSaveDialog(this);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SaveDialog1->setNameFilters(saveFilters());
-    // The suffix follows the chosen entry, so that a name typed without one gets it before the
-    // dialog asks about overwriting an existing file.
-    SaveDialog1->setDefaultSuffix(suffixOf(saveFilters().first()));
-    connect(SaveDialog1, &QFileDialog::filterSelected, SaveDialog1,
-            [this](const QString& filter) { SaveDialog1->setDefaultSuffix(suffixOf(filter)); });
 
     FontDialog1 = new QFontDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
@@ -66,10 +77,7 @@ void TForm1::runArchiveReadout() {
 void TForm1::exportArchive() {
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;
-    const archive::ExportFormat format =
-        saveFilters().indexOf(SaveDialog1->selectedNameFilter()) == 1
-            ? archive::ExportFormat::Workbook
-            : archive::ExportFormat::Text;
+    const archive::ExportFormat format = formatOf(SaveDialog1->selectedNameFilter());
     const QString fileName =
         archive::withDefaultExtension(SaveDialog1->selectedFiles().first(), format);
     // Next time the dialog offers the name the file got.
