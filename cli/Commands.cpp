@@ -4,6 +4,8 @@ namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
     {"info", "", &runInfo},
+    {"firmware-info", "FILE", &runFirmwareInfo},
+    {"firmware-program", "FILE", &runFirmwareProgram},
 };
 } // namespace
 

@@ -15,3 +15,5 @@ const Command* commandTable(int* count);
 // The commands, grouped by what they work on.
 int runPorts(CliContext& context, CommandArgs& args);
 int runInfo(CliContext& context, CommandArgs& args);
+int runFirmwareInfo(CliContext& context, CommandArgs& args);
+int runFirmwareProgram(CliContext& context, CommandArgs& args);
