@@ -75,6 +75,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    setUpCalculators();
     setUpFirmwareTab();
 
     FormCreate();

@@ -11,6 +11,9 @@
 #include <memory>
 
 class QFileDialog;
+class TForm2;
+class TForm3;
+class TForm5;
 class QLabel;
 class QProgressBar;
 class QTabBar;
@@ -53,6 +56,11 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button5Click();
+
+    // Settings tab: the engineering calculators beside its fields.
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
 
     // Update tab: the firmware image and the programming procedure.
     void Button9Click();
@@ -103,6 +111,12 @@ private:
     LinkOpener opener_;
     Protocol protocol_;
     quint8 firmwareVersionByte_ = 0;
+
+    // Calculators: each dialog is created on first use and kept to the end.
+    void setUpCalculators();
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm5* Form5 = nullptr;
 
     // Update tab.
     void setUpFirmwareTab();
