@@ -35,6 +35,7 @@ struct CliContext {
     Protocol protocol;
     quint8 firmwareVersionByte = 0;
     archive::Archives archives;
+    Protocol::TraceHook trace; // set by --trace; the protocol carries it too
     QTextStream out{stdout};
 
     // Prints one result line.

@@ -17,3 +17,8 @@ int runPorts(CliContext& context, CommandArgs& args);
 int runInfo(CliContext& context, CommandArgs& args);
 int runDaily(CliContext& context, CommandArgs& args);
 int runMinute(CliContext& context, CommandArgs& args);
+int runFirmwareInfo(CliContext& context, CommandArgs& args);
+int runFirmwareProgram(CliContext& context, CommandArgs& args);
+int runCalcCorrection(CliContext& context, CommandArgs& args);
+int runCalcChannel(CliContext& context, CommandArgs& args);
+int runCalcPulse(CliContext& context, CommandArgs& args);
