@@ -1,0 +1,278 @@
+// zetra-cli daily and minute against the zetra-sim program: output lines, the status line last,
+// exit codes, and --save in both formats.
+
+#include <QProcess>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString kBin = QStringLiteral(ZETRA_BIN_DIR);
+const QString kRule(39, QLatin1Char('-'));
+
+// The zetra-sim program, serving its pty and a socket of this test's own.
+class SimProcess {
+public:
+    bool start(const QString& pipePath, const QStringList& extra) {
+        process_.setProgram(kBin + "/zetra-sim");
+        process_.setArguments(QStringList{"--pipe", pipePath, "--date", "2015-03-15", "--time",
+                                          "10:30"} +
+                              extra);
+        process_.start();
+        if (!process_.waitForStarted(5000))
+            return false;
+        QByteArray out;
+        while (!out.contains("ready\n")) {
+            if (!process_.waitForReadyRead(5000))
+                return false;
+            out += process_.readAllStandardOutput();
+        }
+        for (const QByteArray& line : out.split('\n'))
+            if (line.startsWith("pty "))
+                pty_ = QString::fromLocal8Bit(line.mid(4));
+        return true;
+    }
+    ~SimProcess() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            if (!process_.waitForFinished(5000))
+                process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    QString pty() const { return pty_; }
+
+private:
+    QProcess process_;
+    QString pty_;
+};
+
+struct Run {
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+Run cli(const QStringList& args) {
+    QProcess p;
+    p.start(kBin + "/zetra-cli", QStringList{"--locale", "ru_RU"} + args);
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    QString out = QString::fromUtf8(p.readAllStandardOutput());
+    if (out.endsWith('\n'))
+        out.chop(1);
+    r.out = out.split('\n');
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray crlfWindows1251(const QStringList& lines) {
+    QStringEncoder encoder("windows-1251");
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += QByteArray(encoder.encode(line)) + "\r\n";
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Three days ending on the meter's today: the running record, an empty day, a day with
+// measurement errors.
+const QStringList kRecords{
+    "--set", "mem:1253=40420F0000080700",
+    // 14.03.2015 (device day 5551, slot 5552 % 731 = 435): empty
+    "--set", "archive:3480=0000000000000000",
+    // 13.03.2015 (slot 434)
+    "--set", "archive:3472=00093D00001C2084"};
+const QStringList kDailyReport{
+    "Суточный архив с 13.03.2015 по 15.03.2015",
+    "",
+    "   Дата   |  Объём,  | Время | События",
+    "          |    м3    |работы,|",
+    "          |          | часов |",
+    kRule,
+    "15.03.2015    256,000     1,0",
+    "",
+    "13.03.2015   1024,000     4,6 Oшибки в измерениях.",
+    kRule,
+    "Итого:       1280,000     5,6",
+};
+} // namespace
+
+class CliArchiveTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString pipePath() const { return dir.filePath("meter.sock"); }
+
+private slots:
+    void dailyReportThenStatus_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("pipe") << true;
+        QTest::newRow("pty") << false;
+    }
+    void dailyReportThenStatus() {
+        QFETCH(bool, pipe);
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), kRecords));
+        const QStringList link = pipe ? QStringList{"--pipe", pipePath()}
+                                      : QStringList{"--port", sim.pty()};
+        const Run r = cli(link + QStringList{"daily", "13.03.2015", "2015-03-15"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, kDailyReport + QStringList{"Завершено успешно. Прочитано 3 записей"});
+    }
+
+    void minuteReportThenStatus() {
+        SimProcess sim;
+        // Today at 00:01: two minutes, the second one a transfer error.
+        QVERIFY(sim.start(pipePath(), {"--time", "00:01", "--set",
+                                       "archive:" + QString::number(5848 + 8 * (2 * 1440 + 1)) +
+                                           "=000F0000003C0090",
+                                       "--fault", "badcrc@cmd=5A,addr=" +
+                                                      QString::number(5848 + 8 * 2 * 1440)}));
+        const Run r = cli({"--pipe", pipePath(), "minute", "15.03.2015", "15.03.2015"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, (QStringList{
+                            "Минутный архив с 15.03.2015 по 15.03.2015",
+                            "",
+                            "   Дата   |Время|  Объём,  | Время | События",
+                            "          |     |    м3    |работы,|",
+                            "          |     |          |секунд |",
+                            kRule,
+                            "15.03.2015 00:01      0,983      60 Задействован последовательный "
+                            "интерфейс RS232.",
+                            "15.03.2015 00:00 Ошибка при передаче данных...",
+                            kRule,
+                            "Итого:                0,983      60",
+                            "Завершено c 1 ошибками при передаче",
+                        }));
+    }
+
+    // A failed check prints the status alone and writes no file.
+    void refusedIntervalPrintsOnlyTheStatus_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("daily end after today")
+            << QStringList{"daily", "15.03.2015", "16.03.2015"}
+            << "Ошибка. Указан неверный интервал";
+        QTest::newRow("daily start after end")
+            << QStringList{"daily", "15.03.2015", "14.03.2015"}
+            << "Ошибка. Указана дата начала больше даты окончания";
+        QTest::newRow("minute 5 days back")
+            << QStringList{"minute", "10.03.2015", "15.03.2015"}
+            << "Ошибка. Указан неверный интервал";
+    }
+    void refusedIntervalPrintsOnlyTheStatus() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, status);
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), {}));
+        const QString file = dir.filePath("refused.txt");
+        const Run r = cli(QStringList{"--pipe", pipePath()} + args + QStringList{"--save", file});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringList{status});
+        QVERIFY(!QFile::exists(file));
+    }
+
+    void archiveUnavailable() {
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), {"--set", "mem:24=04"}));
+        const Run r = cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringList{"Архив недоступен"});
+    }
+
+    void noMeter() {
+        const Run r = cli({"--pipe", dir.filePath("nobody.sock"), "daily", "15.03.2015",
+                           "15.03.2015"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringList{"Не удаётся открыть порт "});
+    }
+
+    void saveTextFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("format");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("named .txt") << "a.txt" << QStringList{} << "a.txt";
+        QTest::newRow("bare name") << "b" << QStringList{} << "b.txt";
+        QTest::newRow("other extension") << "c.dat" << QStringList{} << "c.dat";
+        QTest::newRow("--format txt on .xls") << "d.xls" << QStringList{"--format", "txt"}
+                                              << "d.xls";
+    }
+    void saveTextFile() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, format);
+        QFETCH(QString, written);
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), kRecords));
+        const Run r = cli(QStringList{"--pipe", pipePath(), "daily", "13.03.2015", "15.03.2015",
+                                      "--save", dir.filePath(name)} +
+                          format);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 3 записей"));
+        QCOMPARE(fileBytes(dir.filePath(written)), crlfWindows1251(kDailyReport));
+    }
+
+    void saveWorkbook_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("format");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("named .xls") << "w.xls" << QStringList{} << "w.xls";
+        QTest::newRow("bare name") << "x" << QStringList{"--format", "xls"} << "x.xls";
+        QTest::newRow("report.dat") << "y.dat" << QStringList{"--format", "xls"} << "y.dat";
+    }
+    void saveWorkbook() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, format);
+        QFETCH(QString, written);
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), kRecords));
+        const Run r = cli(QStringList{"--pipe", pipePath(), "minute", "15.03.2015", "15.03.2015",
+                                      "--save", dir.filePath(name)} +
+                          format);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 631 записей"));
+        QVERIFY(fileBytes(dir.filePath(written)).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+    }
+
+    void unwritableFileFailsTheCommand() {
+        SimProcess sim;
+        QVERIFY(sim.start(pipePath(), kRecords));
+        const QString file = dir.filePath("no/such/folder/r.txt");
+        const Run r = cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015", "--save",
+                           file});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
+        QVERIFY(r.err.startsWith("Ошибка: Не удаётся записать файл " + file + "\n"));
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("one date") << QStringList{"daily", "15.03.2015"};
+        QTest::newRow("three dates") << QStringList{"minute", "15.03.2015", "15.03.2015", "x"};
+        QTest::newRow("malformed date") << QStringList{"daily", "15.3.2015", "15.03.2015"};
+        QTest::newRow("no such day") << QStringList{"daily", "31.02.2015", "15.03.2015"};
+        QTest::newRow("unknown format") << QStringList{"daily", "15.03.2015", "15.03.2015",
+                                                       "--save", "f", "--format", "pdf"};
+        QTest::newRow("format without save")
+            << QStringList{"daily", "15.03.2015", "15.03.2015", "--format", "txt"};
+        QTest::newRow("unknown option") << QStringList{"daily", "15.03.2015", "15.03.2015",
+                                                       "--sav", "f"};
+    }
+    void usageErrors() {
+        QFETCH(QStringList, args);
+        const Run r = cli(QStringList{"--pipe", dir.filePath("nobody.sock")} + args);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, QStringList{QString()});
+        QVERIFY(r.err.startsWith("zetra-cli: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliArchiveTest)
+#include "test_cli_archive.moc"

@@ -1,0 +1,296 @@
+// The Archive tab clicked as a person would, against the simulated meter on the pipe:
+// "Читать" fills the memos, "Сохранить" writes through the real save dialog, "Шрифт" changes
+// both memos' font.
+
+#include "app/ProU.h"
+#include "sim/Sim.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringEncoder>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+const QDate kToday(2015, 3, 15);
+const QString kTextFilter = QStringLiteral("текстовый файл (*.txt)");
+const QString kWorkbookFilter = QStringLiteral("таблица Excel (*.xls)");
+
+// Runs `answer` on the next modal widget that shows up, once the event loop gets to it.
+void whenModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+// Types `name` into the save dialog, picks the filter entry, presses Save.
+void answerSaveDialog(QWidget* modal, const QString& filter, const QString& name) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
+    QCOMPARE(dialog->nameFilters(), (QStringList{kTextFilter, kWorkbookFilter}));
+    dialog->selectNameFilter(filter);
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(name);
+    dialog->accept();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class WindowArchiveTest : public QObject {
+    Q_OBJECT
+
+    template <class T>
+    static T* child(QWidget& w, const char* name) {
+        T* c = w.findChild<T*>(QLatin1String(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
+
+    static void openArchiveTab(TForm1& w, int subTab, const QDate& from, const QDate& to) {
+        child<QTabWidget>(w, "PageControl1")->setCurrentIndex(1);
+        child<QTabWidget>(w, "PageControl2")->setCurrentIndex(subTab);
+        child<QDateEdit>(w, "DateTimePicker2")->setDate(from);
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(to);
+    }
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void readFillsBothMemos() {
+        sim::Options o;
+        o.contents.date = kToday;
+        o.contents.hour = 0;
+        o.contents.minute = 1;
+        o.contents.set(sim::Space::Memory, 1253, QByteArray::fromHex("40420F0000080700"));
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 0, kToday, kToday);
+        QVERIFY(child<QPushButton>(w, "Button1")->isEnabled());
+        QVERIFY(child<QPushButton>(w, "Button2")->isEnabled());
+        QVERIFY(child<QPushButton>(w, "Button3")->isEnabled());
+
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
+        const QStringList daily = child<QPlainTextEdit>(w, "Memo2")->toPlainText().split('\n');
+        QCOMPARE(daily.size(), 9);
+        QCOMPARE(daily[0], QStringLiteral("Суточный архив с 15.03.2015 по 15.03.2015"));
+        QCOMPARE(daily[6], QStringLiteral("15.03.2015    256,000     1,0"));
+        QVERIFY(child<QPlainTextEdit>(w, "Memo3")->toPlainText().isEmpty());
+
+        child<QTabWidget>(w, "PageControl2")->setCurrentIndex(1);
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно. Прочитано 2 записей"));
+        const QStringList minute = child<QPlainTextEdit>(w, "Memo3")->toPlainText().split('\n');
+        QCOMPARE(minute[0], QStringLiteral("Минутный архив с 15.03.2015 по 15.03.2015"));
+        QVERIFY(minute[6].startsWith("15.03.2015 00:01 "));
+        QVERIFY(minute[7].startsWith("15.03.2015 00:00 "));
+        QCOMPARE(child<QPlainTextEdit>(w, "Memo2")->toPlainText().split('\n'), daily);
+
+        // A refused interval leaves the memo as it was.
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(kToday.addDays(1));
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Ошибка. Указан неверный интервал"));
+        QCOMPARE(child<QPlainTextEdit>(w, "Memo3")->toPlainText().split('\n'), minute);
+    }
+
+    // While a readout runs "Сохранить" cannot be pressed.
+    void saveIsLockedDuringAReadout() {
+        sim::Options o;
+        o.contents.date = kToday;
+        o.answerDelayMs = 2;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 0, kToday.addDays(-60), kToday.addDays(-1));
+        bool sawLocked = false;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&] {
+            if (w.actionRunning())
+                sawLocked = sawLocked || !child<QPushButton>(w, "Button2")->isEnabled();
+        });
+        probe.start(5);
+        child<QPushButton>(w, "Button1")->click();
+        probe.stop();
+        QVERIFY(sawLocked);
+        QVERIFY(child<QPushButton>(w, "Button2")->isEnabled());
+    }
+
+    void saveBothFormats() {
+        sim::Options o;
+        o.contents.date = kToday;
+        o.contents.hour = 10;
+        o.contents.minute = 0;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 0, kToday.addDays(-3), kToday);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(statusOf(w).startsWith("Завершено успешно"));
+        auto* memo = child<QPlainTextEdit>(w, "Memo2");
+        // The text file saves the memo as the person left it.
+        memo->appendPlainText(QStringLiteral("Примечание"));
+        const QStringList lines = memo->toPlainText().split('\n');
+
+        const QString status = statusOf(w);
+        whenModal([&](QWidget* m) { answerSaveDialog(m, kTextFilter, dir.filePath("daily")); });
+        child<QPushButton>(w, "Button2")->click();
+        QStringEncoder encoder("windows-1251");
+        QByteArray expected;
+        for (const QString& line : lines)
+            expected += QByteArray(encoder.encode(line)) + "\r\n";
+        QCOMPARE(fileBytes(dir.filePath("daily.txt")), expected);
+        QCOMPARE(statusOf(w), status); // the export sets no status
+        auto* dialog = w.findChild<QFileDialog*>("SaveDialog1");
+        QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.txt"));
+
+        whenModal([&](QWidget* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("daily")); });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(fileBytes(dir.filePath("daily.xls")).startsWith("\xD0\xCF\x11\xE0"));
+        QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.xls"));
+
+        // report.dat with the workbook entry stays report.dat and holds a workbook.
+        whenModal(
+            [&](QWidget* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("report.dat")); });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(fileBytes(dir.filePath("report.dat")).startsWith("\xD0\xCF\x11\xE0"));
+
+        // A bare name whose extended file exists: the dialog asks before replacing it.
+        bool asked = false;
+        whenModal([&](QWidget* m) {
+            whenModal([&](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                QVERIFY(box);
+                asked = box->text().contains("daily.txt");
+                box->button(QMessageBox::Yes)->click();
+            });
+            answerSaveDialog(m, kTextFilter, dir.filePath("daily"));
+        });
+        memo->setPlainText(QStringLiteral("новый"));
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(asked);
+        QCOMPARE(fileBytes(dir.filePath("daily.txt")), QByteArray("\xED\xEE\xE2\xFB\xE9\r\n"));
+
+        // Cancel writes nothing.
+        whenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(!QFile::exists(dir.filePath("cancelled.txt")));
+    }
+
+    void workbookBeforeAnyReadoutIsRefused() {
+        TForm1 w;
+        w.show();
+        openArchiveTab(w, 1, kToday, kToday);
+        QString message;
+        whenModal([&](QWidget* m) {
+            whenModal([&](QWidget* box) {
+                auto* mb = qobject_cast<QMessageBox*>(box);
+                QVERIFY(mb);
+                message = mb->windowTitle() + ": " + mb->text();
+                QCOMPARE(mb->icon(), QMessageBox::Critical);
+                mb->accept();
+            });
+            answerSaveDialog(m, kWorkbookFilter, dir.filePath("never"));
+        });
+        child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(message,
+                 QStringLiteral("Ошибка: Архив не прочитан: нажмите «Читать», затем сохраните"));
+        QVERIFY(!QFile::exists(dir.filePath("never.xls")));
+    }
+
+    void unwritableFileShowsTheReason() {
+        TForm1 w;
+        w.show();
+        openArchiveTab(w, 0, kToday, kToday);
+        child<QPlainTextEdit>(w, "Memo2")->setPlainText("x");
+        QString message;
+        const QString path = dir.filePath("missing/r.txt");
+        whenModal([&](QWidget* m) {
+            whenModal([&](QWidget* box) {
+                auto* mb = qobject_cast<QMessageBox*>(box);
+                QVERIFY(mb);
+                message = mb->windowTitle() + ": " + mb->text();
+                mb->accept();
+            });
+            auto* dialog = qobject_cast<QFileDialog*>(m);
+            dialog->selectNameFilter(kTextFilter);
+            // The folder does not exist; the non-native dialog takes the path as typed.
+            dialog->selectFile(path);
+            dialog->accept();
+        });
+        child<QPushButton>(w, "Button2")->click();
+        if (message.isEmpty())
+            QSKIP("the dialog refused the missing folder itself");
+        QVERIFY(message.startsWith("Ошибка: Не удаётся записать файл " + path + "\n"));
+    }
+
+    void fontAppliesToBothMemos() {
+        TForm1 w;
+        w.show();
+        openArchiveTab(w, 0, kToday, kToday);
+        auto* memo2 = child<QPlainTextEdit>(w, "Memo2");
+        auto* memo3 = child<QPlainTextEdit>(w, "Memo3");
+        QCOMPARE(memo2->font().family(), QStringLiteral("Courier New"));
+        QFont chosen = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        chosen.setPointSize(13);
+        chosen.setUnderline(true);
+        QFont started;
+        whenModal([&](QWidget* m) {
+            auto* dialog = qobject_cast<QFontDialog*>(m);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QStringLiteral("FontDialog1"));
+            QVERIFY(dialog->testOption(QFontDialog::MonospacedFonts));
+            started = dialog->currentFont();
+            dialog->setCurrentFont(chosen);
+            dialog->accept();
+        });
+        child<QPushButton>(w, "Button3")->click();
+        QCOMPARE(started.pointSize(), 8);
+        QCOMPARE(memo2->font().pointSize(), 13);
+        QVERIFY(memo2->font().underline());
+        QCOMPARE(memo3->font(), memo2->font());
+
+        // Cancelled: nothing changes.
+        whenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
+        child<QPushButton>(w, "Button3")->click();
+        QCOMPARE(memo2->font().pointSize(), 13);
+    }
+};
+
+QTEST_MAIN(WindowArchiveTest)
+#include "test_window_archive.moc"
