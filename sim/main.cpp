@@ -151,6 +151,20 @@ int main(int argc, char** argv) {
         static const QStringList flags = {QStringLiteral("--help"), QStringLiteral("--no-pipe"),
                                           QStringLiteral("--no-pty"),
                                           QStringLiteral("--line-timing")};
+        static const QStringList valued = {QStringLiteral("--pipe"),
+                                           QStringLiteral("--delay"),
+                                           QStringLiteral("--fault"),
+                                           QStringLiteral("--identity"),
+                                           QStringLiteral("--date"),
+                                           QStringLiteral("--time"),
+                                           QStringLiteral("--firmware-version"),
+                                           QStringLiteral("--serial"),
+                                           QStringLiteral("--seed"),
+                                           QStringLiteral("--set"),
+                                           QStringLiteral("--log"),
+                                           QStringLiteral("--dump")};
+        if (!flags.contains(opt) && !valued.contains(opt))
+            return usageError(QStringLiteral("unknown option '%1'").arg(args[i]));
         if (flags.contains(opt)) {
             if (hasValue)
                 return usageError(QStringLiteral("%1 takes no value").arg(opt));
