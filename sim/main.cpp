@@ -48,6 +48,12 @@ const char kUsage[] =
     "                         \"memory\" (4096 bytes), \"settings\" (256), \"archive\" (65536),\n"
     "                         \"program\" (7680)\n"
     "  --help                 show this text\n"
+    "\n"
+    "The meter answers the six transactions (18 24 3C 42 5A 66) and enters programming mode\n"
+    "on 7E FF FF AF: FB is answered AA, FD starts the image, each of the 120 blocks of 64\n"
+    "bytes is answered 120 - k, then the program memory (now the image) is sent back unasked;\n"
+    "F9 finishes, and 1263..1264 then hold the image's date. Frames with a wrong CRC or an\n"
+    "unknown command are not answered; an unfinished frame is forgotten after 200 ms.\n"
     "\n";
 
 int usageError(const QString& text) {
