@@ -28,7 +28,8 @@ archive::ExportFormat formatOf(const QString& filter) {
 
 // The save dialog gives a name typed without an extension the one of the chosen filter entry
 // before it asks about replacing an existing file, so the question is about the file that
-// will be written.
+// will be written. The suffix is set only for that moment: left in place, it would make the
+// dialog's completion pick an existing file of the other entry while a name is being typed.
 class ArchiveSaveDialog : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
@@ -38,6 +39,7 @@ public:
                              ? QStringLiteral("xls")
                              : QStringLiteral("txt"));
         QFileDialog::accept();
+        setDefaultSuffix(QString());
     }
 };
 } // namespace

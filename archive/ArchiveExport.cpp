@@ -21,25 +21,25 @@ constexpr int kFirstDataRow = 4;
 constexpr double kDailyTimeUnitsPerHour = 1800;
 constexpr double kSecondsPerHour = 3600;
 
-void text(ArchiveSheet& sheet, int column, int row, const QString& value, CellStyle style) {
+void text(ArchiveSheet& sheet, int column, int row, const QString& value, SheetStyle style) {
     sheet.cells.push_back({column, row, value, style});
 }
-void number(ArchiveSheet& sheet, int column, int row, double value, CellStyle style) {
+void number(ArchiveSheet& sheet, int column, int row, double value, SheetStyle style) {
     sheet.cells.push_back({column, row, value, style});
 }
 
 void headings(ArchiveSheet& sheet, const QString& first) {
-    text(sheet, kColumnA, kHeadingRow, first, CellStyle::Heading);
-    text(sheet, kColumnB, kHeadingRow, texts::headingVolume(), CellStyle::Heading);
-    text(sheet, kColumnC, kHeadingRow, texts::headingHours(), CellStyle::Heading);
-    text(sheet, kColumnD, kHeadingRow, texts::headingEvents(), CellStyle::Heading);
+    text(sheet, kColumnA, kHeadingRow, first, SheetStyle::Heading);
+    text(sheet, kColumnB, kHeadingRow, texts::headingVolume(), SheetStyle::Heading);
+    text(sheet, kColumnC, kHeadingRow, texts::headingHours(), SheetStyle::Heading);
+    text(sheet, kColumnD, kHeadingRow, texts::headingEvents(), SheetStyle::Heading);
 }
 
 // The rows of both archives: one per present entry, one left empty after each run of empty
 // entries that follows a present one, then the totals or the no-record text. `stamp(i)` is
 // the date cell's value of entry i, `hours(record)` its column C.
 template <typename Stamp, typename Hours>
-void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, CellStyle stampStyle,
+void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, SheetStyle stampStyle,
           Stamp stamp, Hours hours, double volumeTotal, double hoursTotal) {
     int row = kFirstDataRow;
     bool anyRecord = false;
@@ -54,23 +54,23 @@ void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, Ce
         }
         number(sheet, kColumnA, row, stamp(i), stampStyle);
         if (entry.unreadable()) {
-            text(sheet, kColumnD, row, texts::transferErrorCell(), CellStyle::Default);
+            text(sheet, kColumnD, row, texts::transferErrorCell(), SheetStyle::Default);
         } else {
-            number(sheet, kColumnB, row, entry.volumeCubicMetres(), CellStyle::Volume);
-            number(sheet, kColumnC, row, hours(entry), CellStyle::Hours);
+            number(sheet, kColumnB, row, entry.volumeCubicMetres(), SheetStyle::Volume);
+            number(sheet, kColumnC, row, hours(entry), SheetStyle::Hours);
             text(sheet, kColumnD, row, eventText(entry.events(), EventTarget::Spreadsheet),
-                 CellStyle::Default);
+                 SheetStyle::Default);
         }
         anyRecord = true;
         lastRowWasRecord = true;
         ++row;
     }
     if (anyRecord) {
-        text(sheet, kColumnA, row, texts::totalsCell(), CellStyle::Heading);
-        number(sheet, kColumnB, row, volumeTotal, CellStyle::VolumeTotal);
-        number(sheet, kColumnC, row, hoursTotal, CellStyle::HoursTotal);
+        text(sheet, kColumnA, row, texts::totalsCell(), SheetStyle::Heading);
+        number(sheet, kColumnB, row, volumeTotal, SheetStyle::VolumeTotal);
+        number(sheet, kColumnC, row, hoursTotal, SheetStyle::HoursTotal);
     } else {
-        text(sheet, kColumnD, row, texts::noRecords(), CellStyle::Default);
+        text(sheet, kColumnD, row, texts::noRecords(), SheetStyle::Default);
     }
 }
 
@@ -78,10 +78,6 @@ QString title(const QString& prefix, int firstDay, int endDate, const QLocale& l
     return prefix + shortDate(firstDay, locale) + texts::titleTo() + shortDate(endDate, locale);
 }
 
-bool safeLiteral(QChar c) {
-    return c == QLatin1Char('.') || c == QLatin1Char('/') || c == QLatin1Char(':') ||
-           c == QLatin1Char('-') || c == QLatin1Char(',') || c == QLatin1Char(' ');
-}
 } // namespace
 
 QString withDefaultExtension(const QString& fileName, ExportFormat format) {
@@ -118,7 +114,7 @@ ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale) {
     ArchiveSheet sheet;
     headings(sheet, texts::headingDate());
     rows(
-        sheet, archive.entries, s.recordCount, CellStyle::Date,
+        sheet, archive.entries, s.recordCount, SheetStyle::Date,
         [&](int i) { return double(s.endDate - i); },
         [](const Record& r) { return r.workingTime() / kDailyTimeUnitsPerHour; }, s.volumeTotal,
         s.hoursTotal);
@@ -143,87 +139,12 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
                                  archive_layout::kMinutesPerDay;
     };
     rows(
-        sheet, archive.entries, s.recordCount, CellStyle::DateTime, stamp,
+        sheet, archive.entries, s.recordCount, SheetStyle::DateTime, stamp,
         [](const Record& r) { return r.workingTime() / kSecondsPerHour; }, s.volumeTotal,
         s.secondsTotal / kSecondsPerHour);
     const int firstDay = int((endMinute - (s.recordCount - 1)) / archive_layout::kMinutesPerDay);
     sheet.title = title(texts::minuteTitle(), firstDay, s.endDate, locale);
     return sheet;
-}
-
-QString workbookDateFormat(const QString& pattern) {
-    QString out;
-    const int n = int(pattern.size());
-    for (int i = 0; i < n;) {
-        const QChar c = pattern[i];
-        if (c == QLatin1Char('\'')) {
-            // A quoted literal; two quotes stand for one.
-            QString literal;
-            ++i;
-            while (i < n) {
-                if (pattern[i] == QLatin1Char('\'')) {
-                    if (i + 1 < n && pattern[i + 1] == QLatin1Char('\'')) {
-                        literal += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                literal += pattern[i++];
-            }
-            if (!literal.isEmpty())
-                out += QLatin1Char('"') + literal + QLatin1Char('"');
-            continue;
-        }
-        int run = 1;
-        while (i + run < n && pattern[i + run] == c)
-            ++run;
-        i += run;
-        switch (c.unicode()) {
-        case 'd':
-        case 'y':
-            out += QString(run, c);
-            break;
-        case 'M':
-            out += QString(run, QLatin1Char('m'));
-            break;
-        case 'h':
-        case 'H':
-            out += QString(std::min(run, 2), QLatin1Char('h'));
-            break;
-        case 'm':
-            out += QString(std::min(run, 2), QLatin1Char('m'));
-            break;
-        case 's':
-            out += QString(std::min(run, 2), QLatin1Char('s'));
-            break;
-        case 'A':
-        case 'a':
-            // AP, ap, A, a: the half of the day.
-            if (i < n && (pattern[i] == QLatin1Char('P') || pattern[i] == QLatin1Char('p')))
-                ++i;
-            out += QStringLiteral("AM/PM");
-            break;
-        case 'z':
-        case 't':
-            break; // milliseconds and the time zone have no place in these cells
-        default:
-            for (int k = 0; k < run; ++k)
-                out += safeLiteral(c) ? QString(c) : QStringLiteral("\\") + c;
-            break;
-        }
-    }
-    return out.trimmed();
-}
-
-QString dateStyleFormat(const QLocale& locale) {
-    return workbookDateFormat(locale.dateFormat(QLocale::ShortFormat));
-}
-
-QString dateTimeStyleFormat(const QLocale& locale) {
-    return dateStyleFormat(locale) + QLatin1Char(' ') +
-           workbookDateFormat(locale.timeFormat(QLocale::ShortFormat));
 }
 
 bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QString& fileName,

@@ -29,7 +29,7 @@ QStringList memoLines(const QString& plainText);
 QString saveReportText(const QString& fileName, const QStringList& lines);
 
 // The workbook's cell styles.
-enum class CellStyle {
+enum class SheetStyle {
     Default,
     Heading,     // bold, solid gold
     Date,        // the short date format
@@ -44,7 +44,7 @@ struct SheetCell {
     int column = 0; // 0 is column A
     int row = 0;    // 1 is the first row
     std::variant<QString, double> value;
-    CellStyle style = CellStyle::Default;
+    SheetStyle style = SheetStyle::Default;
 };
 
 // One worksheet: the cells written before the columns A to D are fitted to their contents,
@@ -57,9 +57,8 @@ struct ArchiveSheet {
 ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale);
 ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale);
 
-// A date or time pattern of QLocale in the workbook's number-format notation
-// (dd.MM.yyyy -> dd.mm.yyyy, HH:mm -> hh:mm, h:mm AP -> h:mm AM/PM).
-QString workbookDateFormat(const QString& localePattern);
+// The number formats of the date and date-time styles: the locale's short date, and the short
+// date, a blank and the short time (hours and minutes), in the workbook's notation.
 QString dateStyleFormat(const QLocale& locale);
 QString dateTimeStyleFormat(const QLocale& locale);
 

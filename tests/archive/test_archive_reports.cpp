@@ -225,26 +225,6 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void workbookDateFormats_data() {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("ru date") << "dd.MM.yyyy"
-                                 << "dd.mm.yyyy";
-        QTest::newRow("ru time") << "HH:mm"
-                                 << "hh:mm";
-        QTest::newRow("us date") << "M/d/yy"
-                                 << "m/d/yy";
-        QTest::newRow("us time") << "h:mm AP"
-                                 << "h:mm AM/PM";
-        QTest::newRow("quoted") << "d 'de' MMMM"
-                                << "d \"de\" mmmm";
-    }
-    void workbookDateFormats() {
-        QFETCH(QString, pattern);
-        QFETCH(QString, format);
-        QCOMPARE(workbookDateFormat(pattern), format);
-    }
-
     void dailySheetLayout() {
         DailyArchive a;
         a.entries[0] = present(48225, 42300, 0x20);
@@ -270,7 +250,7 @@ private slots:
         QVERIFY(!at(1, 6) && !at(2, 6));
         QCOMPARE(std::get<QString>(at(3, 6)->value), QStringLiteral("Ошибка при передаче данных"));
         QCOMPARE(std::get<QString>(at(0, 7)->value), QStringLiteral("Итого"));
-        QCOMPARE(at(1, 7)->style, CellStyle::VolumeTotal);
+        QCOMPARE(at(1, 7)->style, SheetStyle::VolumeTotal);
         QCOMPARE(std::get<double>(at(2, 7)->value), 23.5);
     }
 
@@ -283,12 +263,12 @@ private slots:
         // 1441 minutes back from 05.03.2008 00:00 begin on 04.03.2008 00:00.
         QCOMPARE(s.title, QStringLiteral("Минутный архив с 04.03.2008 по 05.03.2008"));
         QCOMPARE(std::get<double>(s.cells[4].value), double(day(2008, 3, 5)));
-        QCOMPARE(s.cells[4].style, CellStyle::DateTime);
+        QCOMPARE(s.cells[4].style, SheetStyle::DateTime);
         QCOMPARE(std::get<double>(s.cells[6].value), 90.0 / 3600);
         QCOMPARE(std::get<double>(s.cells[8].value), day(2008, 3, 4) + 1439.0 / 1440);
         QCOMPARE(std::get<double>(s.cells[10].value), 0.5);
         QCOMPARE(std::get<double>(s.cells.back().value), 1890.0 / 3600);
-        QCOMPARE(s.cells.back().style, CellStyle::HoursTotal);
+        QCOMPARE(s.cells.back().style, SheetStyle::HoursTotal);
     }
 };
 

@@ -19,21 +19,17 @@ namespace {
 QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 const QDate kToday(2015, 3, 15); // device day 5552, day 2 of the minute cycle
-const int kTodayNumber = dayNumberFromDate(kToday);
+// A function, not a constant: the day count's own constants are set up at run time.
+int todayNumber() { return dayNumberFromDate(kToday); }
 
 struct Request {
     quint8 command;
     quint16 address;
     bool operator==(const Request& o) const { return command == o.command && address == o.address; }
 };
-QString toString(const Request& r) {
-    return QStringLiteral("%1@%2").arg(r.command, 2, 16, QLatin1Char('0')).arg(r.address);
-}
-char* toString(const QList<Request>& list) {
-    QStringList parts;
-    for (const Request& r : list)
-        parts << toString(r);
-    return qstrdup(qPrintable(parts.join(' ')));
+char* toString(const Request& r) {
+    return qstrdup(
+        qPrintable(QStringLiteral("%1@%2").arg(r.command, 2, 16, QLatin1Char('0')).arg(r.address)));
 }
 
 Request memory(quint16 address) { return {0x18, address}; }
@@ -122,20 +118,20 @@ private slots:
         o.contents.set(sim::Space::Memory, 1253, hex("40420F0000080700"));
         Bench b(o);
         QVERIFY2(b.start(), qPrintable(b.meter.errorString()));
-        const auto lines = b.read(pipe, Kind::Daily, {kTodayNumber, kTodayNumber});
+        const auto lines = b.read(pipe, Kind::Daily, {todayNumber(), todayNumber()});
         QVERIFY(lines);
         QCOMPARE(b.requests(), (QList<Request>{memory(24), memory(1238), memory(1253)}));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
         QCOMPARE(lines->mid(6), (QStringList{"15.03.2015    256,000     1,0", kRule,
                                              "Итого:        256,000     1,0"}));
         QCOMPARE(lines->first(), QStringLiteral("Суточный архив с 15.03.2015 по 15.03.2015"));
-        QCOMPARE(b.frontend.statuses.mid(1),
-                 (QStringList{"Чтение суточного архива...",
-                              "Завершено успешно. Прочитано 1 записей"}));
+        QCOMPARE(
+            b.frontend.statuses.mid(1),
+            (QStringList{"Чтение суточного архива...", "Завершено успешно. Прочитано 1 записей"}));
         QCOMPARE(b.frontend.maxima, (QList<int>{1000, 1000, 1}));
         const archive::DailySummary& s = b.archives.daily.summary;
         QCOMPARE(int(s.recordCount), 1);
-        QCOMPARE(s.endDate, kTodayNumber);
+        QCOMPARE(s.endDate, todayNumber());
         QCOMPARE(s.volumeTotal, 256.0);
         QCOMPARE(s.hoursTotal, 1.0);
     }
@@ -145,7 +141,7 @@ private slots:
         QFETCH(bool, pipe);
         Bench b(meterOptions());
         QVERIFY(b.start());
-        const int yesterday = kTodayNumber - 1;
+        const int yesterday = todayNumber() - 1;
         QVERIFY(b.read(pipe, Kind::Daily, {yesterday, yesterday}));
         const quint16 address = archive::dailyRecordAddress(yesterday);
         QCOMPARE(b.requests(), (QList<Request>{memory(24), memory(1238), record(address)}));
@@ -159,16 +155,16 @@ private slots:
         QFETCH(bool, pipe);
         Bench b(meterOptions());
         QVERIFY(b.start());
-        const auto lines = b.read(pipe, Kind::Daily, {kTodayNumber - 731, kTodayNumber});
+        const auto lines = b.read(pipe, Kind::Daily, {todayNumber() - 731, todayNumber()});
         QVERIFY(lines);
         QList<Request> expected{memory(24), memory(1238), memory(1253)};
-        quint16 address = archive::dailyRecordAddress(kTodayNumber - 1);
+        quint16 address = archive::dailyRecordAddress(todayNumber() - 1);
         for (int i = 1; i < 732; ++i) {
             expected << record(address);
             address = archive::previousRecordAddress(address, archive::Area::Daily);
         }
         QCOMPARE(b.requests(), expected);
-        QCOMPARE(expected.last(), record(archive::dailyRecordAddress(kTodayNumber)));
+        QCOMPARE(expected.last(), record(archive::dailyRecordAddress(todayNumber())));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно. Прочитано 732 записей"));
         QCOMPARE(int(b.archives.daily.summary.recordCount), 732);
         for (int i = 1; i < 732; ++i)
@@ -184,15 +180,14 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("end");
         QTest::addColumn<QString>("status");
-        QTest::newRow("end after today") << kTodayNumber << kTodayNumber + 1
-                                         << "Ошибка. Указан неверный интервал";
-        QTest::newRow("start 732 back") << kTodayNumber - 732 << kTodayNumber
-                                        << "Ошибка. Указан неверный интервал";
-        QTest::newRow("start after end")
-            << kTodayNumber - 1 << kTodayNumber - 2
-            << "Ошибка. Указана дата начала больше даты окончания";
+        QTest::newRow("end after today")
+            << todayNumber() << todayNumber() + 1 << "Ошибка. Указан неверный интервал";
+        QTest::newRow("start 732 back")
+            << todayNumber() - 732 << todayNumber() << "Ошибка. Указан неверный интервал";
+        QTest::newRow("start after end") << todayNumber() - 1 << todayNumber() - 2
+                                         << "Ошибка. Указана дата начала больше даты окончания";
         QTest::newRow("both wrong: the end is checked first")
-            << kTodayNumber + 2 << kTodayNumber + 1 << "Ошибка. Указан неверный интервал";
+            << todayNumber() + 2 << todayNumber() + 1 << "Ошибка. Указан неверный интервал";
     }
     void dailyIntervalChecks() {
         QFETCH(int, start);
@@ -200,7 +195,7 @@ private slots:
         QFETCH(QString, status);
         Bench b(meterOptions());
         QVERIFY(b.start());
-        QVERIFY(b.read(false, Kind::Daily, {kTodayNumber - 2, kTodayNumber - 1}));
+        QVERIFY(b.read(false, Kind::Daily, {todayNumber() - 2, todayNumber() - 1}));
         const archive::DailySummary before = b.archives.daily.summary;
         const auto entry0 = bytesOf(b.archives.daily.entries[0]);
         QVERIFY(!b.read(false, Kind::Daily, {start, end}));
@@ -218,7 +213,7 @@ private slots:
         o.contents.deviceState = 0x04;
         Bench b(o);
         QVERIFY(b.start());
-        QVERIFY(!b.read(pipe, Kind::Daily, {kTodayNumber, kTodayNumber}));
+        QVERIFY(!b.read(pipe, Kind::Daily, {todayNumber(), todayNumber()}));
         QCOMPARE(b.frontend.status(), QStringLiteral("Архив недоступен"));
         QCOMPARE(b.requests(), (QList<Request>{memory(24)}));
     }
@@ -228,7 +223,7 @@ private slots:
         o.contents.deviceState = 0xFB;
         Bench b(o);
         QVERIFY(b.start());
-        QVERIFY(b.read(false, Kind::Daily, {kTodayNumber, kTodayNumber}));
+        QVERIFY(b.read(false, Kind::Daily, {todayNumber(), todayNumber()}));
     }
 
     // A meter whose status byte, date or time cannot be read: "Прибор не отвечает", and the
@@ -251,12 +246,12 @@ private slots:
         QFETCH(int, requests);
         Bench b(meterOptions());
         QVERIFY(b.start());
-        const Interval interval{kTodayNumber, kTodayNumber};
+        const Interval interval{todayNumber(), todayNumber()};
         QVERIFY(b.read(pipe, Kind(kind), interval));
         const archive::MinuteSummary minuteBefore = b.archives.minute.summary;
         const archive::DailySummary dailyBefore = b.archives.daily.summary;
-        b.meter.setFaults({sim::Fault::badCrc(sim::Selector().onCommand(0x18).atAddress(
-            quint16(address)))});
+        b.meter.setFaults(
+            {sim::Fault::badCrc(sim::Selector().onCommand(0x18).atAddress(quint16(address)))});
         QVERIFY(!b.read(pipe, Kind(kind), interval));
         QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));
         QCOMPARE(b.requests().size(), requests);
@@ -294,8 +289,8 @@ private slots:
                                              "11.03.2015   1024,000     4,6 Oшибки в измерениях."
                                              " Низкое напряжение питания. Задействован "
                                              "последовательный интерфейс RS232.",
-                                             "10.03.2015 Ошибка при передаче данных...", "",
-                                             kRule, "Итого:       1280,000     5,6"}));
+                                             "10.03.2015 Ошибка при передаче данных...", "", kRule,
+                                             "Итого:       1280,000     5,6"}));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено c 1 ошибками при передаче"));
         QCOMPARE(b.archives.daily.entries[4].bytes[7], quint8(0xC0));
         QCOMPARE(b.archives.daily.summary.volumeTotal, 1280.0);
@@ -311,7 +306,7 @@ private slots:
         o.faults.push_back(sim::Fault::badCrc(sim::Selector().onCommand(0x18).atAddress(1253)));
         Bench b(o);
         QVERIFY(b.start());
-        const auto lines = b.read(false, Kind::Daily, {kTodayNumber - 1, kTodayNumber});
+        const auto lines = b.read(false, Kind::Daily, {todayNumber() - 1, todayNumber()});
         QVERIFY(lines);
         QCOMPARE(lines->at(6), QStringLiteral("15.03.2015 Ошибка при передаче данных..."));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено c 1 ошибками при передаче"));
@@ -322,9 +317,9 @@ private slots:
         QFETCH(bool, pipe);
         Bench b(meterOptions(0, 0));
         QVERIFY(b.start());
-        const auto lines = b.read(pipe, Kind::Minute, {kTodayNumber, kTodayNumber});
+        const auto lines = b.read(pipe, Kind::Minute, {todayNumber(), todayNumber()});
         QVERIFY(lines);
-        const quint16 address = archive::minuteRecordAddress(kTodayNumber, 0, 0);
+        const quint16 address = archive::minuteRecordAddress(todayNumber(), 0, 0);
         QCOMPARE(b.requests(),
                  (QList<Request>{memory(24), memory(1238), memory(1240), record(address)}));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
@@ -339,7 +334,7 @@ private slots:
     void minuteYesterdayReadsWholeDayWithoutTheClock() {
         Bench b(meterOptions());
         QVERIFY(b.start());
-        const int yesterday = kTodayNumber - 1;
+        const int yesterday = todayNumber() - 1;
         const auto lines = b.read(false, Kind::Minute, {yesterday, yesterday});
         QVERIFY(lines);
         const QList<Request> r = b.requests();
@@ -357,13 +352,13 @@ private slots:
         QFETCH(bool, pipe);
         Bench b(meterOptions(23, 59));
         QVERIFY(b.start());
-        const auto lines = b.read(pipe, Kind::Minute, {kTodayNumber - 4, kTodayNumber});
+        const auto lines = b.read(pipe, Kind::Minute, {todayNumber() - 4, todayNumber()});
         QVERIFY(lines);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно. Прочитано 7200 записей"));
         QCOMPARE(b.frontend.maxima.last(), 7199);
         const QList<Request> r = b.requests();
         QCOMPARE(r.size(), 3 + 7200);
-        quint16 address = archive::minuteRecordAddress(kTodayNumber, 23, 59);
+        quint16 address = archive::minuteRecordAddress(todayNumber(), 23, 59);
         for (int i = 0; i < 7200; ++i) {
             QCOMPARE(r[3 + i], record(address));
             QCOMPARE(bytesOf(b.archives.minute.entries[std::size_t(i)]), b.archiveBytes(address));
@@ -392,13 +387,12 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("end");
         QTest::addColumn<QString>("status");
-        QTest::newRow("start 5 back") << kTodayNumber - 5 << kTodayNumber
-                                      << "Ошибка. Указан неверный интервал";
-        QTest::newRow("end after today") << kTodayNumber << kTodayNumber + 1
-                                         << "Ошибка. Указан неверный интервал";
-        QTest::newRow("start after end")
-            << kTodayNumber << kTodayNumber - 1
-            << "Ошибка. Указана дата начала больше даты окончания";
+        QTest::newRow("start 5 back")
+            << todayNumber() - 5 << todayNumber() << "Ошибка. Указан неверный интервал";
+        QTest::newRow("end after today")
+            << todayNumber() << todayNumber() + 1 << "Ошибка. Указан неверный интервал";
+        QTest::newRow("start after end") << todayNumber() << todayNumber() - 1
+                                         << "Ошибка. Указана дата начала больше даты окончания";
     }
     void minuteIntervalChecks() {
         QFETCH(int, start);
@@ -417,17 +411,17 @@ private slots:
     void minuteRowsAcrossMidnight() {
         QFETCH(bool, pipe);
         sim::Options o = meterOptions(0, 1);
-        const quint16 a0001 = archive::minuteRecordAddress(kTodayNumber, 0, 1);
-        const quint16 a0000 = archive::minuteRecordAddress(kTodayNumber, 0, 0);
-        const quint16 a2359 = archive::minuteRecordAddress(kTodayNumber - 1, 23, 59);
-        const quint16 a2358 = archive::minuteRecordAddress(kTodayNumber - 1, 23, 58);
+        const quint16 a0001 = archive::minuteRecordAddress(todayNumber(), 0, 1);
+        const quint16 a0000 = archive::minuteRecordAddress(todayNumber(), 0, 0);
+        const quint16 a2359 = archive::minuteRecordAddress(todayNumber() - 1, 23, 59);
+        const quint16 a2358 = archive::minuteRecordAddress(todayNumber() - 1, 23, 58);
         o.contents.set(sim::Space::Archive, a0001, hex("000F0000003C0090"))
             .set(sim::Space::Archive, a2359, hex("00000000003B0080"))
             .set(sim::Space::Archive, a2358, hex("0000000000000000"));
         o.faults.push_back(sim::Fault::badCrc(sim::Selector().onCommand(0x5A).atAddress(a0000)));
         Bench b(o);
         QVERIFY(b.start());
-        const auto lines = b.read(pipe, Kind::Minute, {kTodayNumber - 1, kTodayNumber});
+        const auto lines = b.read(pipe, Kind::Minute, {todayNumber() - 1, todayNumber()});
         QVERIFY(lines);
         QCOMPARE(lines->mid(6, 4),
                  (QStringList{"15.03.2015 00:01      0,983      60 Задействован последовательный "
@@ -444,7 +438,7 @@ private slots:
         o.contents.set(sim::Space::Memory, 1240, hex("1900"));
         Bench b(o);
         QVERIFY(b.start());
-        QVERIFY(!b.read(false, Kind::Minute, {kTodayNumber, kTodayNumber}));
+        QVERIFY(!b.read(false, Kind::Minute, {todayNumber(), todayNumber()}));
         QCOMPARE(b.frontend.status(), QStringLiteral("Ошибка. Прибор сообщил неверное время"));
         QCOMPARE(b.requests().size(), 3);
     }

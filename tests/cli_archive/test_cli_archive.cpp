@@ -15,9 +15,8 @@ class SimProcess {
 public:
     bool start(const QString& pipePath, const QStringList& extra) {
         process_.setProgram(kBin + "/zetra-sim");
-        process_.setArguments(QStringList{"--pipe", pipePath, "--date", "2015-03-15", "--time",
-                                          "10:30"} +
-                              extra);
+        process_.setArguments(
+            QStringList{"--pipe", pipePath, "--date", "2015-03-15", "--time", "10:30"} + extra);
         process_.start();
         if (!process_.waitForStarted(5000))
             return false;
@@ -83,12 +82,11 @@ QByteArray fileBytes(const QString& path) {
 
 // Three days ending on the meter's today: the running record, an empty day, a day with
 // measurement errors.
-const QStringList kRecords{
-    "--set", "mem:1253=40420F0000080700",
-    // 14.03.2015 (device day 5551, slot 5552 % 731 = 435): empty
-    "--set", "archive:3480=0000000000000000",
-    // 13.03.2015 (slot 434)
-    "--set", "archive:3472=00093D00001C2084"};
+const QStringList kRecords{"--set", "mem:1253=40420F0000080700",
+                           // 14.03.2015 (device day 5551, slot 5552 % 731 = 435): empty
+                           "--set", "archive:3480=0000000000000000",
+                           // 13.03.2015 (slot 434)
+                           "--set", "archive:3472=00093D00001C2084"};
 const QStringList kDailyReport{
     "Суточный архив с 13.03.2015 по 15.03.2015",
     "",
@@ -121,8 +119,8 @@ private slots:
         QFETCH(bool, pipe);
         SimProcess sim;
         QVERIFY(sim.start(pipePath(), kRecords));
-        const QStringList link = pipe ? QStringList{"--pipe", pipePath()}
-                                      : QStringList{"--port", sim.pty()};
+        const QStringList link =
+            pipe ? QStringList{"--pipe", pipePath()} : QStringList{"--port", sim.pty()};
         const Run r = cli(link + QStringList{"daily", "13.03.2015", "2015-03-15"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, kDailyReport + QStringList{"Завершено успешно. Прочитано 3 записей"});
@@ -131,11 +129,11 @@ private slots:
     void minuteReportThenStatus() {
         SimProcess sim;
         // Today at 00:01: two minutes, the second one a transfer error.
-        QVERIFY(sim.start(pipePath(), {"--time", "00:01", "--set",
-                                       "archive:" + QString::number(5848 + 8 * (2 * 1440 + 1)) +
-                                           "=000F0000003C0090",
-                                       "--fault", "badcrc@cmd=5A,addr=" +
-                                                      QString::number(5848 + 8 * 2 * 1440)}));
+        QVERIFY(sim.start(
+            pipePath(),
+            {"--time", "00:01", "--set",
+             "archive:" + QString::number(5848 + 8 * (2 * 1440 + 1)) + "=000F0000003C0090",
+             "--fault", "badcrc@cmd=5A,addr=" + QString::number(5848 + 8 * 2 * 1440)}));
         const Run r = cli({"--pipe", pipePath(), "minute", "15.03.2015", "15.03.2015"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, (QStringList{
@@ -158,15 +156,13 @@ private slots:
     void refusedIntervalPrintsOnlyTheStatus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("status");
-        QTest::newRow("daily end after today")
-            << QStringList{"daily", "15.03.2015", "16.03.2015"}
-            << "Ошибка. Указан неверный интервал";
+        QTest::newRow("daily end after today") << QStringList{"daily", "15.03.2015", "16.03.2015"}
+                                               << "Ошибка. Указан неверный интервал";
         QTest::newRow("daily start after end")
             << QStringList{"daily", "15.03.2015", "14.03.2015"}
             << "Ошибка. Указана дата начала больше даты окончания";
-        QTest::newRow("minute 5 days back")
-            << QStringList{"minute", "10.03.2015", "15.03.2015"}
-            << "Ошибка. Указан неверный интервал";
+        QTest::newRow("minute 5 days back") << QStringList{"minute", "10.03.2015", "15.03.2015"}
+                                            << "Ошибка. Указан неверный интервал";
     }
     void refusedIntervalPrintsOnlyTheStatus() {
         QFETCH(QStringList, args);
@@ -189,8 +185,8 @@ private slots:
     }
 
     void noMeter() {
-        const Run r = cli({"--pipe", dir.filePath("nobody.sock"), "daily", "15.03.2015",
-                           "15.03.2015"});
+        const Run r =
+            cli({"--pipe", dir.filePath("nobody.sock"), "daily", "15.03.2015", "15.03.2015"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{"Не удаётся открыть порт "});
     }
@@ -202,8 +198,8 @@ private slots:
         QTest::newRow("named .txt") << "a.txt" << QStringList{} << "a.txt";
         QTest::newRow("bare name") << "b" << QStringList{} << "b.txt";
         QTest::newRow("other extension") << "c.dat" << QStringList{} << "c.dat";
-        QTest::newRow("--format txt on .xls") << "d.xls" << QStringList{"--format", "txt"}
-                                              << "d.xls";
+        QTest::newRow("--format txt on .xls")
+            << "d.xls" << QStringList{"--format", "txt"} << "d.xls";
     }
     void saveTextFile() {
         QFETCH(QString, name);
@@ -245,8 +241,8 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.start(pipePath(), kRecords));
         const QString file = dir.filePath("no/such/folder/r.txt");
-        const Run r = cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015", "--save",
-                           file});
+        const Run r =
+            cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015", "--save", file});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
         QVERIFY(r.err.startsWith("Ошибка: Не удаётся записать файл " + file + "\n"));
@@ -258,12 +254,12 @@ private slots:
         QTest::newRow("three dates") << QStringList{"minute", "15.03.2015", "15.03.2015", "x"};
         QTest::newRow("malformed date") << QStringList{"daily", "15.3.2015", "15.03.2015"};
         QTest::newRow("no such day") << QStringList{"daily", "31.02.2015", "15.03.2015"};
-        QTest::newRow("unknown format") << QStringList{"daily", "15.03.2015", "15.03.2015",
-                                                       "--save", "f", "--format", "pdf"};
+        QTest::newRow("unknown format")
+            << QStringList{"daily", "15.03.2015", "15.03.2015", "--save", "f", "--format", "pdf"};
         QTest::newRow("format without save")
             << QStringList{"daily", "15.03.2015", "15.03.2015", "--format", "txt"};
-        QTest::newRow("unknown option") << QStringList{"daily", "15.03.2015", "15.03.2015",
-                                                       "--sav", "f"};
+        QTest::newRow("unknown option")
+            << QStringList{"daily", "15.03.2015", "15.03.2015", "--sav", "f"};
     }
     void usageErrors() {
         QFETCH(QStringList, args);

@@ -5,8 +5,11 @@
 #include "app/ProU.h"
 #include "sim/Sim.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTabWidget>
@@ -28,31 +32,53 @@ const QDate kToday(2015, 3, 15);
 const QString kTextFilter = QStringLiteral("текстовый файл (*.txt)");
 const QString kWorkbookFilter = QStringLiteral("таблица Excel (*.xls)");
 
-// Runs `answer` on the next modal widget that shows up, once the event loop gets to it.
-void whenModal(std::function<void(QWidget*)> answer) {
+// Runs `answer` on the modal widget of kind T once the event loop shows one. A modal widget
+// that is still waiting after ten seconds is closed, so a failing test cannot hang.
+template <class T>
+void whenModal(std::function<void(T*)> answer) {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer] {
+        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal && waited->elapsed() < 10000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete waited;
+        if (modal) {
             answer(modal);
+        } else if (auto* stuck = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            qWarning("no %s showed up; closing %s", T::staticMetaObject.className(),
+                     stuck->metaObject()->className());
+            stuck->reject();
         }
     });
     timer->start();
 }
 
+// The dialog's Save button, as a click.
+void pressSave(QFileDialog* dialog) {
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QPushButton* save = buttons->button(QDialogButtonBox::Save);
+    QVERIFY(save && save->isEnabled());
+    save->click();
+}
+
 // Types `name` into the save dialog, picks the filter entry, presses Save.
-void answerSaveDialog(QWidget* modal, const QString& filter, const QString& name) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    QVERIFY(dialog);
+void answerSaveDialog(QFileDialog* dialog, const QString& filter, const QString& name) {
     QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
     QCOMPARE(dialog->nameFilters(), (QStringList{kTextFilter, kWorkbookFilter}));
     dialog->selectNameFilter(filter);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
+    // The name the dialog offers (the file saved last) is selected in its list; a person who
+    // types another name leaves the list, as clicking its empty space does.
+    dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"))->clearSelection();
     edit->setText(name);
-    dialog->accept();
+    pressSave(dialog);
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -81,9 +107,32 @@ class WindowArchiveTest : public QObject {
     }
 
     QTemporaryDir dir;
+    QTimer watchdog;
+    QPointer<QWidget> lastModal;
+    QElapsedTimer modalShown;
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        // A modal widget nobody answers within five seconds fails the test instead of
+        // hanging it.
+        connect(&watchdog, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != lastModal) {
+                lastModal = modal;
+                modalShown.start();
+                return;
+            }
+            if (modal && modalShown.elapsed() > 5000) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                qWarning("unanswered %s: %s", modal->metaObject()->className(),
+                         box ? qPrintable(box->text()) : "");
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            }
+        });
+        watchdog.start(200);
+    }
 
     void readFillsBothMemos() {
         sim::Options o;
@@ -168,7 +217,8 @@ private slots:
         const QStringList lines = memo->toPlainText().split('\n');
 
         const QString status = statusOf(w);
-        whenModal([&](QWidget* m) { answerSaveDialog(m, kTextFilter, dir.filePath("daily")); });
+        whenModal<QFileDialog>(
+            [&](QFileDialog* m) { answerSaveDialog(m, kTextFilter, dir.filePath("daily")); });
         child<QPushButton>(w, "Button2")->click();
         QStringEncoder encoder("windows-1251");
         QByteArray expected;
@@ -179,23 +229,23 @@ private slots:
         auto* dialog = w.findChild<QFileDialog*>("SaveDialog1");
         QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.txt"));
 
-        whenModal([&](QWidget* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("daily")); });
+        whenModal<QFileDialog>(
+            [&](QFileDialog* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("daily")); });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(fileBytes(dir.filePath("daily.xls")).startsWith("\xD0\xCF\x11\xE0"));
         QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.xls"));
 
         // report.dat with the workbook entry stays report.dat and holds a workbook.
-        whenModal(
-            [&](QWidget* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("report.dat")); });
+        whenModal<QFileDialog>([&](QFileDialog* m) {
+            answerSaveDialog(m, kWorkbookFilter, dir.filePath("report.dat"));
+        });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(fileBytes(dir.filePath("report.dat")).startsWith("\xD0\xCF\x11\xE0"));
 
         // A bare name whose extended file exists: the dialog asks before replacing it.
         bool asked = false;
-        whenModal([&](QWidget* m) {
-            whenModal([&](QWidget* question) {
-                auto* box = qobject_cast<QMessageBox*>(question);
-                QVERIFY(box);
+        whenModal<QFileDialog>([&](QFileDialog* m) {
+            whenModal<QMessageBox>([&](QMessageBox* box) {
                 asked = box->text().contains("daily.txt");
                 box->button(QMessageBox::Yes)->click();
             });
@@ -207,7 +257,10 @@ private slots:
         QCOMPARE(fileBytes(dir.filePath("daily.txt")), QByteArray("\xED\xEE\xE2\xFB\xE9\r\n"));
 
         // Cancel writes nothing.
-        whenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
+        whenModal<QFileDialog>([&](QFileDialog* m) {
+            m->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("cancelled");
+            m->reject();
+        });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(!QFile::exists(dir.filePath("cancelled.txt")));
     }
@@ -217,10 +270,8 @@ private slots:
         w.show();
         openArchiveTab(w, 1, kToday, kToday);
         QString message;
-        whenModal([&](QWidget* m) {
-            whenModal([&](QWidget* box) {
-                auto* mb = qobject_cast<QMessageBox*>(box);
-                QVERIFY(mb);
+        whenModal<QFileDialog>([&](QFileDialog* m) {
+            whenModal<QMessageBox>([&](QMessageBox* mb) {
                 message = mb->windowTitle() + ": " + mb->text();
                 QCOMPARE(mb->icon(), QMessageBox::Critical);
                 mb->accept();
@@ -239,24 +290,21 @@ private slots:
         openArchiveTab(w, 0, kToday, kToday);
         child<QPlainTextEdit>(w, "Memo2")->setPlainText("x");
         QString message;
-        const QString path = dir.filePath("missing/r.txt");
-        whenModal([&](QWidget* m) {
-            whenModal([&](QWidget* box) {
-                auto* mb = qobject_cast<QMessageBox*>(box);
-                QVERIFY(mb);
+        // The folder goes away between the dialog and the writing (a stick pulled out): the
+        // file cannot be created, even by the superuser.
+        QVERIFY(QDir(dir.path()).mkpath("stick"));
+        const QString path = dir.filePath("stick/r.txt");
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            whenModal<QMessageBox>([&](QMessageBox* mb) {
                 message = mb->windowTitle() + ": " + mb->text();
                 mb->accept();
             });
-            auto* dialog = qobject_cast<QFileDialog*>(m);
-            dialog->selectNameFilter(kTextFilter);
-            // The folder does not exist; the non-native dialog takes the path as typed.
-            dialog->selectFile(path);
-            dialog->accept();
+            answerSaveDialog(dialog, kTextFilter, path);
+            QVERIFY(QDir(dir.filePath("stick")).removeRecursively());
         });
         child<QPushButton>(w, "Button2")->click();
-        if (message.isEmpty())
-            QSKIP("the dialog refused the missing folder itself");
-        QVERIFY(message.startsWith("Ошибка: Не удаётся записать файл " + path + "\n"));
+        QVERIFY2(message.startsWith("Ошибка: Не удаётся записать файл " + path + "\n"),
+                 qPrintable(message));
     }
 
     void fontAppliesToBothMemos() {
@@ -270,9 +318,7 @@ private slots:
         chosen.setPointSize(13);
         chosen.setUnderline(true);
         QFont started;
-        whenModal([&](QWidget* m) {
-            auto* dialog = qobject_cast<QFontDialog*>(m);
-            QVERIFY(dialog);
+        whenModal<QFontDialog>([&](QFontDialog* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("FontDialog1"));
             QVERIFY(dialog->testOption(QFontDialog::MonospacedFonts));
             started = dialog->currentFont();
@@ -286,7 +332,7 @@ private slots:
         QCOMPARE(memo3->font(), memo2->font());
 
         // Cancelled: nothing changes.
-        whenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
+        whenModal<QFontDialog>([](QFontDialog* m) { m->reject(); });
         child<QPushButton>(w, "Button3")->click();
         QCOMPARE(memo2->font().pointSize(), 13);
     }
