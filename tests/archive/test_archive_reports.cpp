@@ -224,52 +224,6 @@ private slots:
         QVERIFY(error.size() > ("Не удаётся записать файл " + path + "\r").size());
         QVERIFY(!QFile::exists(path));
     }
-
-    void dailySheetLayout() {
-        DailyArchive a;
-        a.entries[0] = present(48225, 42300, 0x20);
-        a.entries[1] = empty();
-        a.entries[2] = empty();
-        a.entries[3] = unreadable();
-        a.summary = {4, day(2008, 3, 5), 12.3456, 23.5};
-        const ArchiveSheet s = dailySheet(a, ru);
-        QCOMPARE(s.title, QStringLiteral("Суточный архив с 02.03.2008 по 05.03.2008"));
-        auto at = [&](int column, int row) -> const SheetCell* {
-            for (const SheetCell& c : s.cells)
-                if (c.column == column && c.row == row)
-                    return &c;
-            return nullptr;
-        };
-        QCOMPARE(std::get<QString>(at(0, 3)->value), QStringLiteral("Дата"));
-        QCOMPARE(std::get<double>(at(0, 4)->value), double(day(2008, 3, 5)));
-        QCOMPARE(std::get<double>(at(2, 4)->value), 23.5);
-        // Bit 5 has no text in the workbook.
-        QCOMPARE(std::get<QString>(at(3, 4)->value), QString());
-        QVERIFY(!at(0, 5));
-        QCOMPARE(std::get<double>(at(0, 6)->value), double(day(2008, 3, 2)));
-        QVERIFY(!at(1, 6) && !at(2, 6));
-        QCOMPARE(std::get<QString>(at(3, 6)->value), QStringLiteral("Ошибка при передаче данных"));
-        QCOMPARE(std::get<QString>(at(0, 7)->value), QStringLiteral("Итого"));
-        QCOMPARE(at(1, 7)->style, SheetStyle::VolumeTotal);
-        QCOMPARE(std::get<double>(at(2, 7)->value), 23.5);
-    }
-
-    void minuteSheetStampsAndHours() {
-        MinuteArchive a;
-        a.entries[0] = present(1, 90);
-        a.entries[1] = present(1, 1800);
-        a.summary = {1441, day(2008, 3, 5), 0, 0, 0.000512, 1890};
-        const ArchiveSheet s = minuteSheet(a, ru);
-        // 1441 minutes back from 05.03.2008 00:00 begin on 04.03.2008 00:00.
-        QCOMPARE(s.title, QStringLiteral("Минутный архив с 04.03.2008 по 05.03.2008"));
-        QCOMPARE(std::get<double>(s.cells[4].value), double(day(2008, 3, 5)));
-        QCOMPARE(s.cells[4].style, SheetStyle::DateTime);
-        QCOMPARE(std::get<double>(s.cells[6].value), 90.0 / 3600);
-        QCOMPARE(std::get<double>(s.cells[8].value), day(2008, 3, 4) + 1439.0 / 1440);
-        QCOMPARE(std::get<double>(s.cells[10].value), 0.5);
-        QCOMPARE(std::get<double>(s.cells.back().value), 1890.0 / 3600);
-        QCOMPARE(s.cells.back().style, SheetStyle::HoursTotal);
-    }
 };
 
 QTEST_GUILESS_MAIN(ArchiveReportsTest)
