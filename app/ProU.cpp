@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
@@ -28,25 +29,6 @@ QTabBar* tabBarOf(QTabWidget* tabs) {
     return tabs->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
 }
 } // namespace
-
-// Marks an action as running for its whole length: action controls are disabled and the
-// window refuses to close until the handler returns.
-class TForm1::ActionScope {
-public:
-    explicit ActionScope(TForm1& form) : form_(form) {
-        form_.busy_ = true;
-        form_.applyActionStates();
-    }
-    ~ActionScope() {
-        form_.busy_ = false;
-        form_.applyActionStates();
-    }
-    ActionScope(const ActionScope&) = delete;
-    ActionScope& operator=(const ActionScope&) = delete;
-
-private:
-    TForm1& form_;
-};
 
 static void initResources() {
     // The icons are compiled into the window's static library.
@@ -93,6 +75,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    setUpCalculators();
+    setUpFirmwareTab();
 
     FormCreate();
 }
@@ -111,7 +95,9 @@ void TForm1::FormCreate() {
                               barHeight - 3);
     ProgressBar1->show();
 
-    ui->Edit10->setText(QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    OpenDialog1->setDirectory(programFolder);
+    ui->Edit10->setText(programFolder);
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
     const QDate today = QDate::currentDate();

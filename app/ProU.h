@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Frontend.h"
+#include "firmware/FirmwareImage.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
 
@@ -9,6 +10,10 @@
 #include <map>
 #include <memory>
 
+class QFileDialog;
+class TForm2;
+class TForm3;
+class TForm5;
 class QLabel;
 class QProgressBar;
 class QTabBar;
@@ -52,12 +57,38 @@ public slots:
     void Button2Click();
     void Button5Click();
 
+    // Settings tab: the engineering calculators beside its fields.
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+
+    // Update tab: the firmware image and the programming procedure.
+    void Button9Click();
+    void Button10Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class ActionScope;
+    // Marks an action as running for its whole length: action controls are disabled and the
+    // window refuses to close until the handler returns.
+    class ActionScope {
+    public:
+        explicit ActionScope(TForm1& form) : form_(form) {
+            form_.busy_ = true;
+            form_.applyActionStates();
+        }
+        ~ActionScope() {
+            form_.busy_ = false;
+            form_.applyActionStates();
+        }
+        ActionScope(const ActionScope&) = delete;
+        ActionScope& operator=(const ActionScope&) = delete;
+
+    private:
+        TForm1& form_;
+    };
 
     enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3 };
 
@@ -80,4 +111,15 @@ private:
     LinkOpener opener_;
     Protocol protocol_;
     quint8 firmwareVersionByte_ = 0;
+
+    // Calculators: each dialog is created on first use and kept to the end.
+    void setUpCalculators();
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm5* Form5 = nullptr;
+
+    // Update tab.
+    void setUpFirmwareTab();
+    QFileDialog* OpenDialog1 = nullptr;
+    FirmwareImage firmwareImage_;
 };

@@ -33,6 +33,7 @@ struct CliContext {
     QLocale locale;
     Protocol protocol;
     quint8 firmwareVersionByte = 0;
+    Protocol::TraceHook trace; // set by --trace; the protocol carries it too
     QTextStream out{stdout};
 
     // Prints one result line.

@@ -4,6 +4,14 @@ namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
     {"info", "", &runInfo},
+    {"firmware-info", "FILE", &runFirmwareInfo},
+    {"firmware-program", "FILE", &runFirmwareProgram},
+    {"calc-correction",
+     "--diameter D --angle A --roughness R --visc-min V --visc-max V (--velocity V | --flow Q) "
+     "[--tmax T] [--tmin T] [--firmware N]",
+     &runCalcCorrection},
+    {"calc-channel", "--t-down T --t-up T --temp T", &runCalcChannel},
+    {"calc-pulse", "--diameter D (--velocity V | --flow Q) [--rate N]", &runCalcPulse},
 };
 } // namespace
 

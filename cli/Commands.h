@@ -15,3 +15,8 @@ const Command* commandTable(int* count);
 // The commands, grouped by what they work on.
 int runPorts(CliContext& context, CommandArgs& args);
 int runInfo(CliContext& context, CommandArgs& args);
+int runFirmwareInfo(CliContext& context, CommandArgs& args);
+int runFirmwareProgram(CliContext& context, CommandArgs& args);
+int runCalcCorrection(CliContext& context, CommandArgs& args);
+int runCalcChannel(CliContext& context, CommandArgs& args);
+int runCalcPulse(CliContext& context, CommandArgs& args);

@@ -1,0 +1,12 @@
+#include "calculators/CalculatorErrorBox.h"
+
+#include "app/core/Texts.h"
+
+#include <QMessageBox>
+
+void showCalculatorError(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, texts::applicationTitle(), text, QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("CalculatorErrorBox"));
+    box.exec();
+}

@@ -1,0 +1,42 @@
+#include "calculators/PulseCalculator.h"
+
+#include "calculators/CalculatorTexts.h"
+#include "calculators/CheckedArithmetic.h"
+#include "device/NumberText.h"
+
+namespace calculators {
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+}
+
+QString calculatePulseWeight(PulseForm& form, const QLocale& locale) {
+    try {
+        const Real diameter = readFloat(form.diameter, locale);
+        const Real section = diameter * diameter * Real(kPi) / Real(4) / Real(1e6); // m2
+        Real flow = 0.0;                                                            // m3/h
+        if (form.byVelocity) {
+            flow = readFloat(form.velocityMax, locale) * section * Real(3600);
+            form.flowMax = formatFixed(flow.value(), 15, 3, locale);
+        } else {
+            flow = readFloat(form.flowMax, locale);
+            form.velocityMax = formatFixed((flow / Real(3600) / section).value(), 15, 3, locale);
+        }
+        const Real rate = readFloat(form.pulseRate, locale);
+        const Real litresPerPulse = flow / Real(3600) / rate * Real(1000);
+        form.pulseWeight = formatFixed(litresPerPulse.value(), 7, 3, locale);
+    } catch (const CalculationStopped& stop) {
+        return stop.message;
+    }
+    return {};
+}
+
+QStringList pulseReport(const PulseForm& form) {
+    const QLatin1Char blank(' ');
+    return {
+        velocityMaxLabel() + blank + form.velocityMax,
+        flowMaxLabel() + blank + form.flowMax,
+        pulseWeightLabelLine1() + blank + pulseWeightLabelLine2() + blank + form.pulseWeight,
+    };
+}
+
+} // namespace calculators

@@ -1,0 +1,110 @@
+#include "app/core/Texts.h"
+#include "calculators/ChannelCalculator.h"
+#include "calculators/CorrectionCalculator.h"
+#include "calculators/PulseCalculator.h"
+#include "cli/Commands.h"
+#include "device/NumberText.h"
+
+namespace {
+
+QString required(CommandArgs& args, const char* name) {
+    const auto value = args.takeValue(QLatin1String(name));
+    if (!value)
+        throw UsageError{QStringLiteral("option %1 is required").arg(QLatin1String(name))};
+    return *value;
+}
+
+void noPositionals(CommandArgs& args, const char* command) {
+    if (!args.positionals().isEmpty())
+        throw UsageError{QStringLiteral("%1 takes only options").arg(QLatin1String(command))};
+}
+
+// The maximum is given either as a velocity or as a flow, as the dialog's two radio buttons.
+void takeMaximum(CommandArgs& args, bool& byVelocity, QString& velocity, QString& flow) {
+    const auto v = args.takeValue(QStringLiteral("--velocity"));
+    const auto q = args.takeValue(QStringLiteral("--flow"));
+    if (v.has_value() == q.has_value())
+        throw UsageError{QStringLiteral("give exactly one of --velocity and --flow")};
+    byVelocity = v.has_value();
+    if (v)
+        velocity = *v;
+    else
+        flow = *q;
+}
+
+// A calculator's error is shown as the window's application-wide error handler shows it.
+int calculatorFailed(const QString& error) {
+    CliFrontend::printMessage(texts::applicationTitle(), error);
+    return kExitFailed;
+}
+
+int printReport(CliContext& context, const QStringList& lines) {
+    for (const QString& line : lines)
+        context.print(line);
+    return kExitOk;
+}
+
+} // namespace
+
+int runCalcCorrection(CliContext& context, CommandArgs& args) {
+    calculators::CorrectionForm form = calculators::defaultCorrectionForm(context.locale);
+    form.diameter = required(args, "--diameter");
+    form.angle = required(args, "--angle");
+    form.roughness = required(args, "--roughness");
+    takeMaximum(args, form.byVelocity, form.velocityMax, form.flowMax);
+    const auto tmax = args.takeValue(QStringLiteral("--tmax"));
+    const auto tmin = args.takeValue(QStringLiteral("--tmin"));
+    const auto viscMin = args.takeValue(QStringLiteral("--visc-min"));
+    const auto viscMax = args.takeValue(QStringLiteral("--visc-max"));
+    if (const auto firmware = args.takeValue(QStringLiteral("--firmware"))) {
+        const auto byte = parseInteger(*firmware);
+        if (!byte || *byte < 0 || *byte > 255)
+            throw UsageError{QStringLiteral("--firmware takes a version byte 0..255")};
+        form.firmwareVersion = int(*byte);
+    }
+    noPositionals(args, "calc-correction");
+
+    // Typing a temperature fills its viscosity; a viscosity typed by hand comes after it.
+    if (tmax) {
+        if (const QString error = calculators::setTemperatureMax(form, *tmax, context.locale);
+            !error.isEmpty())
+            return calculatorFailed(error);
+    }
+    if (tmin) {
+        if (const QString error = calculators::setTemperatureMin(form, *tmin, context.locale);
+            !error.isEmpty())
+            return calculatorFailed(error);
+    }
+    if (viscMin)
+        form.viscosityMin = *viscMin;
+    if (viscMax)
+        form.viscosityMax = *viscMax;
+    if (const QString error = calculators::calculateCorrection(form, context.locale);
+        !error.isEmpty())
+        return calculatorFailed(error);
+    return printReport(context, calculators::correctionReport(form));
+}
+
+int runCalcChannel(CliContext& context, CommandArgs& args) {
+    calculators::ChannelForm form;
+    form.timeDown = required(args, "--t-down");
+    form.timeUp = required(args, "--t-up");
+    form.temperature = required(args, "--temp");
+    noPositionals(args, "calc-channel");
+    if (const QString error = calculators::calculateChannel(form, context.locale); !error.isEmpty())
+        return calculatorFailed(error);
+    return printReport(context, calculators::channelReport(form));
+}
+
+int runCalcPulse(CliContext& context, CommandArgs& args) {
+    calculators::PulseForm form;
+    form.diameter = required(args, "--diameter");
+    takeMaximum(args, form.byVelocity, form.velocityMax, form.flowMax);
+    if (const auto rate = args.takeValue(QStringLiteral("--rate")))
+        form.pulseRate = *rate;
+    noPositionals(args, "calc-pulse");
+    if (const QString error = calculators::calculatePulseWeight(form, context.locale);
+        !error.isEmpty())
+        return calculatorFailed(error);
+    return printReport(context, calculators::pulseReport(form));
+}

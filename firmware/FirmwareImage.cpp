@@ -1,0 +1,43 @@
+#include "firmware/FirmwareImage.h"
+
+#include "device/DeviceDates.h"
+#include "firmware/FirmwareTexts.h"
+
+#include <QFile>
+
+QString FirmwareImage::versionText() const {
+    return QString::number(bytes[kVersionMajor]) + QLatin1Char('.') +
+           QString::number(bytes[kVersionMinor]);
+}
+
+QString FirmwareImage::creationDateText() const {
+    return formatDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
+}
+
+void FirmwareImage::stampDate(const QDate& date) {
+    bytes[kDateDay] = quint8(date.day());
+    bytes[kDateMonthYear] = deviceShortDateMonthYear(date.month(), date.year());
+}
+
+ImageLoad loadFirmwareImage(const QString& path) {
+    ImageLoad result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = firmware_texts::cannotReadImage(path, file.errorString());
+        return result;
+    }
+    // One byte more than an image holds tells a longer file from an image.
+    const QByteArray data = file.read(FirmwareImage::kSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = firmware_texts::cannotReadImage(path, file.errorString());
+        return result;
+    }
+    if (data.size() != FirmwareImage::kSize || !file.atEnd()) {
+        result.error = firmware_texts::wrongImageSize(path, file.size());
+        return result;
+    }
+    FirmwareImage image;
+    std::copy(data.begin(), data.end(), image.bytes.begin());
+    result.image = image;
+    return result;
+}

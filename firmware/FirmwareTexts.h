@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Texts of the Update tab and of the programming procedure.
+namespace firmware_texts {
+QString versionCaption();      // "Версия прошивки:"
+QString creationDateCaption(); // "Дата создания:"
+QString openDialogFilter();    // "файл прошивки ЗЕТРА (*.zet)"
+QString cannotReadImage(const QString& path, const QString& reason);
+QString wrongImageSize(const QString& path, qint64 size);
+
+QString startQuestion(); // "Вы действительно хотите начать прошивку?"
+QString noticeCaption(); // "Обновление"
+QString notice();        // three lines, carriage returns between them
+QString cannotEnter(); // "Не удалось войти в режим программирования"
+QString programming();               // "Программирование..."
+QString verifying();                 // "Проверка..."
+QString completedWithErrorsRepeat(); // "Завершено c ошибками. Повторите" (Latin c)
+} // namespace firmware_texts

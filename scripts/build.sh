@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds into build/ (or the folder given as $1, with extra CMake options after it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build}
+shift || true
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+cmake --build "$dir" -j"$(nproc)"

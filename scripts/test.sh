@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test; then builds
+# once more with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+./scripts/check-format.sh
+jobs=$(nproc)
+./scripts/build.sh build -DZETRA_WERROR=ON
+(cd build && ctest --output-on-failure -j"$jobs")
+if [ "${ZETRA_SKIP_SANITIZERS:-0}" != 1 ]; then
+    ./scripts/build.sh build-asan -DZETRA_WERROR=ON -DZETRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j"$jobs")
+fi

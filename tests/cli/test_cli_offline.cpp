@@ -1,0 +1,161 @@
+// zetra-cli without a meter: usage errors, the port list, the calculators and the firmware
+// image, exactly as scripts see them.
+
+#include "tests/cli/CliRun.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class CliOfflineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void usageErrorsExitWithTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"bogus"};
+        QTest::newRow("unknown option") << QStringList{"info", "--zzz"};
+        QTest::newRow("option without value") << QStringList{"info", "--port"};
+        QTest::newRow("both links") << QStringList{"--port", "x", "--pipe", "y", "info"};
+        QTest::newRow("both maxima")
+            << QStringList{"calc-pulse", "--diameter", "1", "--velocity", "1", "--flow", "1"};
+        QTest::newRow("missing option") << QStringList{"calc-channel", "--t-down", "1"};
+    }
+    void usageErrorsExitWithTwo() {
+        QFETCH(QStringList, args);
+        const CliRun r = CliRun::run(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!r.err.isEmpty());
+    }
+
+    void helpAndVersion() {
+        CliRun r = CliRun::run({"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.join('\n').contains(QStringLiteral("calc-correction")));
+        r = CliRun::run({"--version"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringList{"zetra-cli 1.16"});
+    }
+
+    void portsEndWithThePipeEntry() {
+        const CliRun r = CliRun::run({"ports"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(!r.out.isEmpty());
+        QCOMPARE(r.out.last(), QStringLiteral("КВЗ-клиент"));
+    }
+
+    void portThatCannotBeOpened() {
+        const CliRun r = CliRun::run({"info", "--port", "/dev/zetra-no-such-port"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringList{"Не удаётся открыть порт /dev/zetra-no-such-port "});
+        const CliRun pipe = CliRun::run({"--pipe", "/nonexistent/zetra-pipe", "info"});
+        QCOMPARE(pipe.out, QStringList{"Не удаётся открыть порт "});
+        QCOMPARE(pipe.exitCode, 1);
+    }
+
+    void calculators_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("correction, version byte 6")
+            << QStringList{"--locale",
+                           "ru_RU",
+                           "calc-correction",
+                           "--diameter",
+                           "100",
+                           "--angle",
+                           "45",
+                           "--roughness",
+                           "0,10",
+                           "--visc-min",
+                           "0,3653",
+                           "--visc-max",
+                           "1,3080",
+                           "--velocity",
+                           "3",
+                           "--firmware",
+                           "6"}
+            << QStringList{"Вязкость мин. 1Е-6: 0,3653",
+                           "Вязкость макс. 1Е-6: 1,3080",
+                           "Скорость макс., м/с: 3",
+                           "Расход макс., м3/ч: 84,823",
+                           "Коэффициент коррекции: 0,9387",
+                           "Поправочный коэффициент A: 0,9990",
+                           "Поправочный коэффициент B: 0,9973",
+                           "Поправочный коэффициент C: 0,9923"};
+        QTest::newRow("correction from temperatures")
+            << QStringList{"calc-correction",
+                           "--diameter",
+                           "100",
+                           "--angle",
+                           "45",
+                           "--roughness",
+                           "0.10",
+                           "--tmax",
+                           "80",
+                           "--tmin",
+                           "10",
+                           "--flow",
+                           "84.823",
+                           "--locale",
+                           "en_US"}
+            << QStringList{
+                   "Вязкость мин. 1Е-6: 0.3653",        "Вязкость макс. 1Е-6: 1.3080",
+                   "Скорость макс., м/с: 3.000",        "Расход макс., м3/ч: 84.823",
+                   "Коэффициент коррекции: 0.9387",     "Поправочный коэффициент A: 0.9923",
+                   "Поправочный коэффициент B: 0.9973", "Поправочный коэффициент C: 0.9990"};
+        QTest::newRow("channel") << QStringList{"--locale", "ru_RU",  "calc-channel",
+                                                "--t-down", "100",    "--t-up",
+                                                "100",      "--temp", "20"}
+                                 << QStringList{"Расстояние между ПЭП, мм: 148,2"};
+        QTest::newRow("pulse by flow")
+            << QStringList{"--locale", "ru_RU", "calc-pulse", "--diameter", "100",
+                           "--flow",   "3,6",   "--rate",     "1"}
+            << QStringList{"Скорость макс., м/с: 0,127", "Расход макс., м3/ч: 3,6",
+                           "Минимальный допустимый вес импульса, литров/импульс: 1,000"};
+    }
+    void calculators() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, lines);
+        const CliRun r = CliRun::run(args);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.out, lines);
+        QCOMPARE(r.exitCode, 0);
+    }
+
+    void calculatorErrorsGoToStandardError() {
+        CliRun r = CliRun::run(
+            {"--locale", "ru_RU", "calc-pulse", "--diameter", "abc", "--velocity", "3"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err, QStringLiteral("ЗЕТРА: 'abc' is not a valid floating point value\n"));
+        r = CliRun::run({"--locale", "ru_RU", "calc-correction", "--diameter", "100", "--angle",
+                         "45", "--roughness", "0", "--tmax", "x", "--velocity", "3"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QStringLiteral("ЗЕТРА: 'x' is not a valid integer value\n"));
+    }
+
+    void firmwareInfo() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("image.zet"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(7676, '\0') + QByteArray::fromHex("01100532"));
+        f.close();
+        CliRun r = CliRun::run({"firmware-info", path});
+        QCOMPARE(r.out, QStringList({"Версия прошивки: 1.16", "Дата создания: 05.03.2009г."}));
+        QCOMPARE(r.exitCode, 0);
+
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("x");
+        f.close();
+        r = CliRun::run({"firmware-info", path});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.startsWith(
+            QStringLiteral("Ошибка: Файл прошивки должен содержать 7680 байт,\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliOfflineTest)
+#include "test_cli_offline.moc"

@@ -1,0 +1,110 @@
+// The calculators as the Settings tab opens them: fields taken on opening, results copied on
+// OK only, the dialog kept with its typed values.
+
+#include "app/ProU.h"
+#include "calculators/Unit2.h"
+#include "calculators/Unit3.h"
+#include "calculators/Unit5.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+class CalculatorWiringTest : public QObject {
+    Q_OBJECT
+
+    template <class T>
+    static T* child(QWidget& w, const char* name) {
+        T* c = w.findChild<T*>(QLatin1String(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+
+    // Runs `step` inside the next modal dialog, then presses its button `buttonName`.
+    static void inNextDialog(const std::function<void(QWidget&)>& step, const char* buttonName) {
+        QTimer::singleShot(0, [step, buttonName] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            step(*dialog);
+            child<QPushButton>(*dialog, buttonName)->click();
+        });
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void pulseWeightCopiesOnOkOnly() {
+        TForm1 w;
+        w.show();
+        child<QLineEdit>(w, "Edit3")->setText(QStringLiteral("100"));
+        child<QLineEdit>(w, "Edit2")->setText(QStringLiteral("9,99"));
+
+        inNextDialog(
+            [](QWidget& d) {
+                QCOMPARE(child<QLineEdit>(d, "Edit2")->text(), QStringLiteral("100"));
+                child<QLineEdit>(d, "Edit11")->setText(QStringLiteral("3"));
+                child<QPushButton>(d, "Button1")->click();
+                QCOMPARE(child<QLineEdit>(d, "Edit3")->text(), QStringLiteral("1,473"));
+            },
+            "Button3"); // Отмена
+        child<QToolButton>(w, "Button8")->click();
+        QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("9,99"));
+
+        inNextDialog(
+            [](QWidget& d) {
+                // The same dialog again, with what was typed before.
+                QCOMPARE(child<QLineEdit>(d, "Edit11")->text(), QStringLiteral("3"));
+                QCOMPARE(d.pos(), d.parentWidget()->pos());
+            },
+            "Button2"); // OK
+        child<QToolButton>(w, "Button8")->click();
+        QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("1,473"));
+        QCOMPARE(w.findChildren<TForm5*>().size(), 1);
+    }
+
+    void correctionCoefficientsCopyAllFour() {
+        TForm1 w;
+        child<QLineEdit>(w, "Edit3")->setText(QStringLiteral("100"));
+        child<QLineEdit>(w, "Edit5")->setText(QStringLiteral("45"));
+        child<QComboBox>(w, "ComboBox2")->setCurrentIndex(0);
+        inNextDialog(
+            [](QWidget& d) {
+                QCOMPARE(child<QLineEdit>(d, "Edit1")->text(), QStringLiteral("100"));
+                QCOMPARE(child<QLineEdit>(d, "Edit2")->text(), QStringLiteral("45"));
+                QVERIFY(child<QLineEdit>(d, "Edit8")->isEnabled());
+                child<QLineEdit>(d, "Edit5")->setText(QStringLiteral("0,10"));
+                child<QLineEdit>(d, "Edit11")->setText(QStringLiteral("3"));
+                child<QPushButton>(d, "Button1")->click();
+            },
+            "Button2");
+        w.Button7Click();
+        QCOMPARE(child<QLineEdit>(w, "Edit6")->text(), QStringLiteral("0,9387"));
+        // Firmware version byte 0 (never read): the lowest span goes to A.
+        QCOMPARE(child<QLineEdit>(w, "Edit7")->text(), QStringLiteral("0,9923"));
+        QCOMPARE(child<QLineEdit>(w, "Edit8")->text(), QStringLiteral("0,9973"));
+        QCOMPARE(child<QLineEdit>(w, "Edit9")->text(), QStringLiteral("0,9990"));
+    }
+
+    void channelLengthReplacesTheBase() {
+        TForm1 w;
+        child<QLineEdit>(w, "Edit4")->setText(QStringLiteral("200"));
+        inNextDialog(
+            [](QWidget& d) {
+                child<QLineEdit>(d, "Edit1")->setText(QStringLiteral("100"));
+                child<QLineEdit>(d, "Edit2")->setText(QStringLiteral("100"));
+                child<QLineEdit>(d, "Edit3")->setText(QStringLiteral("20"));
+                child<QPushButton>(d, "Button1")->click();
+            },
+            "Button2");
+        w.Button6Click();
+        QCOMPARE(child<QLineEdit>(w, "Edit4")->text(), QStringLiteral("148,2"));
+    }
+};
+
+QTEST_MAIN(CalculatorWiringTest)
+#include "test_calculator_wiring.moc"

@@ -1,0 +1,169 @@
+#include "app/ProU.h"
+#include "link/PortList.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace {
+// A pseudo-terminal nobody answers on: a meter that is not there.
+struct SilentLine {
+    int master = -1;
+    QString path;
+    SilentLine() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        path = QString::fromLocal8Bit(ptsname(master));
+    }
+    ~SilentLine() { ::close(master); }
+};
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    template <class T>
+    static T* child(QWidget& w, const char* name) {
+        T* c = w.findChild<T*>(QLatin1String(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void startsOnTheInfoTab() {
+        TForm1 w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("ЗЕТРА (автономный) v1.16"));
+        QCOMPARE(child<QTabWidget>(w, "PageControl1")->currentIndex(), 0);
+        QCOMPARE(statusOf(w), QStringLiteral("Присоедините прибор и нажмите <Обновить>"));
+        QCOMPARE(child<QLabel>(w, "Label15")->text(), QStringLiteral("Текущий расход, м3/ч:"));
+        QCOMPARE(child<QLabel>(w, "Label34")->text(), QStringLiteral("Дата последней прошивки:"));
+        auto* ports = child<QComboBox>(w, "ComboBox1");
+        QVERIFY(ports->count() >= 1);
+        QCOMPARE(ports->itemText(ports->count() - 1), port_list::pipeEntry());
+        QCOMPARE(ports->currentIndex(), 0);
+        QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->maximum(), 500);
+        QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->parentWidget(),
+                 static_cast<QWidget*>(child<QStatusBar>(w, "StatusBar1")));
+    }
+
+    void captionsAndVisibilityFollowTheTab_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("button1");
+        QTest::addColumn<QString>("button2");
+        QTest::addColumn<bool>("buttonsShown");
+        QTest::addColumn<bool>("fileButtonsShown");
+        QTest::newRow("Информация") << 0 << "Обновить"
+                                    << "Очистить" << true << false;
+        QTest::newRow("Архив") << 1 << "Читать"
+                               << "Сохранить" << true << false;
+        QTest::newRow("Настройка прибора") << 2 << "Читать"
+                                           << "Применить" << true << true;
+    }
+    void captionsAndVisibilityFollowTheTab() {
+        QFETCH(int, tab);
+        QFETCH(QString, button1);
+        QFETCH(QString, button2);
+        QFETCH(bool, buttonsShown);
+        QFETCH(bool, fileButtonsShown);
+        TForm1 w;
+        w.show();
+        auto* tabs = child<QTabWidget>(w, "PageControl1");
+        tabs->setCurrentIndex(3);
+        QVERIFY(!child<QPushButton>(w, "Button1")->isVisible());
+        QVERIFY(!child<QPushButton>(w, "Button2")->isVisible());
+        QVERIFY(!child<QToolButton>(w, "SpeedButton1")->isVisible());
+        tabs->setCurrentIndex(tab);
+        QCOMPARE(child<QPushButton>(w, "Button1")->text(), button1);
+        QCOMPARE(child<QPushButton>(w, "Button2")->text(), button2);
+        QCOMPARE(child<QPushButton>(w, "Button1")->isVisible(), buttonsShown);
+        QCOMPARE(child<QToolButton>(w, "SpeedButton1")->isVisible(), fileButtonsShown);
+        QCOMPARE(child<QToolButton>(w, "SpeedButton2")->isVisible(), fileButtonsShown);
+    }
+
+    void updateTabKeepsTheCaptions() {
+        TForm1 w;
+        auto* tabs = child<QTabWidget>(w, "PageControl1");
+        tabs->setCurrentIndex(1);
+        tabs->setCurrentIndex(3);
+        QCOMPARE(child<QPushButton>(w, "Button1")->text(), QStringLiteral("Читать"));
+    }
+
+    void progressBarFollowsTheWindowWidth() {
+        TForm1 w;
+        w.show();
+        w.resize(700, 400);
+        QCoreApplication::processEvents();
+        auto* bar = child<QProgressBar>(w, "ProgressBar1");
+        const int before = bar->width();
+        QCOMPARE(before, w.width() - 300 - 28);
+        QCOMPARE(bar->x(), 300);
+        w.resize(w.width() + 100, 400);
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->width(), before + 100);
+    }
+
+    void pipeNotServed() {
+        TForm1 w;
+        w.selectPipe(QStringLiteral("/nonexistent/zetra-test-pipe"));
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Не удаётся открыть порт "));
+        QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->value(), 0);
+    }
+
+    // While a connection runs, no second action can start and the window stays open.
+    void actionsAreLockedWhileAConnectionRuns() {
+        SilentLine line;
+        TForm1 w;
+        w.show();
+        auto* ports = child<QComboBox>(w, "ComboBox1");
+        ports->insertItem(0, line.path + QStringLiteral(" test line"));
+        ports->setCurrentIndex(0);
+
+        bool checked = false;
+        QTimer probe;
+        probe.setInterval(5);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (checked || !w.actionRunning())
+                return;
+            checked = true;
+            QVERIFY(!child<QPushButton>(w, "Button1")->isEnabled());
+            QVERIFY(!child<QPushButton>(w, "Button5")->isEnabled());
+            QVERIFY(!ports->isEnabled());
+            QVERIFY(!child<QTabWidget>(w, "PageControl1")
+                         ->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly)
+                         ->isEnabled());
+            QCOMPARE(statusOf(w), QStringLiteral("Ждите..."));
+            QVERIFY(!w.close());
+            QVERIFY(w.isVisible());
+        });
+        probe.start();
+        child<QPushButton>(w, "Button1")->click();
+        probe.stop();
+        QVERIFY(checked);
+        QCOMPARE(statusOf(w), QStringLiteral("Прибор не отвечает"));
+        QVERIFY(child<QPushButton>(w, "Button1")->isEnabled());
+        QVERIFY(ports->isEnabled());
+        QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->value(), 0);
+        QVERIFY(w.close());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
