@@ -67,8 +67,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
         actionControls_[control] = true;
     // Actions whose work this window does not offer yet stay disabled.
     for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3, ui->Button6, ui->Button7,
-                                                            ui->Button8, ui->Button9, ui->Button10,
-                                                            ui->SpeedButton1, ui->SpeedButton2})
+                                                            ui->Button8, ui->Button9, ui->Button10})
         actionControls_[control] = false;
 
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
@@ -77,6 +76,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     setUpCalculators();
     setUpFirmwareTab();
+    setUpSettingsTab();
 
     FormCreate();
 }
@@ -97,6 +97,8 @@ void TForm1::FormCreate() {
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     OpenDialog1->setDirectory(programFolder);
+    OpenDialog2->setDirectory(programFolder);
+    SaveDialog2->setDirectory(programFolder);
     ui->Edit10->setText(programFolder);
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
@@ -148,7 +150,10 @@ void TForm1::PageControl1Change(int index) {
     setActionEnabled(ui->Button2, branchBuilt(index, 2));
 }
 
-bool TForm1::branchBuilt(int tab, int button) const { return tab == kInfoTab && button == 1; }
+bool TForm1::branchBuilt(int tab, int button) const {
+    return (tab == kInfoTab && button == 1) || (tab == kInfoTab && button == 2) ||
+           (tab == kSettingsTab && button == 1) || (tab == kSettingsTab && button == 2);
+}
 
 void TForm1::Button1Click() {
     if (busy_)
@@ -157,6 +162,9 @@ void TForm1::Button1Click() {
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         runInfoReadout();
+        break;
+    case kSettingsTab:
+        runSettingsRead();
         break;
     default:
         break;
@@ -167,6 +175,16 @@ void TForm1::Button2Click() {
     if (busy_)
         return;
     ActionScope scope(*this);
+    switch (ui->PageControl1->currentIndex()) {
+    case kInfoTab:
+        runTotalsClearing();
+        break;
+    case kSettingsTab:
+        runSettingsWrite();
+        break;
+    default:
+        break;
+    }
 }
 
 void TForm1::Button5Click() { close(); }
