@@ -4,6 +4,10 @@ namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
     {"info", "", &runInfo},
+    {"clear-totals", "", &runClearTotals},
+    {"settings-read", "[--save FILE]", &runSettingsRead},
+    {"settings-write", "FILE [--date D] [--time HH:MM] [--clear-daily] [--clear-minute]",
+     &runSettingsWrite},
     {"firmware-info", "FILE", &runFirmwareInfo},
     {"firmware-program", "FILE", &runFirmwareProgram},
     {"calc-correction",
