@@ -142,8 +142,8 @@ private slots:
         QVERIFY(loaded.form->clearDaily);
 
         // Nothing selected comes back as oil products and period 4.
-        const auto empty = settings_file::parse(settings_file::contents(SettingsForm()),
-                                                filledForm(), kRu, path);
+        const auto empty =
+            settings_file::parse(settings_file::contents(SettingsForm()), filledForm(), kRu, path);
         QVERIFY(empty.form);
         QCOMPARE(empty.form->medium, SettingsForm::Medium::Oil);
         QCOMPARE(empty.form->period, SettingsForm::Period::FourSeconds);
