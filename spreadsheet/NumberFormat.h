@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// Number format codes of the workbook, in Excel's notation ("#######0.000", "DD.MM.YYYY hh:mm").
+
+// Turns a Qt date/time format (QLocale::dateFormat, QLocale::timeFormat) into the Excel code that
+// shows the same: "dd.MM.yyyy" gives "DD.MM.YYYY", "HH:mm" gives "hh:mm", "h:mm AP" gives
+// "h:mm AM/PM"; quoted and other literal text is quoted for Excel. Excel decides between month
+// and minute by position (m is a minute right after an hour or right before seconds, else a
+// month), so a Qt format that puts a month right after an hour, or a minute with no hour before
+// it and no seconds after it, cannot be said in Excel's notation and reads the other way there.
+QString excelFormatFromQtFormat(const QString& qtFormat);
+
+// The text a spreadsheet shows for `value` under the format `code` (an empty code is General):
+// "12345.678" for 12345.678 in "#######0.000", "05.03.2008 10:00" for day number 39512.41667 in
+// "DD.MM.YYYY hh:mm". Used to measure column widths, so it covers what the workbook uses
+// (General, digit placeholders with decimals, grouping, percent, exponent, literal text, dates
+// and times) with '.' as the decimal separator and English month and day names.
+QString formatCellValue(double value, const QString& code);
+
+// The same, with the code taken apart once for many values.
+class CellValueFormat {
+public:
+    explicit CellValueFormat(const QString& code);
+    QString show(double value) const;
+
+private:
+    struct Compiled;
+    std::shared_ptr<const Compiled> compiled_;
+};
