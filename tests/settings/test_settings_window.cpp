@@ -3,6 +3,7 @@
 
 #include "app/ProU.h"
 #include "settings/TabConversions.h"
+#include "sim/Sim.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 template <class T>
@@ -50,11 +53,20 @@ void inNextFileDialog(const QString& path,
     });
 }
 
-// Answers the next message box with `button`, keeping its text.
+// Answers the next message box with `button`, keeping its text. The box may come only after
+// a few transactions, so the answer waits for it (at least `delayMs`, at most five seconds).
 void inNextMessageBox(QMessageBox::StandardButton button, QString* text, QString* caption,
                       int delayMs = 0) {
-    QTimer::singleShot(delayMs, [=] {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (waited->elapsed() < delayMs || (!box && waited->elapsed() < 5000))
+            return;
+        poll->stop();
+        poll->deleteLater();
         QVERIFY(box);
         if (text)
             *text = box->text();
@@ -62,6 +74,7 @@ void inNextMessageBox(QMessageBox::StandardButton button, QString* text, QString
             *caption = box->windowTitle();
         box->button(button)->click();
     });
+    poll->start();
 }
 } // namespace
 
@@ -74,6 +87,24 @@ class SettingsWindowTest : public QObject {
         w.show();
         child<QTabWidget>(w, "PageControl1")->setCurrentIndex(2);
     }
+
+    // A window whose selected port is the simulated meter's pseudo-terminal.
+    static void attach(TForm1& w, sim::Server& meter) {
+        auto* ports = child<QComboBox>(w, "ComboBox1");
+        ports->insertItem(0, meter.ptyPath() + QStringLiteral(" sim"));
+        ports->setCurrentIndex(0);
+    }
+
+    static sim::Options meterOptions() {
+        sim::Options o;
+        o.servePipe = false;
+        o.contents.date = QDate(2015, 3, 15);
+        o.contents.hour = 10;
+        o.contents.minute = 30;
+        return o;
+    }
+
+    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
 
     static void fill(TForm1& w) {
         child<QRadioButton>(w, "RadioButton2")->click();
@@ -273,6 +304,105 @@ private slots:
         inNextFileDialog(QString());
         child<QToolButton>(other, "SpeedButton1")->click();
         QCOMPARE(edit(other, "Edit3")->text(), QStringLiteral("5"));
+    }
+
+    void readFillsTheForm() {
+        sim::Server meter(meterOptions());
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        child<QRadioButton>(w, "RadioButton2")->click();
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QCOMPARE(edit(w, "Edit3")->text(), QStringLiteral("100,0"));
+        QCOMPARE(edit(w, "Edit4")->text(), QStringLiteral("200,0"));
+        QCOMPARE(edit(w, "Edit5")->text(), QStringLiteral("45,00"));
+        QCOMPARE(edit(w, "Edit11")->text(), QStringLiteral("10,0"));
+        QCOMPARE(edit(w, "Edit6")->text(), QStringLiteral("1,0000"));
+        QCOMPARE(edit(w, "Edit7")->text(), QStringLiteral("1,5000"));
+        QCOMPARE(edit(w, "Edit8")->text(), QStringLiteral("0,2500"));
+        QCOMPARE(edit(w, "Edit9")->text(), QStringLiteral("-0,1250"));
+        QCOMPARE(edit(w, "Edit1")->text(), QStringLiteral("0,100000"));
+        QCOMPARE(edit(w, "Edit2")->text(), QStringLiteral("1,00"));
+        QCOMPARE(edit(w, "Edit12")->text(), QStringLiteral("0,5000"));
+        QCOMPARE(edit(w, "Edit13")->text(), QStringLiteral("10:30"));
+        QCOMPARE(child<QDateEdit>(w, "DateTimePicker1")->date(), QDate(2015, 3, 15));
+        QCOMPARE(child<QSpinBox>(w, "RzSpinEdit1")->value(), 0);
+        QCOMPARE(child<QComboBox>(w, "ComboBox2")->currentIndex(), 0);
+        QCOMPARE(child<QComboBox>(w, "ComboBox3")->currentIndex(), 0);
+        QVERIFY(child<QRadioButton>(w, "RadioButton1")->isChecked());
+        QVERIFY(child<QRadioButton>(w, "RadioButton3")->isChecked());
+        QVERIFY(!edit(w, "Edit5")->isEnabled());
+        QVERIFY(!child<QToolButton>(w, "Button7")->isEnabled());
+        QVERIFY(child<QToolButton>(w, "Button6")->isEnabled());
+        QCOMPARE(meter.frameCount(), 17);
+    }
+
+    void applyAnsweredNoSendsNothing() {
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        fill(w);
+        QString question, caption;
+        inNextMessageBox(QMessageBox::No, &question, &caption);
+        child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(caption, QStringLiteral("Внимание"));
+        QCOMPARE(question,
+                 QStringLiteral("Вы действительно хотите применить\nновые настройки к прибору?"));
+        QCOMPARE(statusOf(w), QStringLiteral("Ждите..."));
+        QCOMPARE(meter.frameCount(), 1); // the identity check only
+    }
+
+    void applyWritesTheMeter() {
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        fill(w);
+        edit(w, "Edit11")->setText(QStringLiteral("10"));
+        child<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2016, 6, 1));
+        edit(w, "Edit13")->setText(QStringLiteral("07:45"));
+        inNextMessageBox(QMessageBox::Yes, nullptr, nullptr);
+        child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        meter.withMeter([](sim::Meter& m) {
+            QCOMPARE(m.read(sim::Space::Settings, 16, 2), QByteArray::fromHex("E803"));
+            QCOMPARE(m.read(sim::Space::Settings, 69, 1), QByteArray::fromHex("87"));
+            QCOMPARE(m.read(sim::Space::Memory, 1238, 4), QByteArray::fromHex("6C17072D"));
+        });
+
+        // A form that does not pass: the error box, nothing written.
+        const int frames = meter.frameCount();
+        edit(w, "Edit2")->setText(QStringLiteral("0"));
+        QString text, caption;
+        inNextMessageBox(QMessageBox::Yes, nullptr, nullptr);
+        inNextMessageBox(QMessageBox::Ok, &text, &caption, 300);
+        child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(caption, QStringLiteral("Ошибка"));
+        QCOMPARE(text,
+                 QStringLiteral("Вес импульса не может быть отрицательным числом\nили равен 0"));
+        QCOMPARE(statusOf(w), QStringLiteral("Настройки не записаны"));
+        QCOMPARE(meter.frameCount(), frames + 2); // identity and permission
+    }
+
+    void clearingTheTotalsFromTheInfoTab() {
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.show();
+        attach(w, meter);
+        QString question;
+        inNextMessageBox(QMessageBox::Yes, &question, nullptr);
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(question.startsWith(QStringLiteral("Вы действительно хотите очистить значения\n")));
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        meter.withMeter([](sim::Meter& m) {
+            QCOMPARE(m.read(sim::Space::Memory, 1224, 14), QByteArray(14, '\0'));
+        });
     }
 
     void refusedFileLeavesTheForm() {
