@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(b.read(SettingsForm()).form.zeroCutoff, QStringLiteral("0,100000"));
     }
 
-    void readSpecialBytes() {
+    void readUnusualBytes() {
         sim::Options o = Bench::defaults(6);
         o.contents.set(sim::Space::Settings, 16, hex("E883"));   // bit 15 set
         o.contents.set(sim::Space::Settings, 28, hex("DC0500")); // 1500
