@@ -66,8 +66,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
              ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
         actionControls_[control] = true;
     // Actions whose work this window does not offer yet stay disabled.
-    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3, ui->Button6, ui->Button7,
-                                                            ui->Button8, ui->Button9, ui->Button10})
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3})
         actionControls_[control] = false;
 
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
@@ -77,6 +76,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     setUpCalculators();
     setUpFirmwareTab();
     setUpSettingsTab();
+    applyActionStates();
 
     FormCreate();
 }
