@@ -3,50 +3,20 @@
 
 #include "settings/SettingsFile.h"
 #include "tests/cli/CliRun.h"
+#include "tests/cli/SimProcess.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-// One zetra-sim process, serving its pseudo-terminal only.
-class SimProcess {
-public:
-    explicit SimProcess(QStringList extra = {}) {
-        QStringList args = {"--no-pipe", "--date", "2015-03-15", "--time", "10:30"};
-        args += extra;
-        process_.start(QStringLiteral(ZETRA_BIN_DIR "/zetra-sim"), args);
-        QElapsedTimer clock;
-        clock.start();
-        bool ready = false;
-        while (!ready && clock.elapsed() < 10000) {
-            if (!process_.canReadLine() && !process_.waitForReadyRead(200))
-                continue;
-            while (process_.canReadLine()) {
-                const QString line = QString::fromLocal8Bit(process_.readLine()).trimmed();
-                if (line.startsWith(QLatin1String("pty ")))
-                    pty_ = line.mid(4);
-                else if (line == QLatin1String("ready"))
-                    ready = true;
-            }
-        }
-    }
-    ~SimProcess() {
-        process_.terminate();
-        if (!process_.waitForFinished(5000))
-            process_.kill();
-    }
-    const QString& pty() const { return pty_; }
-
-    // zetra-cli on this meter with the Russian locale.
+// A simulated meter with a frozen clock, and zetra-cli on it with the Russian locale.
+struct Meter {
+    explicit Meter(const QStringList& options = {})
+        : sim(QStringList{"--date", "2015-03-15", "--time", "10:30"} + options) {}
     CliRun cli(const QStringList& args) const {
-        return CliRun::run(QStringList{"--port", pty_, "--locale", "ru_RU"} + args);
+        return CliRun::run(QStringList{"--port", sim.pty(), "--locale", "ru_RU"} + args);
     }
-
-private:
-    QProcess process_;
-    QString pty_;
+    SimProcess sim;
 };
 
 SettingsForm fileForm() {
@@ -79,8 +49,8 @@ private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
     void readPrintsTheFileLinesAndSaves() {
-        SimProcess sim;
-        QVERIFY(!sim.pty().isEmpty());
+        Meter sim;
+        QVERIFY(sim.sim.ready());
         const QString path = dir.filePath(QStringLiteral("read"));
         const CliRun r = sim.cli({"settings-read", "--save", path});
         QCOMPARE(r.exitCode, 0);
@@ -104,14 +74,14 @@ private slots:
     }
 
     void readWithoutAnAnswer() {
-        SimProcess sim({"--fault", "drop@1-"});
+        Meter sim({"--fault", "drop@1-"});
         const CliRun r = sim.cli({"settings-read"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{QStringLiteral("Прибор не отвечает")});
     }
 
     void writeThenReadBack() {
-        SimProcess sim;
+        Meter sim;
         const QString path = dir.filePath(QStringLiteral("write.dat"));
         QCOMPARE(settings_file::save(path, fileForm()), QString());
         CliRun r =
@@ -160,7 +130,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, status);
         QFETCH(QString, err);
-        SimProcess sim(simArgs);
+        Meter sim(simArgs);
         const QString path = dir.filePath(QStringLiteral("refusal.dat"));
         const QString missing = dir.filePath(QStringLiteral("missing.dat"));
         QCOMPARE(settings_file::save(path, fileForm()), QString());
@@ -182,7 +152,7 @@ private slots:
     }
 
     void clearTotals() {
-        SimProcess sim;
+        Meter sim;
         CliRun r = sim.cli({"clear-totals"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{QStringLiteral("Ждите...")});
@@ -197,7 +167,7 @@ private slots:
     }
 
     void clearTotalsRefused() {
-        SimProcess sim({"--set", "mem:24=EF"});
+        Meter sim({"--set", "mem:24=EF"});
         const CliRun r = sim.cli({"--yes", "clear-totals"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{QStringLiteral("Очистка запрещена")});

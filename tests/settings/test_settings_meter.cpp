@@ -8,7 +8,7 @@
 #include "settings/SettingsWriter.h"
 #include "settings/TotalsClearing.h"
 #include "sim/Sim.h"
-#include "tests/settings/RecordingFrontend.h"
+#include "tests/support/RecordingFrontend.h"
 
 #include <QtTest>
 
@@ -255,7 +255,7 @@ private slots:
         const settings::WriteResult r = b.write(form);
         QVERIFY(r.written);
         QCOMPARE(b.frontend.questions,
-                 QStringList{QStringLiteral("Внимание|Вы действительно хотите применить\r"
+                 QStringList{QStringLiteral("Внимание: Вы действительно хотите применить\r"
                                             "новые настройки к прибору?")});
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Настройка прибора...")));
@@ -335,7 +335,7 @@ private slots:
                                              << "";
         QTest::newRow("invalid form") << 0x10 << true << false << false << "abc"
                                       << "Настройки не записаны"
-                                      << "Ошибка|Диаметр указан неверно\rabc - не число";
+                                      << "Ошибка: Диаметр указан неверно\rabc - не число";
         QTest::newRow("version not read") << 0x10 << true << false << true << "150"
                                           << "Прибор не отвечает"
                                           << "";
@@ -367,7 +367,7 @@ private slots:
         const settings::WriteResult r = b.write(form);
         QVERIFY(!r.written);
         QCOMPARE(b.frontend.status(), status);
-        QCOMPARE(b.frontend.errors.join(QLatin1Char('\n')), error);
+        QCOMPARE(b.frontend.messages.join(QLatin1Char('\n')), error);
         QCOMPARE(b.writeFrames(), 0);
         QCOMPARE(b.settingsBytes(0, 70), before);
         if (!answer)
@@ -474,16 +474,20 @@ private slots:
         QVERIFY(b.start());
         const QByteArray clockBefore = b.memoryBytes(1238, 5);
         bool asked = false;
-        b.run([&] { asked = totals::clear(b.protocol, b.frontend); });
+        int reached = 0;
+        b.run([&] {
+            asked = totals::clear(b.protocol, b.frontend);
+            reached = b.frontend.progressPosition;
+        });
         QVERIFY(asked);
         QCOMPARE(b.frontend.questions,
                  QStringList{QStringLiteral(
-                     "Внимание|Вы действительно хотите очистить значения\rобъёма жидкости, "
+                     "Внимание: Вы действительно хотите очистить значения\rобъёма жидкости, "
                      "времени наработки и\rвремени простоя прибора?")});
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Очистка накопления...")));
         QCOMPARE(b.frontend.maxima.last(), 18);
-        QCOMPARE(b.frontend.peak, 18);
+        QCOMPARE(reached, 18);
 
         std::vector<std::pair<int, int>> expected = {{kReadMemory, 24}};
         for (int a = 0; a <= 12; ++a)
@@ -555,9 +559,13 @@ private slots:
         o.faults.push_back(sim::Fault::drop(sim::Selector::from(3)));
         Bench b(o);
         QVERIFY(b.start());
-        b.run([&] { totals::clear(b.protocol, b.frontend); });
+        int reached = 0;
+        b.run([&] {
+            totals::clear(b.protocol, b.frontend);
+            reached = b.frontend.progressPosition;
+        });
         QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));
-        QCOMPARE(b.frontend.peak, 18);
+        QCOMPARE(reached, 18);
         // Every one of the 19 was tried, three times.
         QCOMPARE(int(b.branchFrames().size()), 1 + 19 * 3);
     }

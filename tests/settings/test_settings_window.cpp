@@ -4,6 +4,7 @@
 #include "app/ProU.h"
 #include "settings/TabConversions.h"
 #include "sim/Sim.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,42 +40,33 @@ QLineEdit* edit(QWidget& w, const char* name) { return child<QLineEdit>(w, name)
 // dialog first.
 void inNextFileDialog(const QString& path,
                       const std::function<void(QFileDialog&)>& check = nullptr) {
-    QTimer::singleShot(0, [path, check] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    modal::onNext<QFileDialog>([path, check](QFileDialog& dialog) {
         if (check)
-            check(*dialog);
+            check(dialog);
         if (path.isEmpty()) {
-            dialog->reject();
+            dialog.reject();
             return;
         }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
+        dialog.selectFile(path);
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        static_cast<QDialog&>(dialog).accept();
     });
 }
 
-// Answers the next message box with `button`, keeping its text. The box may come only after
-// a few transactions, so the answer waits for it (at least `delayMs`, at most five seconds).
+// Answers the next message box with `button`, keeping its text and caption; `then` runs once
+// the box is answered (to answer the box that follows it).
 void inNextMessageBox(QMessageBox::StandardButton button, QString* text, QString* caption,
-                      int delayMs = 0) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    auto waited = std::make_shared<QElapsedTimer>();
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (waited->elapsed() < delayMs || (!box && waited->elapsed() < 5000))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QVERIFY(box);
+                      const std::function<void()>& then = nullptr) {
+    modal::onNext<QMessageBox>([=](QMessageBox& box) {
         if (text)
-            *text = box->text();
+            *text = box.text();
         if (caption)
-            *caption = box->windowTitle();
-        box->button(button)->click();
+            *caption = box.windowTitle();
+        box.button(button)->click();
+        if (then)
+            then();
     });
-    poll->start();
 }
 } // namespace
 
@@ -255,14 +247,10 @@ private slots:
         // Saving over it asks first; No keeps the file as it was.
         edit(w, "Edit4")->setText(QStringLiteral("999,9"));
         QString question;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            inNextMessageBox(QMessageBox::No, &question, nullptr);
-            d->selectFile(bare + QStringLiteral(".dat"));
-            static_cast<QDialog*>(d)->accept();
-            if (d->isVisible())
-                d->reject();
+        inNextFileDialog(bare + QStringLiteral(".dat"), [&](QFileDialog& d) {
+            // No to the overwrite question, then give up saving.
+            inNextMessageBox(QMessageBox::No, &question, nullptr,
+                             [&d] { QTimer::singleShot(0, &d, [&d] { d.reject(); }); });
         });
         child<QToolButton>(w, "SpeedButton2")->click();
         QVERIFY(!question.isEmpty());
@@ -379,8 +367,8 @@ private slots:
         const int frames = meter.frameCount();
         edit(w, "Edit2")->setText(QStringLiteral("0"));
         QString text, caption;
-        inNextMessageBox(QMessageBox::Yes, nullptr, nullptr);
-        inNextMessageBox(QMessageBox::Ok, &text, &caption, 300);
+        inNextMessageBox(QMessageBox::Yes, nullptr, nullptr,
+                         [&] { inNextMessageBox(QMessageBox::Ok, &text, &caption); });
         child<QPushButton>(w, "Button2")->click();
         QCOMPARE(caption, QStringLiteral("Ошибка"));
         QCOMPARE(text,
@@ -416,13 +404,8 @@ private slots:
         openSettingsTab(w);
         edit(w, "Edit3")->setText(QStringLiteral("123"));
         QString text, caption;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            inNextMessageBox(QMessageBox::Ok, &text, &caption, 50);
-            d->selectFile(path);
-            static_cast<QDialog*>(d)->accept();
-        });
+        inNextFileDialog(path,
+                         [&](QFileDialog&) { inNextMessageBox(QMessageBox::Ok, &text, &caption); });
         child<QToolButton>(w, "SpeedButton1")->click();
         QCOMPARE(caption, QStringLiteral("Ошибка"));
         QCOMPARE(text, QStringLiteral("Файл настроек неполный (меньше 33 строк)\n") + path);
