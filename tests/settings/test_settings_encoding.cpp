@@ -121,6 +121,10 @@ private slots:
         f = validForm();
         f.cableLength = QStringLiteral("0,25");
         QTest::newRow("cable 2.5 to 2") << f << 22 << hex("0200");
+        f.cableLength = QStringLiteral(",5");
+        QTest::newRow("cable without integer digits") << f << 22 << hex("0500");
+        f.cableLength = QStringLiteral(" +1,5E1 ");
+        QTest::newRow("cable with sign and exponent") << f << 22 << hex("9600");
         f = validForm();
         f.diameter = QStringLiteral("6553,5");
         QTest::newRow("diameter at its top") << f << 16 << hex("FFFF");
