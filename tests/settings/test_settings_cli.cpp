@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(r.out[0], QStringLiteral("тип врезки:"));
         QCOMPARE(r.out[1], QStringLiteral("ВТК-А (осевое)"));
         QCOMPARE(r.out[9], QStringLiteral("100,0"));
-        QCOMPARE(r.out[19], QStringLiteral("1,5000"));
+        QCOMPARE(r.out[19], QStringLiteral("0,9923"));
         QCOMPARE(r.out[25], QStringLiteral("м3/ч"));
         QCOMPARE(r.out[26], QStringLiteral("0,100000"));
         QCOMPARE(r.out[32], QStringLiteral("0"));

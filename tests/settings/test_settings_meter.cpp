@@ -133,10 +133,10 @@ private slots:
         QCOMPARE(f.cableLength, QStringLiteral("10,0"));
         QCOMPARE(f.zeroCutoff, QStringLiteral("0,100000"));
         QCOMPARE(f.pulseWeight, QStringLiteral("1,00"));
-        QCOMPARE(f.k, QStringLiteral("1,0000"));
-        QCOMPARE(f.a, QStringLiteral("1,5000"));
-        QCOMPARE(f.b, QStringLiteral("0,2500"));
-        QCOMPARE(f.c, QStringLiteral("-0,1250"));
+        QCOMPARE(f.k, QStringLiteral("0,9387"));
+        QCOMPARE(f.a, QStringLiteral("0,9923"));
+        QCOMPARE(f.b, QStringLiteral("0,9973"));
+        QCOMPARE(f.c, QStringLiteral("0,9990"));
         QCOMPARE(f.zeroOffset, QStringLiteral("0,5000"));
         QVERIFY(!f.diametral);
         QVERIFY(!f.sensorsType3);
@@ -200,7 +200,7 @@ private slots:
         const settings::ReadResult r = b.read();
         QCOMPARE(r.form.a, QString());
         QCOMPARE(r.form.c, QString());
-        QCOMPARE(r.form.b, QStringLiteral("0,2500"));
+        QCOMPARE(r.form.b, QStringLiteral("0,9973"));
         QVERIFY(!r.firmwareVersionByte);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
         QCOMPARE(int(b.branchFrames().size()), 16 + 2); // the version read tried three times

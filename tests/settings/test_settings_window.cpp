@@ -307,10 +307,10 @@ private slots:
         QCOMPARE(edit(w, "Edit4")->text(), QStringLiteral("200,0"));
         QCOMPARE(edit(w, "Edit5")->text(), QStringLiteral("45,00"));
         QCOMPARE(edit(w, "Edit11")->text(), QStringLiteral("10,0"));
-        QCOMPARE(edit(w, "Edit6")->text(), QStringLiteral("1,0000"));
-        QCOMPARE(edit(w, "Edit7")->text(), QStringLiteral("1,5000"));
-        QCOMPARE(edit(w, "Edit8")->text(), QStringLiteral("0,2500"));
-        QCOMPARE(edit(w, "Edit9")->text(), QStringLiteral("-0,1250"));
+        QCOMPARE(edit(w, "Edit6")->text(), QStringLiteral("0,9387"));
+        QCOMPARE(edit(w, "Edit7")->text(), QStringLiteral("0,9923"));
+        QCOMPARE(edit(w, "Edit8")->text(), QStringLiteral("0,9973"));
+        QCOMPARE(edit(w, "Edit9")->text(), QStringLiteral("0,9990"));
         QCOMPARE(edit(w, "Edit1")->text(), QStringLiteral("0,100000"));
         QCOMPARE(edit(w, "Edit2")->text(), QStringLiteral("1,00"));
         QCOMPARE(edit(w, "Edit12")->text(), QStringLiteral("0,5000"));
