@@ -66,9 +66,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
              ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
         actionControls_[control] = true;
     // Actions whose work this window does not offer yet stay disabled.
-    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3, ui->Button6, ui->Button7,
-                                                            ui->Button8, ui->Button9, ui->Button10,
-                                                            ui->SpeedButton1, ui->SpeedButton2})
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3})
         actionControls_[control] = false;
 
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
@@ -78,6 +76,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initArchiveTab();
     setUpCalculators();
     setUpFirmwareTab();
+    setUpSettingsTab();
+    applyActionStates();
 
     FormCreate();
 }
@@ -98,6 +98,8 @@ void TForm1::FormCreate() {
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     OpenDialog1->setDirectory(programFolder);
+    OpenDialog2->setDirectory(programFolder);
+    SaveDialog2->setDirectory(programFolder);
     ui->Edit10->setText(programFolder);
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
@@ -150,7 +152,9 @@ void TForm1::PageControl1Change(int index) {
 }
 
 bool TForm1::branchBuilt(int tab, int button) const {
-    return (tab == kInfoTab && button == 1) || tab == kArchiveTab;
+    return (tab == kInfoTab && button == 1) || (tab == kInfoTab && button == 2) ||
+           (tab == kSettingsTab && button == 1) || (tab == kSettingsTab && button == 2) ||
+           tab == kArchiveTab;
 }
 
 void TForm1::Button1Click() {
@@ -160,6 +164,9 @@ void TForm1::Button1Click() {
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         runInfoReadout();
+        break;
+    case kSettingsTab:
+        runSettingsRead();
         break;
     case kArchiveTab:
         runArchiveReadout();
@@ -174,6 +181,12 @@ void TForm1::Button2Click() {
         return;
     ActionScope scope(*this);
     switch (ui->PageControl1->currentIndex()) {
+    case kInfoTab:
+        runTotalsClearing();
+        break;
+    case kSettingsTab:
+        runSettingsWrite();
+        break;
     case kArchiveTab:
         exportArchive();
         break;

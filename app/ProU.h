@@ -5,6 +5,7 @@
 #include "firmware/FirmwareImage.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
+#include "settings/SettingsForm.h"
 
 #include <QMainWindow>
 
@@ -71,6 +72,16 @@ public slots:
     void Button9Click();
     void Button10Click();
 
+    // Settings tab: the settings file and the tab's own reactions.
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton5Click();
+    void RadioButton6Click();
+    void ComboBox2Change();
+    void Edit13DblClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -127,6 +138,20 @@ private:
     void setUpFirmwareTab();
     QFileDialog* OpenDialog1 = nullptr;
     FirmwareImage firmwareImage_;
+
+    // Settings tab: reading and writing the settings, clearing the totals (Info tab), the
+    // settings file dialogs, and the tab as a plain form.
+    void setUpSettingsTab();
+    void runSettingsRead();
+    void runSettingsWrite();
+    void runTotalsClearing();
+    SettingsForm settingsForm() const;
+    void showSettingsForm(const SettingsForm& form);
+    void applyInsertionRule();
+    void applyMediumRule();
+    void convertZeroCutoff(bool toPercent);
+    QFileDialog* OpenDialog2 = nullptr;
+    QFileDialog* SaveDialog2 = nullptr;
 
     // Archive tab: reading, saving, the memos' font; the last readout of each archive is kept
     // for the export.

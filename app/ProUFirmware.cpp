@@ -15,6 +15,8 @@ void TForm1::setUpFirmwareTab() {
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
+    // Programming is armed once an image is loaded.
+    actionControls_[ui->Button10] = false;
     connect(ui->Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
 }

@@ -4,8 +4,12 @@ namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
     {"info", "", &runInfo},
+    {"clear-totals", "", &runClearTotals},
     {"daily", "FROM TO [--save FILE [--format txt|xls]]", &runDaily},
     {"minute", "FROM TO [--save FILE [--format txt|xls]]", &runMinute},
+    {"settings-read", "[--save FILE]", &runSettingsRead},
+    {"settings-write", "FILE [--date D] [--time HH:MM] [--clear-daily] [--clear-minute]",
+     &runSettingsWrite},
     {"firmware-info", "FILE", &runFirmwareInfo},
     {"firmware-program", "FILE", &runFirmwareProgram},
     {"calc-correction",

@@ -22,3 +22,6 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args);
 int runCalcCorrection(CliContext& context, CommandArgs& args);
 int runCalcChannel(CliContext& context, CommandArgs& args);
 int runCalcPulse(CliContext& context, CommandArgs& args);
+int runSettingsRead(CliContext& context, CommandArgs& args);
+int runSettingsWrite(CliContext& context, CommandArgs& args);
+int runClearTotals(CliContext& context, CommandArgs& args);

@@ -120,15 +120,15 @@ int main(int argc, char* argv[]) {
         CliContext context(g.yes, opener, selection, locale);
         context.frontend.setStatus(texts::initialStatus());
         if (g.trace) {
-            context.protocol.setTraceHook([](Protocol::Direction d, const QByteArray& bytes,
-                                             bool timedOut) {
+            context.trace = [](Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
                 QString line =
                     (d == Protocol::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ")) +
                     hexBytes(bytes);
                 if (timedOut)
                     line += QStringLiteral(" (timeout)");
                 std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-            });
+            };
+            context.protocol.setTraceHook(context.trace);
         }
         CommandArgs commandArgs(args.mid(1));
         return command->run(context, commandArgs);

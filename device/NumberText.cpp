@@ -1,8 +1,8 @@
 #include "device/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -18,10 +18,12 @@ Decimal exactDigits(double magnitude) {
     Decimal d;
     if (magnitude == 0.0)
         return d;
-    // 40 significant digits are exact enough that rounding below never rounds twice.
+    // 40 significant digits are exact enough that rounding below never rounds twice. to_chars
+    // writes them the same way in every locale.
     char text[64];
-    std::snprintf(text, sizeof text, "%.40e", magnitude);
-    const std::string s(text);
+    const auto end =
+        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 40).ptr;
+    const std::string s(text, end);
     const auto e = s.find('e');
     d.digits = s.substr(0, 1) + s.substr(2, e - 2);
     d.point = std::atoi(s.c_str() + e + 1) + 1;
@@ -142,8 +144,11 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale) {
     }
     if (i != n)
         return std::nullopt;
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(value))
+    // The digits are converted in the C locale whatever the process's own locale says: the
+    // separator has already been read by the engineer's locale above.
+    bool ok = false;
+    const double value = QByteArray::fromStdString(plain).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

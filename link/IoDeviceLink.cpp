@@ -53,3 +53,30 @@ void IoDeviceLink::discardInput() {
     pollInput();
     device()->readAll();
 }
+
+void IoDeviceLink::discardUntilQuiet(int quietMs, int limitMs) {
+    QIODevice* dev = device();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastByteAt = 0;
+    char scrap[64];
+    while (clock.elapsed() < limitMs) {
+        pollInput();
+        if (dev->read(scrap, sizeof scrap) > 0) {
+            lastByteAt = clock.elapsed();
+            continue;
+        }
+        const qint64 quietLeft = quietMs - (clock.elapsed() - lastByteAt);
+        if (quietLeft <= 0 || !canReceive())
+            return;
+        dev->waitForReadyRead(
+            int(std::min<qint64>({quietLeft, kSliceMs, limitMs - clock.elapsed()})));
+        if (clock.elapsed() >= kSliceMs)
+            idle();
+    }
+}
+
+int IoDeviceLink::quietPeriodMs() const {
+    const int answerTime = timeouts_.totalConstantMs + 17 * timeouts_.totalMultiplierMs;
+    return std::min(2 * std::max(answerTime, timeouts_.intervalMs), kQuietPeriodLimitMs);
+}

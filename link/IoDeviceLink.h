@@ -13,12 +13,16 @@ public:
     bool write(const quint8* data, int count) override;
     int read(quint8* data, int count) override;
     void discardInput() override;
+    void discardUntilQuiet(int quietMs, int limitMs) override;
+    int quietPeriodMs() const override;
     void setTimeouts(const ReadTimeouts& timeouts) override { timeouts_ = timeouts; }
 
     // The longest a single wait blocks before the idle hook runs.
     static constexpr int kSliceMs = 20;
     // A write that the line does not take within this time has failed.
     static constexpr int kWriteLimitMs = 2000;
+    // The longest quiet period asked for, whatever the read time-out.
+    static constexpr int kQuietPeriodLimitMs = 250;
 
 protected:
     explicit IoDeviceLink(ReadTimeouts timeouts) : timeouts_(timeouts) {}

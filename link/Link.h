@@ -34,6 +34,12 @@ public:
     virtual int read(quint8* data, int count) = 0;
     // Drops every byte already received and not yet read.
     virtual void discardInput() = 0;
+    // Drops bytes until none has come for `quietMs` (at most `limitMs` in all): an answer that
+    // is still on its way after a read gave up is taken off the line.
+    virtual void discardUntilQuiet(int quietMs, int limitMs) = 0;
+    // How long the line must stay quiet before no late answer can follow: longer than one
+    // answer's read time-out.
+    virtual int quietPeriodMs() const = 0;
     virtual void setTimeouts(const ReadTimeouts& timeouts) = 0;
     virtual void close() = 0;
 

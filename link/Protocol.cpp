@@ -19,18 +19,31 @@ quint64 Protocol::dataLE(int first, int count) const {
     return value;
 }
 
+bool Protocol::refuse() {
+    errorSeen_ = true;
+    if (progressHook_)
+        progressHook_();
+    return false;
+}
+
 bool Protocol::ReadMemory(quint16 address, quint8 count) {
+    if (count > kMaxReadCount)
+        return refuse();
     buildRequest(kReadMemory, quint8(((address >> 8) & 0x0F) | (count << 4)), quint8(address), 0);
     return transact(4, count + 2, Answer::Data, false);
 }
 
 bool Protocol::WriteMemory(quint16 address, quint8 count) {
+    if (count > kMaxWriteCount)
+        return refuse();
     buildRequest(kWriteMemory, quint8(((address >> 8) & 0x0F) | (count << 4)), quint8(address),
                  count);
     return transact(count + 4, 1, Answer::Acknowledge, false);
 }
 
 bool Protocol::ReadSettingBytes(quint8 address, quint8 count) {
+    if (count > kMaxReadCount)
+        return refuse();
     buildRequest(kReadSettingBytes, count, address, 0);
     return transact(4, count + 2, Answer::Data, false);
 }
@@ -62,6 +75,12 @@ void Protocol::buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount)
 
 bool Protocol::transact(int requestLength, int answerLength, Answer answer,
                         bool pauseAfterAttempt) {
+    // After an attempt that was not answered in time, its answer (or that of the retry that
+    // followed) may still be travelling. It belongs to an earlier request and must never pass
+    // for this one's, so the line is drained until it has been quiet long enough.
+    if (link_ && lateAnswerPossible_)
+        link_->discardUntilQuiet(link_->quietPeriodMs(), kSettleLimitMs);
+    lateAnswerPossible_ = false;
     bool ok = false;
     for (int i = 0; i < kAttempts && !ok; ++i) {
         ok = attempt(requestLength, answerLength, answer);
@@ -95,6 +114,8 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
         traceHook_(Direction::Received,
                    QByteArray(reinterpret_cast<const char*>(buffer_.data()), got),
                    got < answerLength);
+    if (got < answerLength)
+        lateAnswerPossible_ = true;
     if (got < 1 || buffer_[0] != kAcknowledge)
         return false;
     if (answer == Answer::Acknowledge)

@@ -22,6 +22,9 @@ public:
     static constexpr int kAttempts = 3;
     static constexpr int kWriteRecordPauseMs = 15;
     static constexpr int kRecordSize = 8;
+    // What one frame can carry: an answer fills at most the whole buffer, a request too.
+    static constexpr int kMaxReadCount = kBufferSize - 2;
+    static constexpr int kMaxWriteCount = kBufferSize - 4;
 
     enum Command : quint8 {
         kReadMemory = 0x18,
@@ -51,6 +54,9 @@ public:
 
     void setProgressHook(std::function<void()> hook) { progressHook_ = std::move(hook); }
     void setTraceHook(TraceHook hook) { traceHook_ = std::move(hook); }
+    // The longest the line is watched for a late answer after a disturbed transaction.
+    static constexpr int kSettleLimitMs = 1000;
+
     // How WriteRecord's pause is spent (a plain sleep unless replaced).
     void setPause(std::function<void(int ms)> pause) { pause_ = std::move(pause); }
 
@@ -72,6 +78,8 @@ private:
     bool transact(int requestLength, int answerLength, Answer answer, bool pauseAfterAttempt);
     void buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount);
     bool attempt(int requestLength, int answerLength, Answer answer);
+    // A transaction asked for more than a frame carries: it fails without a frame sent.
+    bool refuse();
 
     std::array<quint8, kBufferSize> buffer_{};
     std::array<quint8, kBufferSize> request_{};
@@ -81,4 +89,6 @@ private:
     std::function<void()> progressHook_;
     TraceHook traceHook_;
     std::function<void(int)> pause_;
+    // An attempt went unanswered in time, so its answer may still be on the way.
+    bool lateAnswerPossible_ = false;
 };

@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ccache clang-format
     qt6-base-dev qt6-serialport-dev libgl-dev
     python3-xlrd python3-olefile
-    xvfb xauth fonts-dejavu-core fonts-liberation
+    xvfb xauth fonts-dejavu-core fonts-liberation locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -16,4 +16,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# A Russian locale, as the engineers' PCs have: the tests check that numbers are read and
+# written the same whatever the process's C locale is.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || echo "ru_RU.UTF-8 could not be made; its tests are skipped"
 fi

@@ -96,10 +96,10 @@ constexpr quint16 kCableLength = 100;                                  // 10.0 m
 constexpr float kZeroCutoff = 0.1f * 1000000.0f / 3600.0f;             // 0.1 m3/h in cm3/s
 constexpr quint32 kPulseWeight = 1000;                                 // 1 litre per pulse
 constexpr quint16 kWindowStart = 95; // base 200 mm in water: 200 / 1.5 - 38, offset 0
-constexpr float kK = 1.0f;
-constexpr float kA = 1.5f;
-constexpr float kB = 0.25f;
-constexpr float kC = -0.125f;
+constexpr float kK = 0.9387f;
+constexpr float kA = 0.9923f;
+constexpr float kB = 0.9973f;
+constexpr float kC = 0.999f;
 constexpr float kZeroOffset = 0.5f;
 constexpr quint8 kFlags = 0x04; // axial insertion, sensors type 6, water, period 1 s
 constexpr quint8 kProgrammedDay = 15, kProgrammedMonthYear = 0x38;    // 15.03.2015

@@ -8,7 +8,7 @@
 #include "link/PortList.h"
 #include "link/Protocol.h"
 #include "sim/Sim.h"
-#include "tests/archive_e2e/RecordingFrontend.h"
+#include "tests/support/RecordingFrontend.h"
 
 #include <QtTest>
 

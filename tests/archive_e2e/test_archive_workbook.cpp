@@ -4,7 +4,7 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "device/DeviceDates.h"
-#include "tests/archive_e2e/RecordingFrontend.h"
+#include "tests/support/RecordingFrontend.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,8 @@
 // zetra-cli daily and minute against the zetra-sim program: output lines, the status line last,
 // exit codes, and --save in both formats.
 
+#include "tests/cli/SimProcess.h"
+
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -10,41 +12,10 @@ namespace {
 const QString kBin = QStringLiteral(ZETRA_BIN_DIR);
 const QString kRule(39, QLatin1Char('-'));
 
-// The zetra-sim program, serving its pty and a socket of this test's own.
-class SimProcess {
-public:
-    bool start(const QString& pipePath, const QStringList& extra) {
-        process_.setProgram(kBin + "/zetra-sim");
-        process_.setArguments(
-            QStringList{"--pipe", pipePath, "--date", "2015-03-15", "--time", "10:30"} + extra);
-        process_.start();
-        if (!process_.waitForStarted(5000))
-            return false;
-        QByteArray out;
-        while (!out.contains("ready\n")) {
-            if (!process_.waitForReadyRead(5000))
-                return false;
-            out += process_.readAllStandardOutput();
-        }
-        for (const QByteArray& line : out.split('\n'))
-            if (line.startsWith("pty "))
-                pty_ = QString::fromLocal8Bit(line.mid(4));
-        return true;
-    }
-    ~SimProcess() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            if (!process_.waitForFinished(5000))
-                process_.kill();
-            process_.waitForFinished(2000);
-        }
-    }
-    QString pty() const { return pty_; }
-
-private:
-    QProcess process_;
-    QString pty_;
-};
+// The meter's clock for every test: 15.03.2015 (device day 5552), 10:30.
+QStringList meter(const QStringList& extra = {}) {
+    return QStringList{"--date", "2015-03-15", "--time", "10:30"} + extra;
+}
 
 struct Run {
     int exitCode = -1;
@@ -107,8 +78,6 @@ class CliArchiveTest : public QObject {
 
     QTemporaryDir dir;
 
-    QString pipePath() const { return dir.filePath("meter.sock"); }
-
 private slots:
     void dailyReportThenStatus_data() {
         QTest::addColumn<bool>("pipe");
@@ -117,24 +86,23 @@ private slots:
     }
     void dailyReportThenStatus() {
         QFETCH(bool, pipe);
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), kRecords));
+        SimProcess sim(meter(kRecords));
+        QVERIFY(sim.ready());
         const QStringList link =
-            pipe ? QStringList{"--pipe", pipePath()} : QStringList{"--port", sim.pty()};
+            pipe ? QStringList{"--pipe", sim.pipe()} : QStringList{"--port", sim.pty()};
         const Run r = cli(link + QStringList{"daily", "13.03.2015", "2015-03-15"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, kDailyReport + QStringList{"Завершено успешно. Прочитано 3 записей"});
     }
 
     void minuteReportThenStatus() {
-        SimProcess sim;
         // Today at 00:01: two minutes, the second one a transfer error.
-        QVERIFY(sim.start(
-            pipePath(),
-            {"--time", "00:01", "--set",
-             "archive:" + QString::number(5848 + 8 * (2 * 1440 + 1)) + "=000F0000003C0090",
-             "--fault", "badcrc@cmd=5A,addr=" + QString::number(5848 + 8 * 2 * 1440)}));
-        const Run r = cli({"--pipe", pipePath(), "minute", "15.03.2015", "15.03.2015"});
+        SimProcess sim(
+            meter({"--time", "00:01", "--set",
+                   "archive:" + QString::number(5848 + 8 * (2 * 1440 + 1)) + "=000F0000003C0090",
+                   "--fault", "badcrc@cmd=5A,addr=" + QString::number(5848 + 8 * 2 * 1440)}));
+        QVERIFY(sim.ready());
+        const Run r = cli({"--pipe", sim.pipe(), "minute", "15.03.2015", "15.03.2015"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, (QStringList{
                             "Минутный архив с 15.03.2015 по 15.03.2015",
@@ -167,19 +135,19 @@ private slots:
     void refusedIntervalPrintsOnlyTheStatus() {
         QFETCH(QStringList, args);
         QFETCH(QString, status);
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), {}));
+        SimProcess sim(meter());
+        QVERIFY(sim.ready());
         const QString file = dir.filePath("refused.txt");
-        const Run r = cli(QStringList{"--pipe", pipePath()} + args + QStringList{"--save", file});
+        const Run r = cli(QStringList{"--pipe", sim.pipe()} + args + QStringList{"--save", file});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{status});
         QVERIFY(!QFile::exists(file));
     }
 
     void archiveUnavailable() {
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), {"--set", "mem:24=04"}));
-        const Run r = cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015"});
+        SimProcess sim(meter({"--set", "mem:24=04"}));
+        QVERIFY(sim.ready());
+        const Run r = cli({"--pipe", sim.pipe(), "daily", "15.03.2015", "15.03.2015"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{"Архив недоступен"});
     }
@@ -205,9 +173,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, format);
         QFETCH(QString, written);
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), kRecords));
-        const Run r = cli(QStringList{"--pipe", pipePath(), "daily", "13.03.2015", "15.03.2015",
+        SimProcess sim(meter(kRecords));
+        QVERIFY(sim.ready());
+        const Run r = cli(QStringList{"--pipe", sim.pipe(), "daily", "13.03.2015", "15.03.2015",
                                       "--save", dir.filePath(name)} +
                           format);
         QCOMPARE(r.exitCode, 0);
@@ -227,9 +195,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, format);
         QFETCH(QString, written);
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), kRecords));
-        const Run r = cli(QStringList{"--pipe", pipePath(), "minute", "15.03.2015", "15.03.2015",
+        SimProcess sim(meter(kRecords));
+        QVERIFY(sim.ready());
+        const Run r = cli(QStringList{"--pipe", sim.pipe(), "minute", "15.03.2015", "15.03.2015",
                                       "--save", dir.filePath(name)} +
                           format);
         QCOMPARE(r.exitCode, 0);
@@ -238,11 +206,11 @@ private slots:
     }
 
     void unwritableFileFailsTheCommand() {
-        SimProcess sim;
-        QVERIFY(sim.start(pipePath(), kRecords));
+        SimProcess sim(meter(kRecords));
+        QVERIFY(sim.ready());
         const QString file = dir.filePath("no/such/folder/r.txt");
         const Run r =
-            cli({"--pipe", pipePath(), "daily", "15.03.2015", "15.03.2015", "--save", file});
+            cli({"--pipe", sim.pipe(), "daily", "15.03.2015", "15.03.2015", "--save", file});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 1 записей"));
         QVERIFY(r.err.startsWith("Ошибка: Не удаётся записать файл " + file + "\n"));

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -117,6 +118,20 @@ private slots:
     void numberDisplayUsesTheLocaleSeparator() {
         QCOMPARE(formatFixed(1234.5, 3, 1, en), QStringLiteral("1.23E3"));
         QCOMPARE(formatFixed(3.79, 8, 2, en), QStringLiteral("3.79"));
+    }
+
+    // The process's own C locale (set from the environment) must not change how numbers are
+    // read or written: the engineer's QLocale alone decides the separator.
+    void numbersDoNotDependOnTheCLocale() {
+        const char* saved = std::setlocale(LC_NUMERIC, nullptr);
+        const std::string previous = saved ? saved : "C";
+        if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
+            QSKIP("no ru_RU.UTF-8 locale on this machine");
+        const auto parsed = parseNumber(QStringLiteral("1.5"), en);
+        const QString shown = formatFixed(1234.5, 15, 3, ru);
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        QCOMPARE(parsed, std::optional<double>(1.5));
+        QCOMPARE(shown, QStringLiteral("1234,500"));
     }
 
     void parsingNumbers() {

@@ -163,6 +163,35 @@ private slots:
         QCOMPARE(link.discards, 4);
     }
 
+    void aLateAnswerIsDrainedBeforeTheNextTransaction() {
+        // The first attempt goes unanswered, the retry is answered: the first attempt's
+        // answer may still arrive, so the next transaction first waits for a quiet line.
+        link.silence();
+        link.answer(readAnswer(hex("10")));
+        QVERIFY(protocol.ReadMemory(24, 1));
+        QCOMPARE(link.settles, 0);
+        link.answer(readAnswer(hex("07")));
+        QVERIFY(protocol.ReadMemory(23, 1));
+        QCOMPARE(link.settles, 1);
+        QCOMPARE(link.lastQuietMs, 64);
+        // An undisturbed transaction leaves nothing to wait for.
+        link.answer(readAnswer(hex("07")));
+        QVERIFY(protocol.ReadMemory(23, 1));
+        QCOMPARE(link.settles, 1);
+    }
+
+    void requestsLargerThanAFrameAreRefused() {
+        QVERIFY(!protocol.ReadMemory(0, 16));
+        QVERIFY(!protocol.ReadSettingBytes(0, 16));
+        QVERIFY(!protocol.WriteMemory(0, 14));
+        QVERIFY(link.writes.isEmpty());
+        QVERIFY(protocol.errorSeen());
+        QCOMPARE(progressSteps, 3);
+        link.answer(hex("64"));
+        QVERIFY(protocol.WriteMemory(0, 13));
+        QCOMPARE(link.writes.last().size(), 17);
+    }
+
     void writeRecordPausesAfterEveryAttempt() {
         link.answer(hex("64"));
         QVERIFY(protocol.WriteRecord(0));

@@ -569,8 +569,14 @@ private slots:
         QCOMPARE(m.read(Space::Settings, 16, 8), hex("E803D00794116400"));
         QCOMPARE(m.read(Space::Settings, 33, 8), hex("00061EB800140000"));
         QCOMPARE(m.read(Space::Settings, 41, 4), hex("459D1463")); // 78.5398 cm2
-        QCOMPARE(m.read(Space::Settings, 45, 4), hex("56989680")); // 10000000
-        QCOMPARE(m.read(Space::Settings, 49, 4), hex("3F800000")); // K = 1
+        const auto deviceFloat = [](float v) {
+            const auto b = *encodeDeviceFloat(v);
+            return QByteArray(reinterpret_cast<const char*>(b.data()), 4);
+        };
+        // The path coefficient of axial insertion: K x base / 2 x 100000.
+        QCOMPARE(m.read(Space::Settings, 45, 4),
+                 deviceFloat(float(builtin::kK * 200.0L / 2 * 100000)));
+        QCOMPARE(m.read(Space::Settings, 49, 4), deviceFloat(builtin::kK));
         QCOMPARE(m.byte(Space::Settings, 69), quint8(0x04));
         // From version 6 on, C lies at 53 and A at 61.
         QCOMPARE(decodeDeviceFloat(u8(m.read(Space::Settings, 53, 4))), builtin::kC);

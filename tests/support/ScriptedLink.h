@@ -32,6 +32,12 @@ public:
         ++discards;
         pending.clear();
     }
+    void discardUntilQuiet(int quietMs, int) override {
+        ++settles;
+        lastQuietMs = quietMs;
+        pending.clear();
+    }
+    int quietPeriodMs() const override { return 64; }
     void setTimeouts(const ReadTimeouts& t) override { timeouts = t; }
     void close() override { closed = true; }
 
@@ -45,5 +51,7 @@ public:
     ReadTimeouts timeouts;
     int reads = 0;
     int discards = 0;
+    int settles = 0;
+    int lastQuietMs = 0;
     bool closed = false;
 };

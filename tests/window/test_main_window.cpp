@@ -1,5 +1,6 @@
 #include "app/ProU.h"
 #include "link/PortList.h"
+#include "sim/Sim.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -125,6 +126,35 @@ private slots:
         child<QPushButton>(w, "Button1")->click();
         QCOMPARE(statusOf(w), QStringLiteral("Не удаётся открыть порт "));
         QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->value(), 0);
+    }
+
+    void refreshFillsTheInfoTab() {
+        sim::Options o;
+        o.contents.date = QDate(2010, 2, 17);
+        o.contents.hour = 14;
+        o.contents.minute = 30;
+        o.contents.set(sim::Space::Memory, 1274, QByteArray::fromHex("0004"));
+        sim::Server meter(o);
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        TForm1 w;
+        w.show();
+        w.selectPipe(meter.pipeName());
+        QTest::mouseClick(child<QPushButton>(w, "Button1"), Qt::LeftButton);
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QCOMPARE(child<QLabel>(w, "Label39")->text(), QStringLiteral("17.02.2010"));
+        QCOMPARE(child<QLabel>(w, "Label12")->text(), QStringLiteral("14:30"));
+        QCOMPARE(child<QLabel>(w, "Label27")->text(), QStringLiteral("3,79"));
+        QCOMPARE(child<QLabel>(w, "Label29")->text(), QStringLiteral("6"));
+        for (const char* value : {"Label22", "Label42", "Label23", "Label30", "Label31", "Label25",
+                                  "Label28", "Label32"})
+            QVERIFY2(!child<QLabel>(w, value)->text().isEmpty(), value);
+        QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->value(), 0);
+
+        // A foreign meter leaves the values of the last readout in place.
+        meter.withMeter([](sim::Meter& m) { m.write(sim::Space::Memory, 1271, QByteArray(1, 1)); });
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Несовместимое устройство"));
+        QCOMPARE(child<QLabel>(w, "Label39")->text(), QStringLiteral("17.02.2010"));
     }
 
     // While a connection runs, no second action can start and the window stays open.

@@ -4,6 +4,7 @@
 
 #include "app/ProU.h"
 #include "sim/Sim.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -32,32 +33,6 @@ const QDate kToday(2015, 3, 15);
 const QString kTextFilter = QStringLiteral("текстовый файл (*.txt)");
 const QString kWorkbookFilter = QStringLiteral("таблица Excel (*.xls)");
 
-// Runs `answer` on the modal widget of kind T once the event loop shows one. A modal widget
-// that is still waiting after ten seconds is closed, so a failing test cannot hang.
-template <class T>
-void whenModal(std::function<void(T*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer] {
-        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!modal && waited->elapsed() < 10000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete waited;
-        if (modal) {
-            answer(modal);
-        } else if (auto* stuck = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            qWarning("no %s showed up; closing %s", T::staticMetaObject.className(),
-                     stuck->metaObject()->className());
-            stuck->reject();
-        }
-    });
-    timer->start();
-}
-
 // The dialog's Save button, as a click.
 void pressSave(QFileDialog* dialog) {
     auto* buttons = dialog->findChild<QDialogButtonBox*>();
@@ -79,6 +54,12 @@ void answerSaveDialog(QFileDialog* dialog, const QString& filter, const QString&
     dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"))->clearSelection();
     edit->setText(name);
     pressSave(dialog);
+}
+
+// The next save dialog is answered with `name` and the filter entry.
+void saveAs(const QString& filter, const QString& name) {
+    modal::onNext<QFileDialog>(
+        [filter, name](QFileDialog& dialog) { answerSaveDialog(&dialog, filter, name); });
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -217,8 +198,7 @@ private slots:
         const QStringList lines = memo->toPlainText().split('\n');
 
         const QString status = statusOf(w);
-        whenModal<QFileDialog>(
-            [&](QFileDialog* m) { answerSaveDialog(m, kTextFilter, dir.filePath("daily")); });
+        saveAs(kTextFilter, dir.filePath("daily"));
         child<QPushButton>(w, "Button2")->click();
         QStringEncoder encoder("windows-1251");
         QByteArray expected;
@@ -229,37 +209,31 @@ private slots:
         auto* dialog = w.findChild<QFileDialog*>("SaveDialog1");
         QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.txt"));
 
-        whenModal<QFileDialog>(
-            [&](QFileDialog* m) { answerSaveDialog(m, kWorkbookFilter, dir.filePath("daily")); });
+        saveAs(kWorkbookFilter, dir.filePath("daily"));
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(fileBytes(dir.filePath("daily.xls")).startsWith("\xD0\xCF\x11\xE0"));
         QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.xls"));
 
         // report.dat with the workbook entry stays report.dat and holds a workbook.
-        whenModal<QFileDialog>([&](QFileDialog* m) {
-            answerSaveDialog(m, kWorkbookFilter, dir.filePath("report.dat"));
-        });
+        saveAs(kWorkbookFilter, dir.filePath("report.dat"));
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(fileBytes(dir.filePath("report.dat")).startsWith("\xD0\xCF\x11\xE0"));
 
         // A bare name whose extended file exists: the dialog asks before replacing it.
-        bool asked = false;
-        whenModal<QFileDialog>([&](QFileDialog* m) {
-            whenModal<QMessageBox>([&](QMessageBox* box) {
-                asked = box->text().contains("daily.txt");
-                box->button(QMessageBox::Yes)->click();
-            });
-            answerSaveDialog(m, kTextFilter, dir.filePath("daily"));
+        QString question;
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            modal::answerBox(QMessageBox::Yes, &question);
+            answerSaveDialog(&d, kTextFilter, dir.filePath("daily"));
         });
         memo->setPlainText(QStringLiteral("новый"));
         child<QPushButton>(w, "Button2")->click();
-        QVERIFY(asked);
+        QVERIFY2(question.contains("daily.txt"), qPrintable(question));
         QCOMPARE(fileBytes(dir.filePath("daily.txt")), QByteArray("\xED\xEE\xE2\xFB\xE9\r\n"));
 
         // Cancel writes nothing.
-        whenModal<QFileDialog>([&](QFileDialog* m) {
-            m->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("cancelled");
-            m->reject();
+        modal::onNext<QFileDialog>([](QFileDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("cancelled");
+            d.reject();
         });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(!QFile::exists(dir.filePath("cancelled.txt")));
@@ -270,17 +244,19 @@ private slots:
         w.show();
         openArchiveTab(w, 1, kToday, kToday);
         QString message;
-        whenModal<QFileDialog>([&](QFileDialog* m) {
-            whenModal<QMessageBox>([&](QMessageBox* mb) {
-                message = mb->windowTitle() + ": " + mb->text();
-                QCOMPARE(mb->icon(), QMessageBox::Critical);
-                mb->accept();
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            modal::onNext<QMessageBox>([&](QMessageBox& box) {
+                message = box.windowTitle() + ": " + box.text();
+                icon = box.icon();
+                box.accept();
             });
-            answerSaveDialog(m, kWorkbookFilter, dir.filePath("never"));
+            answerSaveDialog(&d, kWorkbookFilter, dir.filePath("never"));
         });
         child<QPushButton>(w, "Button2")->click();
         QCOMPARE(message,
                  QStringLiteral("Ошибка: Архив не прочитан: нажмите «Читать», затем сохраните"));
+        QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(!QFile::exists(dir.filePath("never.xls")));
     }
 
@@ -289,22 +265,20 @@ private slots:
         w.show();
         openArchiveTab(w, 0, kToday, kToday);
         child<QPlainTextEdit>(w, "Memo2")->setPlainText("x");
-        QString message;
         // The folder goes away between the dialog and the writing (a stick pulled out): the
         // file cannot be created, even by the superuser.
         QVERIFY(QDir(dir.path()).mkpath("stick"));
         const QString path = dir.filePath("stick/r.txt");
-        whenModal<QFileDialog>([&](QFileDialog* dialog) {
-            whenModal<QMessageBox>([&](QMessageBox* mb) {
-                message = mb->windowTitle() + ": " + mb->text();
-                mb->accept();
-            });
-            answerSaveDialog(dialog, kTextFilter, path);
+        QString message;
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            modal::answerBox(QMessageBox::Ok, &message);
+            answerSaveDialog(&d, kTextFilter, path);
             QVERIFY(QDir(dir.filePath("stick")).removeRecursively());
         });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY2(message.startsWith("Ошибка: Не удаётся записать файл " + path + "\n"),
                  qPrintable(message));
+        QVERIFY(message.size() > ("Ошибка: Не удаётся записать файл " + path + "\n").size());
     }
 
     void fontAppliesToBothMemos() {
@@ -318,21 +292,24 @@ private slots:
         chosen.setPointSize(13);
         chosen.setUnderline(true);
         QFont started;
-        whenModal<QFontDialog>([&](QFontDialog* dialog) {
-            QCOMPARE(dialog->objectName(), QStringLiteral("FontDialog1"));
-            QVERIFY(dialog->testOption(QFontDialog::MonospacedFonts));
-            started = dialog->currentFont();
-            dialog->setCurrentFont(chosen);
-            dialog->accept();
-        });
+        bool monospacedOnly = false;
+        modal::onNext<QFontDialog>(
+            [&](QFontDialog& dialog) {
+                monospacedOnly = dialog.testOption(QFontDialog::MonospacedFonts);
+                started = dialog.currentFont();
+                dialog.setCurrentFont(chosen);
+                dialog.accept();
+            },
+            QStringLiteral("FontDialog1"));
         child<QPushButton>(w, "Button3")->click();
+        QVERIFY(monospacedOnly);
         QCOMPARE(started.pointSize(), 8);
         QCOMPARE(memo2->font().pointSize(), 13);
         QVERIFY(memo2->font().underline());
         QCOMPARE(memo3->font(), memo2->font());
 
         // Cancelled: nothing changes.
-        whenModal<QFontDialog>([](QFontDialog* m) { m->reject(); });
+        modal::onNext<QFontDialog>([](QFontDialog& dialog) { dialog.reject(); });
         child<QPushButton>(w, "Button3")->click();
         QCOMPARE(memo2->font().pointSize(), 13);
     }

@@ -1,0 +1,76 @@
+// Clearing the daily archive through the whole stack (connection frame, protocol with its real
+// 15 ms pause after every WriteRecord, serial link on the pty) against the simulated meter
+// answering at once. The floor is 731 x 15 ms: the pauses alone. The ratio shows what the
+// transfer and the program add on top of them.
+
+#include "app/core/Connection.h"
+#include "app/core/Frontend.h"
+#include "archive/ArchiveLayout.h"
+#include "link/Protocol.h"
+#include "settings/SettingsWriter.h"
+#include "sim/Sim.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+class QuietFrontend : public Frontend {
+public:
+    void setStatus(const QString& text) override { status_ = text; }
+    QString status() const override { return status_; }
+    void setProgressMaximum(int) override {}
+    void setProgressPosition(int) override {}
+    void stepProgress() override {}
+    void processEvents() override {}
+    bool askYesNo(const QString&, const QString&) override { return true; }
+    void showInformation(const QString&, const QString&) override {}
+    void showError(const QString&, const QString&) override {}
+
+private:
+    QString status_;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+
+    sim::Options o;
+    o.servePipe = false;
+    sim::Server server(o);
+    if (!server.start()) {
+        std::fprintf(stderr, "%s\n", qPrintable(server.errorString()));
+        return 1;
+    }
+
+    const double floorMs = archive_layout::kDailyRecords * Protocol::kWriteRecordPauseMs;
+    std::printf("daily archive clearing, %d records, floor %.0f ms (the 15 ms pauses)\n",
+                archive_layout::kDailyRecords, floorMs);
+    double best = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QuietFrontend frontend;
+        Protocol protocol;
+        LinkOpener opener;
+        Connection connection(frontend, protocol, opener);
+        QElapsedTimer clock;
+        double ms = 0;
+        connection.run({0, 2, server.ptyPath() + QStringLiteral(" sim")}, [&] {
+            clock.start();
+            settings::clearDailyArchive(protocol, frontend);
+            ms = double(clock.nsecsElapsed()) / 1e6;
+        });
+        if (protocol.errorSeen()) {
+            std::fprintf(stderr, "a record was not acknowledged\n");
+            return 1;
+        }
+        std::printf("  round %d: %.0f ms, ratio %.3f, %.3f ms per record above the pause\n",
+                    round + 1, ms, ms / floorMs, (ms - floorMs) / archive_layout::kDailyRecords);
+        best = round == 0 ? ms : std::min(best, ms);
+    }
+    std::printf("best ratio %.3f\n", best / floorMs);
+    return 0;
+}

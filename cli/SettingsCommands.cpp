@@ -1,0 +1,107 @@
+// Settings-tab commands: reading and writing the meter's settings, and clearing the totals of
+// the Info tab.
+
+#include "app/core/Connection.h"
+#include "app/core/Texts.h"
+#include "cli/Commands.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsReadout.h"
+#include "settings/SettingsTexts.h"
+#include "settings/SettingsWriter.h"
+#include "settings/TabConversions.h"
+#include "settings/TotalsClearing.h"
+
+#include <QDateTime>
+
+namespace {
+// The Settings tab as the window starts with it: nothing selected, empty fields, the clock
+// fields at the PC's date and time.
+SettingsForm startingForm() {
+    SettingsForm form;
+    const QDateTime now = QDateTime::currentDateTime();
+    form.date = now.date();
+    form.time = tab_conversions::timeFill(now.time());
+    return form;
+}
+
+void noPositionals(CommandArgs& args, const char* command) {
+    if (!args.positionals().isEmpty())
+        throw UsageError{QStringLiteral("%1 takes no arguments").arg(QLatin1String(command))};
+}
+} // namespace
+
+int runSettingsRead(CliContext& context, CommandArgs& args) {
+    const std::optional<QString> saveTo = args.takeValue(QStringLiteral("--save"));
+    noPositionals(args, "settings-read");
+
+    SettingsForm form = startingForm();
+    Connection connection(context.frontend, context.protocol, context.opener);
+    const bool ran = connection.run(context.selection, [&] {
+        const settings::ReadResult r =
+            settings::read(context.protocol, context.frontend, form, context.locale);
+        form = r.form;
+        if (r.firmwareVersionByte)
+            context.firmwareVersionByte = *r.firmwareVersionByte;
+    });
+    bool saveFailed = false;
+    if (ran) {
+        for (const QString& line : settings_file::lines(form))
+            context.print(line);
+        context.print(settings_texts::dateLinePrefix() +
+                      context.locale.toString(form.date, QLocale::ShortFormat));
+        context.print(settings_texts::timeLinePrefix() + form.time);
+        if (saveTo) {
+            const QString error =
+                settings_file::save(settings_file::withDefaultSuffix(*saveTo), form);
+            if (!error.isEmpty()) {
+                CliFrontend::printMessage(texts::errorCaption(), error);
+                saveFailed = true;
+            }
+        }
+    }
+    const int code = context.finish();
+    return saveFailed ? kExitFailed : code;
+}
+
+int runSettingsWrite(CliContext& context, CommandArgs& args) {
+    const std::optional<QString> date = args.takeValue(QStringLiteral("--date"));
+    const std::optional<QString> time = args.takeValue(QStringLiteral("--time"));
+    const bool clearDaily = args.takeFlag(QStringLiteral("--clear-daily"));
+    const bool clearMinute = args.takeFlag(QStringLiteral("--clear-minute"));
+    const QStringList files = args.positionals();
+    if (files.size() != 1)
+        throw UsageError{QStringLiteral("expected one settings FILE")};
+    const QDate clockDate = date ? parseCommandDate(*date) : QDate();
+
+    // The file goes into the form as the load button puts it there; a refused file leaves the
+    // meter alone.
+    const settings_file::LoadResult loaded =
+        settings_file::load(files.first(), startingForm(), context.locale);
+    if (!loaded.form) {
+        CliFrontend::printMessage(texts::errorCaption(), loaded.error);
+        return context.finish();
+    }
+    SettingsForm form = *loaded.form;
+    if (clockDate.isValid())
+        form.date = clockDate;
+    if (time)
+        form.time = *time;
+    form.clearDaily = clearDaily;
+    form.clearMinute = clearMinute;
+
+    Connection connection(context.frontend, context.protocol, context.opener);
+    connection.run(context.selection, [&] {
+        const settings::WriteResult r =
+            settings::write(context.protocol, context.frontend, form, context.locale);
+        if (r.firmwareVersionByte)
+            context.firmwareVersionByte = *r.firmwareVersionByte;
+    });
+    return context.finish();
+}
+
+int runClearTotals(CliContext& context, CommandArgs& args) {
+    noPositionals(args, "clear-totals");
+    Connection connection(context.frontend, context.protocol, context.opener);
+    connection.run(context.selection, [&] { totals::clear(context.protocol, context.frontend); });
+    return context.finish();
+}

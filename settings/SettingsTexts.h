@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+
+// Every text of the Settings tab's actions and of clearing the totals, shared by the window
+// and zetra-cli. In message texts a carriage return breaks the line.
+namespace settings_texts {
+
+// The fields that the write checks, in the order it checks them.
+enum class Field {
+    Diameter,
+    Base,
+    Angle,
+    CableLength,
+    K,
+    A,
+    B,
+    C,
+    ZeroCutoff,
+    PulseWeight,
+    ZeroOffset,
+};
+
+// Reading and writing.
+QString writingSettings();      // "Настройка прибора..."
+QString programmingForbidden(); // "Программирование запрещено"
+QString applyQuestion(); // "Вы действительно хотите применить\rновые настройки к прибору?"
+QString clearingDaily(); // "Очистка суточного архива..."
+QString clearingMinute();     // "Очистка минутного архива..."
+QString settingsNotWritten(); // after a refused form: nothing went to the meter
+QString archiveUnavailable(); // the settings went in, the meter's archive could not be cleared
+
+// Validation messages.
+QString notANumber(Field field, const QString& typed); // prefix + typed text + " - не число"
+QString ruleBroken(Field field);                       // the field's own rule
+QString angleNotBelow90();
+QString timeInvalid();    // "Время указано неверно"
+QString windowTooSmall(); // "Смещение окна слишком мало"
+
+// Values that do not fit the meter's fields.
+QString diameterTooLarge();
+QString diameterTooSmall(); // the pipe cross-section would underflow the meter's float
+QString baseTooLarge();
+QString angleTooLarge();
+QString cableLengthTooLarge();
+QString pulseWeightTooLarge();
+QString windowTooLarge();
+QString outOfRange(Field field); // a float field outside the meter's float range
+QString pathCoefficientOutOfRange();
+QString dateTooEarly(); // before 01.01.2000
+QString dateTooLate();  // more than 65535 days after it
+
+// Clearing the totals.
+QString clearTotalsQuestion();
+QString clearingForbidden(); // "Очистка запрещена"
+QString clearingTotals();    // "Очистка накопления..."
+
+// The settings file.
+QString fileLabel(int line);  // the label of a label line (1-based); empty for a value line
+QString axialInsertion();     // "ВТК-А (осевое)"
+QString diametralInsertion(); // "ВТК-Б (диаметральное)"
+QString sensorsType6();
+QString sensorsType3();
+QString water();
+QString oil();
+QString periodOneSecond();   // "1"
+QString periodFourSeconds(); // "4"
+QString unitPerHour();       // "м3/ч"
+QString unitPercent();       // "%"
+QString fileFilter();        // the dialogs' filter entry
+QString cannotReadFile(const QString& path);
+QString fileTooShort(const QString& path);
+QString windowOffsetInFileNotANumber(const QString& typed);
+QString cannotWriteFile(const QString& path);
+
+// zetra-cli's lines after the file lines of settings-read.
+QString dateLinePrefix(); // "Дата: "
+QString timeLinePrefix(); // "Время: "
+
+} // namespace settings_texts

@@ -1,0 +1,347 @@
+#include "settings/SettingsWriter.h"
+
+#include "app/core/Frontend.h"
+#include "app/core/Texts.h"
+#include "archive/ArchiveLayout.h"
+#include "device/DeviceDates.h"
+#include "device/MemoryMap.h"
+#include "link/Protocol.h"
+#include "settings/SettingsTexts.h"
+
+#include <algorithm>
+
+namespace settings {
+
+namespace sm = settings_map;
+using Field = settings_texts::Field;
+
+std::optional<ClockTime> parseClockTime(const QString& text) {
+    if (text.size() < 5)
+        return std::nullopt;
+    auto digit = [&text](int i) -> int {
+        const char16_t c = text[i].unicode();
+        return (c >= u'0' && c <= u'9') ? int(c - u'0') : -1;
+    };
+    const int h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
+    if (h1 < 0 || h2 < 0 || m1 < 0 || m2 < 0)
+        return std::nullopt;
+    const ClockTime t{10 * h1 + h2, 10 * m1 + m2};
+    if (t.hours > 23 || t.minutes > 59)
+        return std::nullopt;
+    return t;
+}
+
+namespace {
+
+// The block of a write, addressed by the meter's own addresses.
+class Block {
+public:
+    explicit Block(std::array<quint8, sm::kWrittenBytes>& bytes) : bytes_(bytes) {}
+    template <std::size_t N>
+    void put(quint8 address, const std::array<quint8, N>& data) {
+        std::copy(data.begin(), data.end(), bytes_.begin() + (address - sm::kWrittenFirst));
+    }
+    void put(quint8 address, quint8 value) {
+        bytes_[std::size_t(address - sm::kWrittenFirst)] = value;
+    }
+
+private:
+    std::array<quint8, sm::kWrittenBytes>& bytes_;
+};
+
+Preparation refuse(const QString& message) {
+    Preparation p;
+    p.error = message;
+    return p;
+}
+
+} // namespace
+
+Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
+    auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
+
+    // The checks, in the order the engineer reads the form; the first one that fails speaks.
+    const auto d = number(form.diameter);
+    if (!d)
+        return refuse(settings_texts::notANumber(Field::Diameter, form.diameter));
+    if (!(*d > 0))
+        return refuse(settings_texts::ruleBroken(Field::Diameter));
+    const auto l = number(form.base);
+    if (!l)
+        return refuse(settings_texts::notANumber(Field::Base, form.base));
+    if (!(*l > 60))
+        return refuse(settings_texts::ruleBroken(Field::Base));
+    std::optional<long double> angle = number(form.angle);
+    if (form.diametral) {
+        if (!angle)
+            return refuse(settings_texts::notANumber(Field::Angle, form.angle));
+        if (!(*angle > 0))
+            return refuse(settings_texts::ruleBroken(Field::Angle));
+        if (!(*angle < 90))
+            return refuse(settings_texts::angleNotBelow90());
+    }
+    const auto cable = number(form.cableLength);
+    if (!cable)
+        return refuse(settings_texts::notANumber(Field::CableLength, form.cableLength));
+    if (!(*cable >= 0))
+        return refuse(settings_texts::ruleBroken(Field::CableLength));
+
+    struct Coefficient {
+        Field field;
+        const QString& text;
+    };
+    const Coefficient coefficients[] = {
+        {Field::K, form.k}, {Field::A, form.a}, {Field::B, form.b}, {Field::C, form.c}};
+    long double coefficientValues[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const auto v = number(coefficients[i].text);
+        if (!v)
+            return refuse(settings_texts::notANumber(coefficients[i].field, coefficients[i].text));
+        if (!(*v > 0))
+            return refuse(settings_texts::ruleBroken(coefficients[i].field));
+        coefficientValues[i] = *v;
+    }
+    const auto cutoff = number(form.zeroCutoff);
+    if (!cutoff)
+        return refuse(settings_texts::notANumber(Field::ZeroCutoff, form.zeroCutoff));
+    if (!(*cutoff >= 0))
+        return refuse(settings_texts::ruleBroken(Field::ZeroCutoff));
+    const auto pulse = number(form.pulseWeight);
+    if (!pulse)
+        return refuse(settings_texts::notANumber(Field::PulseWeight, form.pulseWeight));
+    if (!(*pulse > 0))
+        return refuse(settings_texts::ruleBroken(Field::PulseWeight));
+    const auto zeroOffset = number(form.zeroOffset);
+    if (!zeroOffset)
+        return refuse(settings_texts::notANumber(Field::ZeroOffset, form.zeroOffset));
+    const auto time = parseClockTime(form.time);
+    if (!time)
+        return refuse(settings_texts::timeInvalid());
+    if (!(form.windowOffset + (*l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
+        return refuse(settings_texts::windowTooSmall());
+
+    // Each value must fit its field, so that the meter gets what the form says.
+    PreparedWrite w;
+    Block block(w.block);
+
+    const auto diameter = sm::encodeTenths(*d);
+    if (!diameter)
+        return refuse(settings_texts::diameterTooLarge());
+    block.put(sm::kDiameter, sm::u16Bytes(*diameter));
+    const auto base = sm::encodeTenths(*l);
+    if (!base)
+        return refuse(settings_texts::baseTooLarge());
+    block.put(sm::kBase, sm::u16Bytes(*base));
+
+    // With axial insertion the angle field is disabled and unchecked: it goes in as it stands
+    // when it is a number that fits, else as 0.
+    std::optional<quint16> angleStored = angle ? sm::encodeHundredths(*angle) : std::nullopt;
+    if (form.diametral && !angleStored)
+        return refuse(settings_texts::angleTooLarge());
+    block.put(sm::kAngle, sm::u16Bytes(angleStored.value_or(0)));
+
+    const auto cableStored = sm::encodeTenths(*cable);
+    if (!cableStored)
+        return refuse(settings_texts::cableLengthTooLarge());
+    block.put(sm::kCableLength, sm::u16Bytes(*cableStored));
+
+    const auto cutoffBytes =
+        sm::encodeFloat(sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, *d));
+    if (!cutoffBytes)
+        return refuse(settings_texts::outOfRange(Field::ZeroCutoff));
+    block.put(sm::kZeroCutoff, *cutoffBytes);
+
+    const auto pulseStored = sm::encodeThousandths(*pulse);
+    if (!pulseStored)
+        return refuse(settings_texts::pulseWeightTooLarge());
+    block.put(sm::kPulseWeight, sm::u24Bytes(*pulseStored));
+
+    const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
+    if (start < 0 || start > sm::kMaxU16)
+        return refuse(settings_texts::windowTooLarge());
+    block.put(sm::kWindowStart, sm::u16Bytes(quint16(start)));
+
+    // The cable length's own limit keeps the delay well inside 32 bits.
+    const long double delay = sm::pathDelay(*cable, form.sensorsType3);
+    block.put(sm::kPathDelay, sm::u32BigEndianBytes(quint32(delay)));
+    block.put(sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
+
+    const quint8 floatAddresses[] = {sm::kK, sm::kFirstCoefficient, sm::kB, sm::kSecondCoefficient};
+    for (int i = 0; i < 4; ++i) {
+        const auto bytes = sm::encodeFloat(coefficientValues[i]);
+        if (!bytes)
+            return refuse(settings_texts::outOfRange(coefficients[i].field));
+        block.put(floatAddresses[i], *bytes);
+    }
+    const auto offsetBytes = sm::encodeFloat(*zeroOffset);
+    if (!offsetBytes)
+        return refuse(settings_texts::outOfRange(Field::ZeroOffset));
+    block.put(sm::kZeroOffset, *offsetBytes);
+
+    // The derived fields come last, so that a bad field is named before what it feeds.
+    const auto section = sm::encodeFloat(sm::crossSection(*d));
+    if (!section)
+        return refuse(settings_texts::diameterTooSmall());
+    block.put(sm::kCrossSection, *section);
+    const auto pathCoefficient =
+        sm::encodeFloat(sm::pathCoefficient(coefficientValues[0], *l, *d, form.diametral));
+    if (!pathCoefficient)
+        return refuse(settings_texts::pathCoefficientOutOfRange());
+    block.put(sm::kPathCoefficient, *pathCoefficient);
+
+    block.put(sm::kFlags, sm::encodeFlags(form));
+
+    if (!form.date.isValid() || form.date < dateFromDeviceDay(0))
+        return refuse(settings_texts::dateTooEarly());
+    if (form.date > dateFromDeviceDay(int(sm::kMaxU16)))
+        return refuse(settings_texts::dateTooLate());
+    w.deviceDay = quint16(dateFromDeviceDay(0).daysTo(form.date));
+    w.time = *time;
+
+    Preparation p;
+    p.write = w;
+    return p;
+}
+
+std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwareVersionByte) {
+    std::array<quint8, sm::kWrittenBytes> bytes = write.block;
+    if (sm::coefficientsSwapped(firmwareVersionByte)) {
+        const auto first = bytes.begin() + (sm::kFirstCoefficient - sm::kWrittenFirst);
+        const auto second = bytes.begin() + (sm::kSecondCoefficient - sm::kWrittenFirst);
+        std::swap_ranges(first, first + 4, second);
+    }
+    std::vector<SettingByte> out;
+    out.reserve(bytes.size());
+    for (int i = 0; i < sm::kWrittenBytes; ++i)
+        out.emplace_back(quint8(sm::kWrittenFirst + i), bytes[std::size_t(i)]);
+    return out;
+}
+
+namespace {
+
+void sendSettings(Protocol& p, const PreparedWrite& w, quint8 version) {
+    for (const auto& [address, value] : settingBytes(w, version))
+        p.WriteSettingByte(address, value);
+
+    // The clock is read first (the answers are not needed), then set, and the same date and
+    // hour go into the settings area as the stamp of this write.
+    p.ReadMemory(memory::kDate, 2);
+    p.ReadMemory(memory::kClock, 1);
+    const auto day = sm::u16Bytes(w.deviceDay);
+    p.putData(day.data(), 2);
+    p.WriteMemory(memory::kDate, 2);
+    p.WriteSettingByte(sm::kDateStamp, day[0]);
+    p.WriteSettingByte(sm::kDateStamp + 1, day[1]);
+    const quint8 clock[3] = {quint8(w.time.hours), quint8(w.time.minutes), 0};
+    p.putData(clock, 3);
+    p.WriteMemory(memory::kClock, 3);
+    p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
+}
+
+void clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
+               quint16 first, int records) {
+    frontend.setProgressPosition(0);
+    frontend.setStatus(status);
+    frontend.processEvents();
+    p.clearFlags();
+    frontend.setProgressMaximum(progressMaximum);
+    static const quint8 zeros[archive_layout::kRecordSize] = {};
+    for (int i = 0; i < records; ++i) {
+        p.putData(zeros, archive_layout::kRecordSize);
+        p.WriteRecord(quint16(first + i * archive_layout::kRecordSize));
+    }
+}
+
+} // namespace
+
+void clearDailyArchive(Protocol& p, Frontend& frontend) {
+    clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
+              archive_layout::kDailyFirst, archive_layout::kDailyRecords);
+}
+
+void clearMinuteArchive(Protocol& p, Frontend& frontend) {
+    clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
+              archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
+}
+
+void clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
+    frontend.setProgressPosition(0);
+    if (!stateRead) {
+        // Without the archive state nothing is cleared.
+        frontend.setStatus(texts::completedWithErrors());
+        return;
+    }
+    if (p.at(1) & device_state::kArchiveUnavailable) {
+        frontend.setStatus(settings_texts::archiveUnavailable());
+        return;
+    }
+    if (daily) {
+        clearDailyArchive(p, frontend);
+        if (p.errorSeen()) {
+            frontend.setStatus(texts::completedWithErrors());
+            return;
+        }
+    }
+    if (minute) {
+        clearMinuteArchive(p, frontend);
+        frontend.setStatus(p.errorSeen() ? texts::completedWithErrors() : texts::completedOk());
+        return;
+    }
+    frontend.setStatus(texts::completedOk());
+}
+
+WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
+                  const QLocale& locale) {
+    WriteResult result;
+    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::applyQuestion()))
+        return result;
+    result.confirmed = true;
+
+    // A permission that could not be read is a refusal.
+    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
+    frontend.setProgressPosition(0);
+    if (!stateRead) {
+        frontend.setStatus(texts::noAnswer());
+        return result;
+    }
+    if (!(p.at(1) & device_state::kChangesPermitted)) {
+        frontend.setStatus(settings_texts::programmingForbidden());
+        return result;
+    }
+
+    const Preparation prepared = prepareWrite(form, locale);
+    if (!prepared.write) {
+        frontend.showError(texts::errorCaption(), prepared.error);
+        frontend.setStatus(settings_texts::settingsNotWritten());
+        return result;
+    }
+
+    frontend.setStatus(settings_texts::writingSettings());
+    frontend.processEvents();
+    frontend.setProgressMaximum(kWriteProgressMaximum);
+    p.clearFlags();
+
+    // Where A and C go depends on the firmware: without its version nothing is written.
+    if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
+        frontend.setStatus(texts::noAnswer());
+        return result;
+    }
+    const quint8 version = p.at(1);
+    result.firmwareVersionByte = version;
+    sendSettings(p, *prepared.write, version);
+    result.written = true;
+
+    if (!p.replySeen() || p.errorSeen()) {
+        frontend.setStatus(texts::outcome(p));
+        return result;
+    }
+    if (!form.clearDaily && !form.clearMinute) {
+        frontend.setStatus(texts::completedOk());
+        return result;
+    }
+    clearArchives(p, frontend, form.clearDaily, form.clearMinute);
+    return result;
+}
+
+} // namespace settings

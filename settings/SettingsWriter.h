@@ -1,0 +1,75 @@
+#pragma once
+
+#include "settings/SettingsForm.h"
+#include "settings/SettingsMap.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class Frontend;
+class Protocol;
+
+namespace settings {
+
+constexpr int kWriteProgressMaximum = 61;
+constexpr int kDailyClearProgressMaximum = 730;
+constexpr int kMinuteClearProgressMaximum = 7199;
+
+struct ClockTime {
+    int hours = 0;
+    int minutes = 0;
+};
+
+// The time field: characters 1, 2, 4 and 5 are digits (the third is not looked at), hours at
+// most 23, minutes at most 59. Empty when the text breaks the rule.
+std::optional<ClockTime> parseClockTime(const QString& text);
+
+// Everything a settings write sends, worked out from the form before the first byte goes.
+struct PreparedWrite {
+    // Addresses 16..69, with A at 53..56 and C at 61..64 (the placement below version 6).
+    std::array<quint8, settings_map::kWrittenBytes> block{};
+    quint16 deviceDay = 0; // the clock date and the date stamp
+    ClockTime time;
+};
+
+struct Preparation {
+    std::optional<PreparedWrite> write;
+    QString error; // the "Ошибка" message when the form is refused
+};
+
+// The checks of the form in their order, then whether each value fits its field.
+Preparation prepareWrite(const SettingsForm& form, const QLocale& locale);
+
+// The setting bytes of a write in the order they are sent: addresses 16 to 69 rising, A and C
+// placed by the firmware version byte.
+using SettingByte = std::pair<quint8, quint8>; // address, value
+std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwareVersionByte);
+
+struct WriteResult {
+    bool confirmed = false;                    // the question was answered Yes
+    bool written = false;                      // the settings bytes were sent
+    std::optional<quint8> firmwareVersionByte; // when the version could be read
+};
+
+// "Применить" on the Settings tab, entered with the link open and the identity confirmed: the
+// question, the permission, the checks, the settings bytes, the clock and, when the form asks
+// for it, the archive clearing. Sets the final status (nothing when the question is answered
+// No).
+WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& form,
+                  const QLocale& locale);
+
+// Clears the daily and/or minute archive after a settings write: the archive state first,
+// then eight zero bytes into every record of each chosen area, oldest address first. Sets the
+// final status.
+void clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
+
+// One area's clearing, without the archive-state read: the daily or the minute area.
+void clearDailyArchive(Protocol& protocol, Frontend& frontend);
+void clearMinuteArchive(Protocol& protocol, Frontend& frontend);
+
+} // namespace settings

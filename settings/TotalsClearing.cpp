@@ -1,0 +1,56 @@
+#include "settings/TotalsClearing.h"
+
+#include "app/core/Frontend.h"
+#include "app/core/Texts.h"
+#include "device/MemoryMap.h"
+#include "link/Protocol.h"
+#include "settings/SettingsMap.h"
+#include "settings/SettingsTexts.h"
+
+namespace totals {
+
+namespace {
+// The memory blocks zeroed with the totals, in the order they are written: the volume, the
+// operating and idle times, and the accumulation blocks that carry the running day record.
+struct Block {
+    quint16 address;
+    quint8 count;
+};
+constexpr Block kBlocks[] = {
+    {memory::kVolume, 6}, {memory::kOperatingTime, 8}, {1243, 3}, {1246, 6}, {1252, 3}, {1255, 6},
+};
+} // namespace
+
+bool clear(Protocol& p, Frontend& frontend) {
+    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion()))
+        return false;
+
+    // A permission that could not be read is a refusal.
+    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
+    frontend.setProgressPosition(0);
+    if (!stateRead) {
+        frontend.setStatus(texts::noAnswer());
+        return true;
+    }
+    if (!(p.at(1) & device_state::kChangesPermitted)) {
+        frontend.setStatus(settings_texts::clearingForbidden());
+        return true;
+    }
+
+    frontend.setStatus(settings_texts::clearingTotals());
+    frontend.processEvents();
+    frontend.setProgressMaximum(kProgressMaximum);
+    p.clearFlags();
+
+    for (int i = 0; i < settings_map::kTotalsBytes; ++i)
+        p.WriteSettingByte(quint8(settings_map::kTotalsFirst + i), 0);
+    static const quint8 zeros[8] = {};
+    for (const Block& b : kBlocks) {
+        p.putData(zeros, b.count);
+        p.WriteMemory(b.address, b.count);
+    }
+    frontend.setStatus(texts::outcome(p));
+    return true;
+}
+
+} // namespace totals

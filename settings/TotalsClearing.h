@@ -1,0 +1,17 @@
+#pragma once
+
+class Frontend;
+class Protocol;
+
+// "Очистить" on the Info tab: after the question and the meter's permission, the accumulated
+// volume, the operating and idle times and the related counters go to zero. Entered with the
+// link open and the identity confirmed; sets the final status (nothing when the question is
+// answered No).
+namespace totals {
+
+constexpr int kProgressMaximum = 18;
+
+// True when the question was answered Yes.
+bool clear(Protocol& protocol, Frontend& frontend);
+
+} // namespace totals

@@ -1,0 +1,168 @@
+// Reprogramming end to end: the programming procedure against the simulated meter over a real
+// pseudo-terminal, with the meter's faults.
+
+#include "firmware/Programming.h"
+#include "link/LinkOpener.h"
+#include "sim/Sim.h"
+#include "tests/support/RecordingFrontend.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+FirmwareImage sampleImage() {
+    FirmwareImage image;
+    for (int i = 0; i < FirmwareImage::kSize; ++i)
+        image.bytes[std::size_t(i)] = quint8(i * 7 + 3);
+    image.bytes[7676] = 1;
+    image.bytes[7677] = 16;
+    return image;
+}
+
+struct Run {
+    QString status;
+    QByteArray sent; // every byte the program wrote, in order
+    int reads = 0;   // awaited bytes, answered or not
+    int progressEnd = -1;
+    QList<int> maxima;
+    QStringList messages;
+    qint64 elapsedMs = 0;
+    FirmwareImage image; // as stamped by the run
+};
+
+Run program(sim::Server& meter, const QString& entry, bool answerYes = true,
+            const QDate& today = QDate(2026, 12, 7)) {
+    RecordingFrontend frontend;
+    frontend.answer = answerYes;
+    Run r;
+    r.image = sampleImage();
+    programming::Options options;
+    options.trace = [&r](Protocol::Direction d, const QByteArray& bytes, bool) {
+        if (d == Protocol::Direction::Sent)
+            r.sent += bytes;
+        else
+            ++r.reads;
+    };
+    const LinkOpener opener(meter.pipeName());
+    QElapsedTimer clock;
+    clock.start();
+    programming::run(frontend, opener, entry, r.image, today, options);
+    r.elapsedMs = clock.elapsed();
+    r.status = frontend.status();
+    r.progressEnd = frontend.progressPosition;
+    r.maxima = frontend.maxima;
+    r.messages = frontend.messages;
+    return r;
+}
+
+QString ptyEntry(const sim::Server& meter) {
+    return meter.ptyPath() + QStringLiteral(" simulated meter");
+}
+
+const QByteArray kEntryBytes = QByteArray::fromHex("7EFFFFAFFB");
+} // namespace
+
+class ProgrammingEndToEnd : public QObject {
+    Q_OBJECT
+
+    sim::Options options;
+
+private slots:
+    void init() { options = sim::Options(); }
+
+    void fullRun() {
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter));
+        QCOMPARE(r.status, QStringLiteral("Завершено успешно"));
+        // The image went out stamped with the programming date: 7 December 2026.
+        QCOMPARE(r.image.bytes[7678], quint8(7));
+        QCOMPARE(r.image.bytes[7679], quint8(0xC3));
+        QCOMPARE(r.sent.size(), 5 + 1 + FirmwareImage::kSize + 1);
+        QCOMPARE(r.sent.left(5), kEntryBytes);
+        QCOMPARE(quint8(r.sent[5]), quint8(0xFD));
+        QCOMPARE(quint8(r.sent.back()), quint8(0xF9));
+        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize);
+        QCOMPARE(r.maxima, QList<int>({119, 7680}));
+        QCOMPARE(r.progressEnd, 0);
+        QCOMPARE(r.messages.size(), 1);
+        QVERIFY(r.messages[0].startsWith(QStringLiteral("Обновление: Сейчас программа прибора")));
+        meter.withMeter([&](sim::Meter& m) {
+            const QByteArray program = m.read(sim::Space::Program, 0, FirmwareImage::kSize);
+            QCOMPARE(program, QByteArray(reinterpret_cast<const char*>(r.image.bytes.data()),
+                                         FirmwareImage::kSize));
+            QCOMPARE(m.finishedProgrammings(), 1);
+        });
+    }
+
+    void noAcknowledgement_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("another byte") << "noack:55";
+        QTest::newRow("nothing") << "noack";
+    }
+    void noAcknowledgement() {
+        QFETCH(QString, fault);
+        options.faults.push_back(*sim::parseFault(fault));
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter));
+        QCOMPARE(r.status, QStringLiteral("Не удалось войти в режим программирования"));
+        QCOMPARE(r.sent, kEntryBytes);
+        QVERIFY(r.messages.isEmpty());
+        QCOMPARE(r.progressEnd, 0);
+    }
+
+    void lastReadBackByteDiffers() {
+        options.faults.push_back(*sim::parseFault(QStringLiteral("badbyte:last")));
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter));
+        QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
+        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize); // every byte was read
+        QVERIFY(quint8(r.sent.back()) != quint8(0xF9));
+        meter.withMeter([](sim::Meter& m) { QCOMPARE(m.finishedProgrammings(), 0); });
+    }
+
+    // A meter that falls silent ends the run within the bound on an awaited byte.
+    void meterFallsSilent_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("during the transfer") << "stallblock:60";
+        QTest::newRow("during the read-back") << "stallreadback:1000";
+    }
+    void meterFallsSilent() {
+        QFETCH(QString, fault);
+        options.faults.push_back(*sim::parseFault(fault));
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter));
+        QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
+        QVERIFY(r.elapsedMs < programming::kTransferTimeouts.totalConstantMs + 3000);
+        QVERIFY(r.elapsedMs >= programming::kTransferTimeouts.totalConstantMs);
+        QVERIFY(quint8(r.sent.back()) != quint8(0xF9));
+        QCOMPARE(r.progressEnd, 0);
+        // The port was closed: it opens again at once for the next run.
+        meter.setFaults({});
+        QCOMPARE(program(meter, ptyEntry(meter)).status, QStringLiteral("Завершено успешно"));
+    }
+
+    void pipeEntryCannotBeProgrammed() {
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, QStringLiteral("КВЗ-клиент"));
+        QCOMPARE(r.status, QStringLiteral("Не удаётся открыть порт "));
+        QVERIFY(r.sent.isEmpty());
+    }
+
+    void answeringNoSendsNothing() {
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter), false);
+        QCOMPARE(r.status, QString());
+        QVERIFY(r.sent.isEmpty());
+        QCOMPARE(r.image.bytes[7678], sampleImage().bytes[7678]); // nothing stamped either
+        meter.withMeter([](sim::Meter& m) { QCOMPARE(m.programmingSessions(), 0); });
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgrammingEndToEnd)
+#include "test_programming_e2e.moc"

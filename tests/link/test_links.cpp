@@ -1,0 +1,172 @@
+// The serial link on a real pseudo-terminal: exclusive opening, the read time-outs, the idle
+// hook of long waits, discarding; the pipe link's opening rules.
+
+#include "link/LinkOpener.h"
+#include "link/PipeLink.h"
+#include "link/SerialLink.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+// The meter's end of a pseudo-terminal, written to by the test.
+struct MeterEnd {
+    int master = -1;
+    QString path;
+    MeterEnd() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        path = QString::fromLocal8Bit(ptsname(master));
+    }
+    ~MeterEnd() { ::close(master); }
+    void send(const QByteArray& bytes) const {
+        if (::write(master, bytes.constData(), std::size_t(bytes.size())) != bytes.size())
+            qFatal("pty write failed");
+    }
+    QByteArray received() const {
+        QByteArray all;
+        char buf[256];
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;)
+            all.append(buf, int(n));
+        return all;
+    }
+};
+} // namespace
+
+class LinksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void serialPortIsOpenedExclusively() {
+        MeterEnd meter;
+        auto first = SerialLink::open(meter.path, kConnectionTimeouts);
+        QVERIFY(first);
+        QVERIFY(!SerialLink::open(meter.path, kConnectionTimeouts));
+        first->close();
+        first.reset();
+        QVERIFY(SerialLink::open(meter.path, kConnectionTimeouts));
+    }
+
+    void aPortThatIsNotThere() {
+        const LinkOpener opener;
+        const OpenResult r = opener.openForConnection({0, 2, QStringLiteral("/dev/zetra-none x")});
+        QVERIFY(!r.link);
+        QCOMPARE(r.portName, QStringLiteral("/dev/zetra-none "));
+        const OpenResult blank = opener.openForConnection({0, 2, QStringLiteral(" Modem")});
+        QVERIFY(!blank.link);
+        QCOMPARE(blank.portName, QStringLiteral(" "));
+        // Programming never takes the pipe entry: it has no port name.
+        const OpenResult pipe =
+            opener.openForProgramming(QStringLiteral("КВЗ-клиент"), kConnectionTimeouts);
+        QVERIFY(!pipe.link);
+        QCOMPARE(pipe.portName, QString());
+    }
+
+    void readReturnsWhatCameWithinTheTotalTimeout() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        QVERIFY(link);
+        quint8 buf[17] = {};
+        meter.send(QByteArray::fromHex("6400"));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link->read(buf, 4), 2);
+        const qint64 ms = clock.elapsed();
+        QVERIFY2(ms >= 30 && ms < 80, qPrintable(QString::number(ms)));
+
+        meter.send(QByteArray::fromHex("64010203"));
+        clock.restart();
+        QCOMPARE(link->read(buf, 4), 4); // all there: no waiting for the time-out
+        QVERIFY(clock.elapsed() < 20);
+        QCOMPARE(buf[3], quint8(3));
+    }
+
+    void entryTimeoutsGiveUpWithinMilliseconds() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, ReadTimeouts{2, 2, 1});
+        QVERIFY(link);
+        quint8 byte = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link->read(&byte, 1), 0);
+        QVERIFY(clock.elapsed() < 15);
+    }
+
+    void intervalTimeoutEndsAPausedAnswer() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, ReadTimeouts{20, 0, 2000});
+        QVERIFY(link);
+        meter.send(QByteArray::fromHex("AA"));
+        quint8 buf[4];
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link->read(buf, 4), 1);
+        QVERIFY(clock.elapsed() < 500);
+    }
+
+    void longWaitsKeepTheWindowAlive() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, ReadTimeouts{0, 0, 300});
+        int idles = 0;
+        link->setIdleHook([&idles] { ++idles; });
+        quint8 byte;
+        QCOMPARE(link->read(&byte, 1), 0);
+        QVERIFY2(idles >= 5, qPrintable(QString::number(idles)));
+    }
+
+    void discardingDropsWhatIsQueued() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        meter.send(QByteArray::fromHex("01020304"));
+        QThread::msleep(20);
+        link->discardInput();
+        meter.send(QByteArray::fromHex("64"));
+        quint8 byte = 0;
+        QCOMPARE(link->read(&byte, 1), 1);
+        QCOMPARE(byte, quint8(0x64));
+        const quint8 request[4] = {0x18, 0x24, 0xF7, 0x62};
+        QVERIFY(link->write(request, 4));
+        QCOMPARE(meter.received(), QByteArray::fromHex("1824F762"));
+    }
+
+    void waitingForAQuietLine() {
+        MeterEnd meter;
+        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        QCOMPARE(link->quietPeriodMs(), 64);
+        meter.send(QByteArray::fromHex("6401"));
+        QElapsedTimer clock;
+        clock.start();
+        link->discardUntilQuiet(40, 1000);
+        QVERIFY(clock.elapsed() >= 40);
+        meter.send(QByteArray::fromHex("64"));
+        quint8 byte = 0;
+        QCOMPARE(link->read(&byte, 1), 1);
+        QCOMPARE(byte, quint8(0x64));
+    }
+
+    void pipeByBareNameOrPath() {
+        QTemporaryDir dir;
+        QLocalServer server;
+        const QString path = dir.filePath(QStringLiteral("kwz_pipe"));
+        QVERIFY(server.listen(path));
+        auto link = PipeLink::open(path);
+        QVERIFY(link);
+        QCOMPARE(link->kind(), Link::Kind::Pipe);
+        QVERIFY(!PipeLink::open(dir.filePath(QStringLiteral("nobody"))));
+        QVERIFY(!PipeLink::open(QString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(LinksTest)
+#include "test_links.moc"

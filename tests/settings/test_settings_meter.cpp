@@ -1,0 +1,575 @@
+// Reading and writing the settings, clearing the archives and clearing the totals against the
+// simulated meter, through the connection frame over a real pseudo-terminal.
+
+#include "app/core/Connection.h"
+#include "app/core/InfoReadout.h"
+#include "link/Protocol.h"
+#include "settings/SettingsReadout.h"
+#include "settings/SettingsWriter.h"
+#include "settings/TotalsClearing.h"
+#include "sim/Sim.h"
+#include "tests/support/RecordingFrontend.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+const QLocale kRu(QLocale::Russian, QLocale::Russia);
+QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+
+constexpr quint8 kReadMemory = 0x18, kWriteMemory = 0x24, kReadSettings = 0x3C,
+                 kWriteSetting = 0x42, kWriteRecord = 0x66;
+
+bool isWrite(const sim::FrameRecord& f) {
+    return f.command == kWriteMemory || f.command == kWriteSetting || f.command == kWriteRecord;
+}
+
+// One simulated meter and the program-wide state an action runs with.
+struct Bench {
+    static sim::Options defaults(quint16 firmwareVersion = 6) {
+        sim::Options o;
+        o.servePipe = false;
+        o.contents.date = QDate(2015, 3, 15);
+        o.contents.hour = 10;
+        o.contents.minute = 30;
+        o.contents.firmwareVersion = firmwareVersion;
+        return o;
+    }
+
+    Bench() : Bench(defaults()) {}
+    explicit Bench(sim::Options options) : server(std::move(options)) {}
+
+    bool start() {
+        if (!server.start())
+            return false;
+        // Archive clearing pauses 15 ms after every record; the tests do not need to wait.
+        protocol.setPause([](int) {});
+        return true;
+    }
+
+    bool run(const std::function<void()>& branch) {
+        Connection connection(frontend, protocol, opener);
+        return connection.run({0, 2, server.ptyPath() + QStringLiteral(" sim")}, branch);
+    }
+
+    settings::ReadResult read(const SettingsForm& current = SettingsForm()) {
+        settings::ReadResult r;
+        run([&] { r = settings::read(protocol, frontend, current, kRu); });
+        return r;
+    }
+    settings::WriteResult write(const SettingsForm& form) {
+        settings::WriteResult r;
+        run([&] { r = settings::write(protocol, frontend, form, kRu); });
+        return r;
+    }
+
+    // The frames after the identity check.
+    std::vector<sim::FrameRecord> branchFrames() const {
+        std::vector<sim::FrameRecord> all = server.frames();
+        if (!all.empty())
+            all.erase(all.begin());
+        return all;
+    }
+    int writeFrames() const {
+        const auto all = server.frames();
+        return int(std::count_if(all.begin(), all.end(), isWrite));
+    }
+    QByteArray settingsBytes(int address, int count) {
+        return server.withMeter(
+            [&](sim::Meter& m) { return m.read(sim::Space::Settings, address, count); });
+    }
+    QByteArray memoryBytes(int address, int count) {
+        return server.withMeter(
+            [&](sim::Meter& m) { return m.read(sim::Space::Memory, address, count); });
+    }
+
+    sim::Server server;
+    RecordingFrontend frontend;
+    Protocol protocol;
+    LinkOpener opener;
+};
+
+SettingsForm writeForm() {
+    SettingsForm f;
+    f.diametral = true;
+    f.sensorsType3 = true;
+    f.medium = SettingsForm::Medium::Oil;
+    f.period = SettingsForm::Period::FourSeconds;
+    f.diameter = QStringLiteral("150,5");
+    f.base = QStringLiteral("250,4");
+    f.angle = QStringLiteral("30,25");
+    f.cableLength = QStringLiteral("12,5");
+    f.k = QStringLiteral("1,02");
+    f.a = QStringLiteral("2");
+    f.b = QStringLiteral("3");
+    f.c = QStringLiteral("4");
+    f.zeroCutoff = QStringLiteral("0,5");
+    f.pulseWeight = QStringLiteral("2,5");
+    f.zeroOffset = QStringLiteral("-1,25");
+    f.windowOffset = 3;
+    f.date = QDate(2016, 6, 1);
+    f.time = QStringLiteral("07:45");
+    return f;
+}
+} // namespace
+
+class SettingsMeterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(kRu); }
+
+    void fullRead() {
+        Bench b;
+        QVERIFY2(b.start(), qPrintable(b.server.errorString()));
+        SettingsForm current;
+        current.diametral = true; // the flags decide
+        const settings::ReadResult r = b.read(current);
+        const SettingsForm& f = r.form;
+        QCOMPARE(f.diameter, QStringLiteral("100,0"));
+        QCOMPARE(f.base, QStringLiteral("200,0"));
+        QCOMPARE(f.angle, QStringLiteral("45,00"));
+        QCOMPARE(f.cableLength, QStringLiteral("10,0"));
+        QCOMPARE(f.zeroCutoff, QStringLiteral("0,100000"));
+        QCOMPARE(f.pulseWeight, QStringLiteral("1,00"));
+        QCOMPARE(f.k, QStringLiteral("0,9387"));
+        QCOMPARE(f.a, QStringLiteral("0,9923"));
+        QCOMPARE(f.b, QStringLiteral("0,9973"));
+        QCOMPARE(f.c, QStringLiteral("0,9990"));
+        QCOMPARE(f.zeroOffset, QStringLiteral("0,5000"));
+        QVERIFY(!f.diametral);
+        QVERIFY(!f.sensorsType3);
+        QCOMPARE(f.medium, SettingsForm::Medium::Water);
+        QCOMPARE(f.period, SettingsForm::Period::OneSecond);
+        QCOMPARE(f.windowOffset, 0);
+        QCOMPARE(f.date, QDate(2015, 3, 15));
+        QCOMPARE(f.time, QStringLiteral("10:30"));
+        QCOMPARE(r.firmwareVersionByte, std::optional<quint8>(6));
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QCOMPARE(b.frontend.statuses.at(1), QStringLiteral("Передача параметров..."));
+        QCOMPARE(b.frontend.maxima.last(), 15);
+        QCOMPARE(int(b.branchFrames().size()), 16);
+        QCOMPARE(b.writeFrames(), 0);
+    }
+
+    void readShowsThePercentUnit() {
+        sim::Options o = Bench::defaults();
+        // 94.2478 cm3/s through DN100: 0.1 % of the reference flow.
+        o.contents.set(sim::Space::Settings, 24, hex("45BC7EE0"));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm current;
+        current.cutoffInPercent = true;
+        QCOMPARE(b.read(current).form.zeroCutoff, QStringLiteral("0,10"));
+        QCOMPARE(b.read(SettingsForm()).form.zeroCutoff, QStringLiteral("0,339292"));
+    }
+
+    void readWithEverythingFailing() {
+        sim::Options o = Bench::defaults();
+        o.faults.push_back(sim::Fault::drop(sim::Selector::from(2)));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm current;
+        current.diametral = true;
+        current.sensorsType3 = true;
+        current.diameter = QStringLiteral("old");
+        current.medium = SettingsForm::Medium::Oil;
+        current.period = SettingsForm::Period::FourSeconds;
+        current.windowOffset = 12;
+        const SettingsForm f = b.read(current).form;
+        for (const QString& text : {f.diameter, f.base, f.angle, f.cableLength, f.zeroCutoff,
+                                    f.pulseWeight, f.k, f.a, f.b, f.c, f.zeroOffset})
+            QCOMPARE(text, QString());
+        QCOMPARE(f.medium, SettingsForm::Medium::None);
+        QCOMPARE(f.period, SettingsForm::Period::None);
+        QVERIFY(f.diametral);
+        QVERIFY(f.sensorsType3);
+        QCOMPARE(f.windowOffset, 0);
+        QCOMPARE(f.date, QDate(2000, 1, 1));
+        QCOMPARE(f.time, QStringLiteral("00:00"));
+        QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));
+    }
+
+    void readWithoutTheVersionLeavesAAndCEmpty() {
+        sim::Options o = Bench::defaults();
+        o.faults.push_back(
+            sim::Fault::drop(sim::Selector::all().onCommand(kReadMemory).atAddress(1261)));
+        Bench b(o);
+        QVERIFY(b.start());
+        const settings::ReadResult r = b.read();
+        QCOMPARE(r.form.a, QString());
+        QCOMPARE(r.form.c, QString());
+        QCOMPARE(r.form.b, QStringLiteral("0,9973"));
+        QVERIFY(!r.firmwareVersionByte);
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
+        QCOMPARE(int(b.branchFrames().size()), 16 + 2); // the version read tried three times
+    }
+
+    void readWithoutDiameterOrBase() {
+        sim::Options o = Bench::defaults();
+        o.faults.push_back(
+            sim::Fault::drop(sim::Selector::all().onCommand(kReadSettings).atAddress(16)));
+        o.faults.push_back(
+            sim::Fault::drop(sim::Selector::all().onCommand(kReadSettings).atAddress(18)));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm current;
+        current.cutoffInPercent = true;
+        current.windowOffset = 50;
+        const SettingsForm f = b.read(current).form;
+        QCOMPARE(f.diameter, QString());
+        QCOMPARE(f.zeroCutoff, QString()); // a percentage of nothing
+        QCOMPARE(f.windowOffset, 0);       // relative to no base
+        QCOMPARE(f.angle, QStringLiteral("45,00"));
+        // In m3/h the cutoff needs no diameter.
+        QCOMPARE(b.read(SettingsForm()).form.zeroCutoff, QStringLiteral("0,100000"));
+    }
+
+    void readUnusualBytes() {
+        sim::Options o = Bench::defaults(6);
+        o.contents.set(sim::Space::Settings, 16, hex("E883"));   // bit 15 set
+        o.contents.set(sim::Space::Settings, 28, hex("DC0500")); // 1500
+        o.contents.set(sim::Space::Settings, 69, hex("01"));     // diametral only
+        o.contents.set(sim::Space::Settings, 31, hex("FFFF"));   // far beyond +100
+        o.contents.set(sim::Space::Memory, 1240, hex("0905"));
+        Bench b(o);
+        QVERIFY(b.start());
+        const SettingsForm f = b.read().form;
+        QCOMPARE(f.diameter, QStringLiteral("100,0"));
+        QCOMPARE(f.pulseWeight, QStringLiteral("1,50"));
+        QVERIFY(f.diametral);
+        QVERIFY(!f.sensorsType3);
+        QCOMPARE(f.medium, SettingsForm::Medium::None);
+        QCOMPARE(f.period, SettingsForm::Period::OneSecond);
+        QVERIFY(f.angleEnabled());
+        QVERIFY(!f.channelCalculatorEnabled());
+        QCOMPARE(f.windowOffset, 100);
+        QCOMPARE(f.time, QStringLiteral("09:05"));
+    }
+
+    void fullWriteByteByByte() {
+        Bench b;
+        QVERIFY(b.start());
+        const SettingsForm form = writeForm();
+        const settings::WriteResult r = b.write(form);
+        QVERIFY(r.written);
+        QCOMPARE(b.frontend.questions,
+                 QStringList{QStringLiteral("Внимание: Вы действительно хотите применить\r"
+                                            "новые настройки к прибору?")});
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QVERIFY(b.frontend.statuses.contains(QStringLiteral("Настройка прибора...")));
+        QCOMPARE(b.frontend.maxima.last(), 61);
+
+        // The frames: permission, version, 16..69 one by one, the clock, the stamps.
+        std::vector<std::pair<int, int>> expected = {{kReadMemory, 24}, {kReadMemory, 1261}};
+        for (int a = 16; a <= 69; ++a)
+            expected.push_back({kWriteSetting, a});
+        expected.insert(expected.end(), {{kReadMemory, 1238},
+                                         {kReadMemory, 1240},
+                                         {kWriteMemory, 1238},
+                                         {kWriteSetting, 13},
+                                         {kWriteSetting, 14},
+                                         {kWriteMemory, 1240},
+                                         {kWriteSetting, 15}});
+        const auto frames = b.branchFrames();
+        QCOMPARE(int(frames.size()), 1 + 62);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            QCOMPARE(int(frames[i].command), expected[i].first);
+            QCOMPARE(int(frames[i].address), expected[i].second);
+        }
+
+        QCOMPARE(b.settingsBytes(16, 8).toHex(' '), hex("E105C809D10B7D00").toHex(' '));
+        QCOMPARE(b.settingsBytes(28, 5).toHex(' '), hex("C40900D700").toHex(' '));
+        QCOMPARE(b.settingsBytes(37, 4), hex("00140000"));
+        QCOMPARE(b.settingsBytes(69, 1), hex("8B"));
+        QByteArray all;
+        for (const auto& [address, value] :
+             settings::settingBytes(*settings::prepareWrite(form, kRu).write, 6))
+            all.append(char(value));
+        QCOMPARE(b.settingsBytes(16, 54).toHex(' '), all.toHex(' '));
+        // The clock and the stamp of this write: day 5996 (6C 17), 07:45.
+        QCOMPARE(b.memoryBytes(1238, 5).toHex(' '), hex("6C17072D00").toHex(' '));
+        QCOMPARE(b.settingsBytes(13, 3).toHex(' '), hex("6C1707").toHex(' '));
+    }
+
+    void coefficientsFollowTheFirmware_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QByteArray>("at53");
+        QTest::addColumn<QByteArray>("at61");
+        QTest::newRow("version 5") << 5 << hex("40800000") << hex("41800000");
+        QTest::newRow("version 6") << 6 << hex("41800000") << hex("40800000");
+    }
+
+    void coefficientsFollowTheFirmware() {
+        QFETCH(int, version);
+        QFETCH(QByteArray, at53);
+        QFETCH(QByteArray, at61);
+        Bench b(Bench::defaults(quint16(version)));
+        QVERIFY(b.start());
+        QCOMPARE(b.write(writeForm()).firmwareVersionByte, std::optional<quint8>(quint8(version)));
+        QCOMPARE(b.settingsBytes(53, 4), at53);
+        QCOMPARE(b.settingsBytes(61, 4), at61);
+        // Read back with the same firmware, A and C are in their own fields again.
+        const SettingsForm f = b.read().form;
+        QCOMPARE(f.a, QStringLiteral("2,0000"));
+        QCOMPARE(f.c, QStringLiteral("4,0000"));
+    }
+
+    void refusalsSendNoWrite_data() {
+        QTest::addColumn<int>("deviceState");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("permissionLost");
+        QTest::addColumn<bool>("versionLost");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("question answered No") << 0x10 << false << false << false << "150"
+                                              << "Ждите..."
+                                              << "";
+        QTest::newRow("changes not permitted") << 0xEF << true << false << false << "150"
+                                               << "Программирование запрещено"
+                                               << "";
+        QTest::newRow("permission not read") << 0x10 << true << true << false << "150"
+                                             << "Прибор не отвечает"
+                                             << "";
+        QTest::newRow("invalid form") << 0x10 << true << false << false << "abc"
+                                      << "Настройки не записаны"
+                                      << "Ошибка: Диаметр указан неверно\rabc - не число";
+        QTest::newRow("version not read") << 0x10 << true << false << true << "150"
+                                          << "Прибор не отвечает"
+                                          << "";
+    }
+
+    void refusalsSendNoWrite() {
+        QFETCH(int, deviceState);
+        QFETCH(bool, answer);
+        QFETCH(bool, permissionLost);
+        QFETCH(bool, versionLost);
+        QFETCH(QString, diameter);
+        QFETCH(QString, status);
+        QFETCH(QString, error);
+        sim::Options o = Bench::defaults();
+        o.contents.deviceState = quint8(deviceState);
+        if (permissionLost)
+            o.faults.push_back(
+                sim::Fault::drop(sim::Selector::from(2).onCommand(kReadMemory).atAddress(24)));
+        if (versionLost)
+            o.faults.push_back(
+                sim::Fault::drop(sim::Selector::all().onCommand(kReadMemory).atAddress(1261)));
+        Bench b(o);
+        QVERIFY(b.start());
+        const QByteArray before = b.settingsBytes(0, 70);
+        b.frontend.answer = answer;
+        SettingsForm form = writeForm();
+        form.diameter = diameter;
+        form.clearDaily = form.clearMinute = true;
+        const settings::WriteResult r = b.write(form);
+        QVERIFY(!r.written);
+        QCOMPARE(b.frontend.status(), status);
+        QCOMPARE(b.frontend.messages.join(QLatin1Char('\n')), error);
+        QCOMPARE(b.writeFrames(), 0);
+        QCOMPARE(b.settingsBytes(0, 70), before);
+        if (!answer)
+            QCOMPARE(int(b.branchFrames().size()), 0);
+    }
+
+    void clearingTheDailyArchive() {
+        Bench b;
+        QVERIFY(b.start());
+        SettingsForm form = writeForm();
+        form.clearDaily = true;
+        b.write(form);
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QVERIFY(b.frontend.statuses.contains(QStringLiteral("Очистка суточного архива...")));
+        QVERIFY(!b.frontend.statuses.contains(QStringLiteral("Очистка минутного архива...")));
+        QCOMPARE(b.frontend.maxima.last(), 730);
+        std::vector<int> addresses;
+        for (const auto& f : b.server.frames()) {
+            if (f.command == kWriteRecord) {
+                addresses.push_back(f.address);
+                QCOMPARE(f.data, QByteArray(8, '\0'));
+            }
+        }
+        QCOMPARE(int(addresses.size()), 731);
+        for (int i = 0; i < 731; ++i)
+            QCOMPARE(addresses[std::size_t(i)], 8 * i);
+        b.server.withMeter([](sim::Meter& m) {
+            QCOMPARE(m.read(sim::Space::Archive, 0, 5848), QByteArray(5848, '\0'));
+            QVERIFY(m.read(sim::Space::Archive, 5848, 8) != QByteArray(8, '\0'));
+        });
+    }
+
+    void clearingBothArchives() {
+        Bench b;
+        QVERIFY(b.start());
+        SettingsForm form = writeForm();
+        form.clearDaily = form.clearMinute = true;
+        b.write(form);
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QCOMPARE(b.frontend.maxima.last(), 7199);
+        std::vector<int> addresses;
+        for (const auto& f : b.server.frames())
+            if (f.command == kWriteRecord)
+                addresses.push_back(f.address);
+        QCOMPARE(int(addresses.size()), 731 + 7200);
+        for (int i = 0; i < 7200; ++i)
+            QCOMPARE(addresses[std::size_t(731 + i)], 5848 + 8 * i);
+        b.server.withMeter([](sim::Meter& m) {
+            QCOMPARE(m.read(sim::Space::Archive, 0, 63448), QByteArray(63448, '\0'));
+        });
+    }
+
+    void anErrorInTheDailyClearingSkipsTheMinuteOne() {
+        sim::Options o = Bench::defaults();
+        o.faults.push_back(
+            sim::Fault::drop(sim::Selector::all().onCommand(kWriteRecord).atAddress(800)));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm form = writeForm();
+        form.clearDaily = form.clearMinute = true;
+        b.write(form);
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
+        int records = 0;
+        for (const auto& f : b.server.frames()) {
+            if (f.command == kWriteRecord) {
+                ++records;
+                QVERIFY(f.address <= 5840);
+            }
+        }
+        QCOMPARE(records, 731 + 2); // the failed record took three attempts
+        QVERIFY(!b.frontend.statuses.contains(QStringLiteral("Очистка минутного архива...")));
+    }
+
+    void archiveStateDecidesTheClearing_data() {
+        QTest::addColumn<int>("deviceState");
+        QTest::addColumn<bool>("stateLost");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("archive not available")
+            << 0x14 << false << "Архив прибора недоступен, очистка не выполнена";
+        QTest::newRow("state not read") << 0x10 << true << "Завершено с ошибками";
+    }
+
+    void archiveStateDecidesTheClearing() {
+        QFETCH(int, deviceState);
+        QFETCH(bool, stateLost);
+        QFETCH(QString, status);
+        sim::Options o = Bench::defaults();
+        o.contents.deviceState = quint8(deviceState);
+        if (stateLost) // the second read of the device state, after the settings went in
+            o.faults.push_back(
+                sim::Fault::drop(sim::Selector::from(4).onCommand(kReadMemory).atAddress(24)));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm form = writeForm();
+        form.clearDaily = form.clearMinute = true;
+        QVERIFY(b.write(form).written);
+        QCOMPARE(b.frontend.status(), status);
+        for (const auto& f : b.server.frames())
+            QVERIFY(f.command != kWriteRecord);
+    }
+
+    void clearingTheTotals() {
+        Bench b;
+        QVERIFY(b.start());
+        const QByteArray clockBefore = b.memoryBytes(1238, 5);
+        bool asked = false;
+        int reached = 0;
+        b.run([&] {
+            asked = totals::clear(b.protocol, b.frontend);
+            reached = b.frontend.progressPosition;
+        });
+        QVERIFY(asked);
+        QCOMPARE(b.frontend.questions,
+                 QStringList{QStringLiteral(
+                     "Внимание: Вы действительно хотите очистить значения\rобъёма жидкости, "
+                     "времени наработки и\rвремени простоя прибора?")});
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QVERIFY(b.frontend.statuses.contains(QStringLiteral("Очистка накопления...")));
+        QCOMPARE(b.frontend.maxima.last(), 18);
+        QCOMPARE(reached, 18);
+
+        std::vector<std::pair<int, int>> expected = {{kReadMemory, 24}};
+        for (int a = 0; a <= 12; ++a)
+            expected.push_back({kWriteSetting, a});
+        expected.insert(expected.end(), {{kWriteMemory, 1224},
+                                         {kWriteMemory, 1230},
+                                         {kWriteMemory, 1243},
+                                         {kWriteMemory, 1246},
+                                         {kWriteMemory, 1252},
+                                         {kWriteMemory, 1255}});
+        const auto frames = b.branchFrames();
+        QCOMPARE(int(frames.size()), int(expected.size()));
+        const int counts[] = {6, 8, 3, 6, 3, 6};
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            QCOMPARE(int(frames[i].command), expected[i].first);
+            QCOMPARE(int(frames[i].address), expected[i].second);
+            if (frames[i].command == kWriteSetting)
+                QCOMPARE(frames[i].raw.at(1), char(0));
+            if (frames[i].command == kWriteMemory)
+                QCOMPARE(frames[i].data, QByteArray(counts[i - 14], '\0'));
+        }
+        QCOMPARE(b.settingsBytes(0, 13), QByteArray(13, '\0'));
+        QCOMPARE(b.memoryBytes(1224, 14), QByteArray(14, '\0'));
+        QCOMPARE(b.memoryBytes(1243, 18), QByteArray(18, '\0'));
+        QCOMPARE(b.memoryBytes(1238, 5), clockBefore);
+
+        // The Info tab then shows nothing accumulated.
+        RecordingFrontend infoFrontend;
+        Connection c(infoFrontend, b.protocol, b.opener);
+        info::Values values;
+        c.run({0, 2, b.server.ptyPath() + QStringLiteral(" sim")},
+              [&] { values = info::read(b.protocol, infoFrontend, kRu); });
+        QCOMPARE(values.text[info::kVolume], QStringLiteral("0,000"));
+        QCOMPARE(values.text[info::kOperatingHours], QStringLiteral("0,0"));
+        QCOMPARE(values.text[info::kIdleHours], QStringLiteral("0,0"));
+    }
+
+    void totalsRefusals_data() {
+        QTest::addColumn<int>("deviceState");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("permissionLost");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("No") << 0x10 << false << false << "Ждите...";
+        QTest::newRow("0xEF") << 0xEF << true << false << "Очистка запрещена";
+        QTest::newRow("permission not read") << 0x10 << true << true << "Прибор не отвечает";
+    }
+
+    void totalsRefusals() {
+        QFETCH(int, deviceState);
+        QFETCH(bool, answer);
+        QFETCH(bool, permissionLost);
+        QFETCH(QString, status);
+        sim::Options o = Bench::defaults();
+        o.contents.deviceState = quint8(deviceState);
+        if (permissionLost)
+            o.faults.push_back(sim::Fault::drop(sim::Selector::from(2)));
+        Bench b(o);
+        QVERIFY(b.start());
+        const QByteArray volume = b.memoryBytes(1224, 14);
+        b.frontend.answer = answer;
+        b.run([&] { totals::clear(b.protocol, b.frontend); });
+        QCOMPARE(b.frontend.status(), status);
+        QCOMPARE(b.writeFrames(), 0);
+        QCOMPARE(b.memoryBytes(1224, 14), volume);
+    }
+
+    void totalsWithASilentMeter() {
+        sim::Options o = Bench::defaults();
+        o.faults.push_back(sim::Fault::drop(sim::Selector::from(3)));
+        Bench b(o);
+        QVERIFY(b.start());
+        int reached = 0;
+        b.run([&] {
+            totals::clear(b.protocol, b.frontend);
+            reached = b.frontend.progressPosition;
+        });
+        QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));
+        QCOMPARE(reached, 18);
+        // Every one of the 19 was tried, three times.
+        QCOMPARE(int(b.branchFrames().size()), 1 + 19 * 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsMeterTest)
+#include "test_settings_meter.moc"
