@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -72,6 +73,11 @@ private slots:
         child<QLineEdit>(w, "Edit3")->setText(QStringLiteral("100"));
         child<QLineEdit>(w, "Edit5")->setText(QStringLiteral("45"));
         child<QComboBox>(w, "ComboBox2")->setCurrentIndex(0);
+        // The correction calculator serves the diametral insertion only.
+        auto* calculator = child<QToolButton>(w, "Button7");
+        QVERIFY(!calculator->isEnabled());
+        child<QRadioButton>(w, "RadioButton2")->click();
+        QVERIFY(calculator->isEnabled());
         inNextDialog(
             [](QWidget& d) {
                 QCOMPARE(child<QLineEdit>(d, "Edit1")->text(), QStringLiteral("100"));
@@ -82,7 +88,7 @@ private slots:
                 child<QPushButton>(d, "Button1")->click();
             },
             "Button2");
-        w.Button7Click();
+        calculator->click();
         QCOMPARE(child<QLineEdit>(w, "Edit6")->text(), QStringLiteral("0,9387"));
         // Firmware version byte 0 (never read): the lowest span goes to A.
         QCOMPARE(child<QLineEdit>(w, "Edit7")->text(), QStringLiteral("0,9923"));
@@ -93,6 +99,13 @@ private slots:
     void channelLengthReplacesTheBase() {
         TForm1 w;
         child<QLineEdit>(w, "Edit4")->setText(QStringLiteral("200"));
+        // The channel-length calculator is for water only: picked in the list, as a person does.
+        auto* calculator = child<QToolButton>(w, "Button6");
+        QVERIFY(!calculator->isEnabled());
+        auto* medium = child<QComboBox>(w, "ComboBox2");
+        medium->setCurrentIndex(0);
+        emit medium->activated(0);
+        QVERIFY(calculator->isEnabled());
         inNextDialog(
             [](QWidget& d) {
                 child<QLineEdit>(d, "Edit1")->setText(QStringLiteral("100"));
@@ -101,7 +114,7 @@ private slots:
                 child<QPushButton>(d, "Button1")->click();
             },
             "Button2");
-        w.Button6Click();
+        calculator->click();
         QCOMPARE(child<QLineEdit>(w, "Edit4")->text(), QStringLiteral("148,2"));
     }
 };
