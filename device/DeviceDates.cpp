@@ -1,14 +1,19 @@
 #include "device/DeviceDates.h"
 
 namespace {
-const QDate kDayZero(1899, 12, 30);
+// Day 0 of the day numbers. A function rather than a global, so that other files' globals
+// may use the day numbers while the program starts.
+QDate dayZero() {
+    static const QDate date(1899, 12, 30);
+    return date;
+}
 
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 } // namespace
 
-int dayNumberFromDate(const QDate& date) { return int(kDayZero.daysTo(date)); }
+int dayNumberFromDate(const QDate& date) { return int(dayZero().daysTo(date)); }
 
-QDate dateFromDayNumber(int dayNumber) { return kDayZero.addDays(dayNumber); }
+QDate dateFromDayNumber(int dayNumber) { return dayZero().addDays(dayNumber); }
 
 int deviceDayFromDayNumber(int dayNumber) { return dayNumber - kDayNumberOf2000; }
 
