@@ -19,7 +19,6 @@ constexpr int kColumnD = 3;
 constexpr int kHeadingRow = 3;
 constexpr int kFirstDataRow = 4;
 constexpr double kDailyTimeUnitsPerHour = 1800;
-constexpr double kSecondsPerHour = 3600;
 
 void text(ArchiveSheet& sheet, int column, int row, const QString& value, SheetStyle style) {
     sheet.cells.push_back({column, row, value, style});
@@ -28,19 +27,24 @@ void number(ArchiveSheet& sheet, int column, int row, double value, SheetStyle s
     sheet.cells.push_back({column, row, value, style});
 }
 
-void headings(ArchiveSheet& sheet, const QString& first) {
+void headings(ArchiveSheet& sheet, const QString& first, const QString& workingTime) {
     text(sheet, kColumnA, kHeadingRow, first, SheetStyle::Heading);
     text(sheet, kColumnB, kHeadingRow, texts::headingVolume(), SheetStyle::Heading);
-    text(sheet, kColumnC, kHeadingRow, texts::headingHours(), SheetStyle::Heading);
+    text(sheet, kColumnC, kHeadingRow, workingTime, SheetStyle::Heading);
     text(sheet, kColumnD, kHeadingRow, texts::headingEvents(), SheetStyle::Heading);
 }
 
 // The rows of both archives: one per present entry, one left empty after each run of empty
 // entries that follows a present one, then the totals or the no-record text. `stamp(i)` is
-// the date cell's value of entry i, `hours(record)` its column C.
-template <typename Stamp, typename Hours>
+// the date cell's value of entry i, `time(record)` its working time in column C.
+struct TimeColumn {
+    SheetStyle style;
+    SheetStyle totalStyle;
+};
+
+template <typename Stamp, typename Time>
 void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, SheetStyle stampStyle,
-          Stamp stamp, Hours hours, double volumeTotal, double hoursTotal) {
+          Stamp stamp, TimeColumn timeColumn, Time time, double volumeTotal, double timeTotal) {
     int row = kFirstDataRow;
     bool anyRecord = false;
     bool lastRowWasRecord = false;
@@ -57,7 +61,7 @@ void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, Sh
             text(sheet, kColumnD, row, texts::transferErrorCell(), SheetStyle::Default);
         } else {
             number(sheet, kColumnB, row, entry.volumeCubicMetres(), SheetStyle::Volume);
-            number(sheet, kColumnC, row, hours(entry), SheetStyle::Hours);
+            number(sheet, kColumnC, row, time(entry), timeColumn.style);
             text(sheet, kColumnD, row, eventText(entry.events(), EventTarget::Spreadsheet),
                  SheetStyle::Default);
         }
@@ -68,7 +72,7 @@ void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, Sh
     if (anyRecord) {
         text(sheet, kColumnA, row, texts::totalsCell(), SheetStyle::Heading);
         number(sheet, kColumnB, row, volumeTotal, SheetStyle::VolumeTotal);
-        number(sheet, kColumnC, row, hoursTotal, SheetStyle::HoursTotal);
+        number(sheet, kColumnC, row, timeTotal, timeColumn.totalStyle);
     } else {
         text(sheet, kColumnD, row, texts::noRecords(), SheetStyle::Default);
     }
@@ -112,22 +116,23 @@ QString saveReportText(const QString& fileName, const QStringList& lines) {
 ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale) {
     const DailySummary& s = archive.summary;
     ArchiveSheet sheet;
-    headings(sheet, texts::headingDate());
+    headings(sheet, texts::headingDate(), texts::headingHours());
     rows(
         sheet, archive.entries, s.recordCount, SheetStyle::Date,
-        [&](int i) { return double(s.endDate - i); },
+        [&](int i) { return double(s.endDate - i); }, {SheetStyle::Hours, SheetStyle::HoursTotal},
         [](const Record& r) { return r.workingTime() / kDailyTimeUnitsPerHour; }, s.volumeTotal,
         s.hoursTotal);
     sheet.title = title(texts::dailyTitle(), s.endDate - s.recordCount + 1, s.endDate, locale);
     return sheet;
 }
 
-// Column C is headed "Время работы, часов" and holds hours: each minute's working seconds and
-// the seconds total divided by 3600.
+// Column C holds the minute records' working time in their own unit, seconds, as the minute
+// report does, under the heading "Время работы, секунд"; in hours with one decimal every minute
+// would read 0.0.
 ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     const MinuteSummary& s = archive.summary;
     ArchiveSheet sheet;
-    headings(sheet, texts::headingDateTime());
+    headings(sheet, texts::headingDateTime(), texts::headingSeconds());
     // The stamp of each entry counts back from the end in whole minutes, so no fraction of a
     // day accumulates any error.
     const qint64 endMinute =
@@ -140,8 +145,8 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     };
     rows(
         sheet, archive.entries, s.recordCount, SheetStyle::DateTime, stamp,
-        [](const Record& r) { return r.workingTime() / kSecondsPerHour; }, s.volumeTotal,
-        s.secondsTotal / kSecondsPerHour);
+        {SheetStyle::Seconds, SheetStyle::SecondsTotal},
+        [](const Record& r) { return double(r.workingTime()); }, s.volumeTotal, s.secondsTotal);
     const int firstDay = int((endMinute - (s.recordCount - 1)) / archive_layout::kMinutesPerDay);
     sheet.title = title(texts::minuteTitle(), firstDay, s.endDate, locale);
     return sheet;

@@ -31,13 +31,15 @@ QString saveReportText(const QString& fileName, const QStringList& lines);
 // The workbook's cell styles.
 enum class SheetStyle {
     Default,
-    Heading,     // bold, solid gold
-    Date,        // the short date format
-    DateTime,    // short date, a blank, short time
-    Volume,      // #######0.000
-    Hours,       // #######0.0
-    VolumeTotal, // bold, solid gold, #######0.000
-    HoursTotal,  // bold, solid gold, #######0.0
+    Heading,      // bold, solid gold
+    Date,         // the short date format
+    DateTime,     // short date, a blank, short time
+    Volume,       // #######0.000
+    Hours,        // #######0.0
+    VolumeTotal,  // bold, solid gold, #######0.000
+    HoursTotal,   // bold, solid gold, #######0.0
+    Seconds,      // #######0
+    SecondsTotal, // bold, solid gold, #######0
 };
 
 struct SheetCell {

@@ -54,6 +54,7 @@ QString headingDate() { return tr("Дата"); }
 QString headingDateTime() { return tr("Дата, время"); }
 QString headingVolume() { return tr("Объём,м3"); }
 QString headingHours() { return tr("Время работы, часов"); }
+QString headingSeconds() { return tr("Время работы, секунд"); }
 QString headingEvents() { return tr("События"); }
 QString totalsCell() { return tr("Итого"); }
 

@@ -42,6 +42,7 @@ QString headingDate();     // "Дата"
 QString headingDateTime(); // "Дата, время"
 QString headingVolume();   // "Объём,м3"
 QString headingHours();    // "Время работы, часов"
+QString headingSeconds();  // "Время работы, секунд": the minute archive's own unit
 QString headingEvents();   // "События"
 QString totalsCell();      // "Итого"
 

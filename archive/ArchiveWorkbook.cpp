@@ -11,6 +11,7 @@ namespace archive {
 namespace {
 const QString kVolumeFormat = QStringLiteral("#######0.000");
 const QString kHoursFormat = QStringLiteral("#######0.0");
+const QString kSecondsFormat = QStringLiteral("#######0");
 
 // The cell styles of the export, added to the workbook in their order.
 std::map<SheetStyle, Workbook::Style> addStyles(Workbook& book, const QLocale& locale) {
@@ -25,6 +26,8 @@ std::map<SheetStyle, Workbook::Style> addStyles(Workbook& book, const QLocale& l
         {SheetStyle::Hours, book.addStyle({plain, {}, kHoursFormat})},
         {SheetStyle::VolumeTotal, book.addStyle({bold, kGoldFill, kVolumeFormat})},
         {SheetStyle::HoursTotal, book.addStyle({bold, kGoldFill, kHoursFormat})},
+        {SheetStyle::Seconds, book.addStyle({plain, {}, kSecondsFormat})},
+        {SheetStyle::SecondsTotal, book.addStyle({bold, kGoldFill, kSecondsFormat})},
     };
 }
 } // namespace

@@ -86,6 +86,7 @@ void checkCell(const QJsonObject& book, int row, int column, int type, const QVa
 
 const QString kVolume = QStringLiteral("#######0.000");
 const QString kHours = QStringLiteral("#######0.0");
+const QString kSeconds = QStringLiteral("#######0");
 } // namespace
 
 class ArchiveWorkbookTest : public QObject {
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(cellsOf(book).size(), 1 + 4 + 1);
     }
 
-    // Column C in hours: each minute's seconds and the seconds total over 3600.
+    // Column C in the minute records' own unit: seconds, as the minute report shows them.
     void minuteWorkbook() {
         const QJsonObject book = readBack(minuteFile);
         QVERIFY(!book.isEmpty());
@@ -195,21 +196,21 @@ private slots:
         QCOMPARE(stamp, QStringLiteral("DD.MM.YYYY hh:mm"));
         checkCell(book, 1, 0, kText, "Минутный архив с 05.03.2008 по 05.03.2008");
         checkCell(book, 3, 0, kText, "Дата, время", "General", true);
-        checkCell(book, 3, 2, kText, "Время работы, часов", "General", true);
+        checkCell(book, 3, 2, kText, "Время работы, секунд", "General", true);
         checkCell(book, 4, 0, kDate, "2008-03-05T10:00:00", stamp);
         checkCell(book, 4, 1, kNumber, 0.999936, kVolume);
-        checkCell(book, 4, 2, kNumber, 90.0 / 3600, kHours);
+        checkCell(book, 4, 2, kNumber, 90.0, kSeconds);
         checkCell(book, 4, 3, kText, " Задействован последовательный интерфейс RS232.");
         checkCell(book, 5, 0, kDate, "2008-03-05T09:59:00", stamp);
-        checkCell(book, 5, 2, kNumber, 0.5, kHours);
+        checkCell(book, 5, 2, kNumber, 1800.0, kSeconds);
         checkCell(book, 5, 3, kText, "");
         QVERIFY(cell(book, 6, 0).isEmpty());
         checkCell(book, 7, 0, kDate, "2008-03-05T09:57:00", stamp);
-        checkCell(book, 7, 2, kNumber, 60.0 / 3600, kHours);
+        checkCell(book, 7, 2, kNumber, 60.0, kSeconds);
         checkCell(book, 7, 3, kText, "");
         checkCell(book, 8, 0, kText, "Итого", "General", true);
         checkCell(book, 8, 1, kNumber, 0.000256 * 3907, kVolume, true);
-        checkCell(book, 8, 2, kNumber, 1950.0 / 3600, kHours, true);
+        checkCell(book, 8, 2, kNumber, 1950.0, kSeconds, true);
     }
 
     // The minute title begins on the date of the oldest entry.
@@ -284,10 +285,10 @@ private slots:
         QVERIFY(minute.size() >= 8);
         QVERIFY(minute[0].startsWith("Минутный архив с 05.03.2008 по 05.03.2008"));
         QCOMPARE(minute[3],
-                 QStringLiteral("05.03.2008 10:00,1.000,0.0, Задействован последовательный "
+                 QStringLiteral("05.03.2008 10:00,1.000,90, Задействован последовательный "
                                 "интерфейс RS232."));
-        QCOMPARE(minute[4], QStringLiteral("05.03.2008 09:59,0.000,0.5,"));
-        QCOMPARE(minute[7], QStringLiteral("Итого,1.000,0.5,"));
+        QCOMPARE(minute[4], QStringLiteral("05.03.2008 09:59,0.000,1800,"));
+        QCOMPARE(minute[7], QStringLiteral("Итого,1.000,1950,"));
     }
 };
 
