@@ -65,10 +65,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
              ui->Button8, ui->Button9, ui->Button10, ui->SpeedButton1, ui->SpeedButton2,
              ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
         actionControls_[control] = true;
-    // Actions whose work this window does not offer yet stay disabled.
-    for (QWidget* control : std::initializer_list<QWidget*>{ui->Button3})
-        actionControls_[control] = false;
-
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -147,14 +143,6 @@ void TForm1::PageControl1Change(int index) {
     ui->Button2->setVisible(!update);
     ui->SpeedButton1->setVisible(index == kSettingsTab);
     ui->SpeedButton2->setVisible(index == kSettingsTab);
-    setActionEnabled(ui->Button1, branchBuilt(index, 1));
-    setActionEnabled(ui->Button2, branchBuilt(index, 2));
-}
-
-bool TForm1::branchBuilt(int tab, int button) const {
-    return (tab == kInfoTab && button == 1) || (tab == kInfoTab && button == 2) ||
-           (tab == kSettingsTab && button == 1) || (tab == kSettingsTab && button == 2) ||
-           tab == kArchiveTab;
 }
 
 void TForm1::Button1Click() {

@@ -114,7 +114,6 @@ private:
     // Action controls are enabled when their own rule allows it and no action runs.
     void setActionEnabled(QWidget* control, bool enabled);
     void applyActionStates();
-    bool branchBuilt(int tab, int button) const;
 
     std::unique_ptr<Ui::Form1> ui;
     QLabel* statusPanel0_ = nullptr;
