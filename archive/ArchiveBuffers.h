@@ -46,6 +46,28 @@ struct Archives {
     MinuteArchive minute;
 };
 
+// How the reports and the workbook lay the entries of a readout out, newest first:
+// `present(i, entry)` for each entry whose record-present bit is set, `gap()` once after each
+// run of empty entries that follows a present one (so empty entries before the first record
+// leave nothing). Returns whether any entry was present.
+template <typename Present, typename Gap>
+bool layOutEntries(const std::vector<Record>& entries, int count, Present present, Gap gap) {
+    bool anyRecord = false;
+    bool lastWasRecord = false;
+    for (int i = 0; i < count; ++i) {
+        const Record& entry = entries[std::size_t(i)];
+        if (!entry.present()) {
+            if (lastWasRecord)
+                gap();
+            lastWasRecord = false;
+            continue;
+        }
+        present(i, entry);
+        anyRecord = lastWasRecord = true;
+    }
+    return anyRecord;
+}
+
 // A date and time of day that steps back one minute at a time: minute 0 becomes 59 of the
 // previous hour, 00:00 becomes 23:59 of the previous date.
 struct MinuteClock {

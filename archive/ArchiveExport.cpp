@@ -46,29 +46,21 @@ template <typename Stamp, typename Time>
 void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, SheetStyle stampStyle,
           Stamp stamp, TimeColumn timeColumn, Time time, double volumeTotal, double timeTotal) {
     int row = kFirstDataRow;
-    bool anyRecord = false;
-    bool lastRowWasRecord = false;
-    for (int i = 0; i < count; ++i) {
-        const Record& entry = entries[std::size_t(i)];
-        if (!entry.present()) {
-            if (lastRowWasRecord)
-                ++row;
-            lastRowWasRecord = false;
-            continue;
-        }
-        number(sheet, kColumnA, row, stamp(i), stampStyle);
-        if (entry.unreadable()) {
-            text(sheet, kColumnD, row, texts::transferErrorCell(), SheetStyle::Default);
-        } else {
-            number(sheet, kColumnB, row, entry.volumeCubicMetres(), SheetStyle::Volume);
-            number(sheet, kColumnC, row, time(entry), timeColumn.style);
-            text(sheet, kColumnD, row, eventText(entry.events(), EventTarget::Spreadsheet),
-                 SheetStyle::Default);
-        }
-        anyRecord = true;
-        lastRowWasRecord = true;
-        ++row;
-    }
+    const bool anyRecord = layOutEntries(
+        entries, count,
+        [&](int i, const Record& entry) {
+            number(sheet, kColumnA, row, stamp(i), stampStyle);
+            if (entry.unreadable()) {
+                text(sheet, kColumnD, row, texts::transferErrorCell(), SheetStyle::Default);
+            } else {
+                number(sheet, kColumnB, row, entry.volumeCubicMetres(), SheetStyle::Volume);
+                number(sheet, kColumnC, row, time(entry), timeColumn.style);
+                text(sheet, kColumnD, row, eventText(entry.events(), EventTarget::Spreadsheet),
+                     SheetStyle::Default);
+            }
+            ++row;
+        },
+        [&] { ++row; });
     if (anyRecord) {
         text(sheet, kColumnA, row, texts::totalsCell(), SheetStyle::Heading);
         number(sheet, kColumnB, row, volumeTotal, SheetStyle::VolumeTotal);

@@ -48,30 +48,22 @@ DailyReport buildDailyReport(const std::vector<Record>& entries, int count, int 
     lines.reserve(count + 10);
     addHeader(lines, texts::dailyTitle(), startDate, endDate, texts::kDailyHeader, locale);
 
-    bool lastLineWasRecord = false;
-    bool anyRecord = false;
-    for (int i = 0; i < count; ++i) {
-        const Record& entry = entries[std::size_t(i)];
-        if (!entry.present()) {
-            if (lastLineWasRecord)
-                lines << QString();
-            lastLineWasRecord = false;
-            continue;
-        }
-        const QString date = shortDate(endDate - i, locale);
-        if (entry.unreadable()) {
-            lines << date + texts::transferErrorRow();
-        } else {
+    const bool anyRecord = layOutEntries(
+        entries, count,
+        [&](int i, const Record& entry) {
+            const QString date = shortDate(endDate - i, locale);
+            if (entry.unreadable()) {
+                lines << date + texts::transferErrorRow();
+                return;
+            }
             const double volume = entry.volumeCubicMetres();
             const double hours = entry.workingTime() / kDailyTimeUnitsPerHour;
             report.volumeTotal += volume;
             report.hoursTotal += hours;
             lines << date + volumeField(volume, locale) + hoursField(hours, locale) +
                          eventText(entry.events(), EventTarget::Report);
-        }
-        lastLineWasRecord = true;
-        anyRecord = true;
-    }
+        },
+        [&] { lines << QString(); });
 
     if (!anyRecord) {
         lines << texts::noRecords();
@@ -90,38 +82,35 @@ MinuteReport buildMinuteReport(const std::vector<Record>& entries, int count, in
     lines.reserve(count + 10);
     addHeader(lines, texts::minuteTitle(), startDate, endDate, texts::kMinuteHeader, locale);
 
-    bool lastLineWasRecord = false;
-    bool anyRecord = false;
+    // The row clock steps back one minute per entry, present or empty.
     MinuteClock clock{endDate, endHour, endMinute};
+    int clockEntry = 0;
     // Consecutive entries mostly share their date: format it once per date.
     int shownDate = clock.date + 1;
     QString dateText;
-    for (int i = 0; i < count; ++i, clock.stepBack()) {
-        const Record& entry = entries[std::size_t(i)];
-        if (!entry.present()) {
-            if (lastLineWasRecord)
-                lines << QString();
-            lastLineWasRecord = false;
-            continue;
-        }
-        if (clock.date != shownDate) {
-            shownDate = clock.date;
-            dateText = shortDate(shownDate, locale);
-        }
-        const QString stamp = dateText + QLatin1Char(' ') + formatClock(clock.hour, clock.minute);
-        if (entry.unreadable()) {
-            lines << stamp + texts::transferErrorRow();
-        } else {
+    const bool anyRecord = layOutEntries(
+        entries, count,
+        [&](int i, const Record& entry) {
+            for (; clockEntry < i; ++clockEntry)
+                clock.stepBack();
+            if (clock.date != shownDate) {
+                shownDate = clock.date;
+                dateText = shortDate(shownDate, locale);
+            }
+            const QString stamp =
+                dateText + QLatin1Char(' ') + formatClock(clock.hour, clock.minute);
+            if (entry.unreadable()) {
+                lines << stamp + texts::transferErrorRow();
+                return;
+            }
             const double volume = entry.volumeCubicMetres();
             const double seconds = entry.workingTime();
             report.volumeTotal += volume;
             report.secondsTotal += seconds;
             lines << stamp + volumeField(volume, locale) + secondsField(seconds) +
                          eventText(entry.events(), EventTarget::Report);
-        }
-        lastLineWasRecord = true;
-        anyRecord = true;
-    }
+        },
+        [&] { lines << QString(); });
 
     if (!anyRecord) {
         lines << texts::noRecords();

@@ -8,6 +8,7 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveReport.h"
+#include "bench/support/QuietFrontend.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "link/Protocol.h"
@@ -23,22 +24,6 @@
 
 namespace {
 
-class QuietFrontend : public Frontend {
-public:
-    void setStatus(const QString& text) override { status_ = text; }
-    QString status() const override { return status_; }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void stepProgress() override {}
-    void processEvents() override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    void showInformation(const QString&, const QString&) override {}
-    void showError(const QString&, const QString& text) override { status_ = text; }
-
-private:
-    QString status_;
-};
-
 constexpr double kByteMs = 1.0416667; // 10 bits at 9600 baud
 constexpr double kBudgetMs = 100;
 const QDate kToday(2015, 3, 15);
@@ -46,7 +31,7 @@ const QDate kToday(2015, 3, 15);
 // Runs one connection with the archive branch; the time from opening the link to closing it.
 double readout(sim::Server& meter, bool pipe, archive::Kind kind, archive::Interval interval,
                archive::Archives& archives, QString* status) {
-    QuietFrontend frontend;
+    QuietFrontend frontend(false);
     Protocol protocol;
     LinkOpener opener(meter.pipeName());
     const PortSelection selection = pipe ? PortSelection{1, 2, port_list::pipeEntry()}
@@ -124,7 +109,7 @@ int main(int argc, char** argv) {
                     dailyReport / kBudgetMs);
 
         QTemporaryDir dir;
-        QuietFrontend frontend;
+        QuietFrontend frontend(false);
         const double sheet = medianMs(9, [&] { archive::minuteSheet(archives.minute, ru); });
         const double workbook = medianMs(9, [&] {
             archive::exportArchive(frontend, archive::Kind::Minute, archive::ExportFormat::Workbook,

@@ -4,6 +4,7 @@
 //     build/bin/bench_programming
 
 #include "app/core/Frontend.h"
+#include "bench/support/QuietFrontend.h"
 #include "firmware/Programming.h"
 #include "link/LinkOpener.h"
 #include "sim/Sim.h"
@@ -16,21 +17,6 @@
 namespace {
 constexpr double kByteMs = 10.0 / 9600 * 1000;
 
-class QuietFrontend : public Frontend {
-public:
-    void setStatus(const QString& text) override { status_ = text; }
-    QString status() const override { return status_; }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void stepProgress() override {}
-    void processEvents() override { QCoreApplication::processEvents(); }
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    void showInformation(const QString&, const QString&) override {}
-    void showError(const QString&, const QString&) override {}
-
-private:
-    QString status_;
-};
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -6,6 +6,7 @@
 #include "app/core/Connection.h"
 #include "app/core/Frontend.h"
 #include "archive/ArchiveLayout.h"
+#include "bench/support/QuietFrontend.h"
 #include "link/Protocol.h"
 #include "settings/SettingsWriter.h"
 #include "sim/Sim.h"
@@ -17,23 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-class QuietFrontend : public Frontend {
-public:
-    void setStatus(const QString& text) override { status_ = text; }
-    QString status() const override { return status_; }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void stepProgress() override {}
-    void processEvents() override {}
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    void showInformation(const QString&, const QString&) override {}
-    void showError(const QString&, const QString&) override {}
-
-private:
-    QString status_;
-};
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -4,6 +4,7 @@
 #include "link/LinkOpener.h"
 #include "link/PipeLink.h"
 #include "link/SerialLink.h"
+#include "tests/support/PtyLine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,44 +13,12 @@
 #include <QThread>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-// The meter's end of a pseudo-terminal, written to by the test.
-struct MeterEnd {
-    int master = -1;
-    QString path;
-    MeterEnd() {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        grantpt(master);
-        unlockpt(master);
-        path = QString::fromLocal8Bit(ptsname(master));
-    }
-    ~MeterEnd() { ::close(master); }
-    void send(const QByteArray& bytes) const {
-        if (::write(master, bytes.constData(), std::size_t(bytes.size())) != bytes.size())
-            qFatal("pty write failed");
-    }
-    QByteArray received() const {
-        QByteArray all;
-        char buf[256];
-        fcntl(master, F_SETFL, O_NONBLOCK);
-        for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;)
-            all.append(buf, int(n));
-        return all;
-    }
-};
-} // namespace
-
 class LinksTest : public QObject {
     Q_OBJECT
 
 private slots:
     void serialPortIsOpenedExclusively() {
-        MeterEnd meter;
+        PtyLine meter;
         auto first = SerialLink::open(meter.path, kConnectionTimeouts);
         QVERIFY(first);
         QVERIFY(!SerialLink::open(meter.path, kConnectionTimeouts));
@@ -74,7 +43,7 @@ private slots:
     }
 
     void readReturnsWhatCameWithinTheTotalTimeout() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, kConnectionTimeouts);
         QVERIFY(link);
         quint8 buf[17] = {};
@@ -93,7 +62,7 @@ private slots:
     }
 
     void entryTimeoutsGiveUpWithinMilliseconds() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, ReadTimeouts{2, 2, 1});
         QVERIFY(link);
         quint8 byte = 0;
@@ -104,7 +73,7 @@ private slots:
     }
 
     void intervalTimeoutEndsAPausedAnswer() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, ReadTimeouts{20, 0, 2000});
         QVERIFY(link);
         meter.send(QByteArray::fromHex("AA"));
@@ -116,7 +85,7 @@ private slots:
     }
 
     void longWaitsKeepTheWindowAlive() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, ReadTimeouts{0, 0, 300});
         int idles = 0;
         link->setIdleHook([&idles] { ++idles; });
@@ -126,7 +95,7 @@ private slots:
     }
 
     void discardingDropsWhatIsQueued() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, kConnectionTimeouts);
         meter.send(QByteArray::fromHex("01020304"));
         QThread::msleep(20);
@@ -141,7 +110,7 @@ private slots:
     }
 
     void waitingForAQuietLine() {
-        MeterEnd meter;
+        PtyLine meter;
         auto link = SerialLink::open(meter.path, kConnectionTimeouts);
         QCOMPARE(link->quietPeriodMs(), 64);
         meter.send(QByteArray::fromHex("6401"));

@@ -4,6 +4,7 @@
 #include "app/ProU.h"
 #include "settings/TabConversions.h"
 #include "sim/Sim.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QApplication>
@@ -26,14 +27,6 @@
 #include <memory>
 
 namespace {
-template <class T>
-T* child(QWidget& w, const char* name) {
-    T* c = w.findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
 QLineEdit* edit(QWidget& w, const char* name) { return child<QLineEdit>(w, name); }
 
 // Answers the next file dialog with `path` (or cancels it when empty); `check` looks at the

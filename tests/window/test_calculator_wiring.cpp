@@ -5,6 +5,7 @@
 #include "calculators/Unit2.h"
 #include "calculators/Unit3.h"
 #include "calculators/Unit5.h"
+#include "tests/support/Controls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,14 +18,6 @@
 
 class CalculatorWiringTest : public QObject {
     Q_OBJECT
-
-    template <class T>
-    static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
     // Runs `step` inside the next modal dialog, then presses its button `buttonName`.
     static void inNextDialog(const std::function<void(QWidget&)>& step, const char* buttonName) {

@@ -1,6 +1,8 @@
 #include "app/ProU.h"
 #include "link/PortList.h"
 #include "sim/Sim.h"
+#include "tests/support/Controls.h"
+#include "tests/support/PtyLine.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,35 +16,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-namespace {
-// A pseudo-terminal nobody answers on: a meter that is not there.
-struct SilentLine {
-    int master = -1;
-    QString path;
-    SilentLine() {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        grantpt(master);
-        unlockpt(master);
-        path = QString::fromLocal8Bit(ptsname(master));
-    }
-    ~SilentLine() { ::close(master); }
-};
-} // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    template <class T>
-    static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
     static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
 
 private slots:
@@ -159,7 +135,7 @@ private slots:
 
     // While a connection runs, no second action can start and the window stays open.
     void actionsAreLockedWhileAConnectionRuns() {
-        SilentLine line;
+        PtyLine line; // nobody answers on it: a meter that is not there
         TForm1 w;
         w.show();
         auto* ports = child<QComboBox>(w, "ComboBox1");

@@ -3,6 +3,7 @@
 
 #include "app/ProU.h"
 #include "sim/Sim.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QApplication>
@@ -23,14 +24,6 @@ class UpdateTabTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-
-    template <class T>
-    static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
     QString imageFile(const char* name, int size, const QByteArray& trailer) {
         const QString path = dir.filePath(QLatin1String(name));

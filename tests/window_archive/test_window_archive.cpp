@@ -4,6 +4,7 @@
 
 #include "app/ProU.h"
 #include "sim/Sim.h"
+#include "tests/support/Controls.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QAbstractItemView>
@@ -71,13 +72,6 @@ QByteArray fileBytes(const QString& path) {
 class WindowArchiveTest : public QObject {
     Q_OBJECT
 
-    template <class T>
-    static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QLatin1String(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
     static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
 
     static void openArchiveTab(TForm1& w, int subTab, const QDate& from, const QDate& to) {
