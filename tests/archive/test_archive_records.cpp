@@ -1,14 +1,14 @@
 #include "archive/ArchiveBuffers.h"
 #include "archive/ArchiveRecord.h"
 #include "device/DeviceDates.h"
+#include "tests/support/ArchiveRecords.h"
 
 #include <QtTest>
 
 using namespace archive;
+using test_records::day;
 
 namespace {
-int day(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
-
 Record record(const QByteArray& hex) {
     Record r;
     const QByteArray bytes = QByteArray::fromHex(hex);

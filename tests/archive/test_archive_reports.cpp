@@ -1,30 +1,15 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "device/DeviceDates.h"
+#include "tests/support/ArchiveRecords.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace archive;
+using namespace test_records;
 
 namespace {
-int day(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
-
-// A present record with `volumeUnits` (0.000256 m3 each), `time` and the event bits.
-Record present(quint64 volumeUnits, quint16 time, quint8 events = 0) {
-    Record r;
-    for (int i = 0; i < 5; ++i)
-        r.bytes[std::size_t(i)] = quint8(volumeUnits >> (8 * i));
-    r.bytes[5] = quint8(time);
-    r.bytes[6] = quint8(time >> 8);
-    r.bytes[7] = quint8(0x80 | events);
-    return r;
-}
-Record unreadable() {
-    Record r;
-    markUnreadable(r);
-    return r;
-}
 Record empty(quint8 events = 0x7F) {
     Record r = present(123, 456);
     r.bytes[7] = events;

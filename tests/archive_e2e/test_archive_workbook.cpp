@@ -4,36 +4,21 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "device/DeviceDates.h"
+#include "tests/support/ArchiveRecords.h"
+#include "tests/support/LibreOffice.h"
 #include "tests/support/RecordingFrontend.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 using namespace archive;
+using namespace test_records;
 
 namespace {
-int day(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
-
-Record present(quint64 volumeUnits, quint16 time, quint8 events = 0) {
-    Record r;
-    for (int i = 0; i < 5; ++i)
-        r.bytes[std::size_t(i)] = quint8(volumeUnits >> (8 * i));
-    r.bytes[5] = quint8(time);
-    r.bytes[6] = quint8(time >> 8);
-    r.bytes[7] = quint8(0x80 | events);
-    return r;
-}
-Record unreadable() {
-    Record r;
-    markUnreadable(r);
-    return r;
-}
 
 QJsonObject readBack(const QString& file) {
     QProcess p;
@@ -241,28 +226,12 @@ private slots:
     }
 
     void libreOfficeReadsBothWorkbooks() {
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
-            QSKIP("LibreOffice is not installed");
-        QTemporaryDir work;
-        const QString profile = QStringLiteral("-env:UserInstallation=") +
-                                QUrl::fromLocalFile(work.filePath("profile")).toString();
-        auto run = [&](const QStringList& args, QByteArray* log) {
-            QProcess p;
-            p.start(soffice, QStringList{profile, QStringLiteral("--headless")} + args);
-            const bool ok = p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit &&
-                            p.exitCode() == 0;
-            *log = p.readAllStandardOutput() + p.readAllStandardError();
-            return ok;
-        };
+        const LibreOffice office;
+        if (!office.available())
+            QSKIP("LibreOffice is not installed or does not start");
         QByteArray log;
-        if (!run({QStringLiteral("--version")}, &log))
-            QSKIP("LibreOffice does not start");
-        const QString out = work.filePath("out");
-        QVERIFY2(run({"--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out,
-                      dailyFile, minuteFile},
-                     &log),
-                 log.constData());
+        QVERIFY2(office.toCsv({dailyFile, minuteFile}, &log), log.constData());
+        const QString out = office.outDir();
         auto lines = [&](const QString& name) {
             QFile f(out + "/" + name);
             if (!f.open(QIODevice::ReadOnly))

@@ -2,12 +2,12 @@
 #include "spreadsheet/Cp1251.h"
 #include "spreadsheet/NumberFormat.h"
 #include "spreadsheet/Workbook.h"
+#include "tests/support/LibreOffice.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtTest>
@@ -617,32 +617,12 @@ private slots:
     }
 
     void libreOfficeReadsTheSample() {
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
-            QSKIP("LibreOffice is not installed");
-        QTemporaryDir work;
-        QVERIFY(work.isValid());
-        const QString profile =
-            QStringLiteral("-env:UserInstallation=") +
-            QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString();
-        auto run = [&](const QStringList& args, QByteArray* log) {
-            QProcess p;
-            p.start(soffice, QStringList{profile, QStringLiteral("--headless")} + args);
-            const bool ok = p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit &&
-                            p.exitCode() == 0;
-            *log = p.readAllStandardOutput() + p.readAllStandardError();
-            return ok;
-        };
+        const LibreOffice office;
+        if (!office.available())
+            QSKIP("LibreOffice is not installed or does not start");
         QByteArray log;
-        if (!run({QStringLiteral("--version")}, &log))
-            QSKIP("LibreOffice does not start (perhaps being installed)");
-
-        const QString outDir = work.filePath(QStringLiteral("out"));
-        QVERIFY2(run({QStringLiteral("--convert-to"),
-                      QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
-                      QStringLiteral("--outdir"), outDir, sample_},
-                     &log),
-                 log.constData());
+        QVERIFY2(office.toCsv({sample_}, &log), log.constData());
+        const QString outDir = office.outDir();
         QFile csv(outDir + QStringLiteral("/sample.csv"));
         QVERIFY2(csv.open(QIODevice::ReadOnly), log.constData());
         // Each line spans the used columns A to E.
@@ -657,9 +637,9 @@ private slots:
         QCOMPARE(lines[6].trimmed(), QStringLiteral("Итого,12345.678,23.5,,коротко"));
 
         // The gold fill must come through as gold, not as Excel 5.0's olive of colour 51.
-        QVERIFY2(run({QStringLiteral("--convert-to"), QStringLiteral("fods"),
-                      QStringLiteral("--outdir"), outDir, sample_},
-                     &log),
+        QVERIFY2(office.run({QStringLiteral("--convert-to"), QStringLiteral("fods"),
+                             QStringLiteral("--outdir"), outDir, sample_},
+                            &log),
                  log.constData());
         QFile fods(outDir + QStringLiteral("/sample.fods"));
         QVERIFY(fods.open(QIODevice::ReadOnly));
