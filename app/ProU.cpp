@@ -1,8 +1,8 @@
 #include "app/ProU.h"
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
+#include "app/frame/InfoReadout.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "ui_Form1.h"
@@ -193,31 +193,25 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-PortSelection TForm1::portSelection() const {
-    PortSelection s;
-    s.index = ui->ComboBox1->currentIndex();
-    s.count = ui->ComboBox1->count();
-    s.entry = ui->ComboBox1->currentText();
-    return s;
+LinkTarget TForm1::linkTarget() const {
+    const bool pipeEntry = ui->ComboBox1->currentIndex() == ui->ComboBox1->count() - 1;
+    return port_list::targetOfEntry(ui->ComboBox1->currentText(), pipeEntry, pipeName_);
 }
 
 void TForm1::selectPipe(const QString& name) {
-    opener_ = LinkOpener(name);
+    pipeName_ = name;
     ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
 }
 
 void TForm1::runInfoReadout() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const info::Values values = info::read(protocol_, *this, QLocale());
-        for (int row = 0; row < info::kRowCount; ++row) {
-            auto* label =
-                findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
-            label->setText(values.text[std::size_t(row)]);
-        }
-        if (values.firmwareVersionByte)
-            firmwareVersionByte_ = *values.firmwareVersionByte;
-    });
+    const frame::InfoRun run = frame::readInfo(session_, linkTarget(), QLocale());
+    if (!run.values)
+        return;
+    for (int row = 0; row < info::kRowCount; ++row) {
+        auto* label =
+            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
+        label->setText(run.values->text[std::size_t(row)]);
+    }
 }
 
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {

@@ -1,10 +1,9 @@
 #include "firmware/Programming.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "link/Crc8.h"
-#include "link/LinkOpener.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -22,8 +21,8 @@ namespace {
 // The raw exchange on the open port, with the trace and the window kept alive.
 class Exchange {
 public:
-    Exchange(Link& link, Frontend& frontend, const Options& options)
-        : link_(link), frontend_(frontend), options_(options) {
+    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace)
+        : link_(link), frontend_(frontend), trace_(trace) {
         sinceEvents_.start();
     }
 
@@ -67,18 +66,24 @@ private:
     static constexpr int kEventsEveryMs = 30;
 
     void trace(Protocol::Direction d, const quint8* data, int count, bool timedOut) {
-        if (options_.trace)
-            options_.trace(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
+        if (trace_)
+            trace_(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
     }
 
     Link& link_;
     Frontend& frontend_;
-    const Options& options_;
+    const Protocol::TraceHook& trace_;
     QElapsedTimer sinceEvents_;
 };
 
-// Steps 5 to the end, with the port open and the question answered Yes. Returns the status.
-QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+using core::Outcome;
+
+Outcome failed(const QString& wording) {
+    return Outcome::of(Outcome::Kind::FinishedWithErrors, wording);
+}
+
+// Steps 5 to the end, with the port open and the question answered Yes.
+Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
     const auto frame = request();
     x.send(frame.data(), int(frame.size()));
     x.pause(kRequestPauseMs);
@@ -86,7 +91,7 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     if (acknowledgement != kAcknowledge)
-        return firmware_texts::cannotEnter();
+        return failed(firmware_texts::cannotEnter());
 
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
@@ -100,7 +105,7 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
             x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]);
         const auto answer = x.receiveByte();
         if (!answer)
-            return firmware_texts::completedWithErrorsRepeat();
+            return failed(firmware_texts::completedWithErrorsRepeat());
         frontend.setProgressPosition(kBlocks - *answer);
     }
 
@@ -111,36 +116,29 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     for (int i = 0; i < FirmwareImage::kSize; ++i) {
         const auto byte = x.receiveByte();
         if (!byte)
-            return firmware_texts::completedWithErrorsRepeat();
+            return failed(firmware_texts::completedWithErrorsRepeat());
         if (*byte != image.bytes[std::size_t(i)])
             match = false;
         frontend.setProgressPosition(i);
     }
     if (!match)
-        return firmware_texts::completedWithErrorsRepeat();
+        return failed(firmware_texts::completedWithErrorsRepeat());
     x.sendByte(kFinish);
-    return texts::completedOk();
+    return Outcome::of(Outcome::Kind::Succeeded);
 }
 
 } // namespace
 
-void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
-         FirmwareImage& image, const QDate& today, const Options& options) {
-    OpenResult opened = opener.openForProgramming(portEntry, kEntryTimeouts);
-    if (!opened.link) {
-        frontend.setStatus(texts::cannotOpenPort() + opened.portName);
-        frontend.setProgressPosition(0);
-        return;
-    }
-    Link& link = *opened.link;
-    link.setIdleHook([&frontend] { frontend.processEvents(); });
-    if (frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion())) {
+Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+            const QDate& today) {
+    return session.run(target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](Link& link) {
+        Frontend& frontend = session.frontend();
+        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion()))
+            return Outcome::of(Outcome::Kind::Declined);
         image.stampDate(today);
-        Exchange exchange(link, frontend, options);
-        frontend.setStatus(program(exchange, link, frontend, image));
-    }
-    link.close();
-    frontend.setProgressPosition(0);
+        Exchange exchange(link, frontend, session.traceHook());
+        return core::finish(frontend, program(exchange, link, frontend, image));
+    });
 }
 
 } // namespace programming

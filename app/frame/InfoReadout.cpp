@@ -1,7 +1,7 @@
-#include "app/core/InfoReadout.h"
+#include "app/frame/InfoReadout.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/DeviceFloat.h"
 #include "device/MemoryMap.h"
@@ -110,7 +110,7 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
         v.text[kLastProgrammed] = formatDeviceShortDate(p.at(3), p.at(4));
         v.firmwareVersionByte = p.at(1);
     }
-    frontend.setStatus(texts::outcome(p));
+    v.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return v;
 }
 

@@ -1,6 +1,4 @@
-#include "app/core/Texts.h"
-
-#include "link/Protocol.h"
+#include "core/Texts.h"
 
 #include <QCoreApplication>
 
@@ -21,12 +19,6 @@ QString completedWithErrors() { return tr("Завершено с ошибкам�
 QString transferringParameters() { return tr("Передача параметров..."); }
 QString attentionCaption() { return tr("Внимание"); }
 QString errorCaption() { return tr("Ошибка"); }
+QString cancelled() { return tr("Прервано пользователем"); }
 
-QString outcome(const Protocol& protocol) {
-    if (!protocol.replySeen())
-        return noAnswer();
-    if (protocol.errorSeen())
-        return completedWithErrors();
-    return completedOk();
-}
 } // namespace texts
