@@ -130,9 +130,9 @@ void TForm1::PageControl1Change(int index) {
         const char* button2;
     };
     static const Captions captions[] = {
-        {"Обновить", "Очистить"},
-        {"Читать", "Сохранить"},
-        {"Читать", "Применить"},
+        {QT_TRANSLATE_NOOP("TForm1", "Обновить"), QT_TRANSLATE_NOOP("TForm1", "Очистить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Сохранить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Применить")},
     };
     const bool update = index == kUpdateTab;
     if (!update && index >= 0 && index < 3) {

@@ -3,22 +3,18 @@
 #include <QCoreApplication>
 
 namespace texts {
-namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Zetra", text); }
-} // namespace
-
-QString applicationTitle() { return tr("ЗЕТРА"); }
-QString mainWindowCaption() { return tr("ЗЕТРА (автономный) v1.16"); }
-QString initialStatus() { return tr("Присоедините прибор и нажмите <Обновить>"); }
-QString waiting() { return tr("Ждите..."); }
-QString cannotOpenPort() { return tr("Не удаётся открыть порт "); }
-QString noAnswer() { return tr("Прибор не отвечает"); }
-QString incompatibleDevice() { return tr("Несовместимое устройство"); }
-QString completedOk() { return tr("Завершено успешно"); }
-QString completedWithErrors() { return tr("Завершено с ошибками"); }
-QString transferringParameters() { return tr("Передача параметров..."); }
-QString attentionCaption() { return tr("Внимание"); }
-QString errorCaption() { return tr("Ошибка"); }
-QString cancelled() { return tr("Прервано пользователем"); }
+QString applicationTitle() { return QCoreApplication::translate("Zetra", "ЗЕТРА"); }
+QString mainWindowCaption() { return QCoreApplication::translate("Zetra", "ЗЕТРА (автономный) v1.16"); }
+QString initialStatus() { return QCoreApplication::translate("Zetra", "Присоедините прибор и нажмите <Обновить>"); }
+QString waiting() { return QCoreApplication::translate("Zetra", "Ждите..."); }
+QString cannotOpenPort() { return QCoreApplication::translate("Zetra", "Не удаётся открыть порт "); }
+QString noAnswer() { return QCoreApplication::translate("Zetra", "Прибор не отвечает"); }
+QString incompatibleDevice() { return QCoreApplication::translate("Zetra", "Несовместимое устройство"); }
+QString completedOk() { return QCoreApplication::translate("Zetra", "Завершено успешно"); }
+QString completedWithErrors() { return QCoreApplication::translate("Zetra", "Завершено с ошибками"); }
+QString transferringParameters() { return QCoreApplication::translate("Zetra", "Передача параметров..."); }
+QString attentionCaption() { return QCoreApplication::translate("Zetra", "Внимание"); }
+QString errorCaption() { return QCoreApplication::translate("Zetra", "Ошибка"); }
+QString cancelled() { return QCoreApplication::translate("Zetra", "Прервано пользователем"); }
 
 } // namespace texts

@@ -28,7 +28,6 @@ const std::array<RowLabels, kRowCount> kRowLabels{{
 }};
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Info", text); }
 
 constexpr int kProgressMaximum = 10;
 constexpr double kFlowToCubicMetresPerHour = 0.0036;
@@ -37,12 +36,12 @@ constexpr double kBatteryVoltsPerUnit = 3.7887 / 1024;
 
 QString caption(Row row) {
     static const char* const captions[kRowCount] = {
-        "Текущий расход, м3/ч:", "Скорость потока, м/с:", "Накопленный объём, м3:",
-        "Время работы, часов:",  "Время простоя, часов:", "Напряжение батареи, В:",
-        "Внутренняя дата:",      "Внутреннее время:",     "Серийный номер:",
-        "Дата изготовления:",    "Версия прошивки:",      "Дата последней прошивки:",
+        QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:"), QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:"), QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:"),
+        QT_TRANSLATE_NOOP("Info", "Время работы, часов:"),  QT_TRANSLATE_NOOP("Info", "Время простоя, часов:"), QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:"),
+        QT_TRANSLATE_NOOP("Info", "Внутренняя дата:"),      QT_TRANSLATE_NOOP("Info", "Внутреннее время:"),     QT_TRANSLATE_NOOP("Info", "Серийный номер:"),
+        QT_TRANSLATE_NOOP("Info", "Дата изготовления:"),    QT_TRANSLATE_NOOP("Info", "Версия прошивки:"),      QT_TRANSLATE_NOOP("Info", "Дата последней прошивки:"),
     };
-    return tr(captions[row]);
+    return QCoreApplication::translate("Info", captions[row]);
 }
 
 QString lowBattery() { return QStringLiteral("Low Battery"); }
