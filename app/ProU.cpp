@@ -1,5 +1,6 @@
 #include "app/ProU.h"
 
+#include "app/PortListWatcher.h"
 #include "app/core/Connection.h"
 #include "app/core/InfoReadout.h"
 #include "app/core/Texts.h"
@@ -7,6 +8,7 @@
 #include "link/PortList.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -39,6 +41,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
     setWindowTitle(texts::mainWindowCaption());
+    // Dialogs and message boxes are windows of their own and do not inherit the main window's
+    // font: the window's font becomes the program's, so they all read alike.
+    QApplication::setFont(font());
 
     statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -76,6 +81,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     applyActionStates();
 
     FormCreate();
+    // The port list follows adapters plugged in or pulled out while the window is open.
+    new PortListWatcher(
+        ui->ComboBox1, [this] { return busy_; }, this);
 }
 
 TForm1::~TForm1() = default;

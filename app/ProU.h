@@ -13,7 +13,7 @@
 #include <memory>
 
 class QFileDialog;
-class QFontDialog;
+class MemoFontDialog;
 class TForm2;
 class TForm3;
 class TForm5;
@@ -159,5 +159,5 @@ private:
     void exportArchive();
     archive::Archives archives_;
     QFileDialog* SaveDialog1 = nullptr;
-    QFontDialog* FontDialog1 = nullptr;
+    MemoFontDialog* FontDialog1 = nullptr;
 };
