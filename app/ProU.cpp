@@ -1,5 +1,6 @@
 #include "app/ProU.h"
 
+#include "app/FittingScrollArea.h"
 #include "app/PortListWatcher.h"
 #include "app/core/Connection.h"
 #include "app/core/InfoReadout.h"
@@ -115,6 +116,10 @@ void TForm1::FormCreate() {
     const QTime now = QTime::currentTime();
     ui->Edit13->setText(formatClock(now.hour(), now.minute()));
 
+    // The window starts large enough for every tab to show whole (the design size is smaller
+    // than the tabs need in the desktop's fonts), and may then be made smaller: its tabs scroll.
+    FittingScrollArea::prepare(this);
+    resize(size().expandedTo(sizeHint()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 

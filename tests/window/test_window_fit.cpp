@@ -358,12 +358,17 @@ private slots:
             QCOMPARE(w.size(), size);
         auto* tabs = child<QTabWidget>(w, "PageControl1");
         tabs->setCurrentIndex(tab);
-        QApplication::processEvents();
+        QTest::qWait(50);
         QWidget* page = tabs->currentWidget();
         const QList<QWidget*> controls = controlsOn(page);
         QVERIFY(!controls.isEmpty());
         for (QWidget* c : controls) {
-            const QSize need = c->minimumSizeHint();
+            QSize need = c->minimumSizeHint();
+            // A list shows its longest entry; a field has room for a number.
+            if (qobject_cast<QComboBox*>(c))
+                need = need.expandedTo(c->sizeHint());
+            else if (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractSpinBox*>(c))
+                need.setWidth(std::max(need.width(), 60));
             QVERIFY2(c->width() >= need.width() && c->height() >= need.height(),
                      qPrintable(QStringLiteral("%1 clipped: %2x%3 of %4x%5")
                                     .arg(c->objectName())
@@ -388,14 +393,18 @@ private slots:
     void listsShowTheirLongestEntry() {
         TForm1 w;
         w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         child<QTabWidget>(w, "PageControl1")->setCurrentIndex(2);
-        QApplication::processEvents();
+        // The page's scroll area lays it out once it shows.
+        QTest::qWait(50);
         for (const char* name : {"ComboBox2", "ComboBox3"}) {
             auto* list = child<QComboBox>(w, name);
             int widest = 0;
             for (int i = 0; i < list->count(); ++i)
                 widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
-            QVERIFY2(list->width() >= widest + 30, name);
+            QVERIFY2(list->width() >= widest + 30,
+                     qPrintable(
+                         QStringLiteral("%1: %2 for %3").arg(name).arg(list->width()).arg(widest)));
         }
     }
 
