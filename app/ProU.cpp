@@ -1,5 +1,7 @@
 #include "app/ProU.h"
 
+#include "app/FittingScrollArea.h"
+#include "app/PortListWatcher.h"
 #include "app/frame/Actions.h"
 #include "app/frame/InfoReadout.h"
 #include "core/Texts.h"
@@ -7,6 +9,7 @@
 #include "link/PortList.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -39,6 +42,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
     setWindowTitle(texts::mainWindowCaption());
+    // Dialogs and message boxes are windows of their own and do not inherit the main window's
+    // font: the window's font becomes the program's, so they all read alike.
+    QApplication::setFont(font());
 
     statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -76,6 +82,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     applyActionStates();
 
     FormCreate();
+    // The port list follows adapters plugged in or pulled out while the window is open.
+    new PortListWatcher(
+        ui->ComboBox1, [this] { return busy_; }, this);
 }
 
 TForm1::~TForm1() = default;
@@ -107,6 +116,10 @@ void TForm1::FormCreate() {
     const QTime now = QTime::currentTime();
     ui->Edit13->setText(formatClock(now.hour(), now.minute()));
 
+    // The window starts large enough for every tab to show whole (the design size is smaller
+    // than the tabs need in the desktop's fonts), and may then be made smaller: its tabs scroll.
+    FittingScrollArea::prepare(this);
+    resize(size().expandedTo(sizeHint()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 class QFileDialog;
-class QFontDialog;
+class MemoFontDialog;
 class TForm2;
 class TForm3;
 class TForm5;
@@ -158,5 +158,5 @@ private:
     void runArchiveReadout();
     void exportArchive();
     QFileDialog* SaveDialog1 = nullptr;
-    QFontDialog* FontDialog1 = nullptr;
+    MemoFontDialog* FontDialog1 = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "app/ProU.h"
 
+#include "app/MemoFontDialog.h"
 #include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
@@ -11,7 +12,6 @@
 #include "ui_Form1.h"
 
 #include <QFileDialog>
-#include <QFontDialog>
 
 namespace {
 archive::Kind archiveKind(const QTabWidget* archiveTabs) {
@@ -52,9 +52,8 @@ void TForm1::initArchiveTab() {
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SaveDialog1->setNameFilters(saveFilters());
 
-    FontDialog1 = new QFontDialog(this);
+    FontDialog1 = new MemoFontDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-    FontDialog1->setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
 
     connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     setActionEnabled(ui->Button3, true);
@@ -92,10 +91,16 @@ void TForm1::Button3Click() {
     // The dialog is modal: no action can start while it is open.
     if (busy_)
         return;
-    FontDialog1->setCurrentFont(ui->Memo2->font());
+    FontDialog1->setMemoFont(ui->Memo2->font());
+    FontDialog1->setCurrentColor(ui->Memo2->palette().color(QPalette::Text));
     if (FontDialog1->exec() != QDialog::Accepted)
         return;
     const QFont font = FontDialog1->selectedFont();
-    ui->Memo2->setFont(font);
-    ui->Memo3->setFont(font);
+    const QColor color = FontDialog1->selectedColor();
+    for (QPlainTextEdit* memo : {ui->Memo2, ui->Memo3}) {
+        memo->setFont(font);
+        QPalette palette = memo->palette();
+        palette.setColor(QPalette::Text, color);
+        memo->setPalette(palette);
+    }
 }
