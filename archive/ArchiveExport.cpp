@@ -4,10 +4,10 @@
 #include "archive/ArchiveTexts.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
+#include "device/Cp1251.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringEncoder>
 
 namespace archive {
 
@@ -93,10 +93,9 @@ QStringList memoLines(const QString& plainText) {
 }
 
 QString saveReportText(const QString& fileName, const QStringList& lines) {
-    QStringEncoder encoder("windows-1251");
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encoder.encode(line);
+        bytes += encodeCp1251(line);
         bytes += "\r\n";
     }
     QSaveFile file(fileName);

@@ -76,7 +76,7 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.16"));
+    QCoreApplication::setApplicationVersion(texts::programVersion());
 
     QStringList args = QCoreApplication::arguments().mid(1);
     try {
@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
             return kExitOk;
         }
         if (g.version) {
-            std::printf("zetra-cli 1.16\n");
+            std::printf("zetra-cli %s\n", qPrintable(texts::programVersion()));
             return kExitOk;
         }
         if (g.port && g.pipe)

@@ -5,6 +5,7 @@
 // Texts of the program and of every connection, shared by the window and zetra-cli.
 namespace texts {
 QString applicationTitle();  // "ЗЕТРА"
+QString programVersion();    // "1.16", the project's version
 QString mainWindowCaption(); // "ЗЕТРА (автономный) v1.16"
 QString initialStatus(); // "Присоедините прибор и нажмите <Обновить>"
 QString waiting();       // "Ждите..."

@@ -1,13 +1,12 @@
 #include "settings/SettingsFile.h"
 
+#include "device/Cp1251.h"
 #include "device/NumberText.h"
 #include "settings/SettingsTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +16,6 @@ namespace settings_file {
 namespace st = settings_texts;
 
 namespace {
-constexpr const char* kEncoding = "windows-1251";
 
 // Splits at CR LF, a lone LF or a lone CR, as a text-file reader does; a line end after the
 // last line does not start another line.
@@ -68,10 +66,9 @@ QStringList lines(const SettingsForm& f) {
 }
 
 QByteArray contents(const SettingsForm& form) {
-    QStringEncoder encoder(kEncoding);
     QByteArray out;
     for (const QString& line : lines(form)) {
-        out += QByteArray(encoder(line));
+        out += encodeCp1251(line);
         out += "\r\n";
     }
     return out;
@@ -80,8 +77,7 @@ QByteArray contents(const SettingsForm& form) {
 LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLocale& locale,
                  const QString& path) {
     LoadResult result;
-    QStringDecoder decoder(kEncoding);
-    const QStringList all = splitLines(QString(decoder(bytes)));
+    const QStringList all = splitLines(decodeCp1251(bytes));
     if (all.size() < kLineCount) {
         result.error = st::fileTooShort(path);
         return result;

@@ -1,8 +1,8 @@
 #include "spreadsheet/Workbook.h"
 
+#include "device/Cp1251.h"
 #include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/CompoundFile.h"
-#include "spreadsheet/Cp1251.h"
 #include "spreadsheet/NumberFormat.h"
 
 #include <QSaveFile>

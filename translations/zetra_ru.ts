@@ -1214,10 +1214,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ЗЕТРА (автономный) v1.16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Присоедините прибор и нажмите &lt;Обновить&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1259,6 +1255,10 @@
     </message>
     <message>
         <source>Прервано пользователем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗЕТРА (автономный) v%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

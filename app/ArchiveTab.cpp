@@ -1,7 +1,4 @@
-// The Archive tab of the main window: reading the daily or minute archive into its memo,
-// saving it as a text file or a workbook, and the memos' font.
-
-#include "app/ProU.h"
+#include "app/ArchiveTab.h"
 
 #include "app/MemoFontDialog.h"
 #include "app/frame/Actions.h"
@@ -44,35 +41,33 @@ public:
 };
 } // namespace
 
-void TForm1::initArchiveTab() {
-    SaveDialog1 = new ArchiveSaveDialog(this);
+ArchiveTab::ArchiveTab(const TabContext& context) : c_(context) {
+    SaveDialog1 = new ArchiveSaveDialog(&c_.window);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SaveDialog1->setNameFilters(saveFilters());
 
-    FontDialog1 = new MemoFontDialog(this);
+    FontDialog1 = new MemoFontDialog(&c_.window);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-
-    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    setActionEnabled(ui->Button3, true);
+    c_.setActionEnabled(c_.ui.Button3, true);
 }
 
-void TForm1::runArchiveReadout() {
-    const archive::Kind kind = archiveKind(ui->PageControl2);
-    const archive::Interval interval{dayNumberFromDate(ui->DateTimePicker2->date()),
-                                     dayNumberFromDate(ui->DateTimePicker3->date())};
+void ArchiveTab::read(const LinkTarget& target) {
+    const archive::Kind kind = archiveKind(c_.ui.PageControl2);
+    const archive::Interval interval{dayNumberFromDate(c_.ui.DateTimePicker2->date()),
+                                     dayNumberFromDate(c_.ui.DateTimePicker3->date())};
     const archive::Readout readout =
-        frame::readArchive(session_, linkTarget(), kind, interval, QLocale());
+        frame::readArchive(c_.session, target, kind, interval, QLocale());
     if (!readout.lines)
         return;
     // All lines in one update of the memo.
-    QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
+    QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
     memo->setPlainText(readout.lines->join(QLatin1Char('\n')));
 }
 
-void TForm1::exportArchive() {
+void ArchiveTab::save() {
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;
     const archive::ExportFormat format = formatOf(SaveDialog1->selectedNameFilter());
@@ -81,23 +76,21 @@ void TForm1::exportArchive() {
     // Next time the dialog offers the name the file got.
     SaveDialog1->selectFile(fileName);
 
-    const archive::Kind kind = archiveKind(ui->PageControl2);
-    const QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
-    archive::exportArchive(*this, kind, format, fileName, archive::memoLines(memo->toPlainText()),
-                           session_.kept<archive::Archives>(), QLocale());
+    const archive::Kind kind = archiveKind(c_.ui.PageControl2);
+    const QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
+    archive::exportArchive(c_.session.frontend(), kind, format, fileName,
+                           archive::memoLines(memo->toPlainText()),
+                           c_.session.kept<archive::Archives>(), QLocale());
 }
 
-void TForm1::Button3Click() {
-    // The dialog is modal: no action can start while it is open.
-    if (busy_)
-        return;
-    FontDialog1->setMemoFont(ui->Memo2->font());
-    FontDialog1->setCurrentColor(ui->Memo2->palette().color(QPalette::Text));
+void ArchiveTab::chooseFont() {
+    FontDialog1->setMemoFont(c_.ui.Memo2->font());
+    FontDialog1->setCurrentColor(c_.ui.Memo2->palette().color(QPalette::Text));
     if (FontDialog1->exec() != QDialog::Accepted)
         return;
     const QFont font = FontDialog1->selectedFont();
     const QColor color = FontDialog1->selectedColor();
-    for (QPlainTextEdit* memo : {ui->Memo2, ui->Memo3}) {
+    for (QPlainTextEdit* memo : {c_.ui.Memo2, c_.ui.Memo3}) {
         memo->setFont(font);
         QPalette palette = memo->palette();
         palette.setColor(QPalette::Text, color);
