@@ -1,12 +1,12 @@
 #include "archive/ArchiveExport.h"
 
+#include "app/core/FileSave.h"
 #include "app/core/Frontend.h"
 #include "app/core/Texts.h"
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace archive {
@@ -99,9 +99,9 @@ QString saveReportText(const QString& fileName, const QStringList& lines) {
         bytes += encoder.encode(line);
         bytes += "\r\n";
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return texts::cannotWriteFile(fileName, file.errorString());
+    QString reason;
+    if (!saveFileSafely(fileName, bytes, &reason))
+        return texts::cannotWriteFile(fileName, reason);
     return {};
 }
 

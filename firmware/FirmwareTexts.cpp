@@ -15,6 +15,8 @@ QString cannotReadImage(const QString& path, const QString& reason) {
     return tr("Не удаётся прочитать файл прошивки\r%1\r%2").arg(path, reason);
 }
 
+QString notARegularFile() { return tr("это не обычный файл"); }
+
 QString wrongImageSize(const QString& path, qint64 size) {
     return tr("Файл прошивки должен содержать 7680 байт,\rа в файле %1 их %2").arg(path).arg(size);
 }
