@@ -13,6 +13,7 @@ QString applicationTitle() { return tr("ЗЕТРА"); }
 QString mainWindowCaption() { return tr("ЗЕТРА (автономный) v1.16"); }
 QString initialStatus() { return tr("Присоедините прибор и нажмите <Обновить>"); }
 QString waiting() { return tr("Ждите..."); }
+QString linkLost(const QString& reason) { return tr("Связь с прибором потеряна: ") + reason; }
 QString cannotOpenPort() { return tr("Не удаётся открыть порт "); }
 QString noAnswer() { return tr("Прибор не отвечает"); }
 QString incompatibleDevice() { return tr("Несовместимое устройство"); }
