@@ -215,18 +215,34 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
     const qint64 sentAt = nowMs();
     owed_.push_back({answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_});
 
-    // Earlier attempts' answers come first: the meter answers in the order it was asked.
-    int total = 0;
-    for (const Owed& o : owed_)
-        total += o.length - int(o.received.size());
-    QByteArray bytes(total, '\0');
-    const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
-    bytes.truncate(got);
-    if (traceHook_)
-        traceHook_(Direction::Received, bytes, got < total);
-    if (owed_.size() == 1) // the usual case: this attempt's answer alone, kept as it came
+    // Earlier attempts' answers come first: the meter answers in the order it was asked. One
+    // of them is as good as this attempt's own, and ends the attempt as soon as it is in.
+    int ahead = 0;
+    for (std::size_t i = 0; i + 1 < owed_.size(); ++i)
+        ahead += owed_[i].length - int(owed_[i].received.size());
+    bool ok = false;
+    bool ownAwaited = true;
+    if (ahead > 0) {
+        QByteArray bytes(ahead, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), ahead);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < ahead);
+        ok = feed(bytes, answerLength, answer);
+        // When they did not all come in time, this attempt's answer cannot have come either.
+        ownAwaited = !ok && got == ahead;
+    }
+    if (ownAwaited) {
+        const int total = answerLength; // only this attempt's answer is left
+        QByteArray bytes(total, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < total);
+        // Kept as it came, as the callers have always found it.
         std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
-    const bool ok = feed(bytes, answerLength, answer);
+        ok = feed(bytes, answerLength, answer);
+    }
     if (linkGone())
         return ok;
     if (!owed_.empty() && !owed_.front().received.isEmpty())
