@@ -12,7 +12,8 @@ QString initialStatus(); // "Присоедините прибор и нажми
 QString waiting();       // "Ждите..."
 QString cannotOpenPort(); // "Не удаётся открыть порт " (the port name follows)
 QString noAnswer();       // "Прибор не отвечает"
-QString linkLost(const QString& reason); // the port or pipe went away, with the system's words
+// The port or pipe went away; the reason in the system's words follows.
+QString linkLost(const QString& reason);
 QString incompatibleDevice();     // "Несовместимое устройство"
 QString completedOk();            // "Завершено успешно"
 QString completedWithErrors();    // "Завершено с ошибками"
