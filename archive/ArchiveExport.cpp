@@ -5,9 +5,9 @@
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "device/Cp1251.h"
+#include "device/FileSave.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace archive {
 
@@ -98,9 +98,9 @@ QString saveReportText(const QString& fileName, const QStringList& lines) {
         bytes += encodeCp1251(line);
         bytes += "\r\n";
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return texts::cannotWriteFile(fileName, file.errorString());
+    QString reason;
+    if (!saveFileSafely(fileName, bytes, &reason))
+        return texts::cannotWriteFile(fileName, reason);
     return {};
 }
 

@@ -12,6 +12,9 @@ QString initialStatus() {
     return QCoreApplication::translate("Zetra", "Присоедините прибор и нажмите <Обновить>");
 }
 QString waiting() { return QCoreApplication::translate("Zetra", "Ждите..."); }
+QString linkLost(const QString& reason) {
+    return QCoreApplication::translate("Zetra", "Связь с прибором потеряна: ") + reason;
+}
 QString cannotOpenPort() {
     return QCoreApplication::translate("Zetra", "Не удаётся открыть порт ");
 }

@@ -11,6 +11,8 @@ QString initialStatus(); // "Присоедините прибор и нажми
 QString waiting();       // "Ждите..."
 QString cannotOpenPort(); // "Не удаётся открыть порт " (the port name follows)
 QString noAnswer();       // "Прибор не отвечает"
+// The port or pipe went away; the reason in the system's words follows.
+QString linkLost(const QString& reason);
 QString incompatibleDevice();     // "Несовместимое устройство"
 QString completedOk();            // "Завершено успешно"
 QString completedWithErrors();    // "Завершено с ошибками"

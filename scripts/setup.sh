@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools libgl-dev
     python3-xlrd python3-olefile
     xvfb xauth fonts-dejavu-core fonts-liberation locales
+    clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
