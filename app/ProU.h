@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+class ArchiveChart;
 class QFileDialog;
 class QFontDialog;
 class TForm2;
@@ -159,5 +160,7 @@ private:
     void exportArchive();
     archive::Archives archives_;
     QFileDialog* SaveDialog1 = nullptr;
+    ArchiveChart* dailyChart_ = nullptr; // each sub-tab's chart of its last readout
+    ArchiveChart* minuteChart_ = nullptr;
     QFontDialog* FontDialog1 = nullptr;
 };

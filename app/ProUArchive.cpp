@@ -3,6 +3,7 @@
 
 #include "app/ProU.h"
 
+#include "app/ArchiveChart.h"
 #include "app/core/Connection.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
@@ -18,12 +19,13 @@ archive::Kind archiveKind(const QTabWidget* archiveTabs) {
     return archiveTabs->currentIndex() == 0 ? archive::Kind::Daily : archive::Kind::Minute;
 }
 
-// The save dialog's two filter entries, text file first.
+// The save dialog's filter entries, text file first, in the order of the export formats.
 QStringList saveFilters() { return archive::texts::saveFilter().split(QStringLiteral(";;")); }
 
 archive::ExportFormat formatOf(const QString& filter) {
-    return saveFilters().indexOf(filter) == 1 ? archive::ExportFormat::Workbook
-                                              : archive::ExportFormat::Text;
+    const qsizetype entry = saveFilters().indexOf(filter);
+    return entry > 0 && entry < archive::kExportFormats ? archive::ExportFormat(entry)
+                                                        : archive::ExportFormat::Text;
 }
 
 // The save dialog gives a name typed without an extension the one of the chosen filter entry
@@ -35,9 +37,7 @@ public:
     using QFileDialog::QFileDialog;
 
     void accept() override {
-        setDefaultSuffix(formatOf(selectedNameFilter()) == archive::ExportFormat::Workbook
-                             ? QStringLiteral("xls")
-                             : QStringLiteral("txt"));
+        setDefaultSuffix(archive::formatExtension(formatOf(selectedNameFilter())));
         QFileDialog::accept();
         setDefaultSuffix(QString());
     }
@@ -56,6 +56,9 @@ void TForm1::initArchiveTab() {
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
     FontDialog1->setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
 
+    dailyChart_ = addArchiveChart(ui->Memo2, archive::Kind::Daily, archives_);
+    minuteChart_ = addArchiveChart(ui->Memo3, archive::Kind::Minute, archives_);
+
     connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     setActionEnabled(ui->Button3, true);
 }
@@ -73,6 +76,7 @@ void TForm1::runArchiveReadout() {
         // All lines in one update of the memo.
         QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
         memo->setPlainText(lines->join(QLatin1Char('\n')));
+        (kind == archive::Kind::Daily ? dailyChart_ : minuteChart_)->refresh();
     });
 }
 

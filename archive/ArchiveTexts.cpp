@@ -58,7 +58,15 @@ QString headingSeconds() { return tr("Время работы, секунд"); }
 QString headingEvents() { return tr("События"); }
 QString totalsCell() { return tr("Итого"); }
 
-QString saveFilter() { return tr("текстовый файл (*.txt);;таблица Excel (*.xls)"); }
+QString saveFilter() {
+    return tr("текстовый файл (*.txt);;таблица Excel (*.xls)") + QStringLiteral(";;") +
+           tr("таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)");
+}
+// Column names that scripts read: the same in every language.
+QString csvDailyHeader() { return QStringLiteral("Дата,Объём (м3),Время работы (ч),События"); }
+QString csvMinuteHeader() {
+    return QStringLiteral("Дата и время,Объём (м3),Время работы (с),События");
+}
 QString notReadYet() { return tr("Архив не прочитан: нажмите «Читать», затем сохраните"); }
 QString cannotWriteFile(const QString& fileName, const QString& reason) {
     return tr("Не удаётся записать файл ") + fileName + QLatin1Char('\r') + reason;

@@ -3,8 +3,8 @@
 set -euo pipefail
 packages=(
     build-essential cmake ccache clang-format
-    qt6-base-dev qt6-serialport-dev libgl-dev
-    python3-xlrd python3-olefile
+    qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev pkg-config
+    python3-xlrd python3-olefile python3-openpyxl
     xvfb xauth fonts-dejavu-core fonts-liberation locales
 )
 missing=()

@@ -1,0 +1,294 @@
+#include "app/ArchiveChart.h"
+
+#include "app/core/Texts.h"
+#include "archive/ArchiveSeries.h"
+
+#include <QAreaSeries>
+#include <QBoxLayout>
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QStackedWidget>
+#include <QLegendMarker>
+#include <QToolButton>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QWheelEvent>
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("ArchiveChart", text); }
+
+constexpr qint64 kMsPerDay = 24 * 3600 * 1000;
+constexpr double kBarWidth = 0.7; // of a day
+constexpr double kWheelZoomStep = 1.25;
+
+QString stampText(qint64 ms, archive::Kind kind) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms);
+    const QLocale locale;
+    return kind == archive::Kind::Daily
+               ? locale.toString(t.date(), QLocale::ShortFormat)
+               : locale.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                     t.time().toString(QStringLiteral("HH:mm"));
+}
+
+// The wheel zooms around the pointer's position; a double-click shows everything again.
+class ZoomingView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (!chart() || event->angleDelta().y() == 0)
+            return;
+        const double factor = event->angleDelta().y() > 0 ? kWheelZoomStep : 1 / kWheelZoomStep;
+        const QRectF area = chart()->plotArea();
+        const QPointF at = event->position();
+        // Scale the plot area around the pointer.
+        QRectF r(at.x() - (at.x() - area.left()) / factor, area.top(), area.width() / factor,
+                 area.height());
+        chart()->zoomIn(r);
+        event->accept();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (chart())
+            chart()->zoomReset();
+        event->accept();
+    }
+};
+
+QValueAxis* valueAxis(const QString& title) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%.4g"));
+    return axis;
+}
+
+std::pair<double, double> rangeOf(const std::vector<std::optional<double>>& values) {
+    double high = 0;
+    for (const auto& v : values) {
+        if (v)
+            high = std::max(high, *v);
+    }
+    return {0, high > 0 ? high * 1.1 : 1};
+}
+
+} // namespace
+
+ArchiveChart::ArchiveChart(archive::Kind kind, const archive::Archives& archives, QWidget* parent)
+    : QWidget(parent), kind_(kind), archives_(archives), view_(new ZoomingView(this)) {
+    setObjectName(kind == archive::Kind::Daily ? QStringLiteral("DailyChart")
+                                               : QStringLiteral("MinuteChart"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    view_->setRenderHint(QPainter::Antialiasing, false);
+    view_->setRubberBand(QChartView::RectangleRubberBand);
+    view_->setChart(new QChart);
+    view_->chart()->setAnimationOptions(QChart::NoAnimation);
+    refresh();
+}
+
+QChart* ArchiveChart::chart() const { return view_->chart(); }
+
+void ArchiveChart::refresh() {
+    const archive::ArchiveSeries s = archive::archiveSeries(kind_, archives_);
+    const bool daily = kind_ == archive::Kind::Daily;
+    QChart* c = view_->chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes())
+        c->removeAxis(axis), delete axis;
+    c->setTitle(s.title.isEmpty() ? tr("Архив не прочитан") : s.title);
+    c->legend()->setAlignment(Qt::AlignBottom);
+
+    auto* time = new QDateTimeAxis;
+    time->setFormat(daily ? QStringLiteral("dd.MM.yy") : QStringLiteral("dd.MM HH:mm"));
+    c->addAxis(time, Qt::AlignBottom);
+    auto* left = valueAxis(daily ? tr("Объём, м3") : tr("Объём за минуту, м3"));
+    auto* right = valueAxis(daily ? tr("Время работы, ч") : tr("Расход, м3/ч"));
+    c->addAxis(left, Qt::AlignLeft);
+    c->addAxis(right, Qt::AlignRight);
+
+    const auto [lowV, highV] = rangeOf(s.volume);
+    left->setRange(lowV, highV);
+    if (daily) {
+        right->setRange(0, 24 * 1.1);
+    } else {
+        // The flow axis says the same curve in m3/h.
+        right->setRange(lowV * 60, highV * 60);
+        connect(left, &QValueAxis::rangeChanged, right,
+                [right](qreal min, qreal max) { right->setRange(min * 60, max * 60); });
+    }
+    const qint64 pad = daily ? kMsPerDay / 2 : 30 * 1000;
+    if (!s.stamps.empty()) {
+        time->setRange(QDateTime::fromMSecsSinceEpoch(s.stamps.front() - pad),
+                       QDateTime::fromMSecsSinceEpoch(s.stamps.back() + pad));
+    }
+
+    const QColor volumeColour(0x2f, 0x6f, 0xb0);
+    auto showValue = [this, daily](const QString& what, const QPointF& p, bool state) {
+        if (!state) {
+            QToolTip::hideText();
+            return;
+        }
+        QToolTip::showText(QCursor::pos(),
+                           stampText(qint64(p.x()), kind_) + QLatin1Char('\n') + what +
+                               QLatin1String(": ") + QLocale().toString(p.y(), 'f', daily ? 3 : 4),
+                           view_);
+    };
+
+    if (daily) {
+        // One bar per day: the outline of every bar in one filled area.
+        auto* upper = new QLineSeries;
+        QList<QPointF> points;
+        const double half = kBarWidth / 2 * kMsPerDay;
+        for (std::size_t i = 0; i < s.stamps.size(); ++i) {
+            if (!s.volume[i])
+                continue;
+            const double x = double(s.stamps[i]);
+            points << QPointF(x - half, 0) << QPointF(x - half, *s.volume[i])
+                   << QPointF(x + half, *s.volume[i]) << QPointF(x + half, 0);
+        }
+        upper->replace(points);
+        auto* bars = new QAreaSeries(upper);
+        bars->setObjectName(QStringLiteral("volume"));
+        bars->setName(tr("Объём, м3"));
+        bars->setColor(volumeColour);
+        bars->setBorderColor(volumeColour.darker());
+        c->addSeries(bars);
+        bars->attachAxis(time);
+        bars->attachAxis(left);
+        connect(bars, &QAreaSeries::hovered, this, [showValue](const QPointF& p, bool state) {
+            showValue(tr("Объём, м3"), p, state);
+        });
+    }
+
+    // The lines: one series per run of present entries, so a gap stays a gap.
+    const auto& lineValues = daily ? s.second : s.volume;
+    const QString lineName = daily ? tr("Время работы, ч") : tr("Объём за минуту, м3");
+    bool first = true;
+    for (const auto& [from, to] : archive::presentRuns(lineValues)) {
+        auto* line = new QLineSeries;
+        line->setObjectName(QStringLiteral("line"));
+        line->setName(lineName);
+        line->setColor(daily ? QColor(0xd0, 0x60, 0x10) : volumeColour);
+        QList<QPointF> points;
+        points.reserve(to - from + 1);
+        for (int i = from; i <= to; ++i)
+            points << QPointF(double(s.stamps[std::size_t(i)]), *lineValues[std::size_t(i)]);
+        line->replace(points);
+        c->addSeries(line);
+        line->attachAxis(time);
+        line->attachAxis(daily ? right : left);
+        if (!first) {
+            // One legend entry for all runs.
+            const auto markers = c->legend()->markers(line);
+            for (auto* m : markers)
+                m->setVisible(false);
+        }
+        first = false;
+        connect(
+            line, &QLineSeries::hovered, this,
+            [showValue, lineName](const QPointF& p, bool state) { showValue(lineName, p, state); });
+    }
+
+    // Event markers along the top of the plot, their texts as tooltips.
+    if (!s.marks.empty()) {
+        auto* marks = new QScatterSeries;
+        marks->setObjectName(QStringLiteral("events"));
+        marks->setName(tr("События"));
+        marks->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+        marks->setMarkerSize(10);
+        marks->setColor(QColor(0xc0, 0x20, 0x20));
+        QList<QPointF> points;
+        for (const archive::ChartMark& m : s.marks)
+            points << QPointF(double(s.stamps[std::size_t(m.point)]), highV / 1.1 * 1.05);
+        marks->replace(points);
+        c->addSeries(marks);
+        marks->attachAxis(time);
+        marks->attachAxis(left);
+        std::vector<std::pair<qint64, QString>> tips;
+        for (const archive::ChartMark& m : s.marks)
+            tips.emplace_back(s.stamps[std::size_t(m.point)], m.texts.join(QLatin1Char('\n')));
+        connect(marks, &QScatterSeries::hovered, this, [this, tips](const QPointF& p, bool state) {
+            if (!state) {
+                QToolTip::hideText();
+                return;
+            }
+            for (const auto& [at, text] : tips) {
+                if (at == qint64(p.x())) {
+                    QToolTip::showText(QCursor::pos(),
+                                       stampText(at, kind_) + QLatin1Char('\n') + text, view_);
+                    return;
+                }
+            }
+        });
+    }
+}
+
+QString ArchiveChart::savePng(const QString& fileName) {
+    const QPixmap picture = view_->grab();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        return tr("Не удаётся записать файл ") + fileName + QLatin1Char('\r') + file.errorString();
+    return {};
+}
+
+ArchiveChart* addArchiveChart(QPlainTextEdit* memo, archive::Kind kind,
+                              const archive::Archives& archives) {
+    QWidget* page = memo->parentWidget();
+    auto* layout = qobject_cast<QBoxLayout*>(page->layout());
+    auto* stack = new QStackedWidget(page);
+    auto* chart = new ArchiveChart(kind, archives, stack);
+    const int at = layout->indexOf(memo);
+    layout->removeWidget(memo);
+    stack->addWidget(memo);
+    stack->addWidget(chart);
+    stack->setObjectName(memo->objectName() + QStringLiteral("Stack"));
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(2, 2, 2, 2);
+    auto* toggle = new QToolButton(page);
+    toggle->setObjectName(memo->objectName() + QStringLiteral("ChartButton"));
+    toggle->setText(tr("График"));
+    toggle->setCheckable(true);
+    auto* save = new QToolButton(page);
+    save->setObjectName(memo->objectName() + QStringLiteral("PngButton"));
+    save->setText(tr("Сохранить PNG..."));
+    save->setEnabled(false);
+    bar->addWidget(toggle);
+    bar->addWidget(save);
+    bar->addStretch();
+    layout->insertLayout(at, bar);
+    layout->insertWidget(at + 1, stack, 1);
+
+    QObject::connect(toggle, &QToolButton::toggled, stack, [=](bool on) {
+        if (on)
+            chart->refresh();
+        stack->setCurrentIndex(on ? 1 : 0);
+        toggle->setText(on ? tr("Отчёт") : tr("График"));
+        save->setEnabled(on);
+    });
+    QObject::connect(save, &QToolButton::clicked, chart, [chart] {
+        const QString name = QFileDialog::getSaveFileName(chart, tr("Сохранить график"), QString(),
+                                                          tr("рисунок PNG (*.png)"), nullptr,
+                                                          QFileDialog::DontUseNativeDialog);
+        if (name.isEmpty())
+            return;
+        const QString file = name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".png");
+        const QString error = chart->savePng(file);
+        if (!error.isEmpty()) {
+            QMessageBox::critical(chart, ::texts::errorCaption(),
+                                  QString(error).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        }
+    });
+    return chart;
+}
