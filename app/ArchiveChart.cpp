@@ -11,13 +11,13 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QFileDialog>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QStackedWidget>
-#include <QLegendMarker>
 #include <QToolButton>
 #include <QToolTip>
 #include <QValueAxis>
@@ -91,6 +91,7 @@ ArchiveChart::ArchiveChart(archive::Kind kind, const archive::Archives& archives
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     view_->setRenderHint(QPainter::Antialiasing, false);
+    view_->setFrameShape(QFrame::NoFrame);
     view_->setRubberBand(QChartView::RectangleRubberBand);
     view_->setChart(new QChart);
     view_->chart()->setAnimationOptions(QChart::NoAnimation);
@@ -100,7 +101,8 @@ ArchiveChart::ArchiveChart(archive::Kind kind, const archive::Archives& archives
 QChart* ArchiveChart::chart() const { return view_->chart(); }
 
 void ArchiveChart::refresh() {
-    const archive::ArchiveSeries s = archive::archiveSeries(kind_, archives_);
+    series_ = archive::archiveSeries(kind_, archives_);
+    const archive::ArchiveSeries& s = series_;
     const bool daily = kind_ == archive::Kind::Daily;
     QChart* c = view_->chart();
     c->removeAllSeries();
@@ -108,22 +110,28 @@ void ArchiveChart::refresh() {
         c->removeAxis(axis), delete axis;
     c->setTitle(s.title.isEmpty() ? tr("Архив не прочитан") : s.title);
     c->legend()->setAlignment(Qt::AlignBottom);
+    c->setMargins(QMargins(2, 2, 2, 2));
+    c->setBackgroundRoundness(0);
 
     auto* time = new QDateTimeAxis;
     time->setFormat(daily ? QStringLiteral("dd.MM.yy") : QStringLiteral("dd.MM HH:mm"));
     c->addAxis(time, Qt::AlignBottom);
-    auto* left = valueAxis(daily ? tr("Объём, м3") : tr("Объём за минуту, м3"));
-    auto* right = valueAxis(daily ? tr("Время работы, ч") : tr("Расход, м3/ч"));
+    // Short unit titles: the legend names the quantities, and the window may be small.
+    auto* left = valueAxis(tr("м3"));
+    auto* right = valueAxis(daily ? tr("ч") : tr("м3/ч"));
     c->addAxis(left, Qt::AlignLeft);
     c->addAxis(right, Qt::AlignRight);
+    right->setGridLineVisible(false);
 
     const auto [lowV, highV] = rangeOf(s.volume);
     left->setRange(lowV, highV);
+    left->applyNiceNumbers();
     if (daily) {
-        right->setRange(0, 24 * 1.1);
+        right->setRange(0, 24);
+        right->setTickCount(5);
     } else {
         // The flow axis says the same curve in m3/h.
-        right->setRange(lowV * 60, highV * 60);
+        right->setRange(left->min() * 60, left->max() * 60);
         connect(left, &QValueAxis::rangeChanged, right,
                 [right](qreal min, qreal max) { right->setRange(min * 60, max * 60); });
     }
@@ -134,15 +142,15 @@ void ArchiveChart::refresh() {
     }
 
     const QColor volumeColour(0x2f, 0x6f, 0xb0);
-    auto showValue = [this, daily](const QString& what, const QPointF& p, bool state) {
+    // Hovering shows the values of the entry nearest to the pointer.
+    auto showValue = [this](const QPointF& p, bool state) {
         if (!state) {
             QToolTip::hideText();
             return;
         }
-        QToolTip::showText(QCursor::pos(),
-                           stampText(qint64(p.x()), kind_) + QLatin1Char('\n') + what +
-                               QLatin1String(": ") + QLocale().toString(p.y(), 'f', daily ? 3 : 4),
-                           view_);
+        const QString text = valuesAt(p.x());
+        if (!text.isEmpty())
+            QToolTip::showText(QCursor::pos(), text, view_);
     };
 
     if (daily) {
@@ -166,14 +174,13 @@ void ArchiveChart::refresh() {
         c->addSeries(bars);
         bars->attachAxis(time);
         bars->attachAxis(left);
-        connect(bars, &QAreaSeries::hovered, this, [showValue](const QPointF& p, bool state) {
-            showValue(tr("Объём, м3"), p, state);
-        });
+        connect(bars, &QAreaSeries::hovered, this, showValue);
     }
 
     // The lines: one series per run of present entries, so a gap stays a gap.
     const auto& lineValues = daily ? s.second : s.volume;
-    const QString lineName = daily ? tr("Время работы, ч") : tr("Объём за минуту, м3");
+    const QString lineName =
+        daily ? tr("Время работы, ч") : tr("Объём за минуту, м3 (справа: расход, м3/ч)");
     bool first = true;
     for (const auto& [from, to] : archive::presentRuns(lineValues)) {
         auto* line = new QLineSeries;
@@ -195,9 +202,7 @@ void ArchiveChart::refresh() {
                 m->setVisible(false);
         }
         first = false;
-        connect(
-            line, &QLineSeries::hovered, this,
-            [showValue, lineName](const QPointF& p, bool state) { showValue(lineName, p, state); });
+        connect(line, &QLineSeries::hovered, this, showValue);
     }
 
     // Event markers along the top of the plot, their texts as tooltips.
@@ -210,28 +215,39 @@ void ArchiveChart::refresh() {
         marks->setColor(QColor(0xc0, 0x20, 0x20));
         QList<QPointF> points;
         for (const archive::ChartMark& m : s.marks)
-            points << QPointF(double(s.stamps[std::size_t(m.point)]), highV / 1.1 * 1.05);
+            points << QPointF(double(s.stamps[std::size_t(m.point)]), left->max() * 0.97);
         marks->replace(points);
         c->addSeries(marks);
         marks->attachAxis(time);
         marks->attachAxis(left);
-        std::vector<std::pair<qint64, QString>> tips;
-        for (const archive::ChartMark& m : s.marks)
-            tips.emplace_back(s.stamps[std::size_t(m.point)], m.texts.join(QLatin1Char('\n')));
-        connect(marks, &QScatterSeries::hovered, this, [this, tips](const QPointF& p, bool state) {
-            if (!state) {
-                QToolTip::hideText();
-                return;
-            }
-            for (const auto& [at, text] : tips) {
-                if (at == qint64(p.x())) {
-                    QToolTip::showText(QCursor::pos(),
-                                       stampText(at, kind_) + QLatin1Char('\n') + text, view_);
-                    return;
-                }
-            }
-        });
+        // The tooltip lists the events with the entry's values.
+        connect(marks, &QScatterSeries::hovered, this, showValue);
     }
+}
+
+QString ArchiveChart::valuesAt(double x) const {
+    const archive::ArchiveSeries& s = series_;
+    if (s.stamps.empty())
+        return {};
+    // The nearest entry.
+    const auto it = std::lower_bound(s.stamps.begin(), s.stamps.end(), qint64(x));
+    std::size_t i = std::size_t(it - s.stamps.begin());
+    if (i == s.stamps.size() || (i > 0 && x - double(s.stamps[i - 1]) < double(*it) - x))
+        --i;
+    const bool daily = kind_ == archive::Kind::Daily;
+    const QLocale locale;
+    QString text = stampText(s.stamps[i], kind_);
+    if (s.volume[i]) {
+        text += QLatin1Char('\n') + (daily ? tr("Объём, м3") : tr("Объём за минуту, м3")) +
+                QLatin1String(": ") + locale.toString(*s.volume[i], 'f', daily ? 3 : 6);
+        text += QLatin1Char('\n') + (daily ? tr("Время работы, ч") : tr("Расход, м3/ч")) +
+                QLatin1String(": ") + locale.toString(*s.second[i], 'f', daily ? 1 : 3);
+    }
+    for (const archive::ChartMark& m : s.marks) {
+        if (m.point == int(i))
+            text += QLatin1Char('\n') + m.texts.join(QLatin1Char('\n'));
+    }
+    return text;
 }
 
 QString ArchiveChart::savePng(const QString& fileName) {

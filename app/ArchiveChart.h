@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveBuffers.h"
 #include "archive/ArchiveReadout.h"
+#include "archive/ArchiveSeries.h"
 
 #include <QWidget>
 
@@ -28,8 +29,12 @@ public:
 
     QChart* chart() const;
     QChartView* view() const { return view_; }
+    // What hovering at time `x` (the axis' milliseconds) shows: the nearest entry's date, its
+    // values and its events.
+    QString valuesAt(double x) const;
 
 private:
+    archive::ArchiveSeries series_;
     archive::Kind kind_;
     const archive::Archives& archives_;
     QChartView* view_;
