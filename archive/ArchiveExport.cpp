@@ -6,7 +6,6 @@
 #include "archive/ArchiveTexts.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -206,9 +205,7 @@ bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QSt
             error = writeExportFile(fileName, archiveCsv(kind, archives));
             break;
         case ExportFormat::Json:
-            error = writeExportFile(
-                fileName,
-                QJsonDocument(archiveJson(kind, archives)).toJson(QJsonDocument::Indented));
+            error = writeExportFile(fileName, archiveJsonText(kind, archives));
             break;
         }
     }

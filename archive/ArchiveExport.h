@@ -101,12 +101,14 @@ QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLoca
 QByteArray archiveCsv(Kind kind, const Archives& archives);
 
 // The last readout of an archive as one JSON object: kind, interval, end, totals, count and
-// one entry per present record, newest first.
+// one entry per present record, newest first. The file's text, and the same as an object.
+QByteArray archiveJsonText(Kind kind, const Archives& archives);
 QJsonObject archiveJson(Kind kind, const Archives& archives);
 
 // A number as a workbook cell holds it, written for CSV: a point, no exponent, no trailing
 // zeros, as few digits as read back to the same double.
 QString plainNumber(double value);
+QByteArray plainNumberText(double value);
 
 // The whole export of one archive to `fileName` (already extended). The text file takes the
 // memo's lines; every other format the archive's last readout, refused when it was never read.

@@ -5,33 +5,108 @@
 #include "archive/ArchiveTexts.h"
 #include "device/DeviceDates.h"
 
-#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <optional>
 
 namespace archive {
 
 namespace {
 
-QString isoDate(int dayNumber) { return dateFromDayNumber(dayNumber).toString(Qt::ISODate); }
-
-QString isoMinute(const MinuteClock& clock) {
-    return isoDate(clock.date) + QStringLiteral("T%1:%2")
-                                     .arg(clock.hour, 2, 10, QLatin1Char('0'))
-                                     .arg(clock.minute, 2, 10, QLatin1Char('0'));
+// yyyy-mm-dd of a day number.
+QByteArray isoDate(int dayNumber) {
+    int y = 0, m = 0, d = 0;
+    dateFromDayNumber(dayNumber).getDate(&y, &m, &d);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
+    return QByteArray(text);
 }
 
-// Each text without its leading blank.
-QStringList bareTexts(const QStringList& list) {
-    QStringList out;
-    out.reserve(list.size());
-    for (const QString& text : list)
-        out << (text.startsWith(QLatin1Char(' ')) ? text.mid(1) : text);
+void appendTwoDigits(QByteArray& out, int value) {
+    out += char('0' + value / 10 % 10);
+    out += char('0' + value % 10);
+}
+
+QByteArray hourMinute(int hour, int minute) {
+    QByteArray out;
+    appendTwoDigits(out, hour);
+    out += ':';
+    appendTwoDigits(out, minute);
     return out;
 }
 
+// A JSON string literal.
+QByteArray jsonString(const QString& text) {
+    QByteArray out("\"");
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + '"';
+}
+
+QByteArray csvField(const QString& field) {
+    QByteArray bytes = field.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') ||
+        bytes.contains('\n')) {
+        bytes.replace("\"", "\"\"");
+        return '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+// The event texts of the workbook's variant, each without its leading blank, made once per
+// event byte: joined by "; " for CSV, as a JSON array.
+struct EventTexts {
+    std::array<std::optional<std::pair<QByteArray, QByteArray>>, 256> made;
+
+    const std::pair<QByteArray, QByteArray>& of(quint8 events) {
+        auto& slot = made[events];
+        if (!slot) {
+            QStringList texts = eventTexts(events, EventTarget::Spreadsheet);
+            for (QString& t : texts) {
+                if (t.startsWith(QLatin1Char(' ')))
+                    t.remove(0, 1);
+            }
+            QByteArray json("[");
+            for (int i = 0; i < texts.size(); ++i)
+                json += (i ? ", " : "") + jsonString(texts[i]);
+            slot.emplace(csvField(texts.join(QStringLiteral("; "))), json + ']');
+        }
+        return *slot;
+    }
+};
+
 // One present entry as the exports see it.
 struct Row {
-    QString stamp; // ISO date, or date and minute
-    const Record* record;
+    const QByteArray& stamp; // ISO date, or date and minute
+    const Record& record;
     double time; // hours (daily) or seconds (minute), as the workbook's column C
 };
 
@@ -39,42 +114,37 @@ struct Row {
 // reports and the workbook.
 template <typename Visit>
 void presentRows(Kind kind, const Archives& archives, Visit visit) {
+    QByteArray stamp;
     if (kind == Kind::Daily) {
         const DailyArchive& a = archives.daily;
         layOutEntries(
             a.entries, a.summary.recordCount,
             [&](int i, const Record& r) {
-                visit(Row{isoDate(a.summary.endDate - i), &r,
-                          r.workingTime() / kDailyTimeUnitsPerHour});
+                stamp = isoDate(a.summary.endDate - i);
+                visit(Row{stamp, r, r.workingTime() / kDailyTimeUnitsPerHour});
             },
             [] {});
         return;
     }
     const MinuteArchive& a = archives.minute;
-    const int count = a.summary.recordCount;
     // The clock steps back once per entry, present or empty.
     MinuteClock clock{a.summary.endDate, a.summary.endHour, a.summary.endMinute};
     int at = 0;
+    int datedDay = clock.date + 1;
+    QByteArray date;
     layOutEntries(
-        a.entries, count,
+        a.entries, a.summary.recordCount,
         [&](int i, const Record& r) {
             for (; at < i; ++at)
                 clock.stepBack();
-            visit(Row{isoMinute(clock), &r, double(r.workingTime())});
+            if (clock.date != datedDay) {
+                datedDay = clock.date;
+                date = isoDate(clock.date) + 'T';
+            }
+            stamp = date + hourMinute(clock.hour, clock.minute);
+            visit(Row{stamp, r, double(r.workingTime())});
         },
         [] {});
-}
-
-QString csvField(const QString& field) {
-    static const QString special = QStringLiteral(",\"\r\n");
-    for (const QChar c : field) {
-        if (special.contains(c)) {
-            QString quoted = field;
-            quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-            return QLatin1Char('"') + quoted + QLatin1Char('"');
-        }
-    }
-    return field;
 }
 
 // The date of the oldest entry of the minute readout.
@@ -87,79 +157,110 @@ int minuteFirstDay(const MinuteSummary& s) {
 
 } // namespace
 
-QString plainNumber(double value) {
+QByteArray plainNumberText(double value) {
     if (value == 0)
-        return QStringLiteral("0"); // never "-0"
-    return QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+        return QByteArrayLiteral("0"); // never "-0"
+    char text[400];                    // the longest fixed notation of a double fits
+    const std::to_chars_result r =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return QByteArray(text, int(r.ptr - text));
 }
+
+QString plainNumber(double value) { return QString::fromLatin1(plainNumberText(value)); }
 
 QByteArray archiveCsv(Kind kind, const Archives& archives) {
     const QString header = kind == Kind::Daily ? texts::csvDailyHeader() : texts::csvMinuteHeader();
-    QString out = QChar(0xFEFF) + header + QStringLiteral("\r\n");
-    const QString separator = QStringLiteral("; ");
+    QByteArray out = "\xEF\xBB\xBF" + header.toUtf8() + "\r\n";
+    out.reserve(archive_layout::kMinuteRecords * 40);
+    const QByteArray transferError = ",,," + csvField(texts::transferErrorCell()) + "\r\n";
+    EventTexts events;
     presentRows(kind, archives, [&](const Row& row) {
-        QStringList fields{row.stamp};
-        if (row.record->unreadable()) {
-            fields << QString() << QString() << texts::transferErrorCell();
-        } else {
-            fields << plainNumber(row.record->volumeCubicMetres()) << plainNumber(row.time)
-                   << bareTexts(eventTexts(row.record->events(), EventTarget::Spreadsheet))
-                          .join(separator);
+        out += row.stamp;
+        if (row.record.unreadable()) {
+            out += transferError;
+            return;
         }
-        for (QString& field : fields)
-            field = csvField(field);
-        out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        out += ',';
+        out += plainNumberText(row.record.volumeCubicMetres());
+        out += ',';
+        out += plainNumberText(row.time);
+        out += ',';
+        out += events.of(row.record.events()).first;
+        out += "\r\n";
     });
-    return out.toUtf8();
+    return out;
+}
+
+QByteArray archiveJsonText(Kind kind, const Archives& archives) {
+    const bool daily = kind == Kind::Daily;
+    const QByteArray timeKey = daily ? "\"work_hours\": " : "\"work_s\": ";
+    QByteArray out("{\n");
+    auto field = [&](const char* key, const QByteArray& json) {
+        out += "  \"";
+        out += key;
+        out += "\": ";
+        out += json;
+        out += ",\n";
+    };
+    auto quoted = [](const QByteArray& text) { return '"' + text + '"'; };
+    double volumeTotal = 0;
+    double timeTotal = 0;
+    if (daily) {
+        const DailySummary& s = archives.daily.summary;
+        field("archive", "\"daily\"");
+        field("from", quoted(isoDate(s.endDate - s.recordCount + 1)));
+        field("to", quoted(isoDate(s.endDate)));
+        field("meter_date", quoted(isoDate(s.endDate)));
+        field("records_read", QByteArray::number(s.recordCount));
+        volumeTotal = s.volumeTotal;
+        timeTotal = s.hoursTotal;
+    } else {
+        const MinuteSummary& s = archives.minute.summary;
+        field("archive", "\"minute\"");
+        field("from", quoted(isoDate(minuteFirstDay(s))));
+        field("to", quoted(isoDate(s.endDate)));
+        field("meter_date", quoted(isoDate(s.endDate)));
+        field("meter_time", quoted(hourMinute(s.endHour, s.endMinute)));
+        field("records_read", QByteArray::number(s.recordCount));
+        volumeTotal = s.volumeTotal;
+        timeTotal = s.secondsTotal;
+    }
+    field("totals", "{\"volume_m3\": " + plainNumberText(volumeTotal) + ", " + timeKey +
+                        plainNumberText(timeTotal) + '}');
+    out += "  \"entries\": [";
+    out.reserve(archive_layout::kMinuteRecords * 110);
+    const QByteArray stampKey = daily ? "\n    {\"date\": \"" : "\n    {\"time\": \"";
+    const QByteArray transferError =
+        ", \"transfer_error\": true, \"events\": [" + jsonString(texts::transferErrorCell()) + "]}";
+    EventTexts events;
+    bool first = true;
+    presentRows(kind, archives, [&](const Row& row) {
+        if (!first)
+            out += ',';
+        first = false;
+        out += stampKey;
+        out += row.stamp;
+        out += "\", \"event_bits\": ";
+        out += QByteArray::number(row.record.events());
+        if (row.record.unreadable()) {
+            out += transferError;
+            return;
+        }
+        out += ", \"volume_m3\": ";
+        out += plainNumberText(row.record.volumeCubicMetres());
+        out += ", ";
+        out += timeKey;
+        out += plainNumberText(row.time);
+        out += ", \"events\": ";
+        out += events.of(row.record.events()).second;
+        out += '}';
+    });
+    out += first ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
 }
 
 QJsonObject archiveJson(Kind kind, const Archives& archives) {
-    const bool daily = kind == Kind::Daily;
-    const QString timeKey = daily ? QStringLiteral("work_hours") : QStringLiteral("work_s");
-    const QString stampKey = daily ? QStringLiteral("date") : QStringLiteral("time");
-    QJsonObject o;
-    QJsonObject totals;
-    if (daily) {
-        const DailySummary& s = archives.daily.summary;
-        o[QStringLiteral("archive")] = QStringLiteral("daily");
-        o[QStringLiteral("from")] = isoDate(s.endDate - s.recordCount + 1);
-        o[QStringLiteral("to")] = isoDate(s.endDate);
-        o[QStringLiteral("meter_date")] = isoDate(s.endDate);
-        o[QStringLiteral("records_read")] = s.recordCount;
-        totals[QStringLiteral("volume_m3")] = s.volumeTotal;
-        totals[timeKey] = s.hoursTotal;
-    } else {
-        const MinuteSummary& s = archives.minute.summary;
-        o[QStringLiteral("archive")] = QStringLiteral("minute");
-        o[QStringLiteral("from")] = isoDate(minuteFirstDay(s));
-        o[QStringLiteral("to")] = isoDate(s.endDate);
-        o[QStringLiteral("meter_date")] = isoDate(s.endDate);
-        o[QStringLiteral("meter_time")] = QStringLiteral("%1:%2")
-                                              .arg(s.endHour, 2, 10, QLatin1Char('0'))
-                                              .arg(s.endMinute, 2, 10, QLatin1Char('0'));
-        o[QStringLiteral("records_read")] = s.recordCount;
-        totals[QStringLiteral("volume_m3")] = s.volumeTotal;
-        totals[timeKey] = s.secondsTotal;
-    }
-    o[QStringLiteral("totals")] = totals;
-    QJsonArray entries;
-    presentRows(kind, archives, [&](const Row& row) {
-        QJsonObject e;
-        e[stampKey] = row.stamp;
-        e[QStringLiteral("event_bits")] = row.record->events();
-        if (row.record->unreadable()) {
-            e[QStringLiteral("transfer_error")] = true;
-            e[QStringLiteral("events")] = QJsonArray{texts::transferErrorCell()};
-        } else {
-            e[QStringLiteral("volume_m3")] = row.record->volumeCubicMetres();
-            e[timeKey] = row.time;
-            e[QStringLiteral("events")] = QJsonArray::fromStringList(
-                bareTexts(eventTexts(row.record->events(), EventTarget::Spreadsheet)));
-        }
-        entries.append(e);
-    });
-    o[QStringLiteral("entries")] = entries;
-    return o;
+    return QJsonDocument::fromJson(archiveJsonText(kind, archives)).object();
 }
 
 } // namespace archive

@@ -50,7 +50,8 @@ QByteArray xlsxContents(const ArchiveSheet& sheet, const QLocale& locale, QStrin
     const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("sheet.xlsx")));
     const QByteArray tmp = QFile::encodeName(QDir::toNativeSeparators(dir.path()));
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    // Rows go straight to the file in order, texts inline: no table of all cells in memory.
+    options.constant_memory = LXW_TRUE;
     options.tmpdir = const_cast<char*>(tmp.constData());
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (!book) {
