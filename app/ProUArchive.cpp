@@ -76,7 +76,10 @@ void TForm1::runArchiveReadout() {
         // All lines in one update of the memo.
         QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
         memo->setPlainText(lines->join(QLatin1Char('\n')));
-        (kind == archive::Kind::Daily ? dailyChart_ : minuteChart_)->refresh();
+        // A hidden chart is drawn when it is switched to.
+        ArchiveChart* chart = kind == archive::Kind::Daily ? dailyChart_ : minuteChart_;
+        if (chart->isVisible())
+            chart->refresh();
     });
 }
 

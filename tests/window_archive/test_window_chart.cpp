@@ -103,6 +103,15 @@ private slots:
         const int entries = subTab == 0 ? 10 : 30;
         QVERIFY(linePoints(*chart) > 0 && linePoints(*chart) <= entries);
         QVERIFY(chart->chart()->title().startsWith(subTab == 0 ? "Суточный" : "Минутный"));
+        // A readout while the chart is shown draws it again: daily one day, minute the whole
+        // day before.
+        const int before = linePoints(*chart);
+        const QDate day = subTab == 0 ? today : today.addDays(-1);
+        child<QDateEdit>(w, "DateTimePicker2")->setDate(day);
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(day);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(linePoints(*chart) != before);
+        QVERIFY(linePoints(*chart) <= (subTab == 0 ? 1 : 1440));
         toggle->click();
         QCOMPARE(stack->currentWidget()->objectName(), memo);
         QVERIFY(!child<QToolButton>(w, qPrintable(memo + "PngButton"))->isEnabled());
