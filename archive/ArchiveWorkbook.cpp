@@ -69,16 +69,31 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
         const CellStyle look = sheetCellStyle(style, locale);
         styles.emplace(style, std::make_pair(look, CellValueFormat(look.numberFormat)));
     }
+    // Volumes and working times repeat a lot: each distinct value is measured once.
+    std::map<std::pair<SheetStyle, double>, int> measured;
     for (const SheetCell& cell : sheet.cells) {
         if (cell.column < 0 || cell.column >= int(widths.size()))
             continue;
         const auto& [look, format] = styles.at(cell.style);
-        const auto* text = std::get_if<QString>(&cell.value);
-        // Measured as the workbook stores it, at most 255 bytes of Windows-1251.
-        const QByteArray shown = text ? encodeCp1251(*text).left(255)
-                                      : encodeCp1251(format.show(std::get<double>(cell.value)));
+        int need = 0;
+        if (const auto* text = std::get_if<QString>(&cell.value)) {
+            // Measured as the workbook stores it, at most 255 bytes of Windows-1251.
+            need =
+                fittingColumnWidth(encodeCp1251(*text).left(255), look.font.points, look.font.bold);
+        } else {
+            const double value = std::get<double>(cell.value);
+            const auto key = std::make_pair(cell.style, value);
+            const auto it = measured.find(key);
+            if (it != measured.end()) {
+                need = it->second;
+            } else {
+                need = fittingColumnWidth(encodeCp1251(format.show(value)), look.font.points,
+                                          look.font.bold);
+                measured.emplace(key, need);
+            }
+        }
         int& width = widths[std::size_t(cell.column)];
-        width = std::max(width, fittingColumnWidth(shown, look.font.points, look.font.bold));
+        width = std::max(width, need);
     }
     return widths;
 }
