@@ -46,7 +46,7 @@ void pressSave(QFileDialog* dialog) {
 // Types `name` into the save dialog, picks the filter entry, presses Save.
 void answerSaveDialog(QFileDialog* dialog, const QString& filter, const QString& name) {
     QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
-    // The two specified entries come first; CSV, xlsx and JSON follow them.
+    // The text file and the Excel 5.0 workbook come first; CSV, xlsx and JSON follow them.
     QCOMPARE(dialog->nameFilters().mid(0, 2), (QStringList{kTextFilter, kWorkbookFilter}));
     QCOMPARE(dialog->nameFilters().size(), 5);
     dialog->selectNameFilter(filter);
