@@ -1,5 +1,6 @@
 #include "app/ArchiveTab.h"
 
+#include "app/ArchiveChart.h"
 #include "app/MemoFontDialog.h"
 #include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
@@ -15,12 +16,13 @@ archive::Kind archiveKind(const QTabWidget* archiveTabs) {
     return archiveTabs->currentIndex() == 0 ? archive::Kind::Daily : archive::Kind::Minute;
 }
 
-// The save dialog's two filter entries, text file first.
+// The save dialog's filter entries, text file first, in the order of the export formats.
 QStringList saveFilters() { return archive::texts::saveFilter().split(QStringLiteral(";;")); }
 
 archive::ExportFormat formatOf(const QString& filter) {
-    return saveFilters().indexOf(filter) == 1 ? archive::ExportFormat::Workbook
-                                              : archive::ExportFormat::Text;
+    const qsizetype entry = saveFilters().indexOf(filter);
+    return entry > 0 && entry < archive::kExportFormats ? archive::ExportFormat(entry)
+                                                        : archive::ExportFormat::Text;
 }
 
 // The save dialog gives a name typed without an extension the one of the chosen filter entry
@@ -32,9 +34,7 @@ public:
     using QFileDialog::QFileDialog;
 
     void accept() override {
-        setDefaultSuffix(formatOf(selectedNameFilter()) == archive::ExportFormat::Workbook
-                             ? QStringLiteral("xls")
-                             : QStringLiteral("txt"));
+        setDefaultSuffix(archive::formatExtension(formatOf(selectedNameFilter())));
         QFileDialog::accept();
         setDefaultSuffix(QString());
     }
@@ -52,6 +52,10 @@ ArchiveTab::ArchiveTab(const TabContext& context) : c_(context) {
     FontDialog1 = new MemoFontDialog(&c_.window);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
     c_.setActionEnabled(c_.ui.Button3, true);
+
+    archive::Archives& archives = c_.session.kept<archive::Archives>();
+    dailyChart_ = addArchiveChart(c_.ui.Memo2, archive::Kind::Daily, archives);
+    minuteChart_ = addArchiveChart(c_.ui.Memo3, archive::Kind::Minute, archives);
 }
 
 void ArchiveTab::read(const LinkTarget& target) {
@@ -65,6 +69,10 @@ void ArchiveTab::read(const LinkTarget& target) {
     // All lines in one update of the memo.
     QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
     memo->setPlainText(readout.lines->join(QLatin1Char('\n')));
+    // A hidden chart is drawn when it is switched to.
+    ArchiveChart* chart = kind == archive::Kind::Daily ? dailyChart_ : minuteChart_;
+    if (chart->isVisible())
+        chart->refresh();
 }
 
 void ArchiveTab::save() {

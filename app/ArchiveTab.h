@@ -2,6 +2,7 @@
 
 #include "app/TabContext.h"
 
+class ArchiveChart;
 class QFileDialog;
 class MemoFontDialog;
 struct LinkTarget;
@@ -21,4 +22,6 @@ private:
     TabContext c_;
     QFileDialog* SaveDialog1 = nullptr;
     MemoFontDialog* FontDialog1 = nullptr;
+    ArchiveChart* dailyChart_ = nullptr; // each sub-tab's chart of its last readout
+    ArchiveChart* minuteChart_ = nullptr;
 };
