@@ -14,7 +14,7 @@ QString cannotReadImage(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
-QString notARegularFile() { return tr("это не обычный файл"); }
+QString notARegularFile() { return QCoreApplication::translate("Firmware", "это не обычный файл"); }
 
 QString wrongImageSize(const QString& path, qint64 size) {
     return QCoreApplication::translate(

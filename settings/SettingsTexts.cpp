@@ -210,14 +210,21 @@ QString cannotWriteFile(const QString& path) {
     return QCoreApplication::translate("Settings", "Не удаётся записать файл настроек\r") + path;
 }
 QString fileTooLarge(const QString& path) {
-    return tr("Файл настроек слишком велик, это не файл настроек\r") + path;
+    return QCoreApplication::translate("Settings",
+                                       "Файл настроек слишком велик, это не файл настроек\r") +
+           path;
 }
 QString labelLineMismatch(const QString& path, int line, const QString& label) {
-    return tr("Строка %1 файла настроек должна начинаться с \"%2\"\r").arg(line).arg(label) + path;
+    return QCoreApplication::translate("Settings",
+                                       "Строка %1 файла настроек должна начинаться с \"%2\"\r")
+               .arg(line)
+               .arg(label) +
+           path;
 }
 QString choiceLineMismatch(const QString& path, int line, const QString& first,
                            const QString& second) {
-    return tr("В строке %1 файла настроек нет ни \"%2\", ни \"%3\"\r")
+    return QCoreApplication::translate("Settings",
+                                       "В строке %1 файла настроек нет ни \"%2\", ни \"%3\"\r")
                .arg(line)
                .arg(first, second) +
            path;
