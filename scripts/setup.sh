@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ccache clang-format
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-l10n-tools libgl-dev
     python3-xlrd python3-olefile
     xvfb xauth fonts-dejavu-core fonts-liberation locales
 )

@@ -21,7 +21,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
+FOLDERS = ["device", "core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
            "forms"]
 # Cyrillic literals that are data, not texts for the person, by file: the settings file's
 # labels and the text report's fixed table heading are read back by other programs as they
