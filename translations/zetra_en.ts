@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Вес импульса, литров/импульс</source>
-        <translation>Pulse weight, litres/pulse</translation>
+        <translation>Pulse weight, l/pulse</translation>
     </message>
     <message>
         <source>Калькулятор веса импульса</source>
