@@ -1,6 +1,7 @@
 // zetra-cli: the meter actions of the window, for terminals and scripts.
 
 #include "cli/Commands.h"
+#include "core/Language.h"
 #include "core/Texts.h"
 #include "link/PortList.h"
 
@@ -23,6 +24,7 @@ void printUsage(FILE* stream) {
         "  --yes           answer Yes to every confirmation question\n"
         "  --locale NAME   locale for numbers and dates, e.g. ru_RU or en_US\n"
         "  --trace         write every frame to standard error (> sent, < received)\n"
+        "  --lang LANG     the program's own texts: ru (Russian, the default) or en (English)\n"
         "  --help, --version\n"
         "\n"
         "Commands:\n");
@@ -49,6 +51,7 @@ struct GlobalOptions {
     std::optional<QString> port;
     std::optional<QString> pipe;
     std::optional<QString> locale;
+    std::optional<QString> lang;
     bool yes = false;
     bool trace = false;
     bool help = false;
@@ -62,6 +65,7 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
     g.port = scan.takeValue(QStringLiteral("--port"));
     g.pipe = scan.takeValue(QStringLiteral("--pipe"));
     g.locale = scan.takeValue(QStringLiteral("--locale"));
+    g.lang = scan.takeValue(QStringLiteral("--lang"));
     g.yes = scan.takeFlag(QStringLiteral("--yes"));
     g.trace = scan.takeFlag(QStringLiteral("--trace"));
     g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
@@ -81,6 +85,15 @@ int main(int argc, char* argv[]) {
     QStringList args = QCoreApplication::arguments().mid(1);
     try {
         const GlobalOptions g = takeGlobalOptions(args);
+        // The language comes first: every text from here on is looked up in it.
+        if (g.lang) {
+            const auto lang = language::fromName(*g.lang);
+            if (!lang)
+                return usageError(QStringLiteral("unknown language %1 (known: %2)")
+                                      .arg(*g.lang, language::knownNames()));
+            if (!language::use(*lang))
+                std::fprintf(stderr, "zetra-cli: the English translation could not be loaded\n");
+        }
         if (g.help) {
             printUsage(stdout);
             return kExitOk;

@@ -1,5 +1,7 @@
 #include "device/DeviceDates.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Day 0 of the day numbers. A function rather than a global, so that other files' globals
 // may use the day numbers while the program starts.
@@ -26,8 +28,9 @@ QDate dateFromDeviceDay(int deviceDay) {
 QString formatDeviceShortDate(quint8 day, quint8 monthYear) {
     const int month = monthYear >> 4;
     const int year = 2007 + (monthYear & 0x0F);
-    return twoDigits(day) + QLatin1Char('.') + twoDigits(month) + QLatin1Char('.') +
-           QString::number(year) + QStringLiteral("г.");
+    // "05.03.2009г.": the year's abbreviation is Russian, so the whole pattern is a text.
+    return QCoreApplication::translate("Device", "%1.%2.%3г.")
+        .arg(twoDigits(day), twoDigits(month), QString::number(year));
 }
 
 quint8 deviceShortDateMonthYear(int month, int year) {

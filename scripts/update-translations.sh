@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Brings translations/zetra_ru.ts up to date with the texts the program marks for translation.
+# Brings the translation files up to date with the texts the program marks for translation:
+# translations/zetra_ru.ts (the Russian texts as written) and translations/zetra_en.ts (their
+# English translation). Texts that are new or changed in the code come into zetra_en.ts as
+# unfinished entries: fill in their <translation> (by hand or with Qt Linguist) and remove the
+# type="unfinished"; test_translations fails while any is left. Texts gone from the code are
+# dropped from both files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-"$lupdate" -no-obsolete -locations none -source-language ru_RU -target-language ru_RU \
-    core app link archive settings firmware calculators cli forms -ts translations/zetra_ru.ts
+folders=(device core app link archive settings firmware calculators cli forms)
+for target in ru_RU:translations/zetra_ru.ts en:translations/zetra_en.ts; do
+    "$lupdate" -no-obsolete -locations none -source-language ru_RU \
+        -target-language "${target%%:*}" "${folders[@]}" -ts "${target#*:}"
+done
+echo "Unfinished English entries: $(grep -c 'type="unfinished"' translations/zetra_en.ts || true)"

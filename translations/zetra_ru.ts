@@ -415,6 +415,13 @@
     </message>
 </context>
 <context>
+    <name>Device</name>
+    <message>
+        <source>%1.%2.%3г.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Firmware</name>
     <message>
         <source>Версия прошивки:</source>

@@ -33,6 +33,7 @@ private slots:
         CliRun r = CliRun::run({"--help"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.join('\n').contains(QStringLiteral("calc-correction")));
+        QVERIFY(r.out.join('\n').contains(QStringLiteral("--lang LANG")));
         r = CliRun::run({"--version"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QStringList{"zetra-cli 1.16"});
@@ -52,6 +53,72 @@ private slots:
         const CliRun pipe = CliRun::run({"--pipe", "/nonexistent/zetra-pipe", "info"});
         QCOMPARE(pipe.out, QStringList{"Не удаётся открыть порт "});
         QCOMPARE(pipe.exitCode, 1);
+    }
+
+    // The program's own texts in the language asked for: the last line of standard output,
+    // the whole of standard error. Without --lang (or with --lang ru) the texts are Russian.
+    void language_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<QString>("err");
+        const QStringList noPort{"info", "--port", "/dev/zetra-no-such-port"};
+        QTest::newRow("default") << noPort << 1
+                                 << "Не удаётся открыть порт /dev/zetra-no-such-port "
+                                 << "";
+        QTest::newRow("ru") << QStringList{"--lang", "ru"} + noPort << 1
+                            << "Не удаётся открыть порт /dev/zetra-no-such-port "
+                            << "";
+        QTest::newRow("en") << QStringList{"--lang", "en"} + noPort << 1
+                            << "Cannot open port /dev/zetra-no-such-port "
+                            << "";
+        QTest::newRow("en after the command")
+            << noPort + QStringList{"--lang=en"} << 1 << "Cannot open port /dev/zetra-no-such-port "
+            << "";
+        QTest::newRow("en, pipe") << QStringList{"--lang", "en", "--pipe",
+                                                 "/nonexistent/zetra-pipe", "info"}
+                                  << 1 << "Cannot open port "
+                                  << "";
+        QTest::newRow("en, port list") << QStringList{"--lang", "en", "ports"} << 0 << "KVZ-client"
+                                       << "";
+        QTest::newRow("en, calculator")
+            << QStringList{"--lang", "en",  "--locale", "en_US", "calc-channel", "--t-down", "100",
+                           "--t-up", "100", "--temp",   "20"}
+            << 0 << "Transducer spacing, mm: 148.2"
+            << "";
+        QTest::newRow("en, calculator error")
+            << QStringList{"--lang",     "en",  "--locale",   "en_US", "calc-pulse",
+                           "--diameter", "abc", "--velocity", "3"}
+            << 1 << ""
+            << "ZETRA: 'abc' is not a valid floating point value\n";
+        QTest::newRow("settings file refused")
+            << QStringList{"settings-write", "/nonexistent/zetra.dat", "--pipe",
+                           "/nonexistent/zetra-pipe"}
+            << 1 << "Присоедините прибор и нажмите <Обновить>"
+            << "Ошибка: Не удаётся прочитать файл настроек\n/nonexistent/zetra.dat\n";
+        QTest::newRow("en, settings file refused")
+            << QStringList{"--lang",         "en",
+                           "settings-write", "/nonexistent/zetra.dat",
+                           "--pipe",         "/nonexistent/zetra-pipe"}
+            << 1 << "Connect the meter and press <Refresh>"
+            << "Error: Cannot read the settings file\n/nonexistent/zetra.dat\n";
+    }
+    void language() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, lastLine);
+        QFETCH(QString, err);
+        const CliRun r = CliRun::run(args);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.out.isEmpty() ? QString() : r.out.last(), lastLine);
+        QCOMPARE(r.exitCode, exitCode);
+    }
+
+    void unknownLanguageIsAUsageError() {
+        const CliRun r = CliRun::run({"--lang", "de", "ports"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains(QStringLiteral("unknown language de")));
     }
 
     void calculators_data() {

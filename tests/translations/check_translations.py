@@ -7,7 +7,11 @@ Runs lupdate over the program's folders and fails when
 - a source file defines its own tr() wrapper (its context would not be the extracted one),
 - a Cyrillic string literal is not among the extracted texts (a text left unmarked), unless
   KEPT_AS_WRITTEN lists its file: texts that files and the meter rely on byte for byte,
-- translations/zetra_ru.ts differs from what lupdate extracts now (context and text).
+- translations/zetra_ru.ts or translations/zetra_en.ts differs from what lupdate extracts now
+  (context and text),
+- an English translation is unfinished or empty, or does not keep what the code relies on:
+  the placeholders %1..%9, the carriage returns and line breaks, and the blanks at either end
+  (texts are joined with numbers and names, and report columns are aligned with them).
 Usage: check_translations.py SOURCE_DIR LUPDATE
 """
 import pathlib
@@ -17,7 +21,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
+FOLDERS = ["device", "core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
            "forms"]
 # Cyrillic literals that are data, not texts for the person, by file: the settings file's
 # labels and the text report's fixed table heading are read back by other programs as they
@@ -50,6 +54,37 @@ def messages(ts_path):
     root = ET.parse(ts_path).getroot()
     return {(c.findtext("name"), source_text(m.find("source")))
             for c in root.iter("context") for m in c.iter("message")}
+
+
+PLACEHOLDER = re.compile(r"%\d")
+ENDS = re.compile(r"^(\s*).*?(\s*)$", re.S)
+
+
+def translation_problems(ts_path):
+    """What is wrong with the translations a .ts file holds, one line per message."""
+    problems = []
+    root = ET.parse(ts_path).getroot()
+    for context in root.iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = source_text(message.find("source"))
+            element = message.find("translation")
+            where = f"{ts_path.name}: {name}: {source!r}"
+            if element is None or element.get("type") in ("unfinished", "vanished", "obsolete"):
+                problems.append(f"{where} is not translated")
+                continue
+            text = source_text(element)
+            if not text:
+                problems.append(f"{where} has an empty translation")
+                continue
+            if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+                problems.append(f"{where}: the translation {text!r} changes the placeholders")
+            for mark, what in (("\r", "carriage returns"), ("\n", "line breaks")):
+                if source.count(mark) != text.count(mark):
+                    problems.append(f"{where}: the translation {text!r} changes the {what}")
+            if ENDS.match(source).groups() != ENDS.match(text).groups():
+                problems.append(f"{where}: the translation {text!r} changes the blanks at its ends")
+    return problems
 
 
 def literals(code):
@@ -96,18 +131,23 @@ def main():
                 if CYRILLIC.search(text) and text not in texts:
                     problems.append(f"{rel}: \"{literal}\" is not marked for translation")
 
-    committed = root / "translations" / "zetra_ru.ts"
-    if not committed.exists():
-        problems.append("translations/zetra_ru.ts is missing")
-    else:
+    for name in ("zetra_ru.ts", "zetra_en.ts"):
+        committed = root / "translations" / name
+        if not committed.exists():
+            problems.append(f"translations/{name} is missing")
+            continue
         have = messages(committed)
         for context, text in sorted(extracted - have):
-            problems.append(f"translations/zetra_ru.ts lacks {context}: {text!r}")
+            problems.append(f"translations/{name} lacks {context}: {text!r}")
         for context, text in sorted(have - extracted):
-            problems.append(f"translations/zetra_ru.ts still has {context}: {text!r}")
+            problems.append(f"translations/{name} still has {context}: {text!r}")
+    english = root / "translations" / "zetra_en.ts"
+    if english.exists():
+        problems += translation_problems(english)
     if problems:
         print("\n".join(problems))
-        print("(scripts/update-translations.sh brings translations/zetra_ru.ts up to date)")
+        print("(scripts/update-translations.sh brings both files up to date; then translate "
+              "the unfinished entries of translations/zetra_en.ts)")
     return 1 if problems else 0
 
 
