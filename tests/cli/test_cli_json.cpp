@@ -108,7 +108,7 @@ private slots:
 
     void commandAgreesWithItsTextRun_data() {
         QTest::addColumn<QStringList>("meterOptions");
-        QTest::addColumn<QStringList>("args"); // {pipe} and {dir} are filled in
+        QTest::addColumn<QStringList>("args"); // {dir} and {pty} are filled in
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QJsonObject>("expected"); // path -> value
         QTest::addColumn<QStringList>("absent");   // paths that must not be there
@@ -248,6 +248,21 @@ private slots:
             << QJsonObject{{"outcome", "input_refused"}, {"messages/#", 1}}
             << QStringList{"status", "version", "date"};
 
+        QTest::newRow("firmware-program")
+            << none << QStringList{"firmware-program", "{dir}/fw.bin", "--port", "{pty}", "--yes"}
+            << 0
+            << QJsonObject{{"outcome", "ok"},
+                           {"messages/#", 1},
+                           {"messages/0/caption", "Обновление"},
+                           {"messages/0/text",
+                            "Сейчас программа прибора будет перепрошита.\rЖелательно закрыть "
+                            "другие работающие приложения.\rЭто может занять некоторое время, "
+                            "пожалуйста дождитесь окончания"}}
+            << none;
+        QTest::newRow("firmware-program, answered No")
+            << none << QStringList{"firmware-program", "{dir}/fw.bin", "--port", "{pty}"} << 1
+            << QJsonObject{{"outcome", "declined"}, {"messages/#", 0}} << none;
+
         QTest::newRow("calc-pulse")
             << none << QStringList{"calc-pulse", "--diameter", "100", "--velocity", "2"} << 0
             << QJsonObject{{"fields/#", 3},
@@ -275,9 +290,9 @@ private slots:
         QVERIFY(meter.ready());
         const QString folder = dir.path();
         for (QString& a : args)
-            a.replace(QLatin1String("{dir}"), folder);
+            a.replace(QLatin1String("{dir}"), folder).replace(QLatin1String("{pty}"), meter.pty());
         QStringList base{"--locale", "ru_RU"};
-        if (!args.contains(QLatin1String("--pipe")))
+        if (!args.contains(QLatin1String("--pipe")) && !args.contains(QLatin1String("--port")))
             base << "--pipe" << meter.pipe();
 
         int jsonExit = -1;
