@@ -39,8 +39,8 @@ QString calculateChannel(ChannelForm& form, const QLocale& locale) {
     return {};
 }
 
-QStringList channelReport(const ChannelForm& form) {
-    return {lengthLabel() + QLatin1Char(' ') + form.length};
-}
+ResultFields channelFields(const ChannelForm& form) { return {{lengthLabel(), form.length}}; }
+
+QStringList channelReport(const ChannelForm& form) { return reportLines(channelFields(form)); }
 
 } // namespace calculators

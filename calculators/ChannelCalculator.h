@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/ResultFields.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -28,5 +30,7 @@ std::optional<int> soundTableTenths(double celsius);
 
 // The result line: label, one blank, text.
 QStringList channelReport(const ChannelForm& form);
+// The same fields as label and text.
+ResultFields channelFields(const ChannelForm& form);
 
 } // namespace calculators

@@ -49,8 +49,6 @@ QString coefficientText(Real value, const QLocale& locale) {
     return formatFixed(value.value(), 5, 4, locale);
 }
 
-QString line(const QString& label, const QString& text) { return label + QLatin1Char(' ') + text; }
-
 } // namespace
 
 CorrectionForm defaultCorrectionForm(const QLocale& locale) {
@@ -136,13 +134,17 @@ QString calculateCorrection(CorrectionForm& form, const QLocale& locale) {
     return {};
 }
 
-QStringList correctionReport(const CorrectionForm& form) {
+ResultFields correctionFields(const CorrectionForm& form) {
     return {
-        line(viscosityMinLabel(), form.viscosityMin), line(viscosityMaxLabel(), form.viscosityMax),
-        line(velocityMaxLabel(), form.velocityMax),   line(flowMaxLabel(), form.flowMax),
-        line(correctionKLabel(), form.correctionK),   line(coefficientALabel(), form.coefficientA),
-        line(coefficientBLabel(), form.coefficientB), line(coefficientCLabel(), form.coefficientC),
+        {viscosityMinLabel(), form.viscosityMin}, {viscosityMaxLabel(), form.viscosityMax},
+        {velocityMaxLabel(), form.velocityMax},   {flowMaxLabel(), form.flowMax},
+        {correctionKLabel(), form.correctionK},   {coefficientALabel(), form.coefficientA},
+        {coefficientBLabel(), form.coefficientB}, {coefficientCLabel(), form.coefficientC},
     };
+}
+
+QStringList correctionReport(const CorrectionForm& form) {
+    return reportLines(correctionFields(form));
 }
 
 } // namespace calculators

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/ResultFields.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -58,5 +60,7 @@ constexpr int kFirstVersionWithUpperSpanInA = 6;
 // The fields after a calculation, one line each: label, one blank, text: the two viscosities,
 // the maximum velocity and flow, K, A, B and C.
 QStringList correctionReport(const CorrectionForm& form);
+// The same fields as label and text.
+ResultFields correctionFields(const CorrectionForm& form);
 
 } // namespace calculators

@@ -30,13 +30,14 @@ QString calculatePulseWeight(PulseForm& form, const QLocale& locale) {
     return {};
 }
 
-QStringList pulseReport(const PulseForm& form) {
-    const QLatin1Char blank(' ');
+ResultFields pulseFields(const PulseForm& form) {
     return {
-        velocityMaxLabel() + blank + form.velocityMax,
-        flowMaxLabel() + blank + form.flowMax,
-        pulseWeightLabelLine1() + blank + pulseWeightLabelLine2() + blank + form.pulseWeight,
+        {velocityMaxLabel(), form.velocityMax},
+        {flowMaxLabel(), form.flowMax},
+        {pulseWeightLabelLine1() + QLatin1Char(' ') + pulseWeightLabelLine2(), form.pulseWeight},
     };
 }
+
+QStringList pulseReport(const PulseForm& form) { return reportLines(pulseFields(form)); }
 
 } // namespace calculators

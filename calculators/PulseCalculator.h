@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/ResultFields.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -26,5 +28,7 @@ struct PulseForm {
 // The fields after a calculation, one line each: label, one blank, text: the maximum velocity,
 // the maximum flow and the pulse weight (under its two label lines joined by a blank).
 QStringList pulseReport(const PulseForm& form);
+// The same fields as label and text.
+ResultFields pulseFields(const PulseForm& form);
 
 } // namespace calculators

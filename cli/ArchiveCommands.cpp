@@ -2,6 +2,7 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "device/DeviceDates.h"
 
 namespace {
@@ -47,10 +48,15 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
     if (readout.lines) {
         for (const QString& line : *readout.lines)
             context.print(line);
-        if (save)
-            saved = archive::exportArchive(
-                context.frontend, kind, save->format, save->fileName, *readout.lines,
-                context.session.kept<archive::Archives>(), context.locale);
+        const archive::Archives& archives = context.session.kept<archive::Archives>();
+        if (context.json) // the whole readout again: made only when it is printed
+            context.put(QStringLiteral("archive"), json_output::archiveObject(kind, archives));
+        if (save) {
+            saved = archive::exportArchive(context.frontend, kind, save->format, save->fileName,
+                                           *readout.lines, archives, context.locale);
+            if (saved)
+                context.put(QStringLiteral("saved"), save->fileName);
+        }
     }
     const int code = context.finish(readout.outcome);
     return saved ? code : kExitFailed;

@@ -2,6 +2,7 @@
 #include "calculators/CorrectionCalculator.h"
 #include "calculators/PulseCalculator.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "core/Texts.h"
 #include "device/NumberText.h"
 
@@ -33,14 +34,19 @@ void takeMaximum(CommandArgs& args, bool& byVelocity, QString& velocity, QString
 }
 
 // A calculator's error is shown as the window's application-wide error handler shows it.
-int calculatorFailed(const QString& error) {
-    CliFrontend::printMessage(texts::applicationTitle(), error);
-    return kExitFailed;
+int calculatorFailed(CliContext& context, const QString& error) {
+    context.frontend.showError(texts::applicationTitle(), error);
+    return context.endWithoutStatus(core::Outcome::Kind::InputRefused);
 }
 
-int printReport(CliContext& context, const QStringList& lines) {
-    for (const QString& line : lines)
-        context.print(line);
+int printReport(CliContext& context, const calculators::ResultFields& fields) {
+    QJsonArray json;
+    for (const calculators::ResultField& f : fields) {
+        context.print(f.label + QLatin1Char(' ') + f.text);
+        json.append(
+            QJsonObject{{QStringLiteral("label"), f.label}, {QStringLiteral("text"), f.text}});
+    }
+    context.put(QStringLiteral("fields"), json);
     return kExitOk;
 }
 
@@ -68,12 +74,12 @@ int runCalcCorrection(CliContext& context, CommandArgs& args) {
     if (tmax) {
         if (const QString error = calculators::setTemperatureMax(form, *tmax, context.locale);
             !error.isEmpty())
-            return calculatorFailed(error);
+            return calculatorFailed(context, error);
     }
     if (tmin) {
         if (const QString error = calculators::setTemperatureMin(form, *tmin, context.locale);
             !error.isEmpty())
-            return calculatorFailed(error);
+            return calculatorFailed(context, error);
     }
     if (viscMin)
         form.viscosityMin = *viscMin;
@@ -81,8 +87,8 @@ int runCalcCorrection(CliContext& context, CommandArgs& args) {
         form.viscosityMax = *viscMax;
     if (const QString error = calculators::calculateCorrection(form, context.locale);
         !error.isEmpty())
-        return calculatorFailed(error);
-    return printReport(context, calculators::correctionReport(form));
+        return calculatorFailed(context, error);
+    return printReport(context, calculators::correctionFields(form));
 }
 
 int runCalcChannel(CliContext& context, CommandArgs& args) {
@@ -92,8 +98,8 @@ int runCalcChannel(CliContext& context, CommandArgs& args) {
     form.temperature = required(args, "--temp");
     noPositionals(args, "calc-channel");
     if (const QString error = calculators::calculateChannel(form, context.locale); !error.isEmpty())
-        return calculatorFailed(error);
-    return printReport(context, calculators::channelReport(form));
+        return calculatorFailed(context, error);
+    return printReport(context, calculators::channelFields(form));
 }
 
 int runCalcPulse(CliContext& context, CommandArgs& args) {
@@ -105,6 +111,6 @@ int runCalcPulse(CliContext& context, CommandArgs& args) {
     noPositionals(args, "calc-pulse");
     if (const QString error = calculators::calculatePulseWeight(form, context.locale);
         !error.isEmpty())
-        return calculatorFailed(error);
-    return printReport(context, calculators::pulseReport(form));
+        return calculatorFailed(context, error);
+    return printReport(context, calculators::pulseFields(form));
 }

@@ -3,13 +3,22 @@
 #include <QRegularExpression>
 
 void CliContext::print(const QString& line) {
+    if (json)
+        return;
     out << line << '\n';
     out.flush();
 }
 
-int CliContext::finish(const core::Outcome& outcome) {
-    print(frontend.status());
-    return outcome.succeeded() ? kExitOk : kExitFailed;
+int CliContext::finish(const core::Outcome& o) {
+    outcome = o;
+    statusLine = frontend.status();
+    print(*statusLine);
+    return o.succeeded() ? kExitOk : kExitFailed;
+}
+
+int CliContext::endWithoutStatus(core::Outcome::Kind kind) {
+    outcome = core::Outcome::of(kind);
+    return outcome->succeeded() ? kExitOk : kExitFailed;
 }
 
 std::optional<QString> CommandArgs::takeValue(const QString& name) {

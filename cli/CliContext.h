@@ -5,6 +5,7 @@
 #include "link/LinkOpener.h"
 
 #include <QDate>
+#include <QJsonObject>
 #include <QLocale>
 #include <QStringList>
 #include <QTextStream>
@@ -20,7 +21,9 @@ struct UsageError {
 };
 
 // Everything a command works with: the same meter session the window owns, the link target
-// the options name, and the terminal as its frontend.
+// the options name, and the terminal as its frontend. A command prints its result lines and
+// hands the same results to `put` as JSON values; with --json the lines stay unprinted and the
+// values, the outcome, the status and the message boxes make the one JSON object instead.
 struct CliContext {
     CliContext(bool answerYes, LinkTarget linkTarget, const QLocale& loc)
         : frontend(answerYes), target(std::move(linkTarget)), locale(loc) {}
@@ -30,11 +33,22 @@ struct CliContext {
     LinkTarget target;
     QLocale locale;
     QTextStream out{stdout};
+    bool json = false;
 
-    // Prints one result line.
+    // What --json reports besides the command's data: the outcome and the status line, when
+    // the command ended with one.
+    std::optional<core::Outcome> outcome;
+    std::optional<QString> statusLine;
+    QJsonObject data; // the command's own keys
+
+    // Prints one result line (not with --json).
     void print(const QString& line);
+    // One of the command's own keys of the JSON object (ignored by the text output).
+    void put(const QString& key, const QJsonValue& value) { data.insert(key, value); }
     // Prints the status line last; the exit code comes from the action's outcome.
     int finish(const core::Outcome& outcome);
+    // An action that ends without a status line (a calculator's refused input).
+    int endWithoutStatus(core::Outcome::Kind kind);
 };
 
 // Command arguments: positional values and --options, read by each command.

@@ -7,14 +7,37 @@
 
 namespace {
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+void writeToStandardError(const QString& caption, const QString& text) {
+    const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
+    std::fprintf(stderr, "%s\n", line.constData());
+    std::fflush(stderr);
+}
+
+// The frontend of the command being run; zetra-cli runs one command per process.
+CliFrontend* current = nullptr;
 } // namespace
+
+CliFrontend::CliFrontend(bool answerYes) : answerYes_(answerYes) { current = this; }
+
+CliFrontend::~CliFrontend() {
+    if (current == this)
+        current = nullptr;
+}
 
 void CliFrontend::processEvents() { QCoreApplication::processEvents(); }
 
 void CliFrontend::printMessage(const QString& caption, const QString& text) {
-    const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
-    std::fprintf(stderr, "%s\n", line.constData());
-    std::fflush(stderr);
+    if (current)
+        current->show(caption, text);
+    else
+        writeToStandardError(caption, text);
+}
+
+void CliFrontend::show(const QString& caption, const QString& text) {
+    messages_.push_back({caption, text});
+    if (!keepOnly_)
+        writeToStandardError(caption, text);
 }
 
 bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
@@ -34,9 +57,7 @@ bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
 }
 
 void CliFrontend::showInformation(const QString& caption, const QString& text) {
-    printMessage(caption, text);
+    show(caption, text);
 }
 
-void CliFrontend::showError(const QString& caption, const QString& text) {
-    printMessage(caption, text);
-}
+void CliFrontend::showError(const QString& caption, const QString& text) { show(caption, text); }

@@ -2,14 +2,26 @@
 
 #include "core/Frontend.h"
 
+#include <QString>
 #include <QTextStream>
+
+#include <vector>
 
 // The terminal as the person's side of an action: the status is kept for the last output line,
 // message boxes go to standard error as "Caption: text", questions are answered by --yes, by
-// the person at a terminal, or No.
+// the person at a terminal, or No. Every message box shown is also kept, in order, for the
+// --json output; while `keepMessagesOnly` is set they are kept and not printed.
 class CliFrontend : public Frontend {
 public:
-    explicit CliFrontend(bool answerYes) : answerYes_(answerYes) {}
+    struct Message {
+        QString caption;
+        QString text; // carriage returns as the box has them
+    };
+
+    explicit CliFrontend(bool answerYes);
+    ~CliFrontend() override;
+    CliFrontend(const CliFrontend&) = delete;
+    CliFrontend& operator=(const CliFrontend&) = delete;
 
     void setStatus(const QString& text) override { status_ = text; }
     QString status() const override { return status_; }
@@ -21,9 +33,18 @@ public:
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 
+    void setKeepMessagesOnly(bool keepOnly) { keepOnly_ = keepOnly; }
+    const std::vector<Message>& messages() const { return messages_; }
+
+    // A message box of a command that has no frontend at hand: shown through the run's
+    // frontend when there is one, else on standard error.
     static void printMessage(const QString& caption, const QString& text);
 
 private:
+    void show(const QString& caption, const QString& text);
+
     bool answerYes_;
+    bool keepOnly_ = false;
     QString status_;
+    std::vector<Message> messages_;
 };

@@ -3,6 +3,7 @@
 
 #include "app/frame/Actions.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "core/Texts.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTexts.h"
@@ -25,6 +26,10 @@ void noPositionals(CommandArgs& args, const char* command) {
     if (!args.positionals().isEmpty())
         throw UsageError{QStringLiteral("%1 takes no arguments").arg(QLatin1String(command))};
 }
+
+// The fields the read-back after a settings write found different, as
+// [{"label", "meter", "intended"}]; empty until the write checks what it wrote.
+QJsonArray writeMismatches(const frame::SettingsWriteRun&) { return {}; }
 } // namespace
 
 int runSettingsRead(CliContext& context, CommandArgs& args) {
@@ -36,17 +41,24 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     bool saveFailed = false;
     if (run.form) {
         const SettingsForm& form = *run.form;
-        for (const QString& line : settings_file::lines(form))
+        const QStringList lines = settings_file::lines(form);
+        for (const QString& line : lines)
             context.print(line);
         context.print(settings_texts::dateLinePrefix() +
                       context.locale.toString(form.date, QLocale::ShortFormat));
         context.print(settings_texts::timeLinePrefix() + form.time);
+        context.put(QStringLiteral("lines"), QJsonArray::fromStringList(lines));
+        context.put(QStringLiteral("date"),
+                    run.dateRead ? json_output::isoDate(form.date) : QJsonValue());
+        context.put(QStringLiteral("time"), run.timeRead ? QJsonValue(form.time) : QJsonValue());
         if (saveTo) {
-            const QString error =
-                settings_file::save(settings_file::withDefaultSuffix(*saveTo), form);
+            const QString path = settings_file::withDefaultSuffix(*saveTo);
+            const QString error = settings_file::save(path, form);
             if (!error.isEmpty()) {
-                CliFrontend::printMessage(texts::errorCaption(), error);
+                context.frontend.showError(texts::errorCaption(), error);
                 saveFailed = true;
+            } else {
+                context.put(QStringLiteral("saved"), path);
             }
         }
     }
@@ -69,7 +81,9 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     const settings_file::LoadResult loaded =
         settings_file::load(files.first(), startingForm(), context.locale);
     if (!loaded.form) {
-        CliFrontend::printMessage(texts::errorCaption(), loaded.error);
+        context.frontend.showError(texts::errorCaption(), loaded.error);
+        context.put(QStringLiteral("written"), false);
+        context.put(QStringLiteral("mismatches"), QJsonArray());
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     }
     SettingsForm form = *loaded.form;
@@ -80,8 +94,11 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
 
-    return context.finish(
-        frame::writeSettings(context.session, context.target, form, context.locale));
+    const frame::SettingsWriteRun run =
+        frame::writeSettings(context.session, context.target, form, context.locale);
+    context.put(QStringLiteral("written"), run.written);
+    context.put(QStringLiteral("mismatches"), writeMismatches(run));
+    return context.finish(run.outcome);
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {

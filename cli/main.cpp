@@ -1,6 +1,7 @@
 // zetra-cli: the meter actions of the window, for terminals and scripts.
 
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "core/Language.h"
 #include "core/Texts.h"
 #include "link/PortList.h"
@@ -25,6 +26,8 @@ void printUsage(FILE* stream) {
         "  --locale NAME   locale for numbers and dates, e.g. ru_RU or en_US\n"
         "  --trace         write every frame to standard error (> sent, < received)\n"
         "  --lang LANG     the program's own texts: ru (Russian, the default) or en (English)\n"
+        "  --json          print one JSON object on standard output instead of the text lines;\n"
+        "                  message boxes go into it instead of standard error\n"
         "  --help, --version\n"
         "\n"
         "Commands:\n");
@@ -54,6 +57,7 @@ struct GlobalOptions {
     std::optional<QString> lang;
     bool yes = false;
     bool trace = false;
+    bool json = false;
     bool help = false;
     bool version = false;
 };
@@ -68,6 +72,7 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
     g.lang = scan.takeValue(QStringLiteral("--lang"));
     g.yes = scan.takeFlag(QStringLiteral("--yes"));
     g.trace = scan.takeFlag(QStringLiteral("--trace"));
+    g.json = scan.takeFlag(QStringLiteral("--json"));
     g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
     g.version = scan.takeFlag(QStringLiteral("--version"));
     // What is left keeps its order: the command and its own arguments.
@@ -131,6 +136,8 @@ int main(int argc, char* argv[]) {
         }
 
         CliContext context(g.yes, target, locale);
+        context.json = g.json;
+        context.frontend.setKeepMessagesOnly(g.json);
         context.frontend.setStatus(texts::initialStatus());
         if (g.trace) {
             context.session.setTraceHook([](Protocol::Direction d, const QByteArray& bytes,
@@ -149,7 +156,14 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", texts::linkLost(reason).toUtf8().constData());
         });
         CommandArgs commandArgs(args.mid(1));
-        return command->run(context, commandArgs);
+        const int code = command->run(context, commandArgs);
+        if (g.json) {
+            const QByteArray json =
+                json_output::line(json_output::commandObject(args.first(), context));
+            std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+            std::fflush(stdout);
+        }
+        return code;
     } catch (const UsageError& e) {
         return usageError(e.message);
     }

@@ -33,6 +33,10 @@ QString formatDeviceShortDate(quint8 day, quint8 monthYear) {
         .arg(twoDigits(day), twoDigits(month), QString::number(year));
 }
 
+QDate dateFromDeviceShortDate(quint8 day, quint8 monthYear) {
+    return QDate(2007 + (monthYear & 0x0F), monthYear >> 4, day);
+}
+
 quint8 deviceShortDateMonthYear(int month, int year) {
     const int yearNibble = ((year - 2007) % 16 + 16) % 16;
     return quint8(((month & 0x0F) << 4) | yearNibble);

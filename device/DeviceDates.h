@@ -19,6 +19,8 @@ QDate dateFromDeviceDay(int deviceDay);
 // covers 2007..2022; years outside wrap modulo 16 so they never spill into the month.
 QString formatDeviceShortDate(quint8 day, quint8 monthYear);
 quint8 deviceShortDateMonthYear(int month, int year);
+// The calendar date a device short date stands for; invalid when its day or month is not one.
+QDate dateFromDeviceShortDate(quint8 day, quint8 monthYear);
 
 // Hours and minutes, each two digits, joined by ":" (09:05). Values above 99 are written whole.
 QString formatClock(int hours, int minutes);

@@ -15,6 +15,10 @@ QString FirmwareImage::creationDateText() const {
     return formatDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
 }
 
+QDate FirmwareImage::creationDate() const {
+    return dateFromDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
+}
+
 void FirmwareImage::stampDate(const QDate& date) {
     bytes[kDateDay] = quint8(date.day());
     bytes[kDateMonthYear] = deviceShortDateMonthYear(date.month(), date.year());

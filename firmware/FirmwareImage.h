@@ -20,6 +20,7 @@ struct FirmwareImage {
 
     QString versionText() const;      // "1.16"
     QString creationDateText() const; // "05.03.2009г."
+    QDate creationDate() const;       // invalid when the trailer holds no calendar date
     // Writes the programming date into the trailer's date bytes.
     void stampDate(const QDate& date);
 };

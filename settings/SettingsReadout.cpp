@@ -105,9 +105,10 @@ ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
                 settings_form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
     }
 
-    f.date = p.ReadMemory(memory::kDate, 2) ? dateFromDeviceDay(int(p.dataLE(1, 2)))
-                                            : dateFromDeviceDay(0);
-    f.time = p.ReadMemory(memory::kClock, 2) ? formatClock(p.at(1), p.at(2)) : formatClock(0, 0);
+    result.dateRead = p.ReadMemory(memory::kDate, 2);
+    f.date = result.dateRead ? dateFromDeviceDay(int(p.dataLE(1, 2))) : dateFromDeviceDay(0);
+    result.timeRead = p.ReadMemory(memory::kClock, 2);
+    f.time = result.timeRead ? formatClock(p.at(1), p.at(2)) : formatClock(0, 0);
 
     result.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return result;

@@ -17,6 +17,8 @@ constexpr int kReadProgressMaximum = 15;
 struct ReadResult {
     SettingsForm form;                         // the tab after the reading
     std::optional<quint8> firmwareVersionByte; // when the version could be read
+    bool dateRead = false; // the clock fields hold the meter's date and time, not a stand-in
+    bool timeRead = false;
     core::Outcome outcome;
 };
 

@@ -43,19 +43,24 @@ SettingsRun readSettings(core::Session& session, const LinkTarget& target,
             settings::read(session.protocol(), session.frontend(), current, locale);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.form = r.form;
+        run.dateRead = r.dateRead;
+        run.timeRead = r.timeRead;
         return r.outcome;
     });
     return run;
 }
 
-Outcome writeSettings(core::Session& session, const LinkTarget& target, const SettingsForm& form,
-                      const QLocale& locale) {
-    return Connection(session).run(target, [&] {
+SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
+                               const SettingsForm& form, const QLocale& locale) {
+    SettingsWriteRun run;
+    run.outcome = Connection(session).run(target, [&] {
         const settings::WriteResult r =
             settings::write(session.protocol(), session.frontend(), form, locale);
         session.noteFirmwareVersion(r.firmwareVersionByte);
+        run.written = r.written;
         return r.outcome;
     });
+    return run;
 }
 
 } // namespace frame

@@ -30,11 +30,17 @@ archive::Readout readArchive(core::Session& session, const LinkTarget& target, a
 struct SettingsRun {
     core::Outcome outcome;
     std::optional<SettingsForm> form; // the tab after the reading, when it ran
+    bool dateRead = false;            // the form's date and time came from the meter
+    bool timeRead = false;
 };
 SettingsRun readSettings(core::Session& session, const LinkTarget& target,
                          const SettingsForm& current, const QLocale& locale);
 
-core::Outcome writeSettings(core::Session& session, const LinkTarget& target,
-                            const SettingsForm& form, const QLocale& locale);
+struct SettingsWriteRun {
+    core::Outcome outcome;
+    bool written = false; // settings bytes were sent
+};
+SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
+                               const SettingsForm& form, const QLocale& locale);
 
 } // namespace frame

@@ -60,15 +60,18 @@ QString measurementError() { return QStringLiteral("Error"); }
 
 namespace {
 
-QString flowText(Protocol& p, const QLocale& locale) {
+QString flowText(Protocol& p, const QLocale& locale, Readings& r) {
     if (!p.ReadMemory(memory::kDeviceState, 1))
         return {};
     const quint8 deviceState = p.at(1);
+    r.lowBattery = (deviceState & device_state::kBatteryLow) != 0;
+    r.lowPower = (deviceState & device_state::kLowPower) != 0;
     if (deviceState & device_state::kBatteryLow)
         return lowBattery();
     if (!p.ReadMemory(memory::kMeasurementState, 1))
         return {};
     const quint8 measurement = p.at(1);
+    r.measurementError = (measurement & 0x07) == 0x03;
     const QString prefix = (deviceState & device_state::kLowPower) ? lowPowerPrefix() : QString();
     if (!(measurement & 0x01))
         return prefix + noFlow();
@@ -79,10 +82,20 @@ QString flowText(Protocol& p, const QLocale& locale) {
     if (!p.ReadMemory(memory::kFlowRate, 4))
         return {};
     const double flow = double(decodeDeviceFloat(p.buffer() + 1)) * kFlowToCubicMetresPerHour;
+    r.flowM3h = flow;
     return formatFixed(flow, 8, 2, locale);
 }
 
 } // namespace
+
+std::optional<qint64> Readings::clockDriftSeconds() const {
+    if (!meterDate || !clockHours || !clockMinutes || !pcTimeAtClock.isValid())
+        return std::nullopt;
+    const QTime time(*clockHours, *clockMinutes);
+    if (!time.isValid())
+        return std::nullopt;
+    return pcTimeAtClock.secsTo(QDateTime(*meterDate, time));
+}
 
 Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
     frontend.setStatus(texts::transferringParameters());
@@ -91,28 +104,47 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
     p.clearFlags();
 
     Values v;
-    v.text[kFlow] = flowText(p, locale);
-    if (p.ReadMemory(memory::kFlowVelocity, 4))
-        v.text[kVelocity] =
-            formatFixed(double(decodeDeviceFloat(p.buffer() + 1)) / 100, 8, 3, locale);
-    if (p.ReadMemory(memory::kVolume, 6))
-        v.text[kVolume] = formatFixed(double(p.dataLE(1, 6)) / 1000000, 10, 3, locale);
-    if (p.ReadMemory(memory::kOperatingTime, 4))
-        v.text[kOperatingHours] = formatFixed(double(p.dataLE(1, 4)) / 3600, 8, 1, locale);
-    if (p.ReadMemory(memory::kIdleTime, 4))
-        v.text[kIdleHours] = formatFixed(double(p.dataLE(1, 4)) / 3600, 8, 1, locale);
-    if (p.ReadMemory(memory::kBattery, 2))
-        v.text[kBattery] = formatFixed(double(p.dataLE(1, 2)) * kBatteryVoltsPerUnit, 8, 2, locale);
-    if (p.ReadMemory(memory::kDate, 2))
-        v.text[kDate] =
-            locale.toString(dateFromDeviceDay(int(p.dataLE(1, 2))), QLocale::ShortFormat);
-    if (p.ReadMemory(memory::kClock, 2))
+    Readings& r = v.readings;
+    v.text[kFlow] = flowText(p, locale, r);
+    if (p.ReadMemory(memory::kFlowVelocity, 4)) {
+        r.velocityMs = double(decodeDeviceFloat(p.buffer() + 1)) / 100;
+        v.text[kVelocity] = formatFixed(*r.velocityMs, 8, 3, locale);
+    }
+    if (p.ReadMemory(memory::kVolume, 6)) {
+        r.volumeM3 = double(p.dataLE(1, 6)) / 1000000;
+        v.text[kVolume] = formatFixed(*r.volumeM3, 10, 3, locale);
+    }
+    if (p.ReadMemory(memory::kOperatingTime, 4)) {
+        r.workHours = double(p.dataLE(1, 4)) / 3600;
+        v.text[kOperatingHours] = formatFixed(*r.workHours, 8, 1, locale);
+    }
+    if (p.ReadMemory(memory::kIdleTime, 4)) {
+        r.idleHours = double(p.dataLE(1, 4)) / 3600;
+        v.text[kIdleHours] = formatFixed(*r.idleHours, 8, 1, locale);
+    }
+    if (p.ReadMemory(memory::kBattery, 2)) {
+        r.batteryVolts = double(p.dataLE(1, 2)) * kBatteryVoltsPerUnit;
+        v.text[kBattery] = formatFixed(*r.batteryVolts, 8, 2, locale);
+    }
+    if (p.ReadMemory(memory::kDate, 2)) {
+        r.meterDate = dateFromDeviceDay(int(p.dataLE(1, 2)));
+        v.text[kDate] = locale.toString(*r.meterDate, QLocale::ShortFormat);
+    }
+    if (p.ReadMemory(memory::kClock, 2)) {
+        r.pcTimeAtClock = QDateTime::currentDateTime();
+        r.clockHours = p.at(1);
+        r.clockMinutes = p.at(2);
         v.text[kTime] = formatClock(p.at(1), p.at(2));
+    }
     if (p.ReadMemory(memory::kSerialNumber, 4)) {
+        r.serialNumber = int(p.dataLE(1, 2));
+        r.manufactured = dateFromDeviceShortDate(p.at(3), p.at(4));
         v.text[kSerialNumber] = QString::number(p.dataLE(1, 2));
         v.text[kManufactured] = formatDeviceShortDate(p.at(3), p.at(4));
     }
     if (p.ReadMemory(memory::kFirmwareVersion, 4)) {
+        r.firmwareVersionByte = p.at(1);
+        r.lastProgrammed = dateFromDeviceShortDate(p.at(3), p.at(4));
         v.text[kFirmwareVersion] = QString::number(p.dataLE(1, 2));
         v.text[kLastProgrammed] = formatDeviceShortDate(p.at(3), p.at(4));
         v.firmwareVersionByte = p.at(1);

@@ -2,6 +2,8 @@
 
 #include "core/Outcome.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 
@@ -38,8 +40,32 @@ struct RowLabels {
 extern const std::array<RowLabels, kRowCount> kRowLabels;
 QString caption(Row row);
 
+// The same items as numbers, dates and flags, for scripts; empty when not read.
+struct Readings {
+    std::optional<double> flowM3h; // only when the meter measured a flow
+    std::optional<double> velocityMs;
+    std::optional<double> volumeM3;
+    std::optional<double> workHours;
+    std::optional<double> idleHours;
+    std::optional<double> batteryVolts;
+    std::optional<QDate> meterDate;
+    std::optional<int> clockHours, clockMinutes;
+    QDateTime pcTimeAtClock; // the PC's clock when the meter's time was read
+    std::optional<int> serialNumber;
+    QDate manufactured; // invalid when not read or not a calendar date
+    std::optional<int> firmwareVersionByte;
+    QDate lastProgrammed;
+    std::optional<bool> lowBattery, lowPower; // the device state's bits
+    std::optional<bool> measurementError;     // the flow shows "Error"
+
+    // Meter clock minus the PC's, whole seconds; empty unless both date and time were read
+    // and make a valid time of day.
+    std::optional<qint64> clockDriftSeconds() const;
+};
+
 struct Values {
     std::array<QString, kRowCount> text; // as shown; empty when the item could not be read
+    Readings readings;
     std::optional<quint8> firmwareVersionByte;
     core::Outcome outcome;
 };

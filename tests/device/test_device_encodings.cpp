@@ -73,6 +73,12 @@ private slots:
         QCOMPARE(formatDeviceShortDate(0x05, 0x32), QStringLiteral("05.03.2009г."));
         QCOMPARE(formatDeviceShortDate(31, 0xAF), QStringLiteral("31.10.2022г."));
         QCOMPARE(formatDeviceShortDate(1, 0x00), QStringLiteral("01.00.2007г."));
+        // As a calendar date for scripts: none where the bytes name no day.
+        QCOMPARE(dateFromDeviceShortDate(0x05, 0x32), QDate(2009, 3, 5));
+        QCOMPARE(dateFromDeviceShortDate(31, 0xAF), QDate(2022, 10, 31));
+        QVERIFY(!dateFromDeviceShortDate(1, 0x00).isValid());
+        QVERIFY(!dateFromDeviceShortDate(31, 0x42).isValid());
+        QVERIFY(!dateFromDeviceShortDate(0, 0x32).isValid());
         QCOMPARE(deviceShortDateMonthYear(3, 2015), quint8(0x38));
         // The year nibble wraps instead of spilling into the month.
         QCOMPARE(deviceShortDateMonthYear(12, 2026), quint8(0xC3));
