@@ -1,5 +1,6 @@
 #include "cli/JsonOutput.h"
 
+#include "archive/ArchiveExport.h"
 #include "cli/CliContext.h"
 
 #include <QJsonDocument>
