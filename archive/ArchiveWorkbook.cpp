@@ -1,8 +1,8 @@
 #include "archive/ArchiveExport.h"
 
 #include "archive/ArchiveTexts.h"
+#include "device/Cp1251.h"
 #include "spreadsheet/ColumnWidth.h"
-#include "spreadsheet/Cp1251.h"
 #include "spreadsheet/NumberFormat.h"
 #include "spreadsheet/Workbook.h"
 

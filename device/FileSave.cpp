@@ -32,8 +32,8 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
     }
     if (!file.flush())
         return fail(file, {}, error);
-    // Blocks the file system had only promised (delayed allocation, network shares) are
-    // claimed now; a file system that cannot sync at all is no reason to refuse.
+        // Blocks the file system had only promised (delayed allocation, network shares) are
+        // claimed now; a file system that cannot sync at all is no reason to refuse.
 #ifdef Q_OS_UNIX
     const int fd = file.handle();
     if (fd >= 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)

@@ -1,7 +1,7 @@
 // Saving a user file: the old file stays as it was, and no temporary is left, whenever the
 // new one cannot be written whole, a full disk included.
-#include "device/FileSave.h"
 #include "archive/ArchiveExport.h"
+#include "device/FileSave.h"
 #include "settings/SettingsFile.h"
 #include "spreadsheet/Workbook.h"
 
