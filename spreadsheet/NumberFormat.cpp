@@ -142,7 +142,6 @@ namespace {
 
 enum class Kind {
     Literal,
-    General,
     Year,
     Month, // month or minute until resolved
     Day,
@@ -150,48 +149,20 @@ enum class Kind {
     Minute,
     Second,
     AmPm,
-    Placeholder, // 0 # ?
+    Placeholder, // 0 #
     DecimalPoint,
-    Comma,
-    Percent,
-    Exponent,
 };
 
 struct Token {
     Token(Kind k, int n = 1, const QString& t = QString()) : kind(k), count(n), text(t) {}
     Kind kind;
     int count;
-    QString text; // literal text, the placeholder character, or the AM/PM spelling
+    QString text; // literal text, or the AM/PM spelling
 };
 
 bool isDateKind(Kind k) {
     return k == Kind::Year || k == Kind::Month || k == Kind::Day || k == Kind::Hour ||
            k == Kind::Minute || k == Kind::Second || k == Kind::AmPm;
-}
-
-// A format code's sections: for positive numbers, negative numbers, zero (and text).
-QStringList splitSections(const QString& code) {
-    QStringList sections;
-    QString current;
-    bool quoted = false;
-    for (qsizetype i = 0; i < code.size(); ++i) {
-        const QChar c = code[i];
-        if (c == u'"')
-            quoted = !quoted;
-        if (!quoted && c == u'\\' && i + 1 < code.size()) {
-            current += c;
-            current += code[++i];
-            continue;
-        }
-        if (!quoted && c == u';') {
-            sections << current;
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    sections << current;
-    return sections;
 }
 
 std::vector<Token> tokenize(const QString& s) {
@@ -213,23 +184,9 @@ std::vector<Token> tokenize(const QString& s) {
         } else if (c == u'\\') {
             literal(s.mid(i + 1, 1));
             i += 2;
-        } else if (c == u'_') { // room the width of the next character
-            literal(QStringLiteral(" "));
-            i += 2;
-        } else if (c == u'*') { // fill with the next character: takes no room of its own
-            i += 2;
-        } else if (c == u'[') { // colour or condition
-            const qsizetype end = s.indexOf(u']', i);
-            i = end < 0 ? s.size() : end + 1;
-        } else if (s.mid(i, 7).compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-            tokens.push_back({Kind::General});
-            i += 7;
         } else if (s.mid(i, 5).compare(QLatin1String("am/pm"), Qt::CaseInsensitive) == 0) {
             tokens.push_back({Kind::AmPm, 1, s.mid(i, 5)});
             i += 5;
-        } else if (s.mid(i, 3).compare(QLatin1String("a/p"), Qt::CaseInsensitive) == 0) {
-            tokens.push_back({Kind::AmPm, 1, s.mid(i, 3)});
-            i += 3;
         } else if (lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' ||
                    lower == u's') {
             qsizetype n = 1;
@@ -242,22 +199,11 @@ std::vector<Token> tokenize(const QString& s) {
                                               : Kind::Second;
             tokens.push_back({kind, int(n)});
             i += n;
-        } else if (lower == u'e' && i + 1 < s.size() && (s[i + 1] == u'+' || s[i + 1] == u'-')) {
-            tokens.push_back({Kind::Exponent, 1, s.mid(i + 1, 1)});
-            i += 2;
-        } else if (c == u'0' || c == u'#' || c == u'?') {
-            tokens.push_back({Kind::Placeholder, 1, QString(c)});
+        } else if (c == u'0' || c == u'#') {
+            tokens.push_back({Kind::Placeholder});
             ++i;
         } else if (c == u'.') {
             tokens.push_back({Kind::DecimalPoint});
-            ++i;
-        } else if (c == u',') {
-            tokens.push_back({Kind::Comma});
-            ++i;
-        } else if (c == u'%') {
-            tokens.push_back({Kind::Percent});
-            ++i;
-        } else if (c == u'@') { // the cell's text: a number cell has none
             ++i;
         } else {
             literal(QString(c));
@@ -299,27 +245,44 @@ QString padded(int n, int width) {
     return QString::number(n).rightJustified(width, u'0');
 }
 
-struct NumberShape {
-    QString integerPlaces, decimalPlaces, exponentPlaces; // the placeholders 0 # ?
-    QString exponentSign;                                 // "+" or "-" after E, if any
-    bool afterPoint = false, grouping = false, percent = false;
-    int thousandsScaling = 0;        // commas after the last digit: divide by 1000 each
-    qsizetype first = -1, last = -1; // the tokens the number takes the place of
-};
-
-// One section of a format code, taken apart once.
-struct Section {
+// A format code taken apart once: the general format (no tokens), a date and time, or a number
+// with a fixed count of decimals.
+struct Code {
     std::vector<Token> tokens;
-    bool hasDate = false, hasGeneral = false, onlyLiterals = true;
+    bool hasDate = false;
     bool twelveHour = false;
     int fractionDigits = 0; // decimals of the seconds
-    NumberShape shape;
+    int decimals = 0;       // of a number
 };
 
-QString formatDate(double value, const Section& section) {
-    const std::vector<Token>& tokens = section.tokens;
-    const bool twelveHour = section.twelveHour;
-    const int fractionDigits = section.fractionDigits;
+Code parse(const QString& text) {
+    Code code;
+    std::vector<Token>& tokens = code.tokens;
+    tokens = tokenize(text);
+    bool afterPoint = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Kind k = tokens[i].kind;
+        code.hasDate = code.hasDate || isDateKind(k);
+        code.twelveHour = code.twelveHour || k == Kind::AmPm;
+        if (k == Kind::Second && i + 1 < tokens.size() &&
+            tokens[i + 1].kind == Kind::DecimalPoint) {
+            for (std::size_t j = i + 2; j < tokens.size() && tokens[j].kind == Kind::Placeholder;
+                 ++j)
+                ++code.fractionDigits;
+        }
+        afterPoint = afterPoint || k == Kind::DecimalPoint;
+        if (afterPoint && k == Kind::Placeholder)
+            ++code.decimals;
+    }
+    if (code.hasDate)
+        resolveMinutes(tokens);
+    return code;
+}
+
+QString formatDate(double value, const Code& format) {
+    const std::vector<Token>& tokens = format.tokens;
+    const bool twelveHour = format.twelveHour;
+    const int fractionDigits = format.fractionDigits;
     if (value < 0 || value > 2958465.99999) // before 1900 or after 9999: Excel shows hashes
         return QStringLiteral("########");
     // Rounded to the fraction of a second the format shows.
@@ -380,10 +343,7 @@ QString formatDate(double value, const Section& section) {
             break;
         case Kind::AmPm: {
             const bool pm = hour >= 12;
-            if (t.text.size() == 3) // A/P
-                out += t.text[pm ? 2 : 0];
-            else
-                out += t.text.left(1).isLower() ? (pm ? "pm" : "am") : (pm ? "PM" : "AM");
+            out += t.text.left(1).isLower() ? (pm ? "pm" : "am") : (pm ? "PM" : "AM");
             break;
         }
         case Kind::Literal:
@@ -391,12 +351,6 @@ QString formatDate(double value, const Section& section) {
             break;
         case Kind::DecimalPoint:
             out += u'.';
-            break;
-        case Kind::Comma:
-            out += u',';
-            break;
-        case Kind::Percent:
-            out += u'%';
             break;
         default:
             break;
@@ -432,216 +386,32 @@ QString formatGeneral(double value) {
     return mantissa + s.mid(e);
 }
 
-QString groupThousands(const QString& digits) {
-    QString out;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += u',';
-        out += digits[i];
-    }
-    return out;
-}
-
-// The shape of the number: placeholders before and after the point, grouping, scaling.
-NumberShape shapeOf(const std::vector<Token>& tokens) {
-    NumberShape shape;
-    QString &integerPlaces = shape.integerPlaces, &decimalPlaces = shape.decimalPlaces,
-            &exponentPlaces = shape.exponentPlaces, &exponentSign = shape.exponentSign;
-    bool &afterPoint = shape.afterPoint, &grouping = shape.grouping, &percent = shape.percent;
-    int& thousandsScaling = shape.thousandsScaling;
-    qsizetype &first = shape.first, &last = shape.last;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const Token& t = tokens[i];
-        const bool inNumber = first >= 0 && exponentSign.isEmpty();
-        switch (t.kind) {
-        case Kind::Placeholder:
-            if (first < 0)
-                first = qsizetype(i);
-            last = qsizetype(i);
-            if (!exponentSign.isEmpty())
-                exponentPlaces += t.text;
-            else if (afterPoint)
-                decimalPlaces += t.text;
-            else
-                integerPlaces += t.text;
-            break;
-        case Kind::DecimalPoint:
-            if (exponentSign.isEmpty()) {
-                afterPoint = true;
-                if (first < 0)
-                    first = qsizetype(i);
-                last = qsizetype(i);
-            }
-            break;
-        case Kind::Comma:
-            if (inNumber && !afterPoint) {
-                const bool digitFollows =
-                    i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Placeholder;
-                if (digitFollows)
-                    grouping = true;
-                else
-                    ++thousandsScaling;
-            }
-            break;
-        case Kind::Percent:
-            percent = true;
-            break;
-        case Kind::Exponent:
-            exponentSign = t.text;
-            last = qsizetype(i);
-            break;
-        default:
-            break;
-        }
-    }
-    return shape;
-}
-
-QString formatNumber(double value, const std::vector<Token>& tokens, const NumberShape& shape,
-                     bool showSign) {
-    const QString &integerPlaces = shape.integerPlaces, &decimalPlaces = shape.decimalPlaces,
-                  &exponentPlaces = shape.exponentPlaces, &exponentSign = shape.exponentSign;
-    const bool afterPoint = shape.afterPoint, grouping = shape.grouping, percent = shape.percent;
-    const int thousandsScaling = shape.thousandsScaling;
-    const qsizetype first = shape.first, last = shape.last;
-    if (first < 0) { // no number in the section: only its literal text shows
-        QString out;
-        for (const Token& t : tokens) {
-            if (t.kind == Kind::Literal)
-                out += t.text;
-            else if (t.kind == Kind::Percent)
-                out += u'%';
-        }
-        return out;
-    }
-
-    double magnitude = std::fabs(value) * (percent ? 100 : 1) / std::pow(1000.0, thousandsScaling);
-    const int decimals = int(decimalPlaces.size());
-    int exponent = 0;
-    if (!exponentSign.isEmpty() && magnitude != 0) {
-        exponent =
-            int(std::floor(std::log10(magnitude))) - std::max<int>(0, integerPlaces.size() - 1);
-        magnitude /= std::pow(10.0, exponent);
-        if (std::llround(magnitude * std::pow(10.0, decimals)) >=
-            std::pow(10.0, decimals + std::max<int>(1, integerPlaces.size()))) {
-            magnitude /= 10; // rounding carried into a new digit
-            ++exponent;
-        }
-    }
-    QString fixed = QString::number(magnitude, 'f', decimals);
-    const qsizetype point = fixed.indexOf(u'.');
-    QString integerPart = point < 0 ? fixed : fixed.left(point);
-    QString decimalPart = point < 0 ? QString() : fixed.mid(point + 1);
-
-    // Optional decimals (#) drop their trailing zeros.
-    qsizetype mandatoryDecimals = decimalPlaces.size();
-    while (mandatoryDecimals > 0 && decimalPlaces[mandatoryDecimals - 1] == u'#')
-        --mandatoryDecimals;
-    while (decimalPart.size() > mandatoryDecimals && decimalPart.endsWith(u'0'))
-        decimalPart.chop(1);
-
-    const int integerZeros = int(integerPlaces.count(u'0') + integerPlaces.count(u'?'));
-    if (integerPart == QLatin1String("0") && integerZeros == 0)
-        integerPart.clear();
-    integerPart = integerPart.rightJustified(integerZeros, u'0');
-    if (grouping)
-        integerPart = groupThousands(integerPart);
-
-    QString number = integerPart;
-    if (afterPoint)
-        number += u'.' + decimalPart;
-    if (!exponentSign.isEmpty()) {
-        const int exponentDigits = std::max<int>(1, exponentPlaces.size());
-        number += u'E';
-        if (exponent < 0)
-            number += u'-';
-        else if (exponentSign == QLatin1String("+"))
-            number += u'+';
-        number += QString::number(std::abs(exponent)).rightJustified(exponentDigits, u'0');
-    }
-    const QString digits = integerPart + decimalPart;
+// A number rounded to `decimals`, with a minus only when a digit other than 0 shows.
+QString formatFixed(double value, int decimals) {
+    QString out = QString::number(std::fabs(value), 'f', decimals);
     const bool allZero =
-        std::none_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
-    if (showSign && value < 0 && !allZero)
-        number.prepend(u'-');
-
-    QString out;
-    for (qsizetype i = 0; i < qsizetype(tokens.size()); ++i) {
-        const Token& t = tokens[i];
-        if (i == first)
-            out += number;
-        if (i >= first && i <= last)
-            continue;
-        if (t.kind == Kind::Literal)
-            out += t.text;
-        else if (t.kind == Kind::Percent)
-            out += u'%';
-    }
+        std::none_of(out.begin(), out.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    if (value < 0 && !allZero)
+        out.prepend(u'-');
     return out;
 }
 
 } // namespace
 
 struct CellValueFormat::Compiled {
-    std::vector<Section> sections;
+    Code code;
 };
 
-CellValueFormat::CellValueFormat(const QString& code) {
-    auto compiled = std::make_shared<Compiled>();
-    for (const QString& text : splitSections(code)) {
-        Section section;
-        section.tokens = tokenize(text);
-        std::vector<Token>& tokens = section.tokens;
-        for (std::size_t i = 0; i < tokens.size(); ++i) {
-            const Kind k = tokens[i].kind;
-            section.hasDate = section.hasDate || isDateKind(k);
-            section.hasGeneral = section.hasGeneral || k == Kind::General;
-            section.onlyLiterals = section.onlyLiterals && k == Kind::Literal;
-            section.twelveHour = section.twelveHour || k == Kind::AmPm;
-            if (k == Kind::Second && i + 1 < tokens.size() &&
-                tokens[i + 1].kind == Kind::DecimalPoint) {
-                for (std::size_t j = i + 2;
-                     j < tokens.size() && tokens[j].kind == Kind::Placeholder; ++j)
-                    ++section.fractionDigits;
-            }
-        }
-        if (section.hasDate)
-            resolveMinutes(tokens);
-        else
-            section.shape = shapeOf(tokens);
-        compiled->sections.push_back(std::move(section));
-    }
-    compiled_ = std::move(compiled);
-}
+CellValueFormat::CellValueFormat(const QString& code)
+    : compiled_(std::make_shared<Compiled>(Compiled{parse(code)})) {}
 
 QString CellValueFormat::show(double value) const {
     if (!std::isfinite(value))
         return QStringLiteral("#NUM!");
-    const std::vector<Section>& sections = compiled_->sections;
-    // The second section is for negative numbers (and shows no sign of its own), the third for
-    // zero, when they exist.
-    const bool negativeSection = value < 0 && sections.size() > 1;
-    const Section& section = negativeSection                     ? sections[1]
-                             : value == 0 && sections.size() > 2 ? sections[2]
-                                                                 : sections[0];
-    const std::vector<Token>& tokens = section.tokens;
-    if (tokens.empty())
-        return negativeSection ? QString() : formatGeneral(value);
-    if (section.hasDate)
-        return formatDate(value, section);
-    if (section.hasGeneral) {
-        QString out;
-        for (const Token& t : tokens)
-            out += t.kind == Kind::General
-                       ? formatGeneral(negativeSection ? std::fabs(value) : value)
-                       : t.text;
-        return out;
-    }
-    if (section.onlyLiterals)
-        return tokens.front().text;
-    return formatNumber(value, tokens, section.shape, !negativeSection);
-}
-
-QString formatCellValue(double value, const QString& code) {
-    return CellValueFormat(code).show(value);
+    const Code& code = compiled_->code;
+    if (code.tokens.empty())
+        return formatGeneral(value);
+    if (code.hasDate)
+        return formatDate(value, code);
+    return formatFixed(value, code.decimals);
 }

@@ -14,14 +14,12 @@
 // it and no seconds after it, cannot be said in Excel's notation and reads the other way there.
 QString excelFormatFromQtFormat(const QString& qtFormat);
 
-// The text a spreadsheet shows for `value` under the format `code` (an empty code is General):
+// The text a spreadsheet shows for a value under a format code, to measure column widths:
 // "12345.678" for 12345.678 in "#######0.000", "05.03.2008 10:00" for day number 39512.41667 in
-// "DD.MM.YYYY hh:mm". Used to measure column widths, so it covers what the workbook uses
-// (General, digit placeholders with decimals, grouping, percent, exponent, literal text, dates
-// and times) with '.' as the decimal separator and English month and day names.
-QString formatCellValue(double value, const QString& code);
-
-// The same, with the code taken apart once for many values.
+// "DD.MM.YYYY hh:mm". It covers the codes the archive sheets use: an empty code (General), digit
+// placeholders with a fixed count of decimals, and the date and time codes that
+// excelFormatFromQtFormat makes, with '.' as the decimal separator and English month and day
+// names. The code is taken apart once for many values.
 class CellValueFormat {
 public:
     explicit CellValueFormat(const QString& code);
