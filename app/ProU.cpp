@@ -249,10 +249,10 @@ void TForm1::stepProgress() { setProgressPosition(ProgressBar1->value() + 1); }
 
 void TForm1::processEvents() { QCoreApplication::processEvents(); }
 
-bool TForm1::askYesNo(const QString& caption, const QString& text) {
+bool TForm1::askYesNo(const QString& caption, const QString& text, DefaultButton defaultButton) {
     QMessageBox box(QMessageBox::Question, caption, withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

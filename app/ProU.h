@@ -48,7 +48,8 @@ public:
     void setProgressPosition(int position) override;
     void stepProgress() override;
     void processEvents() override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text,
+                  DefaultButton defaultButton) override;
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 

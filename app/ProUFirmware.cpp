@@ -45,5 +45,5 @@ void TForm1::Button10Click() {
         return;
     ActionScope scope(*this);
     programming::run(*this, opener_, ui->ComboBox1->currentText(), firmwareImage_,
-                     QDate::currentDate());
+                     std::function<QDate()>(&QDate::currentDate));
 }

@@ -33,6 +33,6 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     programming::Options options;
     options.trace = context.trace;
     programming::run(context.frontend, context.opener, context.selection.entry, *image,
-                     QDate::currentDate(), options);
+                     std::function<QDate()>(&QDate::currentDate), options);
     return context.finish();
 }

@@ -4,6 +4,7 @@
 #include "app/core/Connection.h"
 #include "app/core/Texts.h"
 #include "cli/Commands.h"
+#include "settings/SettingsCheck.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
@@ -63,40 +64,99 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     return saveFailed ? kExitFailed : code;
 }
 
+namespace {
+
+// Loads FILE into the starting form as the load button does; a refused file is reported like
+// the window's box and leaves the meter alone.
+std::optional<SettingsForm> loadForm(CliContext& context, const QString& path) {
+    const settings_file::LoadResult loaded =
+        settings_file::load(path, startingForm(), context.locale);
+    if (!loaded.form)
+        CliFrontend::printMessage(texts::errorCaption(), loaded.error);
+    return loaded.form;
+}
+
+QString onlyFile(CommandArgs& args, const char* what) {
+    const QStringList files = args.positionals();
+    if (files.size() != 1)
+        throw UsageError{QStringLiteral("expected one %1 FILE").arg(QLatin1String(what))};
+    return files.first();
+}
+
+} // namespace
+
+DifferenceRun compareWithMeter(CliContext& context, const SettingsForm& form, bool validate) {
+    DifferenceRun run;
+    Connection connection(context.frontend, context.protocol, context.opener);
+    connection.run(context.selection, [&] {
+        if (validate) {
+            // The checks of "Применить", with its messages; nothing is written either way.
+            const settings::Preparation prepared = settings::prepareWrite(form, context.locale);
+            if (!prepared.write) {
+                context.frontend.showError(texts::errorCaption(), prepared.error);
+                context.frontend.setStatus(settings_texts::settingsNotWritten());
+                return;
+            }
+        }
+        const settings::CompareResult r =
+            settings::compare(context.protocol, context.frontend, form, context.locale);
+        if (r.firmwareVersionByte)
+            context.firmwareVersionByte = *r.firmwareVersionByte;
+        run.read = r.read;
+        run.differences = r.differences;
+    });
+    for (const settings::FieldDifference& d : run.differences)
+        context.print(settings_texts::differenceLine(d.label, d.meter, d.intended));
+    run.exitCode = context.finish();
+    if (!run.read)
+        run.exitCode = kExitFailed;
+    else if (run.exitCode == kExitOk && !run.differences.empty())
+        run.exitCode = kExitDifferent;
+    return run;
+}
+
+int runSettingsDiff(CliContext& context, CommandArgs& args) {
+    const QString file = onlyFile(args, "settings");
+    const std::optional<SettingsForm> form = loadForm(context, file);
+    if (!form)
+        return context.finish();
+    return compareWithMeter(context, *form, false).exitCode;
+}
+
 int runSettingsWrite(CliContext& context, CommandArgs& args) {
     const std::optional<QString> date = args.takeValue(QStringLiteral("--date"));
     const std::optional<QString> time = args.takeValue(QStringLiteral("--time"));
     const bool clearDaily = args.takeFlag(QStringLiteral("--clear-daily"));
     const bool clearMinute = args.takeFlag(QStringLiteral("--clear-minute"));
-    const QStringList files = args.positionals();
-    if (files.size() != 1)
-        throw UsageError{QStringLiteral("expected one settings FILE")};
+    const bool dryRun = args.takeFlag(QStringLiteral("--dry-run"));
+    const QString file = onlyFile(args, "settings");
     const QDate clockDate = date ? parseCommandDate(*date) : QDate();
 
-    // The file goes into the form as the load button puts it there; a refused file leaves the
-    // meter alone.
-    const settings_file::LoadResult loaded =
-        settings_file::load(files.first(), startingForm(), context.locale);
-    if (!loaded.form) {
-        CliFrontend::printMessage(texts::errorCaption(), loaded.error);
+    const std::optional<SettingsForm> loaded = loadForm(context, file);
+    if (!loaded)
         return context.finish();
-    }
-    SettingsForm form = *loaded.form;
+    SettingsForm form = *loaded;
     if (clockDate.isValid())
         form.date = clockDate;
     if (time)
         form.time = *time;
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
+    if (dryRun)
+        return compareWithMeter(context, form, true).exitCode;
 
+    WriteRun run;
     Connection connection(context.frontend, context.protocol, context.opener);
     connection.run(context.selection, [&] {
-        const settings::WriteResult r =
-            settings::write(context.protocol, context.frontend, form, context.locale);
+        const settings::WriteResult r = settings::write(
+            context.protocol, context.frontend, form, context.locale, QDateTime::currentDateTime());
         if (r.firmwareVersionByte)
             context.firmwareVersionByte = *r.firmwareVersionByte;
+        run.written = r.written;
+        run.mismatches = r.mismatches;
     });
-    return context.finish();
+    run.exitCode = context.finish();
+    return run.exitCode;
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {

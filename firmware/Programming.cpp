@@ -79,10 +79,13 @@ private:
 
 // Steps 5 to the end, with the port open and the question answered Yes. Returns the status.
 QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+    // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
-    x.send(frame.data(), int(frame.size()));
+    if (!x.send(frame.data(), int(frame.size())))
+        return firmware_texts::cannotEnter();
     x.pause(kRequestPauseMs);
-    x.sendByte(kProbe);
+    if (!x.sendByte(kProbe))
+        return firmware_texts::cannotEnter();
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     if (acknowledgement != kAcknowledge)
@@ -91,13 +94,17 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
 
+    // From the start of the image on, a byte that the line refused ends the run at once: the
+    // meter did not get the image (or the finish), whatever else it may answer.
     frontend.setStatus(firmware_texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
-    x.sendByte(kStartOfImage);
+    if (!x.sendByte(kStartOfImage))
+        return firmware_texts::completedWithErrorsRepeat();
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
-            x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]);
+            if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
+                return firmware_texts::completedWithErrorsRepeat();
         const auto answer = x.receiveByte();
         if (!answer)
             return firmware_texts::completedWithErrorsRepeat();
@@ -116,9 +123,8 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
             match = false;
         frontend.setProgressPosition(i);
     }
-    if (!match)
+    if (!match || !x.sendByte(kFinish))
         return firmware_texts::completedWithErrorsRepeat();
-    x.sendByte(kFinish);
     return texts::completedOk();
 }
 
@@ -126,6 +132,12 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
 
 void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
          FirmwareImage& image, const QDate& today, const Options& options) {
+    run(frontend, opener, portEntry, image, std::function<QDate()>([today] { return today; }),
+        options);
+}
+
+void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
+         FirmwareImage& image, const std::function<QDate()>& today, const Options& options) {
     OpenResult opened = opener.openForProgramming(portEntry, kEntryTimeouts);
     if (!opened.link) {
         frontend.setStatus(texts::cannotOpenPort() + opened.portName);
@@ -134,8 +146,10 @@ void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
     }
     Link& link = *opened.link;
     link.setIdleHook([&frontend] { frontend.processEvents(); });
-    if (frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion())) {
-        image.stampDate(today);
+    if (frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
+                          Frontend::DefaultButton::No)) {
+        // The day of the programming is the day of the Yes, however long the question stood.
+        image.stampDate(today());
         Exchange exchange(link, frontend, options);
         frontend.setStatus(program(exchange, link, frontend, image));
     }

@@ -4,6 +4,10 @@
 #include "link/Link.h"
 #include "link/Protocol.h"
 
+#include <QDate>
+
+#include <functional>
+
 class Frontend;
 class LinkOpener;
 
@@ -41,5 +45,8 @@ struct Options {
 // and the progress bar at 0 on every path.
 void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
          FirmwareImage& image, const QDate& today, const Options& options = {});
+// The same with the PC's calendar asked for the stamp once the question is answered Yes.
+void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
+         FirmwareImage& image, const std::function<QDate()>& today, const Options& options = {});
 
 } // namespace programming

@@ -161,6 +161,32 @@ QString cannotWriteFile(const QString& path) {
     return tr("Не удаётся записать файл настроек\r") + path;
 }
 
+QString windowStartLabel() { return tr("Начало окна, мкс:"); }
+QString pathDelayLabel() { return tr("Задержка сигнала:"); }
+QString delayConstantLabel() { return tr("Константа задержки:"); }
+QString crossSectionLabel() { return tr("Площадь сечения трубы, см2:"); }
+QString pathCoefficientLabel() { return tr("Путевой коэффициент:"); }
+QString dateStampLabel() { return tr("Дата последней записи настроек:"); }
+QString hourStampLabel() { return tr("Час последней записи настроек:"); }
+QString clockDateLabel() { return tr("Дата:"); }
+QString clockTimeLabel() { return tr("Время:"); }
+QString settingsEqual() { return tr("Настройки прибора совпадают с формой"); }
+QString settingsDiffer() { return tr("Настройки прибора отличаются от формы:"); }
+QString differenceLine(const QString& label, const QString& meter, const QString& form) {
+    return label + QLatin1Char(' ') + meter + QStringLiteral(" -> ") + form;
+}
+QString writeNotVerified() { return tr("Настройки в приборе не совпадают с записанными:"); }
+QString mismatchLine(const QString& label, const QString& meter, const QString& intended) {
+    const QString shown = meter.isEmpty() ? tr("не прочитано") : meter;
+    return tr("%1 в приборе %2, записано %3").arg(label, shown, intended);
+}
+QString compareCaption() { return tr("Сравнение"); }
+QString dailyWillBeCleared() { return tr("Суточный архив будет очищен."); }
+QString minuteWillBeCleared() { return tr("Минутный архив будет очищен."); }
+QString clockWillBeSet(const QString& set, const QString& pc) {
+    return tr("Часы прибора будут установлены на %1 (время ПК %2).").arg(set, pc);
+}
+
 QString dateLinePrefix() { return tr("Дата: "); }
 QString timeLinePrefix() { return tr("Время: "); }
 

@@ -6,6 +6,7 @@
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
+#include "settings/SettingsCheck.h"
 #include "settings/SettingsTexts.h"
 
 #include <algorithm>
@@ -291,10 +292,11 @@ void clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
     frontend.setStatus(texts::completedOk());
 }
 
-WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
-                  const QLocale& locale) {
+WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, const QLocale& locale,
+                  const QDateTime& now) {
     WriteResult result;
-    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::applyQuestion()))
+    if (!frontend.askYesNo(texts::attentionCaption(), applyQuestion(form, now, locale),
+                           Frontend::DefaultButton::No))
         return result;
     result.confirmed = true;
 
@@ -332,6 +334,14 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
     sendSettings(p, *prepared.write, version);
     result.written = true;
 
+    // What the meter now holds is read back: a byte lost on the line shows here, field by
+    // field, and no archive is cleared after a write that did not take.
+    result.mismatches = readBack(p, *prepared.write, version, form, locale);
+    if (!result.mismatches.empty()) {
+        frontend.setStatus(texts::completedWithErrors());
+        frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
+        return result;
+    }
     if (!p.replySeen() || p.errorSeen()) {
         frontend.setStatus(texts::outcome(p));
         return result;

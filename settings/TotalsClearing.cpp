@@ -22,7 +22,8 @@ constexpr Block kBlocks[] = {
 } // namespace
 
 bool clear(Protocol& p, Frontend& frontend) {
-    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion()))
+    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion(),
+                           Frontend::DefaultButton::No))
         return false;
 
     // A permission that could not be read is a refusal.

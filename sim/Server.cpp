@@ -34,6 +34,10 @@ timespec toTimespec(Clock::duration d) {
     return ts;
 }
 
+Clock::duration toDuration(const timespec& ts) {
+    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+}
+
 void sleepUntil(TimePoint deadline) {
     const timespec ts = toTimespec(deadline.time_since_epoch());
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
@@ -372,10 +376,17 @@ void Server::run() {
         return true;
     };
 
+    // The refusefinish fault: the terminal takes no byte from the PC for a while, as a line
+    // whose flow is stopped.
+    bool outputStopped = false;
+    TimePoint resumeAt{};
+    constexpr auto kRefusalTime = std::chrono::seconds(3);
+
     auto receive = [&](Channel& ch, const quint8* data, int n, TimePoint now) {
         std::vector<Answer> answers;
         std::vector<QByteArray> newFrames;
         std::vector<QString> newEvents;
+        bool refuseInput = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             const int framesBefore = meter_.frameCount();
@@ -397,8 +408,20 @@ void Server::run() {
             for (std::size_t i = log.size() - added; i < log.size(); ++i)
                 newFrames.push_back(log[i].raw);
             const auto& events = meter_.programEvents();
-            for (std::size_t i = eventsBefore; i < events.size(); ++i)
+            for (std::size_t i = eventsBefore; i < events.size(); ++i) {
                 newEvents.push_back(eventText(events[i]));
+                if (events[i].kind == ProgramEvent::ReadBack && !ch.socket &&
+                    meter_.refusesFinish(events[i].session))
+                    refuseInput = true;
+            }
+        }
+        if (refuseInput && ptySlave_ >= 0) {
+            // Stopped before the read-back leaves, so the finish cannot slip through.
+            tcflow(ptySlave_, TCOOFF);
+            outputStopped = true;
+            resumeAt = now + kRefusalTime;
+            notify(ch.port, Traffic::Program,
+                   QByteArrayLiteral("line stopped: the finish is refused"));
         }
         changed_.notify_all();
         for (const QByteArray& f : newFrames)
@@ -412,6 +435,10 @@ void Server::run() {
     quint8 buffer[4096];
     for (;;) {
         TimePoint now = Clock::now();
+        if (outputStopped && now >= resumeAt) {
+            tcflow(ptySlave_, TCOON);
+            outputStopped = false;
+        }
         for (Channel* ch : channels)
             if (!pump(*ch, now) && ch->socket)
                 dropClient();
@@ -446,6 +473,13 @@ void Server::run() {
             const auto early = deadline - now - std::chrono::microseconds(200);
             ts = toTimespec(early > Clock::duration::zero() ? early : Clock::duration::zero());
             timeout = &ts;
+        }
+        if (outputStopped) {
+            const auto left = std::max(resumeAt - now, Clock::duration::zero());
+            if (!timeout || left < toDuration(ts)) {
+                ts = toTimespec(left);
+                timeout = &ts;
+            }
         }
         // A terminal that nobody reads is looked at again now and then.
         if (!timeout && !pty.writing.isEmpty()) {
