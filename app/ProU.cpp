@@ -1,14 +1,15 @@
 #include "app/ProU.h"
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
+#include "app/frame/InfoReadout.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "ui_Form1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -62,8 +63,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui->Button1, ui->Button2, ui->Button3, ui->Button5, ui->Button6, ui->Button7,
-             ui->Button8, ui->Button9, ui->Button10, ui->SpeedButton1, ui->SpeedButton2,
-             ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
+             ui->Button8, ui->Button9, ui->Button10, ui->Button11, ui->SpeedButton1,
+             ui->SpeedButton2, ui->ComboBox1, tabBarOf(ui->PageControl1),
+             tabBarOf(ui->PageControl2)})
         actionControls_[control] = true;
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -130,9 +132,9 @@ void TForm1::PageControl1Change(int index) {
         const char* button2;
     };
     static const Captions captions[] = {
-        {"Обновить", "Очистить"},
-        {"Читать", "Сохранить"},
-        {"Читать", "Применить"},
+        {QT_TRANSLATE_NOOP("TForm1", "Обновить"), QT_TRANSLATE_NOOP("TForm1", "Очистить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Сохранить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Применить")},
     };
     const bool update = index == kUpdateTab;
     if (!update && index >= 0 && index < 3) {
@@ -141,6 +143,7 @@ void TForm1::PageControl1Change(int index) {
     }
     ui->Button1->setVisible(!update);
     ui->Button2->setVisible(!update);
+    ui->Button11->setVisible(index == kSettingsTab);
     ui->SpeedButton1->setVisible(index == kSettingsTab);
     ui->SpeedButton2->setVisible(index == kSettingsTab);
 }
@@ -193,31 +196,30 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-PortSelection TForm1::portSelection() const {
-    PortSelection s;
-    s.index = ui->ComboBox1->currentIndex();
-    s.count = ui->ComboBox1->count();
-    s.entry = ui->ComboBox1->currentText();
-    return s;
+LinkTarget TForm1::linkTarget() const {
+    const bool pipeEntry = ui->ComboBox1->currentIndex() == ui->ComboBox1->count() - 1;
+    return port_list::targetOfEntry(ui->ComboBox1->currentText(), pipeEntry, pipeName_);
 }
 
 void TForm1::selectPipe(const QString& name) {
-    opener_ = LinkOpener(name);
+    pipeName_ = name;
     ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
 }
 
 void TForm1::runInfoReadout() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const info::Values values = info::read(protocol_, *this, QLocale());
-        for (int row = 0; row < info::kRowCount; ++row) {
-            auto* label =
-                findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
-            label->setText(values.text[std::size_t(row)]);
-        }
-        if (values.firmwareVersionByte)
-            firmwareVersionByte_ = *values.firmwareVersionByte;
-    });
+    const frame::InfoRun run = frame::readInfo(session_, linkTarget(), QLocale());
+    if (!run.values)
+        return;
+    for (int row = 0; row < info::kRowCount; ++row) {
+        auto* label =
+            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
+        label->setText(run.values->text[std::size_t(row)]);
+    }
+    // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
+    ui->Label45->setText(run.values->meterClock
+                             ? info::clockDifference(*run.values->meterClock,
+                                                     QDateTime::currentDateTime(), QLocale())
+                             : QString());
 }
 
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/core/Frontend.h"
-#include "archive/ArchiveBuffers.h"
+#include "core/Frontend.h"
+#include "core/Session.h"
 #include "firmware/FirmwareImage.h"
 #include "link/LinkOpener.h"
-#include "link/Protocol.h"
 #include "settings/SettingsForm.h"
 
 #include <QMainWindow>
@@ -26,8 +25,9 @@ class Form1;
 }
 
 // The main window: four tabs, the port list and the two connection buttons whose captions follow
-// the tab, the status line and the progress bar. It owns the program-wide state (the protocol
-// with its buffer and flags, the firmware version byte, ...) and is the Frontend of every action.
+// the tab, the status line and the progress bar. It owns the meter session (the protocol with its
+// buffer and flags, the firmware version byte, the archive buffers) and is the Frontend of every
+// action.
 // Actions run to their end inside their handler; while one runs every action control is
 // disabled and closing the window is refused.
 class TForm1 : public QMainWindow, public Frontend {
@@ -82,6 +82,8 @@ public slots:
     void RadioButton6Click();
     void ComboBox2Change();
     void Edit13DblClick();
+    void Button11Click();     // "Сравнить": the meter's settings against the form
+    void SpeedButton3Click(); // the PC's time into the time field
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,7 +111,8 @@ private:
 
     enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3 };
 
-    PortSelection portSelection() const;
+    // Where the port list's selection reaches the meter.
+    LinkTarget linkTarget() const;
     void runInfoReadout();
 
     // Action controls are enabled when their own rule allows it and no action runs.
@@ -123,10 +126,9 @@ private:
     std::map<QWidget*, bool> actionControls_;
     bool busy_ = false;
 
-    // Program-wide state.
-    LinkOpener opener_;
-    Protocol protocol_;
-    quint8 firmwareVersionByte_ = 0;
+    // The meter session, and the pipe that the port list's last entry reaches.
+    core::Session session_{*this};
+    QString pipeName_ = link_opener::defaultPipeName();
 
     // Calculators: each dialog is created on first use and kept to the end.
     void setUpCalculators();
@@ -144,6 +146,7 @@ private:
     void setUpSettingsTab();
     void runSettingsRead();
     void runSettingsWrite();
+    void runSettingsCompare();
     void runTotalsClearing();
     SettingsForm settingsForm() const;
     void showSettingsForm(const SettingsForm& form);
@@ -153,12 +156,11 @@ private:
     QFileDialog* OpenDialog2 = nullptr;
     QFileDialog* SaveDialog2 = nullptr;
 
-    // Archive tab: reading, saving, the memos' font; the last readout of each archive is kept
-    // for the export.
+    // Archive tab: reading, saving, the memos' font; the session keeps the last readout of each
+    // archive for the export.
     void initArchiveTab();
     void runArchiveReadout();
     void exportArchive();
-    archive::Archives archives_;
     QFileDialog* SaveDialog1 = nullptr;
     QFontDialog* FontDialog1 = nullptr;
 };

@@ -1,7 +1,7 @@
 // The Update tab: loading a firmware image and reprogramming the meter.
 
 #include "app/ProU.h"
-#include "app/core/Texts.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 #include "ui_Form1.h"
@@ -44,6 +44,6 @@ void TForm1::Button10Click() {
     if (busy_)
         return;
     ActionScope scope(*this);
-    programming::run(*this, opener_, ui->ComboBox1->currentText(), firmwareImage_,
+    programming::run(session_, linkTarget(), firmwareImage_,
                      std::function<QDate()>(&QDate::currentDate));
 }

@@ -3,19 +3,26 @@
 // totals from the Info tab.
 
 #include "app/ProU.h"
-#include "app/core/Connection.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
+#include "core/Texts.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "settings/TabConversions.h"
-#include "settings/TotalsClearing.h"
 #include "ui_Form1.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -102,6 +109,8 @@ void TForm1::setUpSettingsTab() {
     });
     connect(ui->ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
     ui->Edit13->installEventFilter(new DoubleClickFilter(ui->Edit13, [this] { Edit13DblClick(); }));
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
 
     applyInsertionRule();
     applyMediumRule();
@@ -177,29 +186,18 @@ void TForm1::applyMediumRule() {
 }
 
 void TForm1::runSettingsRead() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const settings::ReadResult r = settings::read(protocol_, *this, settingsForm(), QLocale());
-        showSettingsForm(r.form);
-        if (r.firmwareVersionByte)
-            firmwareVersionByte_ = *r.firmwareVersionByte;
-    });
+    const frame::SettingsRun run =
+        frame::readSettings(session_, linkTarget(), settingsForm(), QLocale());
+    if (run.form)
+        showSettingsForm(*run.form);
 }
 
 void TForm1::runSettingsWrite() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const settings::WriteResult r =
-            settings::write(protocol_, *this, settingsForm(), QLocale());
-        if (r.firmwareVersionByte)
-            firmwareVersionByte_ = *r.firmwareVersionByte;
-    });
+    frame::writeSettings(session_, linkTarget(), settingsForm(), QLocale(),
+                         QDateTime::currentDateTime());
 }
 
-void TForm1::runTotalsClearing() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] { totals::clear(protocol_, *this); });
-}
+void TForm1::runTotalsClearing() { frame::clearTotals(session_, linkTarget()); }
 
 void TForm1::SpeedButton1Click() {
     if (busy_)
@@ -246,4 +244,51 @@ void TForm1::ComboBox2Change() { applyMediumRule(); }
 
 void TForm1::Edit13DblClick() {
     ui->Edit13->setText(tab_conversions::timeFill(QTime::currentTime()));
+}
+
+void TForm1::SpeedButton3Click() { Edit13DblClick(); }
+
+void TForm1::Button11Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    runSettingsCompare();
+}
+
+void TForm1::runSettingsCompare() {
+    const frame::SettingsCompareRun run =
+        frame::compareSettings(session_, linkTarget(), settingsForm(), QLocale());
+    if (!run.read)
+        return; // the status line says why
+    if (run.differences.empty()) {
+        showInformation(settings_texts::compareCaption(), settings_texts::settingsEqual());
+        return;
+    }
+    // One row per differing setting: its label, the meter's value, the form's.
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CompareDialog"));
+    dialog.setWindowTitle(settings_texts::compareCaption());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(settings_texts::settingsDiffer(), &dialog));
+    auto* table = new QTableWidget(int(run.differences.size()), 3, &dialog);
+    table->setObjectName(QStringLiteral("CompareTable"));
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("TForm1", "Параметр"),
+                                      QCoreApplication::translate("TForm1", "В приборе"),
+                                      QCoreApplication::translate("TForm1", "В форме")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int row = 0; row < int(run.differences.size()); ++row) {
+        const settings::FieldDifference& d = run.differences[std::size_t(row)];
+        table->setItem(row, 0, new QTableWidgetItem(d.label));
+        table->setItem(row, 1, new QTableWidgetItem(d.meter));
+        table->setItem(row, 2, new QTableWidgetItem(d.intended));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 120 + 30 * int(run.differences.size()));
+    dialog.exec();
 }

@@ -1,9 +1,9 @@
 #include "archive/ArchiveReadout.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
@@ -34,17 +34,26 @@ void copyRecord(const Protocol& protocol, Record& entry) {
     std::memcpy(entry.bytes.data(), protocol.buffer() + 1, entry.bytes.size());
 }
 
-QString outcomeStatus(int read, int errors) {
-    return errors == 0 ? texts::readSuccessfully(read) : texts::readWithErrors(errors);
+using core::Outcome;
+
+// A readout that ran to its end: the records read and the ones whose transfer failed.
+Outcome readOutcome(int read, int errors) {
+    Outcome o = errors == 0
+                    ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
+                    : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
+    o.done = read;
+    o.failed = errors;
+    return o;
 }
 
-std::optional<QStringList> readDaily(Protocol& p, Frontend& frontend, const Interval& interval,
-                                     int meterToday, DailyArchive& archive, const QLocale& locale) {
-    if (const QString error = intervalError(interval, meterToday, kDailyDaysBack);
-        !error.isEmpty()) {
-        frontend.setStatus(error);
-        return std::nullopt;
-    }
+Readout refused(Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
+    return {core::finish(frontend, Outcome::of(kind, wording)), std::nullopt};
+}
+
+Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
+                  DailyArchive& archive, const QLocale& locale) {
+    if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
+        return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingDaily());
     frontend.processEvents();
 
@@ -80,21 +89,18 @@ std::optional<QStringList> readDaily(Protocol& p, Frontend& frontend, const Inte
         }
         address = previousRecordAddress(address, Area::Daily);
     }
-    frontend.setStatus(outcomeStatus(n, errors));
+    const Outcome outcome = core::finish(frontend, readOutcome(n, errors));
 
     DailyReport report = buildDailyReport(entries, n, interval.start, interval.end, locale);
     archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal};
-    return std::move(report.lines);
+    return {outcome, std::move(report.lines)};
 }
 
-std::optional<QStringList> readMinute(Protocol& p, Frontend& frontend, const Interval& interval,
-                                      int meterToday, MinuteArchive& archive,
-                                      const QLocale& locale) {
+Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
+                   MinuteArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
-        !error.isEmpty()) {
-        frontend.setStatus(error);
-        return std::nullopt;
-    }
+        !error.isEmpty())
+        return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingMinute());
     frontend.processEvents();
 
@@ -103,15 +109,13 @@ std::optional<QStringList> readMinute(Protocol& p, Frontend& frontend, const Int
     if (interval.end == meterToday) {
         // Without the meter's time there is no newest minute to start from.
         if (!p.ReadMemory(memory::kClock, 2)) {
-            frontend.setStatus(::texts::noAnswer());
-            return std::nullopt;
+            return refused(frontend, Outcome::Kind::NoAnswer);
         }
         hour = p.at(1);
         minute = p.at(2);
         // An impossible time would reach past the ring and the buffer.
         if (hour > 23 || minute > 59) {
-            frontend.setStatus(texts::invalidMeterClock());
-            return std::nullopt;
+            return refused(frontend, Outcome::Kind::FinishedWithErrors, texts::invalidMeterClock());
         }
     }
 
@@ -133,35 +137,31 @@ std::optional<QStringList> readMinute(Protocol& p, Frontend& frontend, const Int
         }
         address = previousRecordAddress(address, Area::Minute);
     }
-    frontend.setStatus(outcomeStatus(n, errors));
+    const Outcome outcome = core::finish(frontend, readOutcome(n, errors));
 
     MinuteReport report =
         buildMinuteReport(entries, n, interval.start, interval.end, hour, minute, locale);
     archive.summary = {quint16(n),      interval.end,       quint16(hour),
                        quint16(minute), report.volumeTotal, report.secondsTotal};
-    return std::move(report.lines);
+    return {outcome, std::move(report.lines)};
 }
 
 } // namespace
 
-std::optional<QStringList> readArchive(Protocol& p, Frontend& frontend, Kind kind,
-                                       const Interval& interval, Archives& archives,
-                                       const QLocale& locale) {
+Readout readArchive(Protocol& p, Frontend& frontend, Kind kind, const Interval& interval,
+                    Archives& archives, const QLocale& locale) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
     if (!p.ReadMemory(memory::kDeviceState, 1)) {
-        frontend.setStatus(::texts::noAnswer());
-        return std::nullopt;
+        return refused(frontend, Outcome::Kind::NoAnswer);
     }
     frontend.setProgressPosition(0);
     if (p.at(1) & device_state::kArchiveUnavailable) {
-        frontend.setStatus(texts::archiveUnavailable());
-        return std::nullopt;
+        return refused(frontend, Outcome::Kind::RefusedByMeter, texts::archiveUnavailable());
     }
     // Without the meter's date neither the interval checks nor the ring addresses can be made.
     if (!p.ReadMemory(memory::kDate, 2)) {
-        frontend.setStatus(::texts::noAnswer());
-        return std::nullopt;
+        return refused(frontend, Outcome::Kind::NoAnswer);
     }
     const int meterToday = dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
 

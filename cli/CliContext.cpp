@@ -7,10 +7,9 @@ void CliContext::print(const QString& line) {
     out.flush();
 }
 
-int CliContext::finish() {
-    const QString status = frontend.status();
-    print(status);
-    return status.startsWith(QStringLiteral("Завершено успешно")) ? kExitOk : kExitFailed;
+int CliContext::finish(const core::Outcome& outcome) {
+    print(frontend.status());
+    return outcome.succeeded() ? kExitOk : kExitFailed;
 }
 
 std::optional<QString> CommandArgs::takeValue(const QString& name) {

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "settings/SettingsImage.h"
-
-#include <vector>
 
 // One row per command: its name, its argument synopsis, and whether it talks to the meter.
 struct Command {
@@ -28,19 +25,4 @@ int runCalcPulse(CliContext& context, CommandArgs& args);
 int runSettingsRead(CliContext& context, CommandArgs& args);
 int runSettingsWrite(CliContext& context, CommandArgs& args);
 int runSettingsDiff(CliContext& context, CommandArgs& args);
-
-// What the settings commands found, for their text and JSON output.
-struct DifferenceRun {
-    bool read = false; // the meter's settings were read completely
-    std::vector<settings::FieldDifference> differences;
-    int exitCode = kExitFailed;
-};
-struct WriteRun {
-    bool written = false; // settings bytes were sent
-    std::vector<settings::FieldDifference> mismatches;
-    int exitCode = kExitFailed;
-};
-// settings-diff, and settings-write --dry-run with `validate`: reads the meter's settings and
-// prints the fields that differ from `form`.
-DifferenceRun compareWithMeter(CliContext& context, const SettingsForm& form, bool validate);
 int runClearTotals(CliContext& context, CommandArgs& args);

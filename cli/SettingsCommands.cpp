@@ -1,16 +1,12 @@
 // Settings-tab commands: reading and writing the meter's settings, and clearing the totals of
 // the Info tab.
 
-#include "app/core/Connection.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
 #include "cli/Commands.h"
-#include "settings/SettingsCheck.h"
+#include "core/Texts.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
-#include "settings/SettingsWriter.h"
 #include "settings/TabConversions.h"
-#include "settings/TotalsClearing.h"
 
 #include <QDateTime>
 
@@ -35,17 +31,11 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     const std::optional<QString> saveTo = args.takeValue(QStringLiteral("--save"));
     noPositionals(args, "settings-read");
 
-    SettingsForm form = startingForm();
-    Connection connection(context.frontend, context.protocol, context.opener);
-    const bool ran = connection.run(context.selection, [&] {
-        const settings::ReadResult r =
-            settings::read(context.protocol, context.frontend, form, context.locale);
-        form = r.form;
-        if (r.firmwareVersionByte)
-            context.firmwareVersionByte = *r.firmwareVersionByte;
-    });
+    const frame::SettingsRun run =
+        frame::readSettings(context.session, context.target, startingForm(), context.locale);
     bool saveFailed = false;
-    if (ran) {
+    if (run.form) {
+        const SettingsForm& form = *run.form;
         for (const QString& line : settings_file::lines(form))
             context.print(line);
         context.print(settings_texts::dateLinePrefix() +
@@ -60,7 +50,7 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
             }
         }
     }
-    const int code = context.finish();
+    const int code = context.finish(run.outcome);
     return saveFailed ? kExitFailed : code;
 }
 
@@ -85,42 +75,24 @@ QString onlyFile(CommandArgs& args, const char* what) {
 
 } // namespace
 
-DifferenceRun compareWithMeter(CliContext& context, const SettingsForm& form, bool validate) {
-    DifferenceRun run;
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] {
-        if (validate) {
-            // The checks of "Применить", with its messages; nothing is written either way.
-            const settings::Preparation prepared = settings::prepareWrite(form, context.locale);
-            if (!prepared.write) {
-                context.frontend.showError(texts::errorCaption(), prepared.error);
-                context.frontend.setStatus(settings_texts::settingsNotWritten());
-                return;
-            }
-        }
-        const settings::CompareResult r =
-            settings::compare(context.protocol, context.frontend, form, context.locale);
-        if (r.firmwareVersionByte)
-            context.firmwareVersionByte = *r.firmwareVersionByte;
-        run.read = r.read;
-        run.differences = r.differences;
-    });
+// Prints the differences and the status; exit 0 when equal, 3 when different, 1 when the
+// meter's settings could not be read (or the form was refused).
+int printDifferences(CliContext& context, const frame::SettingsCompareRun& run) {
     for (const settings::FieldDifference& d : run.differences)
         context.print(settings_texts::differenceLine(d.label, d.meter, d.intended));
-    run.exitCode = context.finish();
+    const int code = context.finish(run.outcome);
     if (!run.read)
-        run.exitCode = kExitFailed;
-    else if (run.exitCode == kExitOk && !run.differences.empty())
-        run.exitCode = kExitDifferent;
-    return run;
+        return kExitFailed;
+    return code == kExitOk && !run.differences.empty() ? kExitDifferent : code;
 }
 
 int runSettingsDiff(CliContext& context, CommandArgs& args) {
     const QString file = onlyFile(args, "settings");
     const std::optional<SettingsForm> form = loadForm(context, file);
     if (!form)
-        return context.finish();
-    return compareWithMeter(context, *form, false).exitCode;
+        return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
+    return printDifferences(
+        context, frame::compareSettings(context.session, context.target, *form, context.locale));
 }
 
 int runSettingsWrite(CliContext& context, CommandArgs& args) {
@@ -132,9 +104,11 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     const QString file = onlyFile(args, "settings");
     const QDate clockDate = date ? parseCommandDate(*date) : QDate();
 
+    // The file goes into the form as the load button puts it there; a refused file leaves the
+    // meter alone.
     const std::optional<SettingsForm> loaded = loadForm(context, file);
     if (!loaded)
-        return context.finish();
+        return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     SettingsForm form = *loaded;
     if (clockDate.isValid())
         form.date = clockDate;
@@ -143,25 +117,15 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
     if (dryRun)
-        return compareWithMeter(context, form, true).exitCode;
+        return printDifferences(context, frame::compareSettings(context.session, context.target,
+                                                                form, context.locale, true));
 
-    WriteRun run;
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] {
-        const settings::WriteResult r = settings::write(
-            context.protocol, context.frontend, form, context.locale, QDateTime::currentDateTime());
-        if (r.firmwareVersionByte)
-            context.firmwareVersionByte = *r.firmwareVersionByte;
-        run.written = r.written;
-        run.mismatches = r.mismatches;
-    });
-    run.exitCode = context.finish();
-    return run.exitCode;
+    const frame::SettingsWriteRun run = frame::writeSettings(
+        context.session, context.target, form, context.locale, QDateTime::currentDateTime());
+    return context.finish(run.outcome);
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] { totals::clear(context.protocol, context.frontend); });
-    return context.finish();
+    return context.finish(frame::clearTotals(context.session, context.target));
 }

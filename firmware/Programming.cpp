@@ -1,10 +1,9 @@
 #include "firmware/Programming.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "link/Crc8.h"
-#include "link/LinkOpener.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -22,8 +21,8 @@ namespace {
 // The raw exchange on the open port, with the trace and the window kept alive.
 class Exchange {
 public:
-    Exchange(Link& link, Frontend& frontend, const Options& options)
-        : link_(link), frontend_(frontend), options_(options) {
+    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace)
+        : link_(link), frontend_(frontend), trace_(trace) {
         sinceEvents_.start();
     }
 
@@ -67,29 +66,35 @@ private:
     static constexpr int kEventsEveryMs = 30;
 
     void trace(Protocol::Direction d, const quint8* data, int count, bool timedOut) {
-        if (options_.trace)
-            options_.trace(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
+        if (trace_)
+            trace_(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
     }
 
     Link& link_;
     Frontend& frontend_;
-    const Options& options_;
+    const Protocol::TraceHook& trace_;
     QElapsedTimer sinceEvents_;
 };
 
-// Steps 5 to the end, with the port open and the question answered Yes. Returns the status.
-QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+using core::Outcome;
+
+Outcome failed(const QString& wording) {
+    return Outcome::of(Outcome::Kind::FinishedWithErrors, wording);
+}
+
+// Steps 5 to the end, with the port open and the question answered Yes.
+Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
     // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
     if (!x.send(frame.data(), int(frame.size())))
-        return firmware_texts::cannotEnter();
+        return failed(firmware_texts::cannotEnter());
     x.pause(kRequestPauseMs);
     if (!x.sendByte(kProbe))
-        return firmware_texts::cannotEnter();
+        return failed(firmware_texts::cannotEnter());
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     if (acknowledgement != kAcknowledge)
-        return firmware_texts::cannotEnter();
+        return failed(firmware_texts::cannotEnter());
 
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
@@ -100,14 +105,14 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
     if (!x.sendByte(kStartOfImage))
-        return firmware_texts::completedWithErrorsRepeat();
+        return failed(firmware_texts::completedWithErrorsRepeat());
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
             if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
-                return firmware_texts::completedWithErrorsRepeat();
+                return failed(firmware_texts::completedWithErrorsRepeat());
         const auto answer = x.receiveByte();
         if (!answer)
-            return firmware_texts::completedWithErrorsRepeat();
+            return failed(firmware_texts::completedWithErrorsRepeat());
         frontend.setProgressPosition(kBlocks - *answer);
     }
 
@@ -118,43 +123,35 @@ QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     for (int i = 0; i < FirmwareImage::kSize; ++i) {
         const auto byte = x.receiveByte();
         if (!byte)
-            return firmware_texts::completedWithErrorsRepeat();
+            return failed(firmware_texts::completedWithErrorsRepeat());
         if (*byte != image.bytes[std::size_t(i)])
             match = false;
         frontend.setProgressPosition(i);
     }
     if (!match || !x.sendByte(kFinish))
-        return firmware_texts::completedWithErrorsRepeat();
-    return texts::completedOk();
+        return failed(firmware_texts::completedWithErrorsRepeat());
+    return Outcome::of(Outcome::Kind::Succeeded);
 }
 
 } // namespace
 
-void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
-         FirmwareImage& image, const QDate& today, const Options& options) {
-    run(frontend, opener, portEntry, image, std::function<QDate()>([today] { return today; }),
-        options);
+Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+            const QDate& today) {
+    return run(session, target, image, std::function<QDate()>([today] { return today; }));
 }
 
-void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
-         FirmwareImage& image, const std::function<QDate()>& today, const Options& options) {
-    OpenResult opened = opener.openForProgramming(portEntry, kEntryTimeouts);
-    if (!opened.link) {
-        frontend.setStatus(texts::cannotOpenPort() + opened.portName);
-        frontend.setProgressPosition(0);
-        return;
-    }
-    Link& link = *opened.link;
-    link.setIdleHook([&frontend] { frontend.processEvents(); });
-    if (frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
-                          Frontend::DefaultButton::No)) {
+Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+            const std::function<QDate()>& today) {
+    return session.run(target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](Link& link) {
+        Frontend& frontend = session.frontend();
+        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
+                               Frontend::DefaultButton::No))
+            return Outcome::of(Outcome::Kind::Declined);
         // The day of the programming is the day of the Yes, however long the question stood.
         image.stampDate(today());
-        Exchange exchange(link, frontend, options);
-        frontend.setStatus(program(exchange, link, frontend, image));
-    }
-    link.close();
-    frontend.setProgressPosition(0);
+        Exchange exchange(link, frontend, session.traceHook());
+        return core::finish(frontend, program(exchange, link, frontend, image));
+    });
 }
 
 } // namespace programming

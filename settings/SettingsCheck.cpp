@@ -1,7 +1,7 @@
 #include "settings/SettingsCheck.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
@@ -108,7 +108,7 @@ CompareResult compare(Protocol& p, Frontend& frontend, const SettingsForm& form,
     const quint8 version = p.at(1);
     SettingsImage meter;
     readSettingsArea(p, sm::kWrittenFirst, sm::kWrittenLast, meter);
-    frontend.setStatus(texts::outcome(p));
+    result.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     if (!versionKnown)
         return result;
     result.firmwareVersionByte = version;

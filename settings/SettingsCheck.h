@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsImage.h"
 
@@ -28,6 +29,7 @@ std::vector<FieldDifference> differences(const SettingsImage& meter, quint8 vers
 constexpr int kCompareProgressMaximum = 5; // the version and 16..69 in four frames
 
 struct CompareResult {
+    core::Outcome outcome;
     bool read = false; // every transaction answered
     std::optional<quint8> firmwareVersionByte;
     std::vector<FieldDifference> differences;

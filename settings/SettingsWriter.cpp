@@ -1,8 +1,9 @@
 #include "settings/SettingsWriter.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
-#include "archive/ArchiveLayout.h"
+#include "core/Frontend.h"
+#include "core/Permission.h"
+#include "core/Texts.h"
+#include "device/ArchiveLayout.h"
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
@@ -265,57 +266,50 @@ void clearMinuteArchive(Protocol& p, Frontend& frontend) {
               archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
 }
 
-void clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+    using core::Outcome;
     const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
-    if (!stateRead) {
-        // Without the archive state nothing is cleared.
-        frontend.setStatus(texts::completedWithErrors());
-        return;
-    }
-    if (p.at(1) & device_state::kArchiveUnavailable) {
-        frontend.setStatus(settings_texts::archiveUnavailable());
-        return;
-    }
+    // Without the archive state nothing is cleared.
+    if (!stateRead)
+        return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
+    if (p.at(1) & device_state::kArchiveUnavailable)
+        return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
+                                                  settings_texts::archiveUnavailable()));
     if (daily) {
         clearDailyArchive(p, frontend);
-        if (p.errorSeen()) {
-            frontend.setStatus(texts::completedWithErrors());
-            return;
-        }
+        if (p.errorSeen())
+            return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     }
     if (minute) {
         clearMinuteArchive(p, frontend);
-        frontend.setStatus(p.errorSeen() ? texts::completedWithErrors() : texts::completedOk());
-        return;
+        return core::finish(frontend, Outcome::of(p.errorSeen() ? Outcome::Kind::FinishedWithErrors
+                                                                : Outcome::Kind::Succeeded));
     }
-    frontend.setStatus(texts::completedOk());
+    return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
 
 WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, const QLocale& locale,
                   const QDateTime& now) {
+    using core::Outcome;
     WriteResult result;
+    result.outcome = Outcome::of(Outcome::Kind::Declined);
     if (!frontend.askYesNo(texts::attentionCaption(), applyQuestion(form, now, locale),
                            Frontend::DefaultButton::No))
         return result;
     result.confirmed = true;
 
-    // A permission that could not be read is a refusal.
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
-    frontend.setProgressPosition(0);
-    if (!stateRead) {
-        frontend.setStatus(texts::noAnswer());
-        return result;
-    }
-    if (!(p.at(1) & device_state::kChangesPermitted)) {
-        frontend.setStatus(settings_texts::programmingForbidden());
+    if (const auto refusal = core::refuseUnlessChangesPermitted(
+            p, frontend, settings_texts::programmingForbidden())) {
+        result.outcome = *refusal;
         return result;
     }
 
     const Preparation prepared = prepareWrite(form, locale);
     if (!prepared.write) {
         frontend.showError(texts::errorCaption(), prepared.error);
-        frontend.setStatus(settings_texts::settingsNotWritten());
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
+                                                            settings_texts::settingsNotWritten()));
         return result;
     }
 
@@ -326,7 +320,7 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, con
 
     // Where A and C go depends on the firmware: without its version nothing is written.
     if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
-        frontend.setStatus(texts::noAnswer());
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
         return result;
     }
     const quint8 version = p.at(1);
@@ -338,19 +332,15 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, con
     // field, and no archive is cleared after a write that did not take.
     result.mismatches = readBack(p, *prepared.write, version, form, locale);
     if (!result.mismatches.empty()) {
-        frontend.setStatus(texts::completedWithErrors());
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
         frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
         return result;
     }
-    if (!p.replySeen() || p.errorSeen()) {
-        frontend.setStatus(texts::outcome(p));
+    if (!p.replySeen() || p.errorSeen() || (!form.clearDaily && !form.clearMinute)) {
+        result.outcome = core::finish(frontend, Outcome::fromFlags(p));
         return result;
     }
-    if (!form.clearDaily && !form.clearMinute) {
-        frontend.setStatus(texts::completedOk());
-        return result;
-    }
-    clearArchives(p, frontend, form.clearDaily, form.clearMinute);
+    result.outcome = clearArchives(p, frontend, form.clearDaily, form.clearMinute);
     return result;
 }
 

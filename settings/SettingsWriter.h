@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsImage.h"
 #include "settings/SettingsMap.h"
@@ -59,6 +60,7 @@ struct WriteResult {
     std::optional<quint8> firmwareVersionByte; // when the version could be read
     // The fields the read-back found different from what was sent (label, meter, intended).
     std::vector<FieldDifference> mismatches;
+    core::Outcome outcome;
 };
 
 // "Применить" on the Settings tab, entered with the link open and the identity confirmed: the
@@ -71,7 +73,7 @@ WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& fo
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the
 // final status.
-void clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
+core::Outcome clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
 
 // One area's clearing, without the archive-state read: the daily or the minute area.
 void clearDailyArchive(Protocol& protocol, Frontend& frontend);

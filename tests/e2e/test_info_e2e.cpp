@@ -1,8 +1,8 @@
 // The Info readout end to end: the connection frame and the readout against the simulated
 // meter, over a real pseudo-terminal and over a real local socket.
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
+#include "app/frame/Connection.h"
+#include "app/frame/InfoReadout.h"
 #include "link/Protocol.h"
 #include "sim/Sim.h"
 #include "tests/support/RecordingFrontend.h"
@@ -26,17 +26,16 @@ Outcome readInfo(Transport transport, sim::Options options) {
     if (!meter.start())
         qFatal("simulated meter: %s", qPrintable(meter.errorString()));
     RecordingFrontend frontend;
-    Protocol protocol;
-    const LinkOpener opener(meter.pipeName());
-    PortSelection selection;
-    if (transport == Transport::Pipe)
-        selection = {1, 2, QStringLiteral("КВЗ-клиент")};
-    else
-        selection = {0, 2, meter.ptyPath() + QStringLiteral(" simulated meter")};
+    core::Session session(frontend);
+    const LinkTarget target = transport == Transport::Pipe
+                                  ? LinkTarget::pipe(meter.pipeName())
+                                  : LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
     Outcome out;
-    Connection connection(frontend, protocol, opener);
-    out.branchRan = connection.run(selection, [&] {
-        out.values = info::read(protocol, frontend, QLocale(QLocale::Russian, QLocale::Russia));
+    Connection(session).run(target, [&] {
+        out.branchRan = true;
+        out.values =
+            info::read(session.protocol(), frontend, QLocale(QLocale::Russian, QLocale::Russia));
+        return out.values.outcome;
     });
     out.status = frontend.status();
     out.finalPosition = frontend.progressPosition;
@@ -73,6 +72,31 @@ class InfoEndToEnd : public QObject {
     }
 
 private slots:
+    // The clock difference beside the meter's time, against the PC's 14:16:40 on 08.12.2026.
+    void clockDifference_data() {
+        QTest::addColumn<QDateTime>("meter");
+        QTest::addColumn<QString>("expected");
+        const QDate day(2026, 12, 8);
+        QTest::newRow("same minute") << QDateTime(day, QTime(14, 16)) << QString();
+        QTest::newRow("one minute behind") << QDateTime(day, QTime(14, 15)) << QString();
+        QTest::newRow("one minute ahead") << QDateTime(day, QTime(14, 17)) << QString();
+        QTest::newRow("two minutes behind")
+            << QDateTime(day, QTime(14, 14)) << "ПК: 14:16, прибор отстаёт на 2 мин";
+        QTest::newRow("fourteen minutes behind")
+            << QDateTime(day, QTime(14, 2)) << "ПК: 14:16, прибор отстаёт на 14 мин";
+        QTest::newRow("an hour and five ahead")
+            << QDateTime(day, QTime(15, 21)) << "ПК: 14:16, прибор спешит на 1 ч 5 мин";
+        QTest::newRow("another day") << QDateTime(day.addDays(-3), QTime(12, 0))
+                                     << "ПК: 08.12.2026 14:16, прибор отстаёт на 3 сут 2 ч";
+    }
+    void clockDifference() {
+        QFETCH(QDateTime, meter);
+        QFETCH(QString, expected);
+        const QDateTime now(QDate(2026, 12, 8), QTime(14, 16, 40));
+        QCOMPARE(info::clockDifference(meter, now, QLocale(QLocale::Russian, QLocale::Russia)),
+                 expected);
+    }
+
     void everyValueAsTheMeterHoldsIt_data() { transports(); }
     void everyValueAsTheMeterHoldsIt() {
         QFETCH(Transport, transport);
@@ -196,10 +220,11 @@ private slots:
 
     void pipeNotServed() {
         RecordingFrontend frontend;
-        Protocol protocol;
-        const LinkOpener opener(QStringLiteral("/nonexistent/zetra-info-pipe"));
-        Connection connection(frontend, protocol, opener);
-        QVERIFY(!connection.run({0, 1, QStringLiteral("КВЗ-клиент")}, [] { QFAIL("no branch"); }));
+        core::Session session(frontend);
+        const core::Outcome outcome = Connection(session).run(
+            LinkTarget::pipe(QStringLiteral("/nonexistent/zetra-info-pipe")),
+            []() -> core::Outcome { qFatal("no branch"); });
+        QCOMPARE(outcome.kind, core::Outcome::Kind::PortNotOpened);
         QCOMPARE(frontend.status(), QStringLiteral("Не удаётся открыть порт "));
     }
 

@@ -1,7 +1,8 @@
-#include "settings/TotalsClearing.h"
+#include "app/frame/TotalsClearing.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Permission.h"
+#include "core/Texts.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
 #include "settings/SettingsMap.h"
@@ -21,22 +22,14 @@ constexpr Block kBlocks[] = {
 };
 } // namespace
 
-bool clear(Protocol& p, Frontend& frontend) {
+core::Outcome clear(Protocol& p, Frontend& frontend) {
+    using core::Outcome;
     if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion(),
                            Frontend::DefaultButton::No))
-        return false;
-
-    // A permission that could not be read is a refusal.
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
-    frontend.setProgressPosition(0);
-    if (!stateRead) {
-        frontend.setStatus(texts::noAnswer());
-        return true;
-    }
-    if (!(p.at(1) & device_state::kChangesPermitted)) {
-        frontend.setStatus(settings_texts::clearingForbidden());
-        return true;
-    }
+        return Outcome::of(Outcome::Kind::Declined);
+    if (const auto refusal =
+            core::refuseUnlessChangesPermitted(p, frontend, settings_texts::clearingForbidden()))
+        return *refusal;
 
     frontend.setStatus(settings_texts::clearingTotals());
     frontend.processEvents();
@@ -50,8 +43,7 @@ bool clear(Protocol& p, Frontend& frontend) {
         p.putData(zeros, b.count);
         p.WriteMemory(b.address, b.count);
     }
-    frontend.setStatus(texts::outcome(p));
-    return true;
+    return core::finish(frontend, Outcome::fromFlags(p));
 }
 
 } // namespace totals

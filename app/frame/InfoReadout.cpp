@@ -1,7 +1,7 @@
-#include "app/core/InfoReadout.h"
+#include "app/frame/InfoReadout.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/DeviceFloat.h"
 #include "device/MemoryMap.h"
@@ -28,7 +28,6 @@ const std::array<RowLabels, kRowCount> kRowLabels{{
 }};
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Info", text); }
 
 constexpr int kProgressMaximum = 10;
 constexpr double kFlowToCubicMetresPerHour = 0.0036;
@@ -37,12 +36,20 @@ constexpr double kBatteryVoltsPerUnit = 3.7887 / 1024;
 
 QString caption(Row row) {
     static const char* const captions[kRowCount] = {
-        "Текущий расход, м3/ч:", "Скорость потока, м/с:", "Накопленный объём, м3:",
-        "Время работы, часов:",  "Время простоя, часов:", "Напряжение батареи, В:",
-        "Внутренняя дата:",      "Внутреннее время:",     "Серийный номер:",
-        "Дата изготовления:",    "Версия прошивки:",      "Дата последней прошивки:",
+        QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:"),
+        QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:"),
+        QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:"),
+        QT_TRANSLATE_NOOP("Info", "Время работы, часов:"),
+        QT_TRANSLATE_NOOP("Info", "Время простоя, часов:"),
+        QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:"),
+        QT_TRANSLATE_NOOP("Info", "Внутренняя дата:"),
+        QT_TRANSLATE_NOOP("Info", "Внутреннее время:"),
+        QT_TRANSLATE_NOOP("Info", "Серийный номер:"),
+        QT_TRANSLATE_NOOP("Info", "Дата изготовления:"),
+        QT_TRANSLATE_NOOP("Info", "Версия прошивки:"),
+        QT_TRANSLATE_NOOP("Info", "Дата последней прошивки:"),
     };
-    return tr(captions[row]);
+    return QCoreApplication::translate("Info", captions[row]);
 }
 
 QString lowBattery() { return QStringLiteral("Low Battery"); }
@@ -96,11 +103,17 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
         v.text[kIdleHours] = formatFixed(double(p.dataLE(1, 4)) / 3600, 8, 1, locale);
     if (p.ReadMemory(memory::kBattery, 2))
         v.text[kBattery] = formatFixed(double(p.dataLE(1, 2)) * kBatteryVoltsPerUnit, 8, 2, locale);
-    if (p.ReadMemory(memory::kDate, 2))
-        v.text[kDate] =
-            locale.toString(dateFromDeviceDay(int(p.dataLE(1, 2))), QLocale::ShortFormat);
-    if (p.ReadMemory(memory::kClock, 2))
+    std::optional<QDate> meterDate;
+    if (p.ReadMemory(memory::kDate, 2)) {
+        meterDate = dateFromDeviceDay(int(p.dataLE(1, 2)));
+        v.text[kDate] = locale.toString(*meterDate, QLocale::ShortFormat);
+    }
+    if (p.ReadMemory(memory::kClock, 2)) {
         v.text[kTime] = formatClock(p.at(1), p.at(2));
+        const QTime time(p.at(1), p.at(2));
+        if (meterDate && time.isValid())
+            v.meterClock = QDateTime(*meterDate, time);
+    }
     if (p.ReadMemory(memory::kSerialNumber, 4)) {
         v.text[kSerialNumber] = QString::number(p.dataLE(1, 2));
         v.text[kManufactured] = formatDeviceShortDate(p.at(3), p.at(4));
@@ -110,8 +123,33 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
         v.text[kLastProgrammed] = formatDeviceShortDate(p.at(3), p.at(4));
         v.firmwareVersionByte = p.at(1);
     }
-    frontend.setStatus(texts::outcome(p));
+    v.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return v;
+}
+
+QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const QLocale& locale) {
+    // The meter counts whole minutes; so does the comparison.
+    const QDateTime pc(now.date(), QTime(now.time().hour(), now.time().minute()));
+    const qint64 minutes = pc.secsTo(meterClock) / 60;
+    if (minutes >= -1 && minutes <= 1)
+        return {};
+    const qint64 size = minutes < 0 ? -minutes : minutes;
+    QString amount;
+    if (size < 60)
+        amount = QCoreApplication::translate("Info", "%1 мин").arg(size);
+    else if (size < 24 * 60)
+        amount = QCoreApplication::translate("Info", "%1 ч %2 мин").arg(size / 60).arg(size % 60);
+    else
+        amount = QCoreApplication::translate("Info", "%1 сут %2 ч")
+                     .arg(size / (24 * 60))
+                     .arg(size % (24 * 60) / 60);
+    QString pcText = formatClock(now.time().hour(), now.time().minute());
+    if (meterClock.date() != now.date())
+        pcText = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + pcText;
+    return minutes < 0 ? QCoreApplication::translate("Info", "ПК: %1, прибор отстаёт на %2")
+                             .arg(pcText, amount)
+                       : QCoreApplication::translate("Info", "ПК: %1, прибор спешит на %2")
+                             .arg(pcText, amount);
 }
 
 } // namespace info
