@@ -1,15 +1,21 @@
 #include "app/ProU.h"
 
-#include "app/frame/Actions.h"
+#include "app/ArchiveTab.h"
+#include "app/FittingScrollArea.h"
+#include "app/InfoTab.h"
+#include "app/PortListWatcher.h"
+#include "app/SettingsTab.h"
+#include "app/UpdateTab.h"
 #include "app/frame/InfoReadout.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -26,6 +32,25 @@ constexpr int kProgressRightMargin = 28;
 
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
+// A double click on a text field, which has no signal of its own for it.
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(QObject* parent, std::function<void()> onDoubleClick)
+        : QObject(parent), onDoubleClick_(std::move(onDoubleClick)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            onDoubleClick_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onDoubleClick_;
+};
+
 QTabBar* tabBarOf(QTabWidget* tabs) {
     return tabs->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -40,6 +65,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
     setWindowTitle(texts::mainWindowCaption());
+    // Dialogs and message boxes are windows of their own and do not inherit the main window's
+    // font: the window's font becomes the program's, so they all read alike.
+    QApplication::setFont(font());
 
     statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -55,11 +83,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    for (int row = 0; row < info::kRowCount; ++row) {
-        auto* caption =
-            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].captionLabel));
-        caption->setText(info::caption(info::Row(row)));
-    }
+    const TabContext context{*this, *ui, session_, [this](QWidget* control, bool enabled) {
+                                 setActionEnabled(control, enabled);
+                             }};
+    infoTab_ = std::make_unique<InfoTab>(context);
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui->Button1, ui->Button2, ui->Button3, ui->Button5, ui->Button6, ui->Button7,
@@ -71,13 +98,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-    initArchiveTab();
+    archiveTab_ = std::make_unique<ArchiveTab>(context);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     setUpCalculators();
-    setUpFirmwareTab();
-    setUpSettingsTab();
+    updateTab_ = std::make_unique<UpdateTab>(context);
+    connect(ui->Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+    settingsTab_ = std::make_unique<SettingsTab>(context);
+    connectSettingsTab();
     applyActionStates();
 
     FormCreate();
+    // The port list follows adapters plugged in or pulled out while the window is open.
+    new PortListWatcher(
+        ui->ComboBox1, [this] { return busy_; }, this);
 }
 
 TForm1::~TForm1() = default;
@@ -95,10 +129,8 @@ void TForm1::FormCreate() {
     ProgressBar1->show();
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    OpenDialog1->setDirectory(programFolder);
-    OpenDialog2->setDirectory(programFolder);
-    SaveDialog2->setDirectory(programFolder);
-    ui->Edit10->setText(programFolder);
+    updateTab_->setFolder(programFolder);
+    settingsTab_->setFolder(programFolder);
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
     const QDate today = QDate::currentDate();
@@ -109,6 +141,10 @@ void TForm1::FormCreate() {
     const QTime now = QTime::currentTime();
     ui->Edit13->setText(formatClock(now.hour(), now.minute()));
 
+    // The window starts large enough for every tab to show whole (the design size is smaller
+    // than the tabs need in the desktop's fonts), and may then be made smaller: its tabs scroll.
+    FittingScrollArea::prepare(this);
+    resize(size().expandedTo(sizeHint()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -154,13 +190,13 @@ void TForm1::Button1Click() {
     ActionScope scope(*this);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
-        runInfoReadout();
+        infoTab_->read(linkTarget());
         break;
     case kSettingsTab:
-        runSettingsRead();
+        settingsTab_->read(linkTarget());
         break;
     case kArchiveTab:
-        runArchiveReadout();
+        archiveTab_->read(linkTarget());
         break;
     default:
         break;
@@ -173,13 +209,13 @@ void TForm1::Button2Click() {
     ActionScope scope(*this);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
-        runTotalsClearing();
+        infoTab_->clearTotals(linkTarget());
         break;
     case kSettingsTab:
-        runSettingsWrite();
+        settingsTab_->write(linkTarget());
         break;
     case kArchiveTab:
-        exportArchive();
+        archiveTab_->save();
         break;
     default:
         break;
@@ -206,20 +242,87 @@ void TForm1::selectPipe(const QString& name) {
     ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
 }
 
-void TForm1::runInfoReadout() {
-    const frame::InfoRun run = frame::readInfo(session_, linkTarget(), QLocale());
-    if (!run.values)
+void TForm1::connectSettingsTab() {
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+    // The reactions run when the engineer moves a selection, not when the tab is filled.
+    connect(ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(ui->RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+    connect(ui->RadioButton5, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton5Click();
+    });
+    connect(ui->RadioButton6, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton6Click();
+    });
+    connect(ui->ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+    ui->Edit13->installEventFilter(new DoubleClickFilter(ui->Edit13, [this] { Edit13DblClick(); }));
+}
+
+// The tabs' buttons ----------------------------------------------------------------------------
+
+void TForm1::Button3Click() {
+    // The dialog is modal: no action can start while it is open.
+    if (!busy_)
+        archiveTab_->chooseFont();
+}
+
+void TForm1::Button9Click() {
+    if (busy_)
         return;
-    for (int row = 0; row < info::kRowCount; ++row) {
-        auto* label =
-            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
-        label->setText(run.values->text[std::size_t(row)]);
-    }
-    // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
-    ui->Label45->setText(run.values->meterClock
-                             ? info::clockDifference(*run.values->meterClock,
-                                                     QDateTime::currentDateTime(), QLocale())
-                             : QString());
+    ActionScope scope(*this);
+    updateTab_->loadImage();
+}
+
+void TForm1::Button10Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    updateTab_->program(linkTarget());
+}
+
+void TForm1::SpeedButton1Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->loadFile();
+}
+
+void TForm1::SpeedButton2Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->saveFile();
+}
+
+void TForm1::RadioButton1Click() { settingsTab_->applyInsertionRule(); }
+
+void TForm1::RadioButton2Click() { settingsTab_->applyInsertionRule(); }
+
+void TForm1::RadioButton5Click() { settingsTab_->convertZeroCutoff(false); }
+
+void TForm1::RadioButton6Click() { settingsTab_->convertZeroCutoff(true); }
+
+void TForm1::ComboBox2Change() { settingsTab_->applyMediumRule(); }
+
+void TForm1::Edit13DblClick() { settingsTab_->fillTime(); }
+
+void TForm1::SpeedButton3Click() { settingsTab_->fillTime(); }
+
+void TForm1::Button11Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->compare(linkTarget());
 }
 
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {

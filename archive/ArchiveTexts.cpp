@@ -85,7 +85,15 @@ QString headingEvents() { return QCoreApplication::translate("Archive", "Соб�
 QString totalsCell() { return QCoreApplication::translate("Archive", "Итого"); }
 
 QString saveFilter() {
-    return QCoreApplication::translate("Archive", "текстовый файл (*.txt);;таблица Excel (*.xls)");
+    return QCoreApplication::translate("Archive", "текстовый файл (*.txt);;таблица Excel (*.xls)") +
+           QStringLiteral(";;") +
+           QCoreApplication::translate(
+               "Archive", "таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)");
+}
+// Column names that scripts read: the same in every language.
+QString csvDailyHeader() { return QStringLiteral("Дата,Объём (м3),Время работы (ч),События"); }
+QString csvMinuteHeader() {
+    return QStringLiteral("Дата и время,Объём (м3),Время работы (с),События");
 }
 QString notReadYet() {
     return QCoreApplication::translate("Archive",

@@ -4,13 +4,17 @@
 
 namespace texts {
 QString applicationTitle() { return QCoreApplication::translate("Zetra", "ЗЕТРА"); }
+QString programVersion() { return QStringLiteral(ZETRA_VERSION); }
 QString mainWindowCaption() {
-    return QCoreApplication::translate("Zetra", "ЗЕТРА (автономный) v1.16");
+    return QCoreApplication::translate("Zetra", "ЗЕТРА (автономный) v%1").arg(programVersion());
 }
 QString initialStatus() {
     return QCoreApplication::translate("Zetra", "Присоедините прибор и нажмите <Обновить>");
 }
 QString waiting() { return QCoreApplication::translate("Zetra", "Ждите..."); }
+QString linkLost(const QString& reason) {
+    return QCoreApplication::translate("Zetra", "Связь с прибором потеряна: ") + reason;
+}
 QString cannotOpenPort() {
     return QCoreApplication::translate("Zetra", "Не удаётся открыть порт ");
 }

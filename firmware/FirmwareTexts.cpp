@@ -14,6 +14,8 @@ QString cannotReadImage(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
+QString notARegularFile() { return QCoreApplication::translate("Firmware", "это не обычный файл"); }
+
 QString wrongImageSize(const QString& path, qint64 size) {
     return QCoreApplication::translate(
                "Firmware", "Файл прошивки должен содержать 7680 байт,\rа в файле %1 их %2")

@@ -4,6 +4,7 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <cstring>
 
 Protocol::Protocol() : pause_([](int ms) { QThread::msleep(ulong(ms)); }) {}
@@ -73,18 +74,43 @@ void Protocol::buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount)
     request_[std::size_t(3 + dataCount)] = crc8(request_.data(), std::size_t(3 + dataCount));
 }
 
+qint64 Protocol::nowMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 epoch_)
+        .count();
+}
+
+bool Protocol::linkGone() {
+    if (!link_ || !link_->gone())
+        return false;
+    owed_.clear();
+    if (!lossReported_) {
+        lossReported_ = true;
+        if (linkLostHook_)
+            linkLostHook_(link_->goneReason());
+    }
+    return true;
+}
+
+// Answers are told apart by counting, not by waiting for a quiet line: the meter answers every
+// request it took, in order, and an answer may come any time later (seconds on the pipe, where
+// the client relays it). Every request sent is owed an answer until its bytes have come in
+// whole. Within a transaction every attempt sends the same request, so an earlier attempt's
+// answer is as good as the latest's; an answer owed from an earlier transaction is never taken:
+// before a new transaction goes out, every such answer is waited for, up to kLateAnswerLimitMs
+// after its request. A quiet period alone cannot do this: an answer later than the quiet period
+// would land in the next request's read and pass for its answer. An answer that never comes is
+// a lost request; once that has happened, answers are awaited only briefly after their read
+// gave up, until one is seen coming late again, so a meter that loses requests costs the wait
+// once per link.
 bool Protocol::transact(int requestLength, int answerLength, Answer answer,
                         bool pauseAfterAttempt) {
-    // After an attempt that was not answered in time, its answer (or that of the retry that
-    // followed) may still be travelling. It belongs to an earlier request and must never pass
-    // for this one's, so the line is drained until it has been quiet long enough.
-    if (link_ && lateAnswerPossible_)
-        link_->discardUntilQuiet(link_->quietPeriodMs(), kSettleLimitMs);
-    lateAnswerPossible_ = false;
+    ++transaction_;
+    drainOwed();
     bool ok = false;
-    for (int i = 0; i < kAttempts && !ok; ++i) {
+    for (int i = 0; i < kAttempts && !ok && !linkGone(); ++i) {
         ok = attempt(requestLength, answerLength, answer);
-        if (pauseAfterAttempt)
+        if (pauseAfterAttempt && !linkGone())
             pause_(kWriteRecordPauseMs);
     }
     if (ok)
@@ -96,31 +122,134 @@ bool Protocol::transact(int requestLength, int answerLength, Answer answer,
     return ok;
 }
 
+void Protocol::drainOwed() {
+    while (link_ && !owed_.empty() && !linkGone()) {
+        Owed& head = owed_.front();
+        const qint64 left = std::max<qint64>(0, head.deadlineMs - nowMs());
+        std::array<quint8, kBufferSize> scrap{};
+        const int want = std::min(head.length - int(head.received.size()), kBufferSize);
+        const int got = link_->readWithin(scrap.data(), want, int(left));
+        if (got > 0 && traceHook_)
+            traceHook_(Direction::Received,
+                       QByteArray(reinterpret_cast<const char*>(scrap.data()), got), got < want);
+        if (got == want) {
+            answersGetLost_ = false; // it came late, not never
+            owed_.pop_front();
+        } else if (got > 0 || !head.received.isEmpty()) {
+            dropPartial();
+        } else { // nothing came for as long as it was awaited
+            answersGetLost_ = true;
+            owed_.pop_front();
+        }
+    }
+}
+
+void Protocol::dropPartial() {
+    link_->discardUntilQuiet(link_->quietPeriodMs(), 1000);
+    owed_.pop_front();
+}
+
+bool Protocol::feed(const QByteArray& bytes, int answerLength, Answer answer) {
+    bool ok = false;
+    qsizetype at = 0;
+    while (at < bytes.size() && !owed_.empty()) {
+        Owed& head = owed_.front();
+        const qsizetype take =
+            std::min<qsizetype>(head.length - head.received.size(), bytes.size() - at);
+        head.received += bytes.mid(at, take);
+        at += take;
+        if (head.received.size() < head.length)
+            break;
+        if (head.transaction == transaction_ && head.length == answerLength &&
+            answerValid(reinterpret_cast<const quint8*>(head.received.constData()), head.length,
+                        answerLength, answer)) {
+            std::memcpy(buffer_.data(), head.received.constData(), std::size_t(head.length));
+            ok = true;
+        }
+        owed_.pop_front();
+    }
+    return ok;
+}
+
+bool Protocol::answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const {
+    if (got < 1 || bytes[0] != kAcknowledge)
+        return false;
+    if (answer == Answer::Acknowledge)
+        return true;
+    // A read answer must be complete: the acknowledgement, every data byte and the CRC.
+    return got == answerLength && bytes[got - 1] == crc8(bytes + 1, std::size_t(got - 2));
+}
+
 bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
     if (!link_)
         return false;
-    // A late answer to an earlier request must never pass for this one.
-    link_->discardInput();
+    if (owed_.empty()) {
+        // Stray bytes (line noise, a byte too many after an answer) are no one's answer.
+        link_->discardInput();
+    } else {
+        // An earlier attempt's answer may have come in the meantime.
+        std::array<quint8, kBufferSize * kAttempts> arrived{};
+        int want = 0;
+        for (const Owed& o : owed_)
+            want += o.length - int(o.received.size());
+        const int got =
+            link_->readWithin(arrived.data(), std::min<int>(want, int(arrived.size())), 0);
+        if (got > 0) {
+            if (traceHook_)
+                traceHook_(Direction::Received,
+                           QByteArray(reinterpret_cast<const char*>(arrived.data()), got), false);
+            if (feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
+                     answer))
+                return true;
+        }
+    }
     const bool sent = link_->write(request_.data(), requestLength);
     if (traceHook_)
         traceHook_(Direction::Sent,
                    QByteArray(reinterpret_cast<const char*>(request_.data()), requestLength),
                    false);
-    if (!sent)
+    if (!sent) {
+        linkGone();
         return false;
+    }
+    const qint64 sentAt = nowMs();
+    owed_.push_back({answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_});
 
-    const int got = link_->read(buffer_.data(), answerLength);
-    if (traceHook_)
-        traceHook_(Direction::Received,
-                   QByteArray(reinterpret_cast<const char*>(buffer_.data()), got),
-                   got < answerLength);
-    if (got < answerLength)
-        lateAnswerPossible_ = true;
-    if (got < 1 || buffer_[0] != kAcknowledge)
-        return false;
-    if (answer == Answer::Acknowledge)
-        return true;
-    // A read answer must be complete: the acknowledgement, every data byte and the CRC.
-    return got == answerLength &&
-           buffer_[std::size_t(got - 1)] == crc8(buffer_.data() + 1, std::size_t(got - 2));
+    // Earlier attempts' answers come first: the meter answers in the order it was asked. One
+    // of them is as good as this attempt's own, and ends the attempt as soon as it is in.
+    int ahead = 0;
+    for (std::size_t i = 0; i + 1 < owed_.size(); ++i)
+        ahead += owed_[i].length - int(owed_[i].received.size());
+    bool ok = false;
+    bool ownAwaited = true;
+    if (ahead > 0) {
+        QByteArray bytes(ahead, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), ahead);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < ahead);
+        ok = feed(bytes, answerLength, answer);
+        // When they did not all come in time, this attempt's answer cannot have come either.
+        ownAwaited = !ok && got == ahead;
+    }
+    if (ownAwaited) {
+        const int total = answerLength; // only this attempt's answer is left
+        QByteArray bytes(total, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < total);
+        // Kept as it came, as the callers have always found it.
+        std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
+        ok = feed(bytes, answerLength, answer);
+    }
+    if (linkGone())
+        return ok;
+    if (!owed_.empty() && !owed_.front().received.isEmpty())
+        dropPartial();
+    // A meter that has lost requests is not waited for long.
+    if (answersGetLost_)
+        for (Owed& o : owed_)
+            o.deadlineMs = std::min(o.deadlineMs, nowMs() + kLostAnswerGraceMs);
+    return ok;
 }

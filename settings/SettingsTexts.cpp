@@ -209,6 +209,26 @@ QString windowOffsetInFileNotANumber(const QString& typed) {
 QString cannotWriteFile(const QString& path) {
     return QCoreApplication::translate("Settings", "Не удаётся записать файл настроек\r") + path;
 }
+QString fileTooLarge(const QString& path) {
+    return QCoreApplication::translate("Settings",
+                                       "Файл настроек слишком велик, это не файл настроек\r") +
+           path;
+}
+QString labelLineMismatch(const QString& path, int line, const QString& label) {
+    return QCoreApplication::translate("Settings",
+                                       "Строка %1 файла настроек должна начинаться с \"%2\"\r")
+               .arg(line)
+               .arg(label) +
+           path;
+}
+QString choiceLineMismatch(const QString& path, int line, const QString& first,
+                           const QString& second) {
+    return QCoreApplication::translate("Settings",
+                                       "В строке %1 файла настроек нет ни \"%2\", ни \"%3\"\r")
+               .arg(line)
+               .arg(first, second) +
+           path;
+}
 
 QString windowStartLabel() { return QCoreApplication::translate("Settings", "Начало окна, мкс:"); }
 QString pathDelayLabel() { return QCoreApplication::translate("Settings", "Задержка сигнала:"); }

@@ -84,7 +84,21 @@ public:
 
 private:
     struct Channel;
+    // The server's thread: one poll round after another until stop().
     void run();
+    // One round: due answers out, then whatever the line, the pipe and the listener bring.
+    // False when the server is to stop.
+    bool serveOnce(Channel& pty, Channel& pipe, const std::vector<Channel*>& channels);
+    void notify(Port port, Traffic traffic, const QByteArray& bytes);
+    void acceptClient(Channel& pipe);
+    void dropClient(Channel& pipe);
+    // Hands bytes to the kernel; false when the other end is gone.
+    bool flush(Channel& ch, TimePoint now);
+    // Moves the bytes that are due from the queue to the line.
+    bool pump(Channel& ch, TimePoint now);
+    bool pumpByteByByte(Channel& ch, TimePoint now);
+    bool deadlineOf(const Channel& ch, TimePoint* deadline) const;
+    void receive(Channel& ch, const quint8* data, int n, TimePoint now);
     bool openPty();
     bool openPipe();
     void closeAll();
@@ -102,6 +116,14 @@ private:
     QString ptyPath_, pipeName_, pipePath_, error_;
     quint64 socketInode_ = 0;
     TrafficHook hook_;
+
+    // The refusefinish fault: the terminal takes no byte from the PC for a while, as a line
+    // whose flow is stopped. Touched by the server's thread only.
+    static constexpr std::chrono::seconds kRefusalTime{3};
+    bool inputRefused_ = false;
+    TimePoint refusedUntil_{};
+    void refuseInput(TimePoint now);
+    void resumeInputWhenDue(TimePoint now);
 };
 
 } // namespace sim
