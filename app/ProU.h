@@ -50,7 +50,7 @@ public:
     void stepProgress() override;
     void processEvents() override;
     bool askYesNo(const QString& caption, const QString& text,
-                  DefaultButton defaultButton) override;
+                  DefaultButton defaultButton = DefaultButton::No) override;
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 

@@ -19,7 +19,7 @@ public:
     void processEvents() override;
     // An empty answer takes the default button.
     bool askYesNo(const QString& caption, const QString& text,
-                  DefaultButton defaultButton) override;
+                  DefaultButton defaultButton = DefaultButton::No) override;
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 

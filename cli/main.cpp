@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
         }
         // A port or pipe that went away ends the action at once; why is said on standard
         // error, apart from the frame lines of --trace.
-        context.protocol.setLinkLostHook([](const QString& reason) {
+        context.session.protocol().setLinkLostHook([](const QString& reason) {
             std::fprintf(stderr, "%s\n", texts::linkLost(reason).toUtf8().constData());
         });
         CommandArgs commandArgs(args.mid(1));

@@ -23,7 +23,7 @@ public:
     // the default button is No, so that a stray Enter changes nothing.
     enum class DefaultButton { No, Yes };
     virtual bool askYesNo(const QString& caption, const QString& text,
-                          DefaultButton defaultButton) = 0;
+                          DefaultButton defaultButton = DefaultButton::No) = 0;
     virtual void showInformation(const QString& caption, const QString& text) = 0;
     virtual void showError(const QString& caption, const QString& text) = 0;
 };

@@ -25,7 +25,7 @@ public:
     void stepProgress() override { setProgressPosition(progressPosition + 1); }
     void processEvents() override { ++eventRounds; }
     bool askYesNo(const QString& caption, const QString& text,
-                  DefaultButton defaultButton) override {
+                  DefaultButton defaultButton = DefaultButton::No) override {
         questions.append(caption + QStringLiteral(": ") + text);
         defaults.append(defaultButton);
         return answer;
