@@ -4,6 +4,7 @@
 #include "app/frame/InfoReadout.h"
 #include "ui_Form1.h"
 
+#include <QDateTime>
 #include <QLabel>
 
 namespace {
@@ -25,6 +26,12 @@ void InfoTab::read(const LinkTarget& target) {
     for (int row = 0; row < info::kRowCount; ++row)
         label(c_.window, info::kRowLabels[std::size_t(row)].valueLabel)
             ->setText(run.values->text[std::size_t(row)]);
+    // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
+    label(c_.window, "Label45")
+        ->setText(run.values->meterClock
+                      ? info::clockDifference(*run.values->meterClock, QDateTime::currentDateTime(),
+                                              QLocale())
+                      : QString());
 }
 
 void InfoTab::clearTotals(const LinkTarget& target) { frame::clearTotals(c_.session, target); }

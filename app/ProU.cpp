@@ -90,8 +90,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui->Button1, ui->Button2, ui->Button3, ui->Button5, ui->Button6, ui->Button7,
-             ui->Button8, ui->Button9, ui->Button10, ui->SpeedButton1, ui->SpeedButton2,
-             ui->ComboBox1, tabBarOf(ui->PageControl1), tabBarOf(ui->PageControl2)})
+             ui->Button8, ui->Button9, ui->Button10, ui->Button11, ui->SpeedButton1,
+             ui->SpeedButton2, ui->ComboBox1, tabBarOf(ui->PageControl1),
+             tabBarOf(ui->PageControl2)})
         actionControls_[control] = true;
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -178,6 +179,7 @@ void TForm1::PageControl1Change(int index) {
     }
     ui->Button1->setVisible(!update);
     ui->Button2->setVisible(!update);
+    ui->Button11->setVisible(index == kSettingsTab);
     ui->SpeedButton1->setVisible(index == kSettingsTab);
     ui->SpeedButton2->setVisible(index == kSettingsTab);
 }
@@ -243,6 +245,8 @@ void TForm1::selectPipe(const QString& name) {
 void TForm1::connectSettingsTab() {
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(ui->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     // The reactions run when the engineer moves a selection, not when the tab is filled.
     connect(ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -312,6 +316,15 @@ void TForm1::ComboBox2Change() { settingsTab_->applyMediumRule(); }
 
 void TForm1::Edit13DblClick() { settingsTab_->fillTime(); }
 
+void TForm1::SpeedButton3Click() { settingsTab_->fillTime(); }
+
+void TForm1::Button11Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->compare(linkTarget());
+}
+
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {
     actionControls_[control] = enabled;
     control->setEnabled(enabled && !busy_);
@@ -341,10 +354,10 @@ void TForm1::stepProgress() { setProgressPosition(ProgressBar1->value() + 1); }
 
 void TForm1::processEvents() { QCoreApplication::processEvents(); }
 
-bool TForm1::askYesNo(const QString& caption, const QString& text) {
+bool TForm1::askYesNo(const QString& caption, const QString& text, DefaultButton defaultButton) {
     QMessageBox box(QMessageBox::Question, caption, withLineBreaks(text),
                     QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

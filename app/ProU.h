@@ -49,7 +49,8 @@ public:
     void setProgressPosition(int position) override;
     void stepProgress() override;
     void processEvents() override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text,
+                  DefaultButton defaultButton = DefaultButton::No) override;
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 
@@ -82,6 +83,8 @@ public slots:
     void RadioButton6Click();
     void ComboBox2Change();
     void Edit13DblClick();
+    void Button11Click();     // "Сравнить": the meter's settings against the form
+    void SpeedButton3Click(); // the PC's time into the time field
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -10,9 +10,17 @@
 #include "settings/TabConversions.h"
 #include "ui_Form1.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -143,7 +151,46 @@ void SettingsTab::read(const LinkTarget& target) {
 }
 
 void SettingsTab::write(const LinkTarget& target) {
-    frame::writeSettings(c_.session, target, form(), QLocale());
+    frame::writeSettings(c_.session, target, form(), QLocale(), QDateTime::currentDateTime());
+}
+
+void SettingsTab::compare(const LinkTarget& target) {
+    const frame::SettingsCompareRun run =
+        frame::compareSettings(c_.session, target, form(), QLocale());
+    if (!run.read)
+        return; // the status line says why
+    if (run.differences.empty()) {
+        c_.session.frontend().showInformation(settings_texts::compareCaption(),
+                                              settings_texts::settingsEqual());
+        return;
+    }
+    // One row per differing setting: its label, the meter's value, the form's.
+    QDialog dialog(&c_.window);
+    dialog.setObjectName(QStringLiteral("CompareDialog"));
+    dialog.setWindowTitle(settings_texts::compareCaption());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(settings_texts::settingsDiffer(), &dialog));
+    auto* table = new QTableWidget(int(run.differences.size()), 3, &dialog);
+    table->setObjectName(QStringLiteral("CompareTable"));
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("TForm1", "Параметр"),
+                                      QCoreApplication::translate("TForm1", "В приборе"),
+                                      QCoreApplication::translate("TForm1", "В форме")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int row = 0; row < int(run.differences.size()); ++row) {
+        const settings::FieldDifference& d = run.differences[std::size_t(row)];
+        table->setItem(row, 0, new QTableWidgetItem(d.label));
+        table->setItem(row, 1, new QTableWidgetItem(d.meter));
+        table->setItem(row, 2, new QTableWidgetItem(d.intended));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 120 + 30 * int(run.differences.size()));
+    dialog.exec();
 }
 
 void SettingsTab::loadFile() {

@@ -17,6 +17,9 @@ public:
     void setFolder(const QString& folder);
     void read(const LinkTarget& target);
     void write(const LinkTarget& target);
+    // "Сравнить": reads the meter's settings and shows what differs from the tab, which
+    // stays as it is.
+    void compare(const LinkTarget& target);
     void loadFile();
     void saveFile();
 

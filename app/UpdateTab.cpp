@@ -41,5 +41,6 @@ void UpdateTab::loadImage() {
 }
 
 void UpdateTab::program(const LinkTarget& target) {
-    programming::run(c_.session, target, firmwareImage_, QDate::currentDate());
+    programming::run(c_.session, target, firmwareImage_,
+                     std::function<QDate()>(&QDate::currentDate));
 }

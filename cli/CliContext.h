@@ -13,7 +13,8 @@
 #include <optional>
 
 // Exit codes of the command line.
-enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+// 3: the meter's settings differ from the file (settings-diff, settings-write --dry-run).
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitDifferent = 3 };
 
 // A usage error: the command line asked for something that is not there.
 struct UsageError {

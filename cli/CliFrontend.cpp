@@ -40,18 +40,22 @@ void CliFrontend::show(const QString& caption, const QString& text) {
         writeToStandardError(caption, text);
 }
 
-bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
+bool CliFrontend::askYesNo(const QString& caption, const QString& text,
+                           DefaultButton defaultButton) {
     if (answerYes_)
         return true;
     if (!isatty(STDIN_FILENO))
         return false;
     const QByteArray question = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
-    std::fprintf(stderr, "%s [y/N] ", question.constData());
+    const bool yesByDefault = defaultButton == DefaultButton::Yes;
+    std::fprintf(stderr, "%s %s ", question.constData(), yesByDefault ? "[Y/n]" : "[y/N]");
     std::fflush(stderr);
     char answer[64] = {};
     if (!std::fgets(answer, sizeof answer, stdin))
         return false;
     const QString reply = QString::fromUtf8(answer).trimmed().toLower();
+    if (reply.isEmpty())
+        return yesByDefault;
     return reply == QLatin1String("y") || reply == QLatin1String("yes") ||
            reply == QStringLiteral("д") || reply == QStringLiteral("да");
 }

@@ -29,7 +29,9 @@ public:
     void setProgressPosition(int) override {}
     void stepProgress() override {}
     void processEvents() override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    // An empty answer takes the default button.
+    bool askYesNo(const QString& caption, const QString& text,
+                  DefaultButton defaultButton = DefaultButton::No) override;
     void showInformation(const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
 

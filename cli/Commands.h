@@ -24,4 +24,5 @@ int runCalcChannel(CliContext& context, CommandArgs& args);
 int runCalcPulse(CliContext& context, CommandArgs& args);
 int runSettingsRead(CliContext& context, CommandArgs& args);
 int runSettingsWrite(CliContext& context, CommandArgs& args);
+int runSettingsDiff(CliContext& context, CommandArgs& args);
 int runClearTotals(CliContext& context, CommandArgs& args);

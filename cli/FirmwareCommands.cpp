@@ -33,6 +33,6 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     auto image = loadImage(context, args);
     if (!image)
         return context.endWithoutStatus(core::Outcome::Kind::InputRefused);
-    return context.finish(
-        programming::run(context.session, context.target, *image, QDate::currentDate()));
+    return context.finish(programming::run(context.session, context.target, *image,
+                                           std::function<QDate()>(&QDate::currentDate)));
 }

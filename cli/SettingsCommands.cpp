@@ -10,6 +10,8 @@
 #include "settings/TabConversions.h"
 
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
 
 namespace {
 // The Settings tab as the window starts with it: nothing selected, empty fields, the clock
@@ -29,7 +31,17 @@ void noPositionals(CommandArgs& args, const char* command) {
 
 // The fields the read-back after a settings write found different, as
 // [{"label", "meter", "intended"}]; empty until the write checks what it wrote.
-QJsonArray writeMismatches(const frame::SettingsWriteRun&) { return {}; }
+QJsonArray fieldArray(const std::vector<settings::FieldDifference>& fields, const char* third) {
+    QJsonArray out;
+    for (const settings::FieldDifference& d : fields)
+        out.append(QJsonObject{{QStringLiteral("label"), d.label},
+                               {QStringLiteral("meter"), d.meter},
+                               {QLatin1String(third), d.intended}});
+    return out;
+}
+QJsonArray writeMismatches(const frame::SettingsWriteRun& run) {
+    return fieldArray(run.mismatches, "intended");
+}
 } // namespace
 
 int runSettingsRead(CliContext& context, CommandArgs& args) {
@@ -66,36 +78,78 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     return saveFailed ? kExitFailed : code;
 }
 
+namespace {
+
+// Loads FILE into the starting form as the load button does; a refused file is reported like
+// the window's box and leaves the meter alone.
+std::optional<SettingsForm> loadForm(CliContext& context, const QString& path) {
+    const settings_file::LoadResult loaded =
+        settings_file::load(path, startingForm(), context.locale);
+    if (!loaded.form)
+        context.frontend.showError(texts::errorCaption(), loaded.error);
+    return loaded.form;
+}
+
+QString onlyFile(CommandArgs& args, const char* what) {
+    const QStringList files = args.positionals();
+    if (files.size() != 1)
+        throw UsageError{QStringLiteral("expected one %1 FILE").arg(QLatin1String(what))};
+    return files.first();
+}
+
+} // namespace
+
+// Prints the differences and the status; exit 0 when equal, 3 when different, 1 when the
+// meter's settings could not be read (or the form was refused).
+int printDifferences(CliContext& context, const frame::SettingsCompareRun& run) {
+    for (const settings::FieldDifference& d : run.differences)
+        context.print(settings_texts::differenceLine(d.label, d.meter, d.intended));
+    context.put(QStringLiteral("differences"), fieldArray(run.differences, "file"));
+    const int code = context.finish(run.outcome);
+    if (!run.read)
+        return kExitFailed;
+    return code == kExitOk && !run.differences.empty() ? kExitDifferent : code;
+}
+
+int runSettingsDiff(CliContext& context, CommandArgs& args) {
+    const QString file = onlyFile(args, "settings");
+    const std::optional<SettingsForm> form = loadForm(context, file);
+    if (!form)
+        return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
+    return printDifferences(
+        context, frame::compareSettings(context.session, context.target, *form, context.locale));
+}
+
 int runSettingsWrite(CliContext& context, CommandArgs& args) {
     const std::optional<QString> date = args.takeValue(QStringLiteral("--date"));
     const std::optional<QString> time = args.takeValue(QStringLiteral("--time"));
     const bool clearDaily = args.takeFlag(QStringLiteral("--clear-daily"));
     const bool clearMinute = args.takeFlag(QStringLiteral("--clear-minute"));
-    const QStringList files = args.positionals();
-    if (files.size() != 1)
-        throw UsageError{QStringLiteral("expected one settings FILE")};
+    const bool dryRun = args.takeFlag(QStringLiteral("--dry-run"));
+    const QString file = onlyFile(args, "settings");
     const QDate clockDate = date ? parseCommandDate(*date) : QDate();
 
     // The file goes into the form as the load button puts it there; a refused file leaves the
     // meter alone.
-    const settings_file::LoadResult loaded =
-        settings_file::load(files.first(), startingForm(), context.locale);
-    if (!loaded.form) {
-        context.frontend.showError(texts::errorCaption(), loaded.error);
+    const std::optional<SettingsForm> loaded = loadForm(context, file);
+    if (!loaded) {
         context.put(QStringLiteral("written"), false);
         context.put(QStringLiteral("mismatches"), QJsonArray());
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     }
-    SettingsForm form = *loaded.form;
+    SettingsForm form = *loaded;
     if (clockDate.isValid())
         form.date = clockDate;
     if (time)
         form.time = *time;
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
+    if (dryRun)
+        return printDifferences(context, frame::compareSettings(context.session, context.target,
+                                                                form, context.locale, true));
 
-    const frame::SettingsWriteRun run =
-        frame::writeSettings(context.session, context.target, form, context.locale);
+    const frame::SettingsWriteRun run = frame::writeSettings(
+        context.session, context.target, form, context.locale, QDateTime::currentDateTime());
     context.put(QStringLiteral("written"), run.written);
     context.put(QStringLiteral("mismatches"), writeMismatches(run));
     return context.finish(run.outcome);

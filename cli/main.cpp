@@ -37,7 +37,8 @@ void printUsage(FILE* stream) {
         text += QStringLiteral("  %1 %2\n")
                     .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
     text += QStringLiteral("\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
-                           "the action did not succeed, 2 for a usage error.\n");
+                           "the action did not succeed, 2 for a usage error, 3 when settings-diff "
+                           "or settings-write --dry-run found differences.\n");
     std::fputs(text.toUtf8().constData(), stream);
 }
 

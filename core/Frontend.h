@@ -19,8 +19,11 @@ public:
     // Lets the window handle what is pending (repaint, input) once.
     virtual void processEvents() = 0;
 
-    // Caption "Внимание", question icon, Yes and No.
-    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    // Caption "Внимание", question icon, Yes and No. Before anything that changes the meter
+    // the default button is No, so that a stray Enter changes nothing.
+    enum class DefaultButton { No, Yes };
+    virtual bool askYesNo(const QString& caption, const QString& text,
+                          DefaultButton defaultButton = DefaultButton::No) = 0;
     virtual void showInformation(const QString& caption, const QString& text) = 0;
     virtual void showError(const QString& caption, const QString& text) = 0;
 };

@@ -84,10 +84,13 @@ Outcome failed(const QString& wording) {
 
 // Steps 5 to the end, with the port open and the question answered Yes.
 Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+    // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
-    x.send(frame.data(), int(frame.size()));
+    if (!x.send(frame.data(), int(frame.size())))
+        return failed(firmware_texts::cannotEnter());
     x.pause(kRequestPauseMs);
-    x.sendByte(kProbe);
+    if (!x.sendByte(kProbe))
+        return failed(firmware_texts::cannotEnter());
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     if (acknowledgement != kAcknowledge)
@@ -96,13 +99,17 @@ Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
 
+    // From the start of the image on, a byte that the line refused ends the run at once: the
+    // meter did not get the image (or the finish), whatever else it may answer.
     frontend.setStatus(firmware_texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
-    x.sendByte(kStartOfImage);
+    if (!x.sendByte(kStartOfImage))
+        return failed(firmware_texts::completedWithErrorsRepeat());
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
-            x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]);
+            if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
+                return failed(firmware_texts::completedWithErrorsRepeat());
         const auto answer = x.receiveByte();
         if (!answer)
             return failed(firmware_texts::completedWithErrorsRepeat());
@@ -121,9 +128,8 @@ Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
             match = false;
         frontend.setProgressPosition(i);
     }
-    if (!match)
+    if (!match || !x.sendByte(kFinish))
         return failed(firmware_texts::completedWithErrorsRepeat());
-    x.sendByte(kFinish);
     return Outcome::of(Outcome::Kind::Succeeded);
 }
 
@@ -131,11 +137,18 @@ Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage
 
 Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
             const QDate& today) {
+    return run(session, target, image, std::function<QDate()>([today] { return today; }));
+}
+
+Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+            const std::function<QDate()>& today) {
     return session.run(target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](Link& link) {
         Frontend& frontend = session.frontend();
-        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion()))
+        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
+                               Frontend::DefaultButton::No))
             return Outcome::of(Outcome::Kind::Declined);
-        image.stampDate(today);
+        // The day of the programming is the day of the Yes, however long the question stood.
+        image.stampDate(today());
         Exchange exchange(link, frontend, session.traceHook());
         return core::finish(frontend, program(exchange, link, frontend, image));
     });

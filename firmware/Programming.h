@@ -5,6 +5,10 @@
 #include "link/Link.h"
 #include "link/Protocol.h"
 
+#include <QDate>
+
+#include <functional>
+
 // Reprograms the meter over a serial port: the programming-mode request, the probe and its
 // acknowledgement, the stamped image in 120 blocks of 64 bytes, and the meter's read-back of its
 // whole program memory compared byte for byte; the finish byte only after a full match.
@@ -36,5 +40,9 @@ std::array<quint8, 4> request();
 // on every path.
 core::Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
                   const QDate& today);
+// The same with the PC's calendar asked for the stamp once the question is answered Yes, so
+// that a Yes after midnight stamps the new day.
+core::Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+                  const std::function<QDate()>& today);
 
 } // namespace programming

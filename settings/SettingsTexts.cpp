@@ -230,6 +230,57 @@ QString choiceLineMismatch(const QString& path, int line, const QString& first,
            path;
 }
 
+QString windowStartLabel() { return QCoreApplication::translate("Settings", "Начало окна, мкс:"); }
+QString pathDelayLabel() { return QCoreApplication::translate("Settings", "Задержка сигнала:"); }
+QString delayConstantLabel() {
+    return QCoreApplication::translate("Settings", "Константа задержки:");
+}
+QString crossSectionLabel() {
+    return QCoreApplication::translate("Settings", "Площадь сечения трубы, см2:");
+}
+QString pathCoefficientLabel() {
+    return QCoreApplication::translate("Settings", "Путевой коэффициент:");
+}
+QString dateStampLabel() {
+    return QCoreApplication::translate("Settings", "Дата последней записи настроек:");
+}
+QString hourStampLabel() {
+    return QCoreApplication::translate("Settings", "Час последней записи настроек:");
+}
+QString clockDateLabel() { return QCoreApplication::translate("Settings", "Дата:"); }
+QString clockTimeLabel() { return QCoreApplication::translate("Settings", "Время:"); }
+QString settingsEqual() {
+    return QCoreApplication::translate("Settings", "Настройки прибора совпадают с формой");
+}
+QString settingsDiffer() {
+    return QCoreApplication::translate("Settings", "Настройки прибора отличаются от формы:");
+}
+QString differenceLine(const QString& label, const QString& meter, const QString& form) {
+    return label + QLatin1Char(' ') + meter + QStringLiteral(" -> ") + form;
+}
+QString writeNotVerified() {
+    return QCoreApplication::translate("Settings",
+                                       "Настройки в приборе не совпадают с записанными:");
+}
+QString mismatchLine(const QString& label, const QString& meter, const QString& intended) {
+    const QString shown =
+        meter.isEmpty() ? QCoreApplication::translate("Settings", "не прочитано") : meter;
+    return QCoreApplication::translate("Settings", "%1 в приборе %2, записано %3")
+        .arg(label, shown, intended);
+}
+QString compareCaption() { return QCoreApplication::translate("Settings", "Сравнение"); }
+QString dailyWillBeCleared() {
+    return QCoreApplication::translate("Settings", "Суточный архив будет очищен.");
+}
+QString minuteWillBeCleared() {
+    return QCoreApplication::translate("Settings", "Минутный архив будет очищен.");
+}
+QString clockWillBeSet(const QString& set, const QString& pc) {
+    return QCoreApplication::translate("Settings",
+                                       "Часы прибора будут установлены на %1 (время ПК %2).")
+        .arg(set, pc);
+}
+
 QString dateLinePrefix() { return QCoreApplication::translate("Settings", "Дата: "); }
 QString timeLinePrefix() { return QCoreApplication::translate("Settings", "Время: "); }
 

@@ -79,6 +79,28 @@ QString labelLineMismatch(const QString& path, int line, const QString& label);
 QString choiceLineMismatch(const QString& path, int line, const QString& first,
                            const QString& second);
 
+// Comparing the meter with the form and reading back a write.
+QString windowStartLabel(); // the derived fields, under names of their own
+QString pathDelayLabel();
+QString delayConstantLabel();
+QString crossSectionLabel();
+QString pathCoefficientLabel();
+QString dateStampLabel(); // the stamps of the last write
+QString hourStampLabel();
+QString clockDateLabel(); // the meter's clock
+QString clockTimeLabel();
+QString settingsEqual();  // the comparison found nothing
+QString settingsDiffer(); // the comparison's heading
+QString differenceLine(const QString& label, const QString& meter, const QString& form);
+QString writeNotVerified(); // the read-back's heading
+QString mismatchLine(const QString& label, const QString& meter, const QString& intended);
+QString compareCaption(); // "Сравнение"
+
+// The question before "Применить": its added lines.
+QString dailyWillBeCleared();  // "Суточный архив будет очищен."
+QString minuteWillBeCleared(); // "Минутный архив будет очищен."
+QString clockWillBeSet(const QString& set, const QString& pc);
+
 // zetra-cli's lines after the file lines of settings-read.
 QString dateLinePrefix(); // "Дата: "
 QString timeLinePrefix(); // "Время: "

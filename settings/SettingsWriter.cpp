@@ -7,6 +7,7 @@
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
+#include "settings/SettingsCheck.h"
 #include "settings/SettingsTexts.h"
 
 #include <algorithm>
@@ -288,12 +289,13 @@ core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool mi
     return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
 
-WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
-                  const QLocale& locale) {
+WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, const QLocale& locale,
+                  const QDateTime& now) {
     using core::Outcome;
     WriteResult result;
     result.outcome = Outcome::of(Outcome::Kind::Declined);
-    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::applyQuestion()))
+    if (!frontend.askYesNo(texts::attentionCaption(), applyQuestion(form, now, locale),
+                           Frontend::DefaultButton::No))
         return result;
     result.confirmed = true;
 
@@ -326,6 +328,14 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
     sendSettings(p, *prepared.write, version);
     result.written = true;
 
+    // What the meter now holds is read back: a byte lost on the line shows here, field by
+    // field, and no archive is cleared after a write that did not take.
+    result.mismatches = readBack(p, *prepared.write, version, form, locale);
+    if (!result.mismatches.empty()) {
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
+        frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
+        return result;
+    }
     if (!p.replySeen() || p.errorSeen() || (!form.clearDaily && !form.clearMinute)) {
         result.outcome = core::finish(frontend, Outcome::fromFlags(p));
         return result;

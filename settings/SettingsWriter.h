@@ -2,8 +2,10 @@
 
 #include "core/Outcome.h"
 #include "settings/SettingsForm.h"
+#include "settings/SettingsImage.h"
 #include "settings/SettingsMap.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 
@@ -17,7 +19,8 @@ class Protocol;
 
 namespace settings {
 
-constexpr int kWriteProgressMaximum = 61;
+// The writes and the read-back of what they sent.
+constexpr int kWriteProgressMaximum = 61 + 6;
 constexpr int kDailyClearProgressMaximum = 730;
 constexpr int kMinuteClearProgressMaximum = 7199;
 
@@ -55,15 +58,17 @@ struct WriteResult {
     bool confirmed = false;                    // the question was answered Yes
     bool written = false;                      // the settings bytes were sent
     std::optional<quint8> firmwareVersionByte; // when the version could be read
+    // The fields the read-back found different from what was sent (label, meter, intended).
+    std::vector<FieldDifference> mismatches;
     core::Outcome outcome;
 };
 
 // "Применить" on the Settings tab, entered with the link open and the identity confirmed: the
-// question, the permission, the checks, the settings bytes, the clock and, when the form asks
-// for it, the archive clearing. Sets the final status (nothing when the question is answered
-// No).
+// question, the permission, the checks, the settings bytes, the clock, the read-back of both
+// and, when everything took and the form asks for it, the archive clearing. Sets the final
+// status (nothing when the question is answered No). `now` is the PC's clock for the question.
 WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& form,
-                  const QLocale& locale);
+                  const QLocale& locale, const QDateTime& now = QDateTime::currentDateTime());
 
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the

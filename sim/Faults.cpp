@@ -23,10 +23,12 @@ const KindName kKinds[] = {
     {FaultKind::Late, "late", KindName::Required},
     {FaultKind::Junk, "junk", KindName::Optional},
     {FaultKind::Identity, "identity", KindName::Required},
+    {FaultKind::NoStore, "nostore", KindName::None},
     {FaultKind::NoProbeAnswer, "noack", KindName::Optional},
     {FaultKind::BadReadBack, "badbyte", KindName::Required},
     {FaultKind::StallBlocks, "stallblock", KindName::Required},
     {FaultKind::StallReadBack, "stallreadback", KindName::Required},
+    {FaultKind::RefuseFinish, "refusefinish", KindName::None},
 };
 
 QString hexByte(int value) {
@@ -239,17 +241,22 @@ QString faultSyntaxHelp() {
         "    late:MS        the answer leaves MS milliseconds later\n"
         "    junk[:XX]      one extra byte XX (hex, default FF) after the answer\n"
         "    identity:N     byte 1271 reads as N (1 = a foreign device)\n"
+        "    nostore        a write is acknowledged but not stored (with cmd=42,addr=N:\n"
+        "                   that setting byte is silently dropped)\n"
         "  Programming faults (the selector's range counts programming sessions):\n"
         "    noack[:XX]     the probe FB is answered with XX instead of AA, or not at all\n"
         "    badbyte:I      read-back byte I (0..7679, or 'last') is wrong\n"
         "    stallblock:K   K blocks are answered, then the meter falls silent\n"
         "    stallreadback:J  J read-back bytes are sent, then the meter falls silent\n"
+        "    refusefinish   after the read-back the pseudo-terminal takes no byte for 3 s:\n"
+        "                   the finish F9 is refused on the line (and ignored if it came)\n"
         "  SELECTOR: comma-separated, all parts must hold (default: every request)\n"
         "    N | N-M | N- | all   1-based request numbers (every frame taken in counts)\n"
         "    cmd=XX               only requests with command byte XX (hex): 18 24 3C 42 5A 66\n"
         "    addr=N               only requests at address N (decimal, or 0x hex): memory\n"
         "                         or setting address, or record address\n"
-        "  Examples: drop@3  silence@2-  late:60@1  badcrc@cmd=5A,addr=4000  short:3@5-7\n");
+        "  Examples: drop@3  silence@2-  late:60@1  badcrc@cmd=5A,addr=4000  short:3@5-7\n"
+        "            nostore@cmd=42,addr=17\n");
 }
 
 } // namespace sim

@@ -46,11 +46,13 @@ enum class FaultKind {
     Late,     // the answer leaves `value` ms later than it would
     Junk,     // one extra byte `value` follows the answer
     Identity, // byte 1271 reads as `value` (whatever memory holds)
+    NoStore,  // a write is acknowledged as usual but not stored
     // Programming mode
     NoProbeAnswer, // value < 0: the probe FB gets no answer; otherwise it gets byte `value`
     BadReadBack,   // read-back byte number `value` (0..7679) is wrong
     StallBlocks,   // `value` blocks are answered, then the meter is silent
     StallReadBack, // `value` read-back bytes are sent, then the meter is silent
+    RefuseFinish,  // after the read-back the line takes no byte: the finish F9 is refused
 };
 
 struct Fault {
@@ -77,6 +79,8 @@ struct Fault {
     static Fault identity(quint8 byte, Selector s = {}) {
         return make(FaultKind::Identity, byte, s);
     }
+    static Fault noStore(Selector s = {}) { return make(FaultKind::NoStore, 0, s); }
+    static Fault refuseFinish(Selector s = {}) { return make(FaultKind::RefuseFinish, 0, s); }
     static Fault noProbeAnswer(int byte = -1, Selector s = {}) {
         return make(FaultKind::NoProbeAnswer, byte, s);
     }

@@ -202,7 +202,10 @@ void Meter::handleFrame(Port port, const QByteArray& frame, TimePoint at,
     if (has(FaultKind::Drop)) {
         rec.carriedOut = false;
     } else {
-        QByteArray answer = carryOut(rec, frame);
+        // A write that is not stored is still acknowledged, as a meter that lost it would.
+        const bool stored = isRead(command) || !has(FaultKind::NoStore);
+        QByteArray answer = stored ? carryOut(rec, frame) : QByteArray(1, char(kAcknowledge));
+        rec.carriedOut = stored;
         int extraMs = 0;
         for (const Fault& f : rec.faults) {
             switch (f.kind) {
@@ -355,6 +358,10 @@ void Meter::takeProgrammingByte(Port port, quint8 b, TimePoint at, std::vector<A
     case Mode::ReadBackDone:
         if (b != kFinish) {
             leave();
+        } else if (refusesFinish(st.session)) {
+            // The line refused it; should it still come through, it is not taken.
+            event(ProgramEvent::Abandoned, st.session, at, int(st.mode));
+            st.mode = Mode::Frames;
         } else {
             ++finished_;
             event(ProgramEvent::Finished, st.session, at);

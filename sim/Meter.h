@@ -108,6 +108,10 @@ public:
     std::vector<Answer> receive(Port port, const quint8* bytes, int count, TimePoint at);
     // A new connection: the port's unfinished frame and programming exchange are forgotten.
     void resetPort(Port port);
+    // The session's finish is refused on the line (the refusefinish fault).
+    bool refusesFinish(int session) const {
+        return programmingFault(FaultKind::RefuseFinish, session) != nullptr;
+    }
     bool inProgrammingMode(Port port) const { return ports_[index(port)].mode != Mode::Frames; }
 
     // The log.

@@ -34,6 +34,10 @@ timespec toTimespec(Clock::duration d) {
     return ts;
 }
 
+Clock::duration toDuration(const timespec& ts) {
+    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+}
+
 void sleepUntil(TimePoint deadline) {
     const timespec ts = toTimespec(deadline.time_since_epoch());
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
@@ -380,7 +384,24 @@ bool Server::deadlineOf(const Channel& ch, TimePoint* deadline) const {
     return true;
 }
 
+void Server::refuseInput(TimePoint now) {
+    if (ptySlave_ < 0)
+        return;
+    tcflow(ptySlave_, TCOOFF);
+    inputRefused_ = true;
+    refusedUntil_ = now + kRefusalTime;
+    notify(Port::Pty, Traffic::Program, QByteArrayLiteral("line stopped: the finish is refused"));
+}
+
+void Server::resumeInputWhenDue(TimePoint now) {
+    if (inputRefused_ && now >= refusedUntil_) {
+        tcflow(ptySlave_, TCOON);
+        inputRefused_ = false;
+    }
+}
+
 void Server::receive(Channel& ch, const quint8* data, int n, TimePoint now) {
+    bool refuse = false;
     std::vector<Answer> answers;
     std::vector<QByteArray> newFrames;
     std::vector<QString> newEvents;
@@ -405,9 +426,16 @@ void Server::receive(Channel& ch, const quint8* data, int n, TimePoint now) {
         for (std::size_t i = log.size() - added; i < log.size(); ++i)
             newFrames.push_back(log[i].raw);
         const auto& events = meter_.programEvents();
-        for (std::size_t i = eventsBefore; i < events.size(); ++i)
+        for (std::size_t i = eventsBefore; i < events.size(); ++i) {
             newEvents.push_back(eventText(events[i]));
+            if (events[i].kind == ProgramEvent::ReadBack && !ch.socket &&
+                meter_.refusesFinish(events[i].session))
+                refuse = true;
+        }
     }
+    // Stopped before the read-back leaves, so that the finish cannot slip through.
+    if (refuse)
+        refuseInput(now);
     changed_.notify_all();
     for (const QByteArray& f : newFrames)
         notify(ch.port, Traffic::Frame, f);
@@ -435,6 +463,7 @@ void Server::run() {
 
 bool Server::serveOnce(Channel& pty, Channel& pipe, const std::vector<Channel*>& channels) {
     TimePoint now = Clock::now();
+    resumeInputWhenDue(now);
     for (Channel* ch : channels)
         if (!pump(*ch, now) && ch->socket)
             dropClient(pipe);
@@ -469,6 +498,13 @@ bool Server::serveOnce(Channel& pty, Channel& pipe, const std::vector<Channel*>&
         const auto early = deadline - now - std::chrono::microseconds(200);
         ts = toTimespec(early > Clock::duration::zero() ? early : Clock::duration::zero());
         timeout = &ts;
+    }
+    if (inputRefused_) {
+        const auto left = std::max(refusedUntil_ - now, Clock::duration::zero());
+        if (!timeout || left < toDuration(ts)) {
+            ts = toTimespec(left);
+            timeout = &ts;
+        }
     }
     // A terminal that nobody reads is looked at again now and then.
     if (!timeout && !pty.writing.isEmpty()) {

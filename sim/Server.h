@@ -116,6 +116,14 @@ private:
     QString ptyPath_, pipeName_, pipePath_, error_;
     quint64 socketInode_ = 0;
     TrafficHook hook_;
+
+    // The refusefinish fault: the terminal takes no byte from the PC for a while, as a line
+    // whose flow is stopped. Touched by the server's thread only.
+    static constexpr std::chrono::seconds kRefusalTime{3};
+    bool inputRefused_ = false;
+    TimePoint refusedUntil_{};
+    void refuseInput(TimePoint now);
+    void resumeInputWhenDue(TimePoint now);
 };
 
 } // namespace sim

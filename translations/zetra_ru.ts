@@ -718,6 +718,22 @@
         <source>Выход</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ПК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вставить текущее время компьютера</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сравнить настройки прибора с формой, ничего не записывая</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1017,6 +1033,26 @@
     </message>
     <message>
         <source>Дата последней прошивки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 мин</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ч %2 мин</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 сут %2 ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПК: %1, прибор отстаёт на %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПК: %1, прибор спешит на %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1344,6 +1380,78 @@
         <source>В строке %1 файла настроек нет ни &quot;%2&quot;, ни &quot;%3&quot;<byte value="xd"/></source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Начало окна, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задержка сигнала:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Константа задержки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Площадь сечения трубы, см2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Путевой коэффициент:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата последней записи настроек:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Час последней записи настроек:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки прибора совпадают с формой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки прибора отличаются от формы:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки в приборе не совпадают с записанными:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 в приборе %2, записано %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив будет очищен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив будет очищен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Часы прибора будут установлены на %1 (время ПК %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1365,6 +1473,18 @@
     </message>
     <message>
         <source>Применить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В приборе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В форме</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,7 +2,11 @@
 
 #include "app/frame/Connection.h"
 #include "app/frame/TotalsClearing.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
+#include "settings/SettingsCheck.h"
 #include "settings/SettingsReadout.h"
+#include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 
 using core::Outcome;
@@ -51,13 +55,39 @@ SettingsRun readSettings(core::Session& session, const LinkTarget& target,
 }
 
 SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
-                               const SettingsForm& form, const QLocale& locale) {
+                               const SettingsForm& form, const QLocale& locale,
+                               const QDateTime& now) {
     SettingsWriteRun run;
     run.outcome = Connection(session).run(target, [&] {
         const settings::WriteResult r =
-            settings::write(session.protocol(), session.frontend(), form, locale);
+            settings::write(session.protocol(), session.frontend(), form, locale, now);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;
+        run.mismatches = r.mismatches;
+        return r.outcome;
+    });
+    return run;
+}
+
+SettingsCompareRun compareSettings(core::Session& session, const LinkTarget& target,
+                                   const SettingsForm& form, const QLocale& locale, bool validate) {
+    SettingsCompareRun run;
+    run.outcome = Connection(session).run(target, [&] {
+        Frontend& frontend = session.frontend();
+        if (validate) {
+            // The checks of "Применить", with its messages; nothing is written either way.
+            const settings::Preparation prepared = settings::prepareWrite(form, locale);
+            if (!prepared.write) {
+                frontend.showError(texts::errorCaption(), prepared.error);
+                return core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
+                                                          settings_texts::settingsNotWritten()));
+            }
+        }
+        const settings::CompareResult r =
+            settings::compare(session.protocol(), frontend, form, locale);
+        session.noteFirmwareVersion(r.firmwareVersionByte);
+        run.read = r.read;
+        run.differences = r.differences;
         return r.outcome;
     });
     return run;

@@ -4,10 +4,14 @@
 #include "archive/ArchiveReadout.h"
 #include "core/Session.h"
 #include "settings/SettingsForm.h"
+#include "settings/SettingsImage.h"
+
+#include <QDateTime>
 
 #include <QLocale>
 
 #include <optional>
+#include <vector>
 
 // The meter actions behind the connection buttons, as the window and zetra-cli both run them:
 // each opens a connection on the session's link target, runs its tab's readout or write, keeps
@@ -39,8 +43,24 @@ SettingsRun readSettings(core::Session& session, const LinkTarget& target,
 struct SettingsWriteRun {
     core::Outcome outcome;
     bool written = false; // settings bytes were sent
+    // The fields the read-back found different from what was sent.
+    std::vector<settings::FieldDifference> mismatches;
 };
+// `now` is the PC's clock the question compares the form's clock with.
 SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
-                               const SettingsForm& form, const QLocale& locale);
+                               const SettingsForm& form, const QLocale& locale,
+                               const QDateTime& now);
+
+struct SettingsCompareRun {
+    core::Outcome outcome;
+    bool read = false; // the meter's settings were read completely
+    std::vector<settings::FieldDifference> differences;
+};
+// Reads the meter's settings and compares them with `form`, which stays as it is. With
+// `validate` the form is first checked as "Применить" checks it (same messages); a refused
+// form ends the action before anything is read.
+SettingsCompareRun compareSettings(core::Session& session, const LinkTarget& target,
+                                   const SettingsForm& form, const QLocale& locale,
+                                   bool validate = false);
 
 } // namespace frame

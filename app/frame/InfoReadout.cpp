@@ -135,6 +135,9 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
         r.clockHours = p.at(1);
         r.clockMinutes = p.at(2);
         v.text[kTime] = formatClock(p.at(1), p.at(2));
+        const QTime time(p.at(1), p.at(2));
+        if (r.meterDate && time.isValid())
+            v.meterClock = QDateTime(*r.meterDate, time);
     }
     if (p.ReadMemory(memory::kSerialNumber, 4)) {
         r.serialNumber = int(p.dataLE(1, 2));
@@ -151,6 +154,31 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
     }
     v.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return v;
+}
+
+QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const QLocale& locale) {
+    // The meter counts whole minutes; so does the comparison.
+    const QDateTime pc(now.date(), QTime(now.time().hour(), now.time().minute()));
+    const qint64 minutes = pc.secsTo(meterClock) / 60;
+    if (minutes >= -1 && minutes <= 1)
+        return {};
+    const qint64 size = minutes < 0 ? -minutes : minutes;
+    QString amount;
+    if (size < 60)
+        amount = QCoreApplication::translate("Info", "%1 мин").arg(size);
+    else if (size < 24 * 60)
+        amount = QCoreApplication::translate("Info", "%1 ч %2 мин").arg(size / 60).arg(size % 60);
+    else
+        amount = QCoreApplication::translate("Info", "%1 сут %2 ч")
+                     .arg(size / (24 * 60))
+                     .arg(size % (24 * 60) / 60);
+    QString pcText = formatClock(now.time().hour(), now.time().minute());
+    if (meterClock.date() != now.date())
+        pcText = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + pcText;
+    return minutes < 0 ? QCoreApplication::translate("Info", "ПК: %1, прибор отстаёт на %2")
+                             .arg(pcText, amount)
+                       : QCoreApplication::translate("Info", "ПК: %1, прибор спешит на %2")
+                             .arg(pcText, amount);
 }
 
 } // namespace info

@@ -67,6 +67,7 @@ struct Values {
     std::array<QString, kRowCount> text; // as shown; empty when the item could not be read
     Readings readings;
     std::optional<quint8> firmwareVersionByte;
+    std::optional<QDateTime> meterClock; // the meter's date and time, when both were read
     core::Outcome outcome;
 };
 
@@ -76,6 +77,11 @@ QString lowPowerPrefix();   // "LP   "
 QString noFlow();           // " .  "
 QString noMeasurement();    // "-.--"
 QString measurementError(); // "Error"
+
+// How far the meter's clock is from the PC's `now`, when more than a minute (the meter counts
+// whole minutes): "ПК: 14:16, прибор отстаёт на 14 мин", or "спешит"; the PC's date is named
+// too when the dates differ. Empty when the clocks agree.
+QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const QLocale& locale);
 
 // The readout itself, entered with the link open and the identity confirmed. Every item is
 // tried; a failed one leaves its text empty. Sets the final status.

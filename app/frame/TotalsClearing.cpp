@@ -24,7 +24,8 @@ constexpr Block kBlocks[] = {
 
 core::Outcome clear(Protocol& p, Frontend& frontend) {
     using core::Outcome;
-    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion()))
+    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion(),
+                           Frontend::DefaultButton::No))
         return Outcome::of(Outcome::Kind::Declined);
     if (const auto refusal =
             core::refuseUnlessChangesPermitted(p, frontend, settings_texts::clearingForbidden()))

@@ -14,7 +14,7 @@ public:
     void setProgressPosition(int) override {}
     void stepProgress() override {}
     void processEvents() override {}
-    bool askYesNo(const QString&, const QString&) override { return answer_; }
+    bool askYesNo(const QString&, const QString&, DefaultButton) override { return answer_; }
     void showInformation(const QString&, const QString&) override {}
     void showError(const QString&, const QString& text) override { status_ = text; }
 

@@ -72,6 +72,31 @@ class InfoEndToEnd : public QObject {
     }
 
 private slots:
+    // The clock difference beside the meter's time, against the PC's 14:16:40 on 08.12.2026.
+    void clockDifference_data() {
+        QTest::addColumn<QDateTime>("meter");
+        QTest::addColumn<QString>("expected");
+        const QDate day(2026, 12, 8);
+        QTest::newRow("same minute") << QDateTime(day, QTime(14, 16)) << QString();
+        QTest::newRow("one minute behind") << QDateTime(day, QTime(14, 15)) << QString();
+        QTest::newRow("one minute ahead") << QDateTime(day, QTime(14, 17)) << QString();
+        QTest::newRow("two minutes behind")
+            << QDateTime(day, QTime(14, 14)) << "ПК: 14:16, прибор отстаёт на 2 мин";
+        QTest::newRow("fourteen minutes behind")
+            << QDateTime(day, QTime(14, 2)) << "ПК: 14:16, прибор отстаёт на 14 мин";
+        QTest::newRow("an hour and five ahead")
+            << QDateTime(day, QTime(15, 21)) << "ПК: 14:16, прибор спешит на 1 ч 5 мин";
+        QTest::newRow("another day") << QDateTime(day.addDays(-3), QTime(12, 0))
+                                     << "ПК: 08.12.2026 14:16, прибор отстаёт на 3 сут 2 ч";
+    }
+    void clockDifference() {
+        QFETCH(QDateTime, meter);
+        QFETCH(QString, expected);
+        const QDateTime now(QDate(2026, 12, 8), QTime(14, 16, 40));
+        QCOMPARE(info::clockDifference(meter, now, QLocale(QLocale::Russian, QLocale::Russia)),
+                 expected);
+    }
+
     void everyValueAsTheMeterHoldsIt_data() { transports(); }
     void everyValueAsTheMeterHoldsIt() {
         QFETCH(Transport, transport);

@@ -164,6 +164,55 @@ private slots:
         QCOMPARE(r.image.bytes[7678], sampleImage().bytes[7678]); // nothing stamped either
         meter.withMeter([](sim::Meter& m) { QCOMPARE(m.programmingSessions(), 0); });
     }
+
+    // A finish that the line does not take is not a success: the meter never heard it.
+    void refusedFinishIsAnError() {
+        options.faults.push_back(*sim::parseFault(QStringLiteral("refusefinish")));
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        const Run r = program(meter, ptyEntry(meter));
+        QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
+        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize);
+        QCOMPARE(r.progressEnd, 0);
+        meter.withMeter([](sim::Meter& m) { QCOMPARE(m.finishedProgrammings(), 0); });
+    }
+
+    // The stamp is the day of the Yes, asked of the calendar only then; No is the default.
+    void dateIsTakenAfterTheYes_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("calendarCalls");
+        QTest::newRow("yes") << true << 1;
+        QTest::newRow("no") << false << 0;
+    }
+    void dateIsTakenAfterTheYes() {
+        QFETCH(bool, yes);
+        QFETCH(int, calendarCalls);
+        sim::Server meter(options);
+        QVERIFY(meter.start());
+        RecordingFrontend frontend;
+        frontend.answer = yes;
+        FirmwareImage image = sampleImage();
+        int calls = 0;
+        qsizetype questionsBefore = -1;
+        const std::function<QDate()> calendar = [&] {
+            ++calls;
+            questionsBefore = frontend.questions.size();
+            return QDate(2027, 1, 1);
+        };
+        core::Session session(frontend);
+        programming::run(session,
+                         port_list::targetOfEntry(ptyEntry(meter), false, meter.pipeName()), image,
+                         calendar);
+        QCOMPARE(calls, calendarCalls);
+        if (calls)
+            QCOMPARE(questionsBefore, qsizetype(1)); // asked once the question was answered
+        QCOMPARE(frontend.defaults, QList<Frontend::DefaultButton>{Frontend::DefaultButton::No});
+        if (yes) {
+            QCOMPARE(frontend.status(), QStringLiteral("Завершено успешно"));
+            QCOMPARE(image.bytes[7678], quint8(1));
+            QCOMPARE(image.bytes[7679], quint8((1 << 4) | ((2027 - 2007) & 0x0F)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ProgrammingEndToEnd)

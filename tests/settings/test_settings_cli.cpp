@@ -5,6 +5,7 @@
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -158,6 +159,99 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{status});
         QCOMPARE(r.err, QString(err).replace(QStringLiteral("MISSING"), missing));
+    }
+
+    // settings-diff and settings-write --dry-run: the lines, the exit codes, and not one write
+    // frame in the meter's log.
+    void differences_data() {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("args"); // FILE: the meter's own settings, DIAMETER changed
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QString>("err");
+        const QString ok = QStringLiteral("Завершено успешно");
+        QTest::newRow("equal") << QStringList{} << QStringList{"settings-diff", "FILE"} << "100,0"
+                               << 0 << QStringList{ok} << "";
+        QTest::newRow("equal, written otherwise")
+            << QStringList{} << QStringList{"settings-diff", "FILE"} << "100" << 0
+            << QStringList{ok} << "";
+        QTest::newRow("different")
+            << QStringList{} << QStringList{"settings-diff", "FILE"} << "150,5" << 3
+            << QStringList{"Внутренний диаметр трубы, мм: 100,0 -> 150,5", ok} << "";
+        QTest::newRow("dry run") << QStringList{}
+                                 << QStringList{"--yes", "settings-write", "FILE", "--dry-run"}
+                                 << "150,5" << 3
+                                 << QStringList{"Внутренний диаметр трубы, мм: 100,0 -> 150,5", ok}
+                                 << "";
+        QTest::newRow("dry run refused by the checks")
+            << QStringList{} << QStringList{"settings-write", "FILE", "--dry-run", "--time", "7:30"}
+            << "150,5" << 1 << QStringList{"Настройки не записаны"}
+            << "Ошибка: Время указано неверно\n";
+        QTest::newRow("no answer")
+            << QStringList{"--fault", "drop@2-"} << QStringList{"settings-diff", "FILE"} << "150,5"
+            << 1 << QStringList{"Прибор не отвечает"} << "";
+    }
+
+    void differences() {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, args);
+        QFETCH(QString, diameter);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, out);
+        QFETCH(QString, err);
+        const QString log = dir.filePath(QStringLiteral("diff.log"));
+        QFile::remove(log);
+        Meter sim(simArgs + QStringList{"--log", log});
+        QVERIFY(sim.sim.ready());
+
+        // The meter's own settings as a file, with the diameter line as the row says.
+        const QString path = dir.filePath(QStringLiteral("diff.dat"));
+        SettingsForm form = fileForm();
+        {
+            Meter plain;
+            const CliRun read = plain.cli({"settings-read", "--save", path});
+            QCOMPARE(read.exitCode, 0);
+            const auto loaded =
+                settings_file::load(path, SettingsForm(), QLocale(QLocale::Russian));
+            QVERIFY(loaded.form);
+            form = *loaded.form;
+        }
+        form.diameter = diameter;
+        QCOMPARE(settings_file::save(path, form), QString());
+        args.replaceInStrings(QStringLiteral("FILE"), path);
+
+        const CliRun r = sim.cli(args);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(sim.sim.finish());
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const char* write : {"> 24 ", "> 42 ", "> 66 "})
+            QVERIFY2(!text.contains(QLatin1String(write)), write);
+    }
+
+    // A byte the meter did not keep: the box on standard error names the field, the archives
+    // stay as they were.
+    void writeThatDidNotTake() {
+        const QString log = dir.filePath(QStringLiteral("nostore.log"));
+        QFile::remove(log);
+        Meter sim({"--fault", "nostore@cmd=42,addr=17", "--log", log});
+        const QString path = dir.filePath(QStringLiteral("nostore.dat"));
+        QCOMPARE(settings_file::save(path, fileForm()), QString());
+        const CliRun r = sim.cli({"--yes", "settings-write", path, "--date", "01.06.2016", "--time",
+                                  "07:45", "--clear-daily", "--clear-minute"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringList{QStringLiteral("Завершено с ошибками")});
+        QCOMPARE(r.err, QStringLiteral("Ошибка: Настройки в приборе не совпадают с записанными:\n"
+                                       "Внутренний диаметр трубы, мм: в приборе 99,3, записано "
+                                       "150,5\n"));
+        QVERIFY(sim.sim.finish());
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!QString::fromUtf8(file.readAll()).contains(QLatin1String("> 66 ")));
     }
 
     void writeUsageErrors() {

@@ -5,7 +5,9 @@
 #include "app/frame/InfoReadout.h"
 #include "app/frame/TotalsClearing.h"
 #include "link/Protocol.h"
+#include "settings/SettingsCheck.h"
 #include "settings/SettingsReadout.h"
+#include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "sim/Sim.h"
 #include "tests/support/RecordingFrontend.h"
@@ -260,14 +262,21 @@ private slots:
         const SettingsForm form = writeForm();
         const settings::WriteResult r = b.write(form);
         QVERIFY(r.written);
-        QCOMPARE(b.frontend.questions,
-                 QStringList{QStringLiteral("Внимание: Вы действительно хотите применить\r"
-                                            "новые настройки к прибору?")});
+        // The question keeps its text; the form's clock is years from the PC's, so it says so.
+        QCOMPARE(b.frontend.questions.size(), 1);
+        QVERIFY(b.frontend.questions[0].startsWith(
+            QStringLiteral("Внимание: Вы действительно хотите применить\rновые настройки к "
+                           "прибору?\rЧасы прибора будут установлены на 01.06.2016 07:45 (время "
+                           "ПК ")));
+        QCOMPARE(b.frontend.defaults, QList<Frontend::DefaultButton>{Frontend::DefaultButton::No});
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Настройка прибора...")));
-        QCOMPARE(b.frontend.maxima.last(), 61);
+        QCOMPARE(b.frontend.maxima.last(), 61 + 6);
+        QVERIFY(r.mismatches.empty());
+        QCOMPARE(b.frontend.messages, QStringList());
 
-        // The frames: permission, version, 16..69 one by one, the clock, the stamps.
+        // The frames: permission, version, 16..69 one by one, the clock, the stamps, then the
+        // read-back: 13..69 in frames of at most 15 bytes, the date and the clock.
         std::vector<std::pair<int, int>> expected = {{kReadMemory, 24}, {kReadMemory, 1261}};
         for (int a = 16; a <= 69; ++a)
             expected.push_back({kWriteSetting, a});
@@ -277,13 +286,20 @@ private slots:
                                          {kWriteSetting, 13},
                                          {kWriteSetting, 14},
                                          {kWriteMemory, 1240},
-                                         {kWriteSetting, 15}});
+                                         {kWriteSetting, 15},
+                                         {kReadSettings, 13},
+                                         {kReadSettings, 28},
+                                         {kReadSettings, 43},
+                                         {kReadSettings, 58},
+                                         {kReadMemory, 1238},
+                                         {kReadMemory, 1240}});
         const auto frames = b.branchFrames();
-        QCOMPARE(int(frames.size()), 1 + 62);
+        QCOMPARE(int(frames.size()), 1 + 62 + 6);
         for (std::size_t i = 0; i < frames.size(); ++i) {
             QCOMPARE(int(frames[i].command), expected[i].first);
             QCOMPARE(int(frames[i].address), expected[i].second);
         }
+        QCOMPARE(frames[frames.size() - 3].count, 12);
 
         QCOMPARE(b.settingsBytes(16, 8).toHex(' '), hex("E105C809D10B7D00").toHex(' '));
         QCOMPARE(b.settingsBytes(28, 5).toHex(' '), hex("C40900D700").toHex(' '));
@@ -297,6 +313,77 @@ private slots:
         // The clock and the stamp of this write: day 5996 (6C 17), 07:45.
         QCOMPARE(b.memoryBytes(1238, 5).toHex(' '), hex("6C17072D00").toHex(' '));
         QCOMPARE(b.settingsBytes(13, 3).toHex(' '), hex("6C1707").toHex(' '));
+    }
+
+    // Setting bytes that the meter acknowledged and did not keep are named field by field, and
+    // no archive is cleared after such a write, even with both boxes ticked.
+    void droppedSettingBytesAreReported_data() {
+        QTest::addColumn<QStringList>("dropped"); // setting addresses
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("diameter high byte")
+            << QStringList{"17"}
+            << QStringList{"Внутренний диаметр трубы, мм: в приборе 99,3, записано 150,5"};
+        QTest::newRow("coefficient A and the flags")
+            << QStringList{"61", "62", "63", "64", "69"}
+            << QStringList{"тип врезки: в приборе ВТК-А (осевое), записано ВТК-Б (диаметральное)",
+                           "датчики: в приборе тип 6, записано тип 3",
+                           "Рабочая среда: в приборе вода, записано нефтепродукты",
+                           "Период измерения, сек: в приборе 1, записано 4",
+                           "Поправочный коэффициент A: в приборе 0,9923, записано 2,0000"};
+        QTest::newRow("hour stamp")
+            << QStringList{"15"}
+            << QStringList{"Час последней записи настроек: в приборе 10, записано 7"};
+    }
+
+    void droppedSettingBytesAreReported() {
+        QFETCH(QStringList, dropped);
+        QFETCH(QStringList, expected);
+        sim::Options o = Bench::defaults();
+        for (const QString& address : dropped)
+            o.faults.push_back(sim::Fault::noStore(
+                sim::Selector::all().onCommand(kWriteSetting).atAddress(address.toUShort())));
+        Bench b(o);
+        QVERIFY(b.start());
+        SettingsForm form = writeForm();
+        form.clearDaily = form.clearMinute = true;
+        const settings::WriteResult r = b.write(form);
+        QVERIFY(r.written);
+        QCOMPARE(int(r.mismatches.size()), int(expected.size()));
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
+        QCOMPARE(b.frontend.messages,
+                 QStringList{QStringLiteral("Ошибка: Настройки в приборе не совпадают с "
+                                            "записанными:\r") +
+                             expected.join(QLatin1Char('\r'))});
+        for (const auto& f : b.server.frames())
+            QVERIFY(f.command != kWriteRecord);
+    }
+
+    // "Сравнить": the meter's settings against a form, nothing written.
+    void compareWithTheForm_data() {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("equal") << "100,0" << QStringList();
+        QTest::newRow("equal, written otherwise") << "100" << QStringList();
+        QTest::newRow("diameter") << "150,5"
+                                  << QStringList{"Внутренний диаметр трубы, мм: 100,0 -> 150,5"};
+    }
+
+    void compareWithTheForm() {
+        QFETCH(QString, diameter);
+        QFETCH(QStringList, expected);
+        Bench b;
+        QVERIFY(b.start());
+        SettingsForm form = b.read().form;
+        form.diameter = diameter;
+        settings::CompareResult r;
+        b.run([&] { r = settings::compare(b.protocol, b.frontend, form, kRu); });
+        QVERIFY(r.read);
+        QStringList lines;
+        for (const auto& d : r.differences)
+            lines << settings_texts::differenceLine(d.label, d.meter, d.intended);
+        QCOMPARE(lines, expected);
+        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QCOMPARE(b.writeFrames(), 0);
     }
 
     void coefficientsFollowTheFirmware_data() {

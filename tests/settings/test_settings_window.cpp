@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -368,6 +370,100 @@ private slots:
                  QStringLiteral("Вес импульса не может быть отрицательным числом\nили равен 0"));
         QCOMPARE(statusOf(w), QStringLiteral("Настройки не записаны"));
         QCOMPARE(meter.frameCount(), frames + 2); // identity and permission
+    }
+
+    // The question before "Применить" says what else will happen, and Enter means No.
+    void applyQuestionSaysWhatWillHappen() {
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        fill(w);
+        child<QCheckBox>(w, "CheckBox1")->setChecked(true);
+        child<QCheckBox>(w, "CheckBox2")->setChecked(true);
+        child<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2016, 6, 1));
+        edit(w, "Edit13")->setText(QStringLiteral("07:45"));
+        QString text;
+        bool noIsDefault = false;
+        modal::onNext<QMessageBox>([&](QMessageBox& box) {
+            text = box.text();
+            noIsDefault = box.defaultButton() == box.button(QMessageBox::No);
+            box.button(QMessageBox::No)->click();
+        });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(noIsDefault);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.mid(0, 4),
+                 QStringList({"Вы действительно хотите применить", "новые настройки к прибору?",
+                              "Суточный архив будет очищен.", "Минутный архив будет очищен."}));
+        QVERIFY2(lines[4].startsWith(QStringLiteral(
+                     "Часы прибора будут установлены на 01.06.2016 07:45 (время ПК ")),
+                 qPrintable(lines[4]));
+        QCOMPARE(meter.frameCount(), 1); // the identity check only
+
+        // Clearing the totals asks with No as its default too.
+        child<QTabWidget>(w, "PageControl1")->setCurrentIndex(0);
+        noIsDefault = false;
+        modal::onNext<QMessageBox>([&](QMessageBox& box) {
+            noIsDefault = box.defaultButton() == box.button(QMessageBox::No);
+            box.button(QMessageBox::No)->click();
+        });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(noIsDefault);
+    }
+
+    // "Сравнить" reads the meter and lists what differs from the form, which stays as it is.
+    void compareListsTheDifferences() {
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        auto* compare = child<QPushButton>(w, "Button11");
+        QVERIFY(compare->isVisible());
+        QCOMPARE(compare->text(), QStringLiteral("Сравнить"));
+        child<QPushButton>(w, "Button1")->click(); // "Читать"
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+
+        QString text, caption;
+        inNextMessageBox(QMessageBox::Ok, &text, &caption);
+        compare->click();
+        QCOMPARE(caption, QStringLiteral("Сравнение"));
+        QCOMPARE(text, QStringLiteral("Настройки прибора совпадают с формой"));
+
+        edit(w, "Edit3")->setText(QStringLiteral("150,5"));
+        child<QSpinBox>(w, "RzSpinEdit1")->setValue(4);
+        QStringList rows;
+        modal::onNext<QDialog>(
+            [&](QDialog& dialog) {
+                auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("CompareTable"));
+                for (int r = 0; table && r < table->rowCount(); ++r)
+                    rows << table->item(r, 0)->text() + QLatin1Char('|') +
+                                table->item(r, 1)->text() + QLatin1Char('|') +
+                                table->item(r, 2)->text();
+                dialog.accept();
+            },
+            QStringLiteral("CompareDialog"));
+        compare->click();
+        QCOMPARE(rows, QStringList({"Внутренний диаметр трубы, мм:|100,0|150,5",
+                                    "Смещение окна, мкс:|0|4"}));
+        QCOMPARE(edit(w, "Edit3")->text(), QStringLiteral("150,5"));
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        for (const auto& f : meter.frames())
+            QVERIFY(f.command != 0x42 && f.command != 0x24 && f.command != 0x66);
+    }
+
+    void timeButtonTakesThePcTime() {
+        TForm1 w;
+        openSettingsTab(w);
+        edit(w, "Edit13")->setText(QStringLiteral("00:00"));
+        const QString before = tab_conversions::timeFill(QTime::currentTime());
+        child<QToolButton>(w, "SpeedButton3")->click();
+        const QString after = tab_conversions::timeFill(QTime::currentTime());
+        const QString shown = edit(w, "Edit13")->text();
+        QVERIFY2(shown == before || shown == after, qPrintable(shown));
     }
 
     void clearingTheTotalsFromTheInfoTab() {

@@ -260,6 +260,10 @@ private slots:
         QTest::newRow("badbyte last") << "badbyte:last" << true << "badbyte:7679";
         QTest::newRow("stallblock") << "stallblock:12" << true << "stallblock:12";
         QTest::newRow("stallreadback") << "stallreadback:100@2" << true << "stallreadback:100@2";
+        QTest::newRow("nostore of one setting byte")
+            << "nostore@cmd=42,addr=0x11" << true << "nostore@cmd=42,addr=17";
+        QTest::newRow("refusefinish") << "refusefinish@2" << true << "refusefinish@2";
+        QTest::newRow("nostore takes none") << "nostore:1" << false << "";
         QTest::newRow("unknown kind") << "explode@1" << false << "";
         QTest::newRow("late needs a value") << "late@1" << false << "";
         QTest::newRow("drop takes none") << "drop:3" << false << "";
@@ -335,6 +339,19 @@ private slots:
         // An acknowledgement has no CRC to spoil.
         m.setFaults({Fault::badCrc()});
         QCOMPARE(m.receive(Port::Pty, writeMemory(100, hex("11")), t0)[0].bytes, hex("64"));
+    }
+
+    // A write the meter forgets is acknowledged all the same; reads are not touched.
+    void noStoreAcknowledgesWithoutStoring() {
+        Meter m(fixedContents());
+        m.write(Space::Memory, 100, hex("0000"));
+        m.addFault(*parseFault(QStringLiteral("nostore@addr=100")));
+        QCOMPARE(m.receive(Port::Pty, writeMemory(100, hex("11")), t0)[0].bytes, hex("64"));
+        QCOMPARE(m.receive(Port::Pty, writeMemory(101, hex("22")), t0)[0].bytes, hex("64"));
+        QCOMPARE(m.read(Space::Memory, 100, 2), hex("0022"));
+        QVERIFY(!m.frames()[0].carriedOut);
+        QVERIFY(m.frames()[1].carriedOut);
+        QCOMPARE(m.receive(Port::Pty, readMemory(100, 1), t0)[0].bytes.size(), 3);
     }
 
     void recordFaultAtOneAddress() {

@@ -24,8 +24,10 @@ public:
     }
     void stepProgress() override { setProgressPosition(progressPosition + 1); }
     void processEvents() override { ++eventRounds; }
-    bool askYesNo(const QString& caption, const QString& text) override {
+    bool askYesNo(const QString& caption, const QString& text,
+                  DefaultButton defaultButton = DefaultButton::No) override {
         questions.append(caption + QStringLiteral(": ") + text);
+        defaults.append(defaultButton);
         return answer;
     }
     void showInformation(const QString& caption, const QString& text) override {
@@ -38,6 +40,7 @@ public:
     bool answer = true;
     QStringList statuses;
     QStringList questions;
+    QList<DefaultButton> defaults;
     QStringList messages;
     QList<int> maxima;
     int progressMaximum = 0;

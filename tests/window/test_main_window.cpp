@@ -133,6 +133,38 @@ private slots:
         QCOMPARE(child<QLabel>(w, "Label39")->text(), QStringLiteral("17.02.2010"));
     }
 
+    // Beside the meter's time, how far it is from the PC's; nothing when they agree.
+    void clockDifferenceBesideTheTime_data() {
+        QTest::addColumn<int>("minutesOff");
+        QTest::addColumn<QString>("expected"); // what the text ends with
+        QTest::newRow("in step") << 0 << QString();
+        QTest::newRow("twenty minutes behind") << -20 << "прибор отстаёт на ";
+        QTest::newRow("two hours ahead") << 120 << "прибор спешит на ";
+    }
+    void clockDifferenceBesideTheTime() {
+        QFETCH(int, minutesOff);
+        QFETCH(QString, expected);
+        const QDateTime meterClock = QDateTime::currentDateTime().addSecs(60 * minutesOff);
+        sim::Options o;
+        o.contents.date = meterClock.date();
+        o.contents.hour = meterClock.time().hour();
+        o.contents.minute = meterClock.time().minute();
+        sim::Server meter(o);
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        TForm1 w;
+        w.show();
+        w.selectPipe(meter.pipeName());
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        const QString text = child<QLabel>(w, "Label45")->text();
+        if (expected.isEmpty()) {
+            QCOMPARE(text, QString());
+        } else {
+            QVERIFY2(text.startsWith(QStringLiteral("ПК: ")) && text.contains(expected),
+                     qPrintable(text));
+        }
+    }
+
     // While a connection runs, no second action can start and the window stays open.
     void actionsAreLockedWhileAConnectionRuns() {
         PtyLine line; // nobody answers on it: a meter that is not there

@@ -1,0 +1,403 @@
+#include "settings/SettingsImage.h"
+
+#include "device/DeviceDates.h"
+#include "device/DeviceFloat.h"
+#include "device/NumberText.h"
+#include "link/Protocol.h"
+#include "settings/SettingsMap.h"
+#include "settings/SettingsTexts.h"
+#include "settings/SettingsWriter.h"
+
+#include <algorithm>
+
+namespace settings {
+
+namespace sm = settings_map;
+namespace st = settings_texts;
+
+void SettingsImage::put(int address, const quint8* data, int count) {
+    for (int i = 0; i < count && address + i < kSize; ++i) {
+        bytes[std::size_t(address + i)] = data[i];
+        known[std::size_t(address + i)] = true;
+    }
+}
+
+bool SettingsImage::allKnown(int address, int count) const {
+    for (int i = 0; i < count; ++i)
+        if (address + i >= kSize || !known[std::size_t(address + i)])
+            return false;
+    return true;
+}
+
+bool SettingsImage::equal(const SettingsImage& other, int address, int count, quint8 mask) const {
+    if (!allKnown(address, count) || !other.allKnown(address, count))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const auto a = std::size_t(address + i);
+        if ((bytes[a] & mask) != (other.bytes[a] & mask))
+            return false;
+    }
+    return true;
+}
+
+int settingsAreaReads(int first, int last) {
+    const int count = last - first + 1;
+    return (count + Protocol::kMaxReadCount - 1) / Protocol::kMaxReadCount;
+}
+
+int readSettingsArea(Protocol& p, int first, int last, SettingsImage& image) {
+    int failed = 0;
+    for (int address = first; address <= last; address += Protocol::kMaxReadCount) {
+        const int count = std::min(Protocol::kMaxReadCount, last - address + 1);
+        if (p.ReadSettingBytes(quint8(address), quint8(count)))
+            image.put(address, p.buffer() + 1, count);
+        else
+            ++failed;
+    }
+    return failed;
+}
+
+SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte) {
+    SettingsImage image;
+    for (const auto& [address, value] : settingBytes(write, versionByte))
+        image.put(address, &value, 1);
+    const auto day = sm::u16Bytes(write.deviceDay);
+    image.put(sm::kDateStamp, day.data(), 2);
+    const quint8 hour = quint8(write.time.hours);
+    image.put(sm::kHourStamp, &hour, 1);
+    return image;
+}
+
+namespace {
+
+template <std::size_t N>
+void putBytes(SettingsImage& image, int address, const std::array<quint8, N>& data) {
+    image.put(address, data.data(), int(N));
+}
+
+void putFloat(SettingsImage& image, int address, std::optional<long double> value) {
+    if (!value)
+        return;
+    if (const auto bytes = sm::encodeFloat(*value))
+        putBytes(image, address, *bytes);
+}
+
+void putTenths(SettingsImage& image, int address, std::optional<long double> value) {
+    if (!value)
+        return;
+    if (const auto stored = sm::encodeTenths(*value))
+        putBytes(image, address, sm::u16Bytes(*stored));
+}
+
+quint16 word(const SettingsImage& image, int address) {
+    return quint16(image.bytes[std::size_t(address)] |
+                   (image.bytes[std::size_t(address + 1)] << 8));
+}
+
+quint32 bigEndian32(const SettingsImage& image, int address) {
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 8) | image.bytes[std::size_t(address + i)];
+    return v;
+}
+
+std::optional<float> floatAt(const SettingsImage& image, int address) {
+    if (!image.allKnown(address, 4))
+        return std::nullopt;
+    return decodeDeviceFloat(image.bytes.data() + address);
+}
+
+} // namespace
+
+SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte) {
+    auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
+    SettingsImage image;
+    const auto d = number(form.diameter);
+    const auto l = number(form.base);
+    const auto cable = number(form.cableLength);
+    const auto k = number(form.k);
+
+    putTenths(image, sm::kDiameter, d);
+    putTenths(image, sm::kBase, l);
+    // With axial insertion the write sends the angle as it stands, or 0 when it is no number.
+    const auto angle = number(form.angle);
+    if (angle) {
+        if (const auto stored = sm::encodeHundredths(*angle))
+            putBytes(image, sm::kAngle, sm::u16Bytes(*stored));
+    } else if (!form.diametral) {
+        putBytes(image, sm::kAngle, sm::u16Bytes(0));
+    }
+    putTenths(image, sm::kCableLength, cable);
+
+    const auto cutoff = number(form.zeroCutoff);
+    if (cutoff && (!form.cutoffInPercent || d))
+        putFloat(
+            image, sm::kZeroCutoff,
+            sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, form.cutoffInPercent ? *d : 0));
+    if (const auto pulse = number(form.pulseWeight))
+        if (const auto stored = sm::encodeThousandths(*pulse))
+            putBytes(image, sm::kPulseWeight, sm::u24Bytes(*stored));
+    if (l) {
+        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
+        if (start >= 0 && start <= sm::kMaxU16)
+            putBytes(image, sm::kWindowStart, sm::u16Bytes(quint16(start)));
+    }
+    if (cable && *cable >= 0 && sm::encodeTenths(*cable))
+        putBytes(image, sm::kPathDelay,
+                 sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
+    putBytes(image, sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
+    if (d)
+        putFloat(image, sm::kCrossSection, sm::crossSection(*d));
+    if (k && l && d && *d != 0)
+        putFloat(image, sm::kPathCoefficient, sm::pathCoefficient(*k, *l, *d, form.diametral));
+
+    const bool swapped = sm::coefficientsSwapped(versionByte);
+    putFloat(image, sm::kK, k);
+    putFloat(image, swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, number(form.a));
+    putFloat(image, sm::kB, number(form.b));
+    putFloat(image, swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, number(form.c));
+    putFloat(image, sm::kZeroOffset, number(form.zeroOffset));
+    const quint8 flags = sm::encodeFlags(form);
+    image.put(sm::kFlags, &flags, 1);
+    return image;
+}
+
+SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
+                           const SettingsForm& current, const QLocale& locale) {
+    SettingsForm f = current;
+    auto show = [&locale](long double value, int precision, int decimals) {
+        return formatFixed(double(value), precision, decimals, locale);
+    };
+    auto wordAt = [&image](int address) -> std::optional<quint16> {
+        if (!image.allKnown(address, 2))
+            return std::nullopt;
+        return word(image, address);
+    };
+    auto showFloat = [&show](std::optional<float> value, int precision, int decimals) {
+        return value ? show(*value, precision, decimals) : QString();
+    };
+
+    const auto diameter = wordAt(sm::kDiameter);
+    f.diameter = diameter ? show(sm::diameterFromStored(*diameter), 5, 1) : QString();
+    const auto base = wordAt(sm::kBase);
+    f.base = base ? show(sm::baseFromStored(*base), 5, 1) : QString();
+    const auto angle = wordAt(sm::kAngle);
+    f.angle = angle ? show(sm::angleFromStored(*angle), 5, 2) : QString();
+    const auto cable = wordAt(sm::kCableLength);
+    f.cableLength = cable ? show(sm::cableLengthFromStored(*cable), 5, 1) : QString();
+
+    f.zeroCutoff.clear();
+    if (const auto cutoff = floatAt(image, sm::kZeroCutoff)) {
+        if (!f.cutoffInPercent) {
+            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, false, 0), 15, 6);
+        } else if (const auto d = sm::parseTabNumber(f.diameter, locale);
+                   d && sm::referenceFlow(*d) != 0) {
+            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, true, *d), 15, 2);
+        }
+    }
+    f.pulseWeight.clear();
+    if (image.allKnown(sm::kPulseWeight, 3)) {
+        const quint32 stored = image.bytes[sm::kPulseWeight] |
+                               (quint32(image.bytes[sm::kPulseWeight + 1]) << 8) |
+                               (quint32(image.bytes[sm::kPulseWeight + 2]) << 16);
+        f.pulseWeight = show(sm::pulseWeightFromStored(stored), 6, 2);
+    }
+    f.k = showFloat(floatAt(image, sm::kK), 5, 4);
+    f.b = showFloat(floatAt(image, sm::kB), 5, 4);
+    const auto first = floatAt(image, sm::kFirstCoefficient);
+    const auto second = floatAt(image, sm::kSecondCoefficient);
+    if (!versionByte) {
+        f.a.clear();
+        f.c.clear();
+    } else if (sm::coefficientsSwapped(*versionByte)) {
+        f.c = showFloat(first, 5, 4);
+        f.a = showFloat(second, 5, 4);
+    } else {
+        f.a = showFloat(first, 5, 4);
+        f.c = showFloat(second, 5, 4);
+    }
+    f.zeroOffset = showFloat(floatAt(image, sm::kZeroOffset), 8, 4);
+
+    if (image.allKnown(sm::kFlags, 1)) {
+        sm::decodeFlags(image.bytes[sm::kFlags], f);
+    } else {
+        f.medium = SettingsForm::Medium::None;
+        f.period = SettingsForm::Period::None;
+    }
+    f.windowOffset = 0;
+    if (const auto start = wordAt(sm::kWindowStart))
+        if (const auto l = sm::parseTabNumber(f.base, locale))
+            f.windowOffset =
+                settings_form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
+    return f;
+}
+
+FieldRange fieldRange(FieldId id, quint8 versionByte) {
+    const bool swapped = sm::coefficientsSwapped(versionByte);
+    switch (id) {
+    case FieldId::Insertion:
+        return {sm::kFlags, 1, sm::flags::kDiametral};
+    case FieldId::Sensors:
+        return {sm::kFlags, 1, sm::flags::kSensorsType3};
+    case FieldId::Medium:
+        return {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)};
+    case FieldId::Period:
+        return {sm::kFlags, 1, sm::flags::kPeriod4s};
+    case FieldId::Diameter:
+        return {sm::kDiameter, 2};
+    case FieldId::Base:
+        return {sm::kBase, 2};
+    case FieldId::Angle:
+        return {sm::kAngle, 2};
+    case FieldId::CableLength:
+        return {sm::kCableLength, 2};
+    case FieldId::K:
+        return {sm::kK, 4};
+    case FieldId::A:
+        return {swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, 4};
+    case FieldId::B:
+        return {sm::kB, 4};
+    case FieldId::C:
+        return {swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, 4};
+    case FieldId::ZeroCutoff:
+        return {sm::kZeroCutoff, 4};
+    case FieldId::PulseWeight:
+        return {sm::kPulseWeight, 3};
+    case FieldId::ZeroOffset:
+        return {sm::kZeroOffset, 4};
+    case FieldId::WindowOffset:
+    case FieldId::WindowStart:
+        return {sm::kWindowStart, 2};
+    case FieldId::PathDelay:
+        return {sm::kPathDelay, 4};
+    case FieldId::DelayConstant:
+        return {sm::kDelayConstant, 4};
+    case FieldId::CrossSection:
+        return {sm::kCrossSection, 4};
+    case FieldId::PathCoefficient:
+        return {sm::kPathCoefficient, 4};
+    case FieldId::DateStamp:
+        return {sm::kDateStamp, 2};
+    case FieldId::HourStamp:
+        return {sm::kHourStamp, 1};
+    }
+    return {};
+}
+
+QString fieldLabel(FieldId id) {
+    // The settings file's label lines, by field.
+    static const int kFileLine[] = {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 28, 30, 32};
+    const int index = int(id);
+    if (index < int(std::size(kFileLine)))
+        return st::fileLabel(kFileLine[index]);
+    switch (id) {
+    case FieldId::WindowStart:
+        return st::windowStartLabel();
+    case FieldId::PathDelay:
+        return st::pathDelayLabel();
+    case FieldId::DelayConstant:
+        return st::delayConstantLabel();
+    case FieldId::CrossSection:
+        return st::crossSectionLabel();
+    case FieldId::PathCoefficient:
+        return st::pathCoefficientLabel();
+    case FieldId::DateStamp:
+        return st::dateStampLabel();
+    case FieldId::HourStamp:
+        return st::hourStampLabel();
+    default:
+        return {};
+    }
+}
+
+std::vector<FieldId> derivedFrom(FieldId id) {
+    switch (id) {
+    case FieldId::WindowStart:
+        return {FieldId::Base, FieldId::Medium, FieldId::WindowOffset};
+    case FieldId::PathDelay:
+        return {FieldId::CableLength, FieldId::Sensors};
+    case FieldId::CrossSection:
+        return {FieldId::Diameter};
+    case FieldId::PathCoefficient:
+        return {FieldId::K, FieldId::Base, FieldId::Diameter, FieldId::Insertion};
+    default:
+        return {};
+    }
+}
+
+bool isDerived(FieldId id) { return id >= FieldId::WindowStart && id <= FieldId::PathCoefficient; }
+
+std::vector<FieldId> comparedFields() {
+    std::vector<FieldId> out;
+    for (int i = 0; i <= int(FieldId::PathCoefficient); ++i)
+        out.push_back(FieldId(i));
+    return out;
+}
+
+std::vector<FieldId> writtenFields() {
+    std::vector<FieldId> out = comparedFields();
+    out.push_back(FieldId::DateStamp);
+    out.push_back(FieldId::HourStamp);
+    return out;
+}
+
+QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& image,
+                  quint8 versionByte, const QLocale& locale) {
+    const FieldRange r = fieldRange(id, versionByte);
+    if (!image.allKnown(r.address, r.count))
+        return {};
+    switch (id) {
+    case FieldId::Insertion:
+        return shown.diametral ? st::diametralInsertion() : st::axialInsertion();
+    case FieldId::Sensors:
+        return shown.sensorsType3 ? st::sensorsType3() : st::sensorsType6();
+    case FieldId::Medium:
+        return shown.medium == SettingsForm::Medium::Water ? st::water()
+               : shown.medium == SettingsForm::Medium::Oil ? st::oil()
+                                                           : QString();
+    case FieldId::Period:
+        return shown.period == SettingsForm::Period::OneSecond     ? st::periodOneSecond()
+               : shown.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
+                                                                   : QString();
+    case FieldId::Diameter:
+        return shown.diameter;
+    case FieldId::Base:
+        return shown.base;
+    case FieldId::Angle:
+        return shown.angle;
+    case FieldId::CableLength:
+        return shown.cableLength;
+    case FieldId::K:
+        return shown.k;
+    case FieldId::A:
+        return shown.a;
+    case FieldId::B:
+        return shown.b;
+    case FieldId::C:
+        return shown.c;
+    case FieldId::ZeroCutoff:
+        return shown.zeroCutoff;
+    case FieldId::PulseWeight:
+        return shown.pulseWeight;
+    case FieldId::ZeroOffset:
+        return shown.zeroOffset;
+    case FieldId::WindowOffset:
+        return QString::number(shown.windowOffset);
+    case FieldId::WindowStart:
+        return QString::number(word(image, r.address));
+    case FieldId::PathDelay:
+    case FieldId::DelayConstant:
+        return QString::number(bigEndian32(image, r.address));
+    case FieldId::CrossSection:
+        return formatFixed(double(*floatAt(image, r.address)), 8, 4, locale);
+    case FieldId::PathCoefficient:
+        return formatFixed(double(*floatAt(image, r.address)), 8, 1, locale);
+    case FieldId::DateStamp:
+        return locale.toString(dateFromDeviceDay(word(image, r.address)), QLocale::ShortFormat);
+    case FieldId::HourStamp:
+        return QString::number(image.bytes[std::size_t(r.address)]);
+    }
+    return {};
+}
+
+} // namespace settings
