@@ -718,6 +718,22 @@
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>ПК</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>вставить текущее время компьютера</source>
+        <translation>insert the PC&apos;s current time</translation>
+    </message>
+    <message>
+        <source>Сравнить</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>сравнить настройки прибора с формой, ничего не записывая</source>
+        <translation>compare the meter&apos;s settings with the form, writing nothing</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1019,6 +1035,26 @@ weight, litres/pulse:</translation>
     <message>
         <source>Дата последней прошивки:</source>
         <translation>Last programmed:</translation>
+    </message>
+    <message>
+        <source>%1 мин</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 ч %2 мин</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 сут %2 ч</source>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source>ПК: %1, прибор отстаёт на %2</source>
+        <translation>PC: %1, the meter is %2 slow</translation>
+    </message>
+    <message>
+        <source>ПК: %1, прибор спешит на %2</source>
+        <translation>PC: %1, the meter is %2 fast</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1381,78 @@ weight, litres/pulse:</translation>
         <source>В строке %1 файла настроек нет ни &quot;%2&quot;, ни &quot;%3&quot;<byte value="xd"/></source>
         <translation>Line %1 of the settings file holds neither &quot;%2&quot; nor &quot;%3&quot;<byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Начало окна, мкс:</source>
+        <translation>Window start, µs:</translation>
+    </message>
+    <message>
+        <source>Задержка сигнала:</source>
+        <translation>Signal path delay:</translation>
+    </message>
+    <message>
+        <source>Константа задержки:</source>
+        <translation>Delay constant:</translation>
+    </message>
+    <message>
+        <source>Площадь сечения трубы, см2:</source>
+        <translation>Pipe cross-section, cm2:</translation>
+    </message>
+    <message>
+        <source>Путевой коэффициент:</source>
+        <translation>Path coefficient:</translation>
+    </message>
+    <message>
+        <source>Дата последней записи настроек:</source>
+        <translation>Date of the last settings write:</translation>
+    </message>
+    <message>
+        <source>Час последней записи настроек:</source>
+        <translation>Hour of the last settings write:</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Время:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Настройки прибора совпадают с формой</source>
+        <translation>The meter&apos;s settings match the form</translation>
+    </message>
+    <message>
+        <source>Настройки прибора отличаются от формы:</source>
+        <translation>The meter&apos;s settings differ from the form:</translation>
+    </message>
+    <message>
+        <source>Настройки в приборе не совпадают с записанными:</source>
+        <translation>The settings in the meter differ from those written:</translation>
+    </message>
+    <message>
+        <source>не прочитано</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>%1 в приборе %2, записано %3</source>
+        <translation>%1 in the meter %2, written %3</translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Суточный архив будет очищен.</source>
+        <translation>The daily archive will be cleared.</translation>
+    </message>
+    <message>
+        <source>Минутный архив будет очищен.</source>
+        <translation>The minute archive will be cleared.</translation>
+    </message>
+    <message>
+        <source>Часы прибора будут установлены на %1 (время ПК %2).</source>
+        <translation>The meter&apos;s clock will be set to %1 (PC time %2).</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1367,6 +1475,18 @@ weight, litres/pulse:</translation>
     <message>
         <source>Применить</source>
         <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>В приборе</source>
+        <translation>In the meter</translation>
+    </message>
+    <message>
+        <source>В форме</source>
+        <translation>In the form</translation>
     </message>
 </context>
 <context>
