@@ -84,7 +84,7 @@ std::pair<double, double> rangeOf(const std::vector<std::optional<double>>& valu
 } // namespace
 
 ArchiveChart::ArchiveChart(archive::Kind kind, const archive::Archives& archives, QWidget* parent)
-    : QWidget(parent), kind_(kind), archives_(archives), view_(new ZoomingView(this)) {
+    : QWidget(parent), kind_(kind), archives_(archives), view_(new ZoomingView(new QChart, this)) {
     setObjectName(kind == archive::Kind::Daily ? QStringLiteral("DailyChart")
                                                : QStringLiteral("MinuteChart"));
     auto* layout = new QVBoxLayout(this);
@@ -93,7 +93,6 @@ ArchiveChart::ArchiveChart(archive::Kind kind, const archive::Archives& archives
     view_->setRenderHint(QPainter::Antialiasing, false);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setRubberBand(QChartView::RectangleRubberBand);
-    view_->setChart(new QChart);
     view_->chart()->setAnimationOptions(QChart::NoAnimation);
     refresh();
 }
@@ -169,6 +168,8 @@ void ArchiveChart::refresh() {
         }
         upper->replace(points);
         auto* bars = new QAreaSeries(upper);
+        // An area series does not own its outline; the outline goes with the bars.
+        upper->setParent(bars);
         bars->setObjectName(QStringLiteral("volume"));
         bars->setName(QCoreApplication::translate("ArchiveChart", "Объём, м3"));
         bars->setColor(volumeColour);

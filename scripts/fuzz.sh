@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for FUZZ_SECONDS
-# (default 60) from a few seed inputs; a crash fails the script. Without clang it says so and
-# does nothing.
+# (default 60) from a few seed inputs, with a fixed random seed so that a run can be repeated; a
+# crash fails the script. Without clang it says so and does nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
@@ -37,7 +37,7 @@ printf '\x81\x01\x07\x64\x11\x22\x33' > "$work"/fuzz_protocol/late
 failed=0
 for t in "${targets[@]}"; do
     echo "fuzz.sh: $t for ${seconds} s"
-    if ! (cd "$work"/crashes && ../../bin/"$t" -max_total_time="$seconds" -timeout=10 \
+    if ! (cd "$work"/crashes && ../../bin/"$t" -max_total_time="$seconds" -seed=1 -timeout=10 \
         -rss_limit_mb=2048 ../"$t" >../"$t".log 2>&1); then
         tail -n 40 "$work/$t.log"
         failed=1

@@ -13,6 +13,5 @@ jobs=$(nproc)
 if [ "${ZETRA_SKIP_SANITIZERS:-0}" != 1 ]; then
     ./scripts/build.sh build-asan -DZETRA_WERROR=ON -DZETRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" \
         ctest --output-on-failure -j"$jobs")
 fi

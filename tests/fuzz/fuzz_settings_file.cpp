@@ -2,6 +2,7 @@
 // saves into a file that loads back into the same form.
 #include "settings/SettingsFile.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cstdlib>
@@ -18,13 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
         return 0;
     }
     const QStringList lines = settings_file::lines(*first.form);
-    // Text that Windows-1251 cannot hold is not kept by the file; nothing to compare then. A
-    // byte that Windows-1251 leaves undefined (0x98) was read as the replacement character, which
-    // the encoder writes as '?' without calling it an error.
+    // Text that Windows-1251 cannot hold is not kept by the file; nothing to compare then. The
+    // encoder writes such a character as '?' without always calling it an error, so the test is
+    // whether the text comes back from Windows-1251 unchanged.
     const QString joined = lines.join(QString());
-    QStringEncoder cp1251("windows-1251");
-    (void)cp1251(joined);
-    if (cp1251.hasError() || joined.contains(QChar::ReplacementCharacter))
+    QStringEncoder encoder("windows-1251");
+    QStringDecoder decoder("windows-1251");
+    const QByteArray encoded = encoder(joined);
+    if (QString(decoder(encoded)) != joined || joined.contains(QChar::ReplacementCharacter))
         return 0;
     const auto again = settings_file::parse(settings_file::contents(*first.form), SettingsForm(),
                                             locale, QStringLiteral("f"));
