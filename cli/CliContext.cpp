@@ -10,6 +10,8 @@ void CliContext::print(const QString& line) {
 int CliContext::finish() {
     const QString status = frontend.status();
     print(status);
+    if (cancel.requested())
+        return kExitCancelled;
     return status.startsWith(QStringLiteral("Завершено успешно")) ? kExitOk : kExitFailed;
 }
 

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveBuffers.h"
 #include "cli/CliFrontend.h"
+#include "core/ExchangeLog.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
 
@@ -13,7 +14,7 @@
 #include <optional>
 
 // Exit codes of the command line.
-enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitCancelled = 130 };
 
 // A usage error: the command line asked for something that is not there.
 struct UsageError {
@@ -35,12 +36,15 @@ struct CliContext {
     Protocol protocol;
     quint8 firmwareVersionByte = 0;
     archive::Archives archives;
-    Protocol::TraceHook trace; // set by --trace; the protocol carries it too
+    Protocol::TraceHook trace;        // set by --trace; the protocol carries it too
+    CancelToken cancel;               // asked by SIGINT and SIGTERM
+    std::unique_ptr<ExchangeLog> log; // set by --log
     QTextStream out{stdout};
 
     // Prints one result line.
     void print(const QString& line);
-    // Prints the status line last and turns it into the exit code.
+    // Prints the status line last and turns it into the exit code; a cancel that stood gives
+    // 130.
     int finish();
 };
 

@@ -1,5 +1,8 @@
 #include "cli/CliFrontend.h"
 
+#include "cli/Interrupt.h"
+#include "core/CancelTexts.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -7,9 +10,50 @@
 
 namespace {
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+QString tr(const char* text) { return QCoreApplication::translate("Cancel", text); }
+
+void printLine(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::fflush(stderr);
+}
 } // namespace
 
-void CliFrontend::processEvents() { QCoreApplication::processEvents(); }
+void CliFrontend::setProgressMaximum(int maximum) {
+    if (progress_)
+        progress_->setMaximum(maximum);
+}
+
+void CliFrontend::setProgressPosition(int position) {
+    if (progress_)
+        progress_->setPosition(position);
+}
+
+void CliFrontend::stepProgress() {
+    if (progress_)
+        progress_->step();
+}
+
+void CliFrontend::processEvents() {
+    takeSignals();
+    QCoreApplication::processEvents();
+}
+
+void CliFrontend::takeSignals() {
+    if (interrupt::take() == 0 || !cancel_)
+        return;
+    const CancelToken::Effect effect = cancel_->request();
+    if (effect != CancelToken::Effect::AfterPhase && effect != CancelToken::Effect::CannotStop)
+        return;
+    if (progress_)
+        progress_->erase();
+    if (effect == CancelToken::Effect::AfterPhase)
+        printLine(cancel_texts::cannotStopSettings() + QStringLiteral(". ") +
+                  tr("Действие будет прервано, когда запись завершится"));
+    else
+        printLine(cancel_texts::cannotStopFirmware() + QStringLiteral(". ") +
+                  tr("Прошивка будет доведена до конца"));
+}
 
 void CliFrontend::printMessage(const QString& caption, const QString& text) {
     const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
@@ -18,6 +62,8 @@ void CliFrontend::printMessage(const QString& caption, const QString& text) {
 }
 
 bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
+    if (progress_)
+        progress_->erase();
     if (answerYes_)
         return true;
     if (!isatty(STDIN_FILENO))
@@ -26,17 +72,25 @@ bool CliFrontend::askYesNo(const QString& caption, const QString& text) {
     std::fprintf(stderr, "%s [y/N] ", question.constData());
     std::fflush(stderr);
     char answer[64] = {};
-    if (!std::fgets(answer, sizeof answer, stdin))
+    // A signal while the question waits is its No (and the cancel that follows).
+    if (!std::fgets(answer, sizeof answer, stdin)) {
+        std::fputc('\n', stderr);
+        takeSignals();
         return false;
+    }
     const QString reply = QString::fromUtf8(answer).trimmed().toLower();
     return reply == QLatin1String("y") || reply == QLatin1String("yes") ||
            reply == QStringLiteral("д") || reply == QStringLiteral("да");
 }
 
 void CliFrontend::showInformation(const QString& caption, const QString& text) {
+    if (progress_)
+        progress_->erase();
     printMessage(caption, text);
 }
 
 void CliFrontend::showError(const QString& caption, const QString& text) {
+    if (progress_)
+        progress_->erase();
     printMessage(caption, text);
 }

@@ -2,11 +2,13 @@
 
 #include "app/core/Texts.h"
 #include "cli/Commands.h"
+#include "cli/Interrupt.h"
 #include "link/PortList.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +25,8 @@ void printUsage(FILE* stream) {
         "  --yes           answer Yes to every confirmation question\n"
         "  --locale NAME   locale for numbers and dates, e.g. ru_RU or en_US\n"
         "  --trace         write every frame to standard error (> sent, < received)\n"
+        "  --log FILE      append the exchange log to FILE (time, direction, bytes, meaning)\n"
+        "  --progress      progress lines on standard error even when it is not a terminal\n"
         "  --help, --version\n"
         "\n"
         "Commands:\n");
@@ -31,8 +35,10 @@ void printUsage(FILE* stream) {
     for (int i = 0; i < count; ++i)
         text += QStringLiteral("  %1 %2\n")
                     .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
-    text += QStringLiteral("\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
-                           "the action did not succeed, 2 for a usage error.\n");
+    text += QStringLiteral(
+        "\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
+        "the action did not succeed, 2 for a usage error, 130 when SIGINT or SIGTERM "
+        "cancelled it.\n");
     std::fputs(text.toUtf8().constData(), stream);
 }
 
@@ -49,8 +55,10 @@ struct GlobalOptions {
     std::optional<QString> port;
     std::optional<QString> pipe;
     std::optional<QString> locale;
+    std::optional<QString> log;
     bool yes = false;
     bool trace = false;
+    bool progress = false;
     bool help = false;
     bool version = false;
 };
@@ -64,6 +72,8 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
     g.locale = scan.takeValue(QStringLiteral("--locale"));
     g.yes = scan.takeFlag(QStringLiteral("--yes"));
     g.trace = scan.takeFlag(QStringLiteral("--trace"));
+    g.log = scan.takeValue(QStringLiteral("--log"));
+    g.progress = scan.takeFlag(QStringLiteral("--progress"));
     g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
     g.version = scan.takeFlag(QStringLiteral("--version"));
     // What is left keeps its order: the command and its own arguments.
@@ -130,6 +140,32 @@ int main(int argc, char* argv[]) {
             };
             context.protocol.setTraceHook(context.trace);
         }
+        if (g.log) {
+            if (g.log->isEmpty())
+                return usageError(QStringLiteral("--log needs a file name"));
+            context.log = std::make_unique<ExchangeLog>();
+            QString reason;
+            if (!context.log->attachFile(*g.log, &reason)) {
+                std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n",
+                             g.log->toUtf8().constData(), reason.toUtf8().constData());
+                return kExitFailed;
+            }
+            ExchangeLog* log = context.log.get();
+            context.protocol.setFrameHook([log](const Protocol::Frame& f) { log->frame(f); });
+        }
+        const ProgressLine::Mode progressMode =
+            isatty(STDERR_FILENO)
+                ? ProgressLine::Mode::Redraw
+                : (g.progress ? ProgressLine::Mode::Lines : ProgressLine::Mode::Off);
+        context.frontend.setProgressLine(
+            std::make_unique<ProgressLine>(progressMode, [](const QString& text) {
+                std::fputs(text.toUtf8().constData(), stderr);
+                std::fflush(stderr);
+            }));
+        interrupt::install();
+        context.frontend.setCancelToken(&context.cancel);
+        context.protocol.setCancelToken(&context.cancel);
+
         CommandArgs commandArgs(args.mid(1));
         return command->run(context, commandArgs);
     } catch (const UsageError& e) {

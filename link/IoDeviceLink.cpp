@@ -41,7 +41,7 @@ int IoDeviceLink::read(quint8* data, int count) {
             wait = std::min(wait, total - now);
         if (timeouts_.intervalMs > 0 && lastByteAt >= 0)
             wait = std::min(wait, timeouts_.intervalMs - (now - lastByteAt));
-        if (wait <= 0 || !canReceive())
+        if (wait <= 0 || !canReceive() || stopRequested())
             break;
         if (!dev->waitForReadyRead(int(wait)) && clock.elapsed() >= kSliceMs)
             idle();
@@ -67,7 +67,7 @@ void IoDeviceLink::discardUntilQuiet(int quietMs, int limitMs) {
             continue;
         }
         const qint64 quietLeft = quietMs - (clock.elapsed() - lastByteAt);
-        if (quietLeft <= 0 || !canReceive())
+        if (quietLeft <= 0 || !canReceive() || stopRequested())
             return;
         dev->waitForReadyRead(
             int(std::min<qint64>({quietLeft, kSliceMs, limitMs - clock.elapsed()})));

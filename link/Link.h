@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Cancel.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -45,13 +47,18 @@ public:
 
     // Called between the short slices of a long wait, so that the window stays live.
     void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+    // A read or a drain that is waiting gives up as soon as the token asks to stop; a write
+    // always completes, so no frame is cut in half.
+    void setCancelToken(const CancelToken* token) { cancel_ = token; }
 
 protected:
     void idle() {
         if (idleHook_)
             idleHook_();
     }
+    bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
 
 private:
     std::function<void()> idleHook_;
+    const CancelToken* cancel_ = nullptr;
 };

@@ -20,6 +20,7 @@ bool Connection::run(const PortSelection& selection, const std::function<void()>
     }
     Link& link = *opened.link;
     link.setIdleHook([this] { frontend_.processEvents(); });
+    link.setCancelToken(protocol_.cancelToken());
     attachFrontend(protocol_, frontend_);
     protocol_.setLink(&link);
 
