@@ -2,6 +2,7 @@
 
 #include "core/ExchangeLog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -14,10 +15,13 @@
 
 ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), view_(new QPlainTextEdit(this)),
-      clearButton_(new QPushButton(tr("Очистить"), this)),
-      saveButton_(new QPushButton(tr("Сохранить..."), this)), timer_(new QTimer(this)) {
+      clearButton_(
+          new QPushButton(QCoreApplication::translate("ExchangeLogWindow", "Очистить"), this)),
+      saveButton_(
+          new QPushButton(QCoreApplication::translate("ExchangeLogWindow", "Сохранить..."), this)),
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("ExchangeLogWindow"));
-    setWindowTitle(tr("Журнал обмена"));
+    setWindowTitle(QCoreApplication::translate("ExchangeLogWindow", "Журнал обмена"));
     view_->setObjectName(QStringLiteral("ExchangeLogView"));
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -69,7 +73,9 @@ void ExchangeLogWindow::clearLog() {
 
 void ExchangeLogWindow::saveLog() {
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Сохранить журнал обмена"), QString(), tr("Текстовые файлы (*.txt *.log)"));
+        this, QCoreApplication::translate("ExchangeLogWindow", "Сохранить журнал обмена"),
+        QString(),
+        QCoreApplication::translate("ExchangeLogWindow", "Текстовые файлы (*.txt *.log)"));
     if (!path.isEmpty())
         saveTo(path);
 }
@@ -78,8 +84,11 @@ bool ExchangeLogWindow::saveTo(const QString& path) {
     QString reason;
     if (log_.save(path, &reason))
         return true;
-    QMessageBox::critical(this, tr("Ошибка"),
-                          tr("Не удалось сохранить журнал обмена в файл %1: %2").arg(path, reason));
+    QMessageBox::critical(
+        this, QCoreApplication::translate("ExchangeLogWindow", "Ошибка"),
+        QCoreApplication::translate("ExchangeLogWindow",
+                                    "Не удалось сохранить журнал обмена в файл %1: %2")
+            .arg(path, reason));
     return false;
 }
 

@@ -1,8 +1,10 @@
 #include "app/ProU.h"
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
-#include "app/core/Texts.h"
+#include "app/ExchangeLogWindow.h"
+#include "app/frame/Actions.h"
+#include "app/frame/InfoReadout.h"
+#include "core/CancelTexts.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "ui_Form1.h"
@@ -10,11 +12,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTime>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
 constexpr int kStatusPanel0Width = 300;
@@ -53,6 +61,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     ProgressBar1->setRange(0, kInitialProgressMaximum);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    setUpActionStrip();
 
     for (int row = 0; row < info::kRowCount; ++row) {
         auto* caption =
@@ -87,9 +96,7 @@ void TForm1::FormCreate() {
 
     // The progress bar lives inside the status bar, right of the status line.
     ProgressBar1->setParent(ui->StatusBar1);
-    const int barHeight = ui->StatusBar1->sizeHint().height();
-    ProgressBar1->setGeometry(kStatusPanel0Width, 2, ui->StatusBar1->width() - kStatusPanel0Width,
-                              barHeight - 3);
+    placeProgressBar(ui->StatusBar1->sizeHint().height());
     ProgressBar1->show();
 
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -113,10 +120,120 @@ void TForm1::FormCreate() {
     PageControl1Change(ui->PageControl1->currentIndex());
 }
 
-void TForm1::FormResize() {
+void TForm1::FormResize() { placeProgressBar(ui->StatusBar1->height()); }
+
+// The bar runs from the status line to the time left, "Прервать" and the log's button, which
+// stand at the status bar's right end.
+void TForm1::placeProgressBar(int statusBarHeight) {
+    int reserved = kProgressRightMargin;
+    for (QWidget* w : std::initializer_list<QWidget*>{timeLeftLabel_, cancelButton_, logButton_})
+        reserved += w->sizeHint().width() + 6;
     ProgressBar1->setGeometry(kStatusPanel0Width, 2,
-                              width() - kStatusPanel0Width - kProgressRightMargin,
-                              ui->StatusBar1->height() - 3);
+                              std::max(width() - kStatusPanel0Width - reserved, 20),
+                              statusBarHeight - 3);
+}
+
+void TForm1::setUpActionStrip() {
+    timeLeftLabel_ = new QLabel(this);
+    timeLeftLabel_->setObjectName(QStringLiteral("TimeLeftLabel"));
+    timeLeftLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 4);
+    timeLeftLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeLeftLabel_->setToolTip(QCoreApplication::translate("TForm1", "Осталось времени"));
+    cancelButton_ = new QPushButton(cancel_texts::cancelButton(), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setVisible(false);
+    logButton_ = new QToolButton(this);
+    logButton_->setObjectName(QStringLiteral("LogButton"));
+    logButton_->setText(QCoreApplication::translate("TForm1", "Журнал"));
+    logButton_->setToolTip(QCoreApplication::translate("TForm1", "Журнал обмена (Ctrl+L)"));
+    logButton_->setAutoRaise(true);
+    ui->StatusBar1->addPermanentWidget(timeLeftLabel_);
+    ui->StatusBar1->addPermanentWidget(cancelButton_);
+    ui->StatusBar1->addPermanentWidget(logButton_);
+    connect(cancelButton_, &QPushButton::clicked, this, &TForm1::cancelAction);
+    connect(logButton_, &QToolButton::clicked, this, &TForm1::showExchangeLog);
+
+    auto* logKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    logKey->setContext(Qt::ApplicationShortcut);
+    connect(logKey, &QShortcut::activated, this, &TForm1::showExchangeLog);
+
+    session_.setExchangeLog(&exchangeLog_);
+    // While a phase that must not be cut runs, the button is disabled and says why.
+    session_.cancel().setPhaseObserver([this](CancelToken::Phase phase) {
+        cancelButton_->setEnabled(phase == CancelToken::Phase::Interruptible);
+        cancelButton_->setToolTip(
+            phase == CancelToken::Phase::Refused    ? cancel_texts::cannotStopFirmware()
+            : phase == CancelToken::Phase::Deferred ? cancel_texts::cannotStopSettings()
+                                                    : QString());
+    });
+}
+
+void TForm1::showCancelButton(bool shown) {
+    cancelButton_->setEnabled(true);
+    cancelButton_->setToolTip(QString());
+    cancelButton_->setVisible(shown);
+}
+
+void TForm1::cancelAction() {
+    if (busy_)
+        session_.cancel().request();
+}
+
+void TForm1::actionEnded() {
+    cancelButton_->setVisible(false);
+    progress_.endPlan();
+    timeLeftLabel_->clear();
+    // The close asked for during the action happens now that it has ended; a question still
+    // unanswered has nothing left to stop.
+    if (closeQuestion_)
+        closeQuestion_->reject();
+    if (closeWhenDone_)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TForm1::askToStopAndClose() {
+    if (closeWhenDone_ || closeQuestion_)
+        return;
+    auto* box =
+        new QMessageBox(QMessageBox::Question, texts::attentionCaption(),
+                        cancel_texts::closeQuestion(), QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setDefaultButton(QMessageBox::No);
+    closeQuestion_ = box;
+    connect(box, &QMessageBox::finished, this, [this](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        closeWhenDone_ = true;
+        if (busy_)
+            session_.cancel().request();
+        else
+            close();
+    });
+    box->open();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && cancelButton_->isVisible() &&
+        cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::showExchangeLog() {
+    if (!logWindow_)
+        logWindow_ = new ExchangeLogWindow(exchangeLog_, this);
+    logWindow_->show();
+    logWindow_->raise();
+    logWindow_->activateWindow();
+}
+
+void TForm1::showTimeLeft() {
+    const std::optional<qint64> left = progress_.timeLeftMs();
+    const QString text = left && ProgressBar1->value() > 0 ? TimeLeft::text(*left) : QString();
+    if (timeLeftLabel_->text() != text)
+        timeLeftLabel_->setText(text);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -130,9 +247,9 @@ void TForm1::PageControl1Change(int index) {
         const char* button2;
     };
     static const Captions captions[] = {
-        {"Обновить", "Очистить"},
-        {"Читать", "Сохранить"},
-        {"Читать", "Применить"},
+        {QT_TRANSLATE_NOOP("TForm1", "Обновить"), QT_TRANSLATE_NOOP("TForm1", "Очистить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Сохранить")},
+        {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Применить")},
     };
     const bool update = index == kUpdateTab;
     if (!update && index >= 0 && index < 3) {
@@ -148,7 +265,7 @@ void TForm1::PageControl1Change(int index) {
 void TForm1::Button1Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
+    ActionScope scope(*this, true);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         runInfoReadout();
@@ -167,7 +284,7 @@ void TForm1::Button1Click() {
 void TForm1::Button2Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
+    ActionScope scope(*this, ui->PageControl1->currentIndex() != kArchiveTab);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         runTotalsClearing();
@@ -187,37 +304,34 @@ void TForm1::Button5Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (busy_) {
+        // Closing asks whether to stop the action; the action goes on while the question
+        // stands. On Yes the window closes once the action has ended.
         event->ignore();
+        askToStopAndClose();
         return;
     }
     QMainWindow::closeEvent(event);
 }
 
-PortSelection TForm1::portSelection() const {
-    PortSelection s;
-    s.index = ui->ComboBox1->currentIndex();
-    s.count = ui->ComboBox1->count();
-    s.entry = ui->ComboBox1->currentText();
-    return s;
+LinkTarget TForm1::linkTarget() const {
+    const bool pipeEntry = ui->ComboBox1->currentIndex() == ui->ComboBox1->count() - 1;
+    return port_list::targetOfEntry(ui->ComboBox1->currentText(), pipeEntry, pipeName_);
 }
 
 void TForm1::selectPipe(const QString& name) {
-    opener_ = LinkOpener(name);
+    pipeName_ = name;
     ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
 }
 
 void TForm1::runInfoReadout() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const info::Values values = info::read(protocol_, *this, QLocale());
-        for (int row = 0; row < info::kRowCount; ++row) {
-            auto* label =
-                findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
-            label->setText(values.text[std::size_t(row)]);
-        }
-        if (values.firmwareVersionByte)
-            firmwareVersionByte_ = *values.firmwareVersionByte;
-    });
+    const frame::InfoRun run = frame::readInfo(session_, linkTarget(), QLocale());
+    if (!run.values)
+        return;
+    for (int row = 0; row < info::kRowCount; ++row) {
+        auto* label =
+            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
+        label->setText(run.values->text[std::size_t(row)]);
+    }
 }
 
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {
@@ -239,13 +353,26 @@ QString TForm1::status() const { return statusPanel0_->text(); }
 void TForm1::setProgressMaximum(int maximum) {
     // A range of 0..0 would make the bar an endless busy indicator.
     ProgressBar1->setRange(0, std::max(maximum, 1));
+    progress_.setMaximum(maximum);
+    showTimeLeft();
 }
 
 void TForm1::setProgressPosition(int position) {
     ProgressBar1->setValue(std::clamp(position, 0, ProgressBar1->maximum()));
+    progress_.setPosition(position);
+    showTimeLeft();
 }
 
 void TForm1::stepProgress() { setProgressPosition(ProgressBar1->value() + 1); }
+
+void TForm1::planWork(qint64 totalUnits) { progress_.planWork(totalUnits); }
+
+void TForm1::workDone(qint64 units) {
+    progress_.workDone(units);
+    showTimeLeft();
+}
+
+void TForm1::endWork() { progress_.endPlan(); }
 
 void TForm1::processEvents() { QCoreApplication::processEvents(); }
 

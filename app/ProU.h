@@ -1,18 +1,24 @@
 #pragma once
 
-#include "app/core/Frontend.h"
-#include "archive/ArchiveBuffers.h"
+#include "core/ExchangeLog.h"
+#include "core/Frontend.h"
+#include "core/Session.h"
+#include "core/TimeLeft.h"
 #include "firmware/FirmwareImage.h"
 #include "link/LinkOpener.h"
-#include "link/Protocol.h"
 #include "settings/SettingsForm.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 
 #include <map>
 #include <memory>
 
+class ExchangeLogWindow;
 class QFileDialog;
+class QPushButton;
+class QToolButton;
 class QFontDialog;
 class TForm2;
 class TForm3;
@@ -26,10 +32,13 @@ class Form1;
 }
 
 // The main window: four tabs, the port list and the two connection buttons whose captions follow
-// the tab, the status line and the progress bar. It owns the program-wide state (the protocol
-// with its buffer and flags, the firmware version byte, ...) and is the Frontend of every action.
+// the tab, the status line and the progress bar. It owns the meter session (the protocol with its
+// buffer and flags, the firmware version byte, the archive buffers) and is the Frontend of every
+// action.
 // Actions run to their end inside their handler; while one runs every action control is
-// disabled and closing the window is refused.
+// disabled, "Прервать" beside the progress bar (or Esc) stops it where stopping is safe, the
+// time left shows for long ones, and closing the window asks whether to stop the action first.
+// Every frame goes to the exchange log, which its own window shows (Ctrl+L).
 class TForm1 : public QMainWindow, public Frontend {
     Q_OBJECT
 
@@ -42,6 +51,9 @@ public:
     bool actionRunning() const { return busy_; }
 
     // Frontend
+    void planWork(qint64 totalUnits) override;
+    void workDone(qint64 units) override;
+    void endWork() override;
     void setStatus(const QString& text) override;
     QString status() const override;
     void setProgressMaximum(int maximum) override;
@@ -59,6 +71,11 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button5Click();
+
+    // Stops the running action where that is safe ("Прервать", Esc).
+    void cancelAction();
+    // The exchange log's window, created on first use (Ctrl+L, the status bar's button).
+    void showExchangeLog();
 
     // Archive tab: the font of the two memos.
     void Button3Click();
@@ -85,19 +102,22 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Marks an action as running for its whole length: action controls are disabled and the
-    // window refuses to close until the handler returns.
+    // window does not close until the handler returns. A meter action shows "Прервать".
     class ActionScope {
     public:
-        explicit ActionScope(TForm1& form) : form_(form) {
+        explicit ActionScope(TForm1& form, bool stoppable = false) : form_(form) {
             form_.busy_ = true;
             form_.applyActionStates();
+            form_.showCancelButton(stoppable);
         }
         ~ActionScope() {
             form_.busy_ = false;
             form_.applyActionStates();
+            form_.actionEnded();
         }
         ActionScope(const ActionScope&) = delete;
         ActionScope& operator=(const ActionScope&) = delete;
@@ -108,12 +128,20 @@ private:
 
     enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3 };
 
-    PortSelection portSelection() const;
+    // Where the port list's selection reaches the meter.
+    LinkTarget linkTarget() const;
     void runInfoReadout();
 
     // Action controls are enabled when their own rule allows it and no action runs.
     void setActionEnabled(QWidget* control, bool enabled);
     void applyActionStates();
+
+    void setUpActionStrip();
+    void showCancelButton(bool shown);
+    void actionEnded();
+    void askToStopAndClose();
+    void showTimeLeft();
+    void placeProgressBar(int statusBarHeight);
 
     std::unique_ptr<Ui::Form1> ui;
     QLabel* statusPanel0_ = nullptr;
@@ -121,11 +149,19 @@ private:
     QProgressBar* ProgressBar1 = nullptr;
     std::map<QWidget*, bool> actionControls_;
     bool busy_ = false;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* timeLeftLabel_ = nullptr;
+    QToolButton* logButton_ = nullptr;
+    ProgressFollower progress_;
+    bool closeWhenDone_ = false;
+    QPointer<QMessageBox> closeQuestion_;
 
-    // Program-wide state.
-    LinkOpener opener_;
-    Protocol protocol_;
-    quint8 firmwareVersionByte_ = 0;
+    ExchangeLog exchangeLog_;
+    ExchangeLogWindow* logWindow_ = nullptr;
+
+    // The meter session, and the pipe that the port list's last entry reaches.
+    core::Session session_{*this};
+    QString pipeName_ = link_opener::defaultPipeName();
 
     // Calculators: each dialog is created on first use and kept to the end.
     void setUpCalculators();
@@ -152,12 +188,11 @@ private:
     QFileDialog* OpenDialog2 = nullptr;
     QFileDialog* SaveDialog2 = nullptr;
 
-    // Archive tab: reading, saving, the memos' font; the last readout of each archive is kept
-    // for the export.
+    // Archive tab: reading, saving, the memos' font; the session keeps the last readout of each
+    // archive for the export.
     void initArchiveTab();
     void runArchiveReadout();
     void exportArchive();
-    archive::Archives archives_;
     QFileDialog* SaveDialog1 = nullptr;
     QFontDialog* FontDialog1 = nullptr;
 };

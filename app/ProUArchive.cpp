@@ -3,7 +3,7 @@
 
 #include "app/ProU.h"
 
-#include "app/core/Connection.h"
+#include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveTexts.h"
@@ -64,16 +64,13 @@ void TForm1::runArchiveReadout() {
     const archive::Kind kind = archiveKind(ui->PageControl2);
     const archive::Interval interval{dayNumberFromDate(ui->DateTimePicker2->date()),
                                      dayNumberFromDate(ui->DateTimePicker3->date())};
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [&] {
-        const auto lines =
-            archive::readArchive(protocol_, *this, kind, interval, archives_, QLocale());
-        if (!lines)
-            return;
-        // All lines in one update of the memo.
-        QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
-        memo->setPlainText(lines->join(QLatin1Char('\n')));
-    });
+    const archive::Readout readout =
+        frame::readArchive(session_, linkTarget(), kind, interval, QLocale());
+    if (!readout.lines)
+        return;
+    // All lines in one update of the memo.
+    QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
+    memo->setPlainText(readout.lines->join(QLatin1Char('\n')));
 }
 
 void TForm1::exportArchive() {
@@ -88,7 +85,7 @@ void TForm1::exportArchive() {
     const archive::Kind kind = archiveKind(ui->PageControl2);
     const QPlainTextEdit* memo = kind == archive::Kind::Daily ? ui->Memo2 : ui->Memo3;
     archive::exportArchive(*this, kind, format, fileName, archive::memoLines(memo->toPlainText()),
-                           archives_, QLocale());
+                           session_.kept<archive::Archives>(), QLocale());
 }
 
 void TForm1::Button3Click() {

@@ -2,9 +2,9 @@
 // corner and copies its results into the tab only when closed with OK.
 
 #include "app/ProU.h"
-#include "calculators/Unit2.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit5.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "app/Unit5.h"
 #include "ui_Form1.h"
 
 void TForm1::setUpCalculators() {
@@ -31,7 +31,7 @@ void TForm1::Button7Click() {
         Form2 = new TForm2(this);
     Form2->move(pos());
     Form2->prepare(ui->Edit3->text(), ui->Edit5->text(), ui->ComboBox2->currentIndex() == 0,
-                   firmwareVersionByte_);
+                   session_.firmwareVersionByte());
     if (Form2->exec() != QDialog::Accepted)
         return;
     const TForm2::Results results = Form2->results();

@@ -1,7 +1,7 @@
 // The Update tab: loading a firmware image and reprogramming the meter.
 
 #include "app/ProU.h"
-#include "app/core/Texts.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 #include "ui_Form1.h"
@@ -43,7 +43,6 @@ void TForm1::Button9Click() {
 void TForm1::Button10Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
-    programming::run(*this, opener_, ui->ComboBox1->currentText(), firmwareImage_,
-                     QDate::currentDate());
+    ActionScope scope(*this, true);
+    programming::run(session_, linkTarget(), firmwareImage_, QDate::currentDate());
 }

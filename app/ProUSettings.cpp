@@ -3,14 +3,13 @@
 // totals from the Info tab.
 
 #include "app/ProU.h"
-#include "app/core/Connection.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
+#include "core/Texts.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "settings/TabConversions.h"
-#include "settings/TotalsClearing.h"
 #include "ui_Form1.h"
 
 #include <QEvent>
@@ -177,29 +176,17 @@ void TForm1::applyMediumRule() {
 }
 
 void TForm1::runSettingsRead() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const settings::ReadResult r = settings::read(protocol_, *this, settingsForm(), QLocale());
-        showSettingsForm(r.form);
-        if (r.firmwareVersionByte)
-            firmwareVersionByte_ = *r.firmwareVersionByte;
-    });
+    const frame::SettingsRun run =
+        frame::readSettings(session_, linkTarget(), settingsForm(), QLocale());
+    if (run.form)
+        showSettingsForm(*run.form);
 }
 
 void TForm1::runSettingsWrite() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] {
-        const settings::WriteResult r =
-            settings::write(protocol_, *this, settingsForm(), QLocale());
-        if (r.firmwareVersionByte)
-            firmwareVersionByte_ = *r.firmwareVersionByte;
-    });
+    frame::writeSettings(session_, linkTarget(), settingsForm(), QLocale());
 }
 
-void TForm1::runTotalsClearing() {
-    Connection connection(*this, protocol_, opener_);
-    connection.run(portSelection(), [this] { totals::clear(protocol_, *this); });
-}
+void TForm1::runTotalsClearing() { frame::clearTotals(session_, linkTarget()); }
 
 void TForm1::SpeedButton1Click() {
     if (busy_)

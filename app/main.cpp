@@ -1,5 +1,5 @@
 #include "app/ProU.h"
-#include "app/core/Texts.h"
+#include "core/Texts.h"
 
 #include <QApplication>
 

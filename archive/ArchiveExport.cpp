@@ -1,9 +1,9 @@
 #include "archive/ArchiveExport.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

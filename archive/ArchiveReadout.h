@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ArchiveBuffers.h"
+#include "core/Outcome.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -27,8 +28,11 @@ struct Interval {
 // checks and the meter's date (and for the minute archive its time) could be read, the
 // archive's buffer and summary are replaced and the report lines are returned; otherwise
 // nothing of the archive changes.
-std::optional<QStringList> readArchive(Protocol& protocol, Frontend& frontend, Kind kind,
-                                       const Interval& interval, Archives& archives,
-                                       const QLocale& locale);
+struct Readout {
+    core::Outcome outcome;
+    std::optional<QStringList> lines; // the report, when the readout passed its checks
+};
+Readout readArchive(Protocol& protocol, Frontend& frontend, Kind kind, const Interval& interval,
+                    Archives& archives, const QLocale& locale);
 
 } // namespace archive

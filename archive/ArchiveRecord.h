@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ArchiveLayout.h"
+#include "device/ArchiveLayout.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -3,41 +3,37 @@
 #include <QCoreApplication>
 
 namespace archive::texts {
-namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Archive", text); }
-} // namespace
-
-QString archiveUnavailable() { return tr("Архив недоступен"); }
-QString invalidInterval() { return tr("Ошибка. Указан неверный интервал"); }
-QString startAfterEnd() { return tr("Ошибка. Указана дата начала больше даты окончания"); }
-QString readingDaily() { return tr("Чтение суточного архива..."); }
-QString readingMinute() { return tr("Чтение минутного архива..."); }
+QString archiveUnavailable() { return QCoreApplication::translate("Archive", "Архив недоступен"); }
+QString invalidInterval() { return QCoreApplication::translate("Archive", "Ошибка. Указан неверный интервал"); }
+QString startAfterEnd() { return QCoreApplication::translate("Archive", "Ошибка. Указана дата начала больше даты окончания"); }
+QString readingDaily() { return QCoreApplication::translate("Archive", "Чтение суточного архива..."); }
+QString readingMinute() { return QCoreApplication::translate("Archive", "Чтение минутного архива..."); }
 QString readSuccessfully(int count) {
-    return tr("Завершено успешно. Прочитано ") + QString::number(count) + tr(" записей");
+    return QCoreApplication::translate("Archive", "Завершено успешно. Прочитано ") + QString::number(count) + QCoreApplication::translate("Archive", " записей");
 }
 // The letter after "Завершено " is the Latin c, as the meter's users know the text.
 QString readWithErrors(int errors) {
-    return tr("Завершено c ") + QString::number(errors) + tr(" ошибками при передаче");
+    return QCoreApplication::translate("Archive", "Завершено c ") + QString::number(errors) + QCoreApplication::translate("Archive", " ошибками при передаче");
 }
-QString invalidMeterClock() { return tr("Ошибка. Прибор сообщил неверное время"); }
+QString invalidMeterClock() { return QCoreApplication::translate("Archive", "Ошибка. Прибор сообщил неверное время"); }
 
-QString meterFault() { return tr(" Прибор неисправен."); }
-QString sensorsDisconnected() { return tr(" Датчики не подключены."); }
+QString meterFault() { return QCoreApplication::translate("Archive", " Прибор неисправен."); }
+QString sensorsDisconnected() { return QCoreApplication::translate("Archive", " Датчики не подключены."); }
 // "Oшибки" begins with the Latin O.
-QString measurementErrors() { return tr(" Oшибки в измерениях."); }
-QString lowSupplyVoltage() { return tr(" Низкое напряжение питания."); }
-QString serialInterfaceUsed() { return tr(" Задействован последовательный интерфейс RS232."); }
-QString programmingMode() { return tr(" Режим программирования."); }
-QString transferErrorRow() { return tr(" Ошибка при передаче данных..."); }
-QString transferErrorCell() { return tr("Ошибка при передаче данных"); }
+QString measurementErrors() { return QCoreApplication::translate("Archive", " Oшибки в измерениях."); }
+QString lowSupplyVoltage() { return QCoreApplication::translate("Archive", " Низкое напряжение питания."); }
+QString serialInterfaceUsed() { return QCoreApplication::translate("Archive", " Задействован последовательный интерфейс RS232."); }
+QString programmingMode() { return QCoreApplication::translate("Archive", " Режим программирования."); }
+QString transferErrorRow() { return QCoreApplication::translate("Archive", " Ошибка при передаче данных..."); }
+QString transferErrorCell() { return QCoreApplication::translate("Archive", "Ошибка при передаче данных"); }
 
-QString dailyTitle() { return tr("Суточный архив с "); }
-QString minuteTitle() { return tr("Минутный архив с "); }
-QString titleTo() { return tr(" по "); }
+QString dailyTitle() { return QCoreApplication::translate("Archive", "Суточный архив с "); }
+QString minuteTitle() { return QCoreApplication::translate("Archive", "Минутный архив с "); }
+QString titleTo() { return QCoreApplication::translate("Archive", " по "); }
 QString rule() { return QStringLiteral("---------------------------------------"); }
-QString noRecords() { return tr("В архиве нет записей для этого интервала дат"); }
-QString dailyTotals() { return tr("Итого:    "); }
-QString minuteTotals() { return tr("Итого:          "); }
+QString noRecords() { return QCoreApplication::translate("Archive", "В архиве нет записей для этого интервала дат"); }
+QString dailyTotals() { return QCoreApplication::translate("Archive", "Итого:    "); }
+QString minuteTotals() { return QCoreApplication::translate("Archive", "Итого:          "); }
 
 const char* const kDailyHeader[3] = {
     "   Дата   |  Объём,  | Время | События",
@@ -50,18 +46,18 @@ const char* const kMinuteHeader[3] = {
     "          |     |          |секунд |",
 };
 
-QString headingDate() { return tr("Дата"); }
-QString headingDateTime() { return tr("Дата, время"); }
-QString headingVolume() { return tr("Объём,м3"); }
-QString headingHours() { return tr("Время работы, часов"); }
-QString headingSeconds() { return tr("Время работы, секунд"); }
-QString headingEvents() { return tr("События"); }
-QString totalsCell() { return tr("Итого"); }
+QString headingDate() { return QCoreApplication::translate("Archive", "Дата"); }
+QString headingDateTime() { return QCoreApplication::translate("Archive", "Дата, время"); }
+QString headingVolume() { return QCoreApplication::translate("Archive", "Объём,м3"); }
+QString headingHours() { return QCoreApplication::translate("Archive", "Время работы, часов"); }
+QString headingSeconds() { return QCoreApplication::translate("Archive", "Время работы, секунд"); }
+QString headingEvents() { return QCoreApplication::translate("Archive", "События"); }
+QString totalsCell() { return QCoreApplication::translate("Archive", "Итого"); }
 
-QString saveFilter() { return tr("текстовый файл (*.txt);;таблица Excel (*.xls)"); }
-QString notReadYet() { return tr("Архив не прочитан: нажмите «Читать», затем сохраните"); }
+QString saveFilter() { return QCoreApplication::translate("Archive", "текстовый файл (*.txt);;таблица Excel (*.xls)"); }
+QString notReadYet() { return QCoreApplication::translate("Archive", "Архив не прочитан: нажмите «Читать», затем сохраните"); }
 QString cannotWriteFile(const QString& fileName, const QString& reason) {
-    return tr("Не удаётся записать файл ") + fileName + QLatin1Char('\r') + reason;
+    return QCoreApplication::translate("Archive", "Не удаётся записать файл ") + fileName + QLatin1Char('\r') + reason;
 }
 
 } // namespace archive::texts

@@ -11,7 +11,6 @@
 namespace calculators {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Calculators", text); }
 
 struct RoughnessEntry {
     const char* item;
@@ -21,22 +20,22 @@ struct RoughnessEntry {
 
 // Indexed by tag - 1.
 const std::array<RoughnessEntry, 16> kRoughness = {{
-    {"N15", {"сталь", "новые цельнотянутые, не бывшие в эксплуатации", "холоднотянутые"}, 0.03f},
-    {"N16", {"сталь", "новые цельнотянутые, не бывшие в эксплуатации", "горячетянутые"}, 0.10f},
-    {"N17", {"сталь", "новые цельнотянутые, не бывшие в эксплуатации", "прокатные"}, 0.10f},
-    {"N5", {"сталь", "новые сварные", nullptr}, 0.10f},
-    {"N18", {"сталь", "бывшие в эксплуатации", "с незначительным налетом ржавчины"}, 0.20f},
-    {"N19", {"сталь", "бывшие в эксплуатации", "ржавая"}, 0.30f},
-    {"N20", {"сталь", "битуминированные", "новые"}, 0.05f},
-    {"N21", {"сталь", "битуминированные", "бывшие в эксплуатации"}, 0.20f},
-    {"N22", {"сталь", "оцинкованные", "новые"}, 0.15f},
-    {"N23", {"сталь", "оцинкованные", "бывшие в эксплуатации"}, 0.18f},
-    {"N9", {"чугун", "новые", nullptr}, 0.25f},
-    {"N10", {"чугун", "ржавые", nullptr}, 1.20f},
-    {"N11", {"чугун", "с накипью", nullptr}, 1.50f},
-    {"N12", {"чугун", "битуминированные", nullptr}, 0.05f},
-    {"N13", {"асбоцемент", "новая", nullptr}, 0.03f},
-    {"N14", {"асбоцемент", "необлицованная, обычная", nullptr}, 0.05f},
+    {"N15", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "новые цельнотянутые, не бывшие в эксплуатации"), QT_TRANSLATE_NOOP("Calculators", "холоднотянутые")}, 0.03f},
+    {"N16", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "новые цельнотянутые, не бывшие в эксплуатации"), QT_TRANSLATE_NOOP("Calculators", "горячетянутые")}, 0.10f},
+    {"N17", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "новые цельнотянутые, не бывшие в эксплуатации"), QT_TRANSLATE_NOOP("Calculators", "прокатные")}, 0.10f},
+    {"N5", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "новые сварные"), nullptr}, 0.10f},
+    {"N18", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "бывшие в эксплуатации"), QT_TRANSLATE_NOOP("Calculators", "с незначительным налетом ржавчины")}, 0.20f},
+    {"N19", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "бывшие в эксплуатации"), QT_TRANSLATE_NOOP("Calculators", "ржавая")}, 0.30f},
+    {"N20", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "битуминированные"), QT_TRANSLATE_NOOP("Calculators", "новые")}, 0.05f},
+    {"N21", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "битуминированные"), QT_TRANSLATE_NOOP("Calculators", "бывшие в эксплуатации")}, 0.20f},
+    {"N22", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "оцинкованные"), QT_TRANSLATE_NOOP("Calculators", "новые")}, 0.15f},
+    {"N23", {QT_TRANSLATE_NOOP("Calculators", "сталь"), QT_TRANSLATE_NOOP("Calculators", "оцинкованные"), QT_TRANSLATE_NOOP("Calculators", "бывшие в эксплуатации")}, 0.18f},
+    {"N9", {QT_TRANSLATE_NOOP("Calculators", "чугун"), QT_TRANSLATE_NOOP("Calculators", "новые"), nullptr}, 0.25f},
+    {"N10", {QT_TRANSLATE_NOOP("Calculators", "чугун"), QT_TRANSLATE_NOOP("Calculators", "ржавые"), nullptr}, 1.20f},
+    {"N11", {QT_TRANSLATE_NOOP("Calculators", "чугун"), QT_TRANSLATE_NOOP("Calculators", "с накипью"), nullptr}, 1.50f},
+    {"N12", {QT_TRANSLATE_NOOP("Calculators", "чугун"), QT_TRANSLATE_NOOP("Calculators", "битуминированные"), nullptr}, 0.05f},
+    {"N13", {QT_TRANSLATE_NOOP("Calculators", "асбоцемент"), QT_TRANSLATE_NOOP("Calculators", "новая"), nullptr}, 0.03f},
+    {"N14", {QT_TRANSLATE_NOOP("Calculators", "асбоцемент"), QT_TRANSLATE_NOOP("Calculators", "необлицованная, обычная"), nullptr}, 0.05f},
 }};
 
 const RoughnessEntry* roughnessEntry(int tag) {
@@ -89,7 +88,7 @@ QStringList roughnessMenuPath(int tag) {
     if (const RoughnessEntry* entry = roughnessEntry(tag)) {
         for (const char* title : entry->path) {
             if (title)
-                path << tr(title);
+                path << QCoreApplication::translate("Calculators", title);
         }
     }
     return path;

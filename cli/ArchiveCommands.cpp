@@ -1,4 +1,4 @@
-#include "app/core/Connection.h"
+#include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "cli/Commands.h"
@@ -42,21 +42,18 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
     const archive::Interval interval{dayNumberFromDate(parseCommandDate(dates[0])),
                                      dayNumberFromDate(parseCommandDate(dates[1]))};
 
-    std::optional<QStringList> report;
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] {
-        report = archive::readArchive(context.protocol, context.frontend, kind, interval,
-                                      context.archives, context.locale);
-    });
+    const archive::Readout readout =
+        frame::readArchive(context.session, context.target, kind, interval, context.locale);
     bool saved = true;
-    if (report) {
-        for (const QString& line : *report)
+    if (readout.lines) {
+        for (const QString& line : *readout.lines)
             context.print(line);
         if (save)
-            saved = archive::exportArchive(context.frontend, kind, save->format, save->fileName,
-                                           *report, context.archives, context.locale);
+            saved = archive::exportArchive(
+                context.frontend, kind, save->format, save->fileName, *readout.lines,
+                context.session.kept<archive::Archives>(), context.locale);
     }
-    const int code = context.finish();
+    const int code = context.finish(readout.outcome);
     return saved ? code : kExitFailed;
 }
 

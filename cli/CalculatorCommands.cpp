@@ -1,8 +1,8 @@
-#include "app/core/Texts.h"
 #include "calculators/ChannelCalculator.h"
 #include "calculators/CorrectionCalculator.h"
 #include "calculators/PulseCalculator.h"
 #include "cli/Commands.h"
+#include "core/Texts.h"
 #include "device/NumberText.h"
 
 namespace {

@@ -7,12 +7,11 @@ void CliContext::print(const QString& line) {
     out.flush();
 }
 
-int CliContext::finish() {
-    const QString status = frontend.status();
-    print(status);
-    if (cancel.requested())
+int CliContext::finish(const core::Outcome& outcome) {
+    print(frontend.status());
+    if (outcome.kind == core::Outcome::Kind::Cancelled)
         return kExitCancelled;
-    return status.startsWith(QStringLiteral("Завершено успешно")) ? kExitOk : kExitFailed;
+    return outcome.succeeded() ? kExitOk : kExitFailed;
 }
 
 std::optional<QString> CommandArgs::takeValue(const QString& name) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "archive/ArchiveBuffers.h"
 #include "cli/CliFrontend.h"
 #include "core/ExchangeLog.h"
+#include "core/Session.h"
 #include "link/LinkOpener.h"
-#include "link/Protocol.h"
 
 #include <QDate>
 #include <QLocale>
@@ -21,31 +20,24 @@ struct UsageError {
     QString message;
 };
 
-// Everything a command works with: the same program-wide state the window owns, and the
-// terminal as its frontend.
+// Everything a command works with: the same meter session the window owns, the link target
+// the options name, and the terminal as its frontend.
 struct CliContext {
-    CliContext(bool answerYes, const LinkOpener& linkOpener, PortSelection portSelection,
-               const QLocale& loc)
-        : frontend(answerYes), opener(linkOpener), selection(std::move(portSelection)),
-          locale(loc) {}
+    CliContext(bool answerYes, LinkTarget linkTarget, const QLocale& loc)
+        : frontend(answerYes), target(std::move(linkTarget)), locale(loc) {}
 
     CliFrontend frontend;
-    LinkOpener opener;
-    PortSelection selection;
+    core::Session session{frontend};
+    LinkTarget target;
     QLocale locale;
-    Protocol protocol;
-    quint8 firmwareVersionByte = 0;
-    archive::Archives archives;
-    Protocol::TraceHook trace;        // set by --trace; the protocol carries it too
-    CancelToken cancel;               // asked by SIGINT and SIGTERM
     std::unique_ptr<ExchangeLog> log; // set by --log
     QTextStream out{stdout};
 
     // Prints one result line.
     void print(const QString& line);
-    // Prints the status line last and turns it into the exit code; a cancel that stood gives
-    // 130.
-    int finish();
+    // Prints the status line last; the exit code comes from the action's outcome (130 for a
+    // cancel).
+    int finish(const core::Outcome& outcome);
 };
 
 // Command arguments: positional values and --options, read by each command.

@@ -11,8 +11,6 @@
 namespace {
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
-QString tr(const char* text) { return QCoreApplication::translate("Cancel", text); }
-
 void printLine(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     std::fflush(stderr);
@@ -34,6 +32,21 @@ void CliFrontend::stepProgress() {
         progress_->step();
 }
 
+void CliFrontend::planWork(qint64 totalUnits) {
+    if (progress_)
+        progress_->follower().planWork(totalUnits);
+}
+
+void CliFrontend::workDone(qint64 units) {
+    if (progress_)
+        progress_->follower().workDone(units);
+}
+
+void CliFrontend::endWork() {
+    if (progress_)
+        progress_->follower().endPlan();
+}
+
 void CliFrontend::processEvents() {
     takeSignals();
     QCoreApplication::processEvents();
@@ -49,10 +62,11 @@ void CliFrontend::takeSignals() {
         progress_->erase();
     if (effect == CancelToken::Effect::AfterPhase)
         printLine(cancel_texts::cannotStopSettings() + QStringLiteral(". ") +
-                  tr("Действие будет прервано, когда запись завершится"));
+                  QCoreApplication::translate("Cancel",
+                                              "Действие будет прервано, когда запись завершится"));
     else
         printLine(cancel_texts::cannotStopFirmware() + QStringLiteral(". ") +
-                  tr("Прошивка будет доведена до конца"));
+                  QCoreApplication::translate("Cancel", "Прошивка будет доведена до конца"));
 }
 
 void CliFrontend::printMessage(const QString& caption, const QString& text) {

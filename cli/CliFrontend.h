@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/Frontend.h"
 #include "cli/ProgressLine.h"
+#include "core/Frontend.h"
 #include "link/Cancel.h"
 
 #include <QTextStream>
@@ -22,6 +22,9 @@ public:
     void setProgressPosition(int position) override;
     void stepProgress() override;
     void processEvents() override;
+    void planWork(qint64 totalUnits) override;
+    void workDone(qint64 units) override;
+    void endWork() override;
 
     void setProgressLine(std::unique_ptr<ProgressLine> line) { progress_ = std::move(line); }
     ProgressLine* progressLine() const { return progress_.get(); }

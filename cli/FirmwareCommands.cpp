@@ -1,5 +1,5 @@
-#include "app/core/Texts.h"
 #include "cli/Commands.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 
@@ -30,9 +30,6 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     auto image = loadImage(args);
     if (!image)
         return kExitFailed;
-    programming::Options options;
-    options.trace = context.trace;
-    programming::run(context.frontend, context.opener, context.selection.entry, *image,
-                     QDate::currentDate(), options);
-    return context.finish();
+    return context.finish(
+        programming::run(context.session, context.target, *image, QDate::currentDate()));
 }

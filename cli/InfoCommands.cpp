@@ -1,5 +1,4 @@
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
+#include "app/frame/Actions.h"
 #include "cli/Commands.h"
 #include "link/PortList.h"
 
@@ -13,14 +12,11 @@ int runPorts(CliContext& context, CommandArgs& args) {
 int runInfo(CliContext& context, CommandArgs& args) {
     if (!args.positionals().isEmpty())
         throw UsageError{QStringLiteral("info takes no arguments")};
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] {
-        const info::Values values = info::read(context.protocol, context.frontend, context.locale);
+    const frame::InfoRun run = frame::readInfo(context.session, context.target, context.locale);
+    if (run.values) {
         for (int row = 0; row < info::kRowCount; ++row)
             context.print(info::caption(info::Row(row)) + QLatin1Char(' ') +
-                          values.text[std::size_t(row)]);
-        if (values.firmwareVersionByte)
-            context.firmwareVersionByte = *values.firmwareVersionByte;
-    });
-    return context.finish();
+                          run.values->text[std::size_t(row)]);
+    }
+    return context.finish(run.outcome);
 }

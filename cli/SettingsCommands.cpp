@@ -1,15 +1,12 @@
 // Settings-tab commands: reading and writing the meter's settings, and clearing the totals of
 // the Info tab.
 
-#include "app/core/Connection.h"
-#include "app/core/Texts.h"
+#include "app/frame/Actions.h"
 #include "cli/Commands.h"
+#include "core/Texts.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
-#include "settings/SettingsWriter.h"
 #include "settings/TabConversions.h"
-#include "settings/TotalsClearing.h"
 
 #include <QDateTime>
 
@@ -34,17 +31,11 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     const std::optional<QString> saveTo = args.takeValue(QStringLiteral("--save"));
     noPositionals(args, "settings-read");
 
-    SettingsForm form = startingForm();
-    Connection connection(context.frontend, context.protocol, context.opener);
-    const bool ran = connection.run(context.selection, [&] {
-        const settings::ReadResult r =
-            settings::read(context.protocol, context.frontend, form, context.locale);
-        form = r.form;
-        if (r.firmwareVersionByte)
-            context.firmwareVersionByte = *r.firmwareVersionByte;
-    });
+    const frame::SettingsRun run =
+        frame::readSettings(context.session, context.target, startingForm(), context.locale);
     bool saveFailed = false;
-    if (ran) {
+    if (run.form) {
+        const SettingsForm& form = *run.form;
         for (const QString& line : settings_file::lines(form))
             context.print(line);
         context.print(settings_texts::dateLinePrefix() +
@@ -59,7 +50,7 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
             }
         }
     }
-    const int code = context.finish();
+    const int code = context.finish(run.outcome);
     return saveFailed ? kExitFailed : code;
 }
 
@@ -79,7 +70,7 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
         settings_file::load(files.first(), startingForm(), context.locale);
     if (!loaded.form) {
         CliFrontend::printMessage(texts::errorCaption(), loaded.error);
-        return context.finish();
+        return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     }
     SettingsForm form = *loaded.form;
     if (clockDate.isValid())
@@ -89,19 +80,11 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
 
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] {
-        const settings::WriteResult r =
-            settings::write(context.protocol, context.frontend, form, context.locale);
-        if (r.firmwareVersionByte)
-            context.firmwareVersionByte = *r.firmwareVersionByte;
-    });
-    return context.finish();
+    return context.finish(
+        frame::writeSettings(context.session, context.target, form, context.locale));
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
-    Connection connection(context.frontend, context.protocol, context.opener);
-    connection.run(context.selection, [&] { totals::clear(context.protocol, context.frontend); });
-    return context.finish();
+    return context.finish(frame::clearTotals(context.session, context.target));
 }

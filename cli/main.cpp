@@ -1,8 +1,8 @@
 // zetra-cli: the meter actions of the window, for terminals and scripts.
 
-#include "app/core/Texts.h"
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
+#include "core/Texts.h"
 #include "link/PortList.h"
 
 #include <QCoreApplication>
@@ -115,30 +115,30 @@ int main(int argc, char* argv[]) {
             QLocale::setDefault(locale);
         }
 
-        PortSelection selection;
-        LinkOpener opener;
+        LinkTarget target;
         if (g.pipe) {
-            opener = LinkOpener(*g.pipe);
-            selection = {1, 2, port_list::pipeEntry()};
+            target = LinkTarget::pipe(*g.pipe);
         } else if (g.port) {
-            selection = {0, 2, *g.port + QLatin1Char(' ')};
+            // The port as the list would write it: its name and one blank.
+            target = LinkTarget::serialPort(*g.port + QLatin1Char(' '));
         } else {
             const QStringList entries = port_list::present();
-            selection = {0, int(entries.size()), entries.first()};
+            target = port_list::targetOfEntry(entries.first(), entries.size() == 1,
+                                              link_opener::defaultPipeName());
         }
 
-        CliContext context(g.yes, opener, selection, locale);
+        CliContext context(g.yes, target, locale);
         context.frontend.setStatus(texts::initialStatus());
         if (g.trace) {
-            context.trace = [](Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
+            context.session.setTraceHook([](Protocol::Direction d, const QByteArray& bytes,
+                                            bool timedOut) {
                 QString line =
                     (d == Protocol::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ")) +
                     hexBytes(bytes);
                 if (timedOut)
                     line += QStringLiteral(" (timeout)");
                 std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-            };
-            context.protocol.setTraceHook(context.trace);
+            });
         }
         if (g.log) {
             if (g.log->isEmpty())
@@ -150,8 +150,7 @@ int main(int argc, char* argv[]) {
                              g.log->toUtf8().constData(), reason.toUtf8().constData());
                 return kExitFailed;
             }
-            ExchangeLog* log = context.log.get();
-            context.protocol.setFrameHook([log](const Protocol::Frame& f) { log->frame(f); });
+            context.session.setExchangeLog(context.log.get());
         }
         const ProgressLine::Mode progressMode =
             isatty(STDERR_FILENO)
@@ -163,8 +162,7 @@ int main(int argc, char* argv[]) {
                 std::fflush(stderr);
             }));
         interrupt::install();
-        context.frontend.setCancelToken(&context.cancel);
-        context.protocol.setCancelToken(&context.cancel);
+        context.frontend.setCancelToken(&context.session.cancel());
 
         CommandArgs commandArgs(args.mid(1));
         return command->run(context, commandArgs);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The statuses of an action the engineer stopped, and what the window says about stopping.
+// The statuses of an action the engineer stopped part way, and what the window says about
+// stopping ("Прервано пользователем" alone is texts::cancelled()).
 namespace cancel_texts {
 QString cancelled();                        // "Прервано пользователем"
 QString cancelledAfterReading(int records); // "... Прочитано N записей"

@@ -1,10 +1,10 @@
 #include "firmware/Programming.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/ExchangeLog.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
 #include "link/Crc8.h"
-#include "link/LinkOpener.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -19,11 +19,13 @@ std::array<quint8, 4> request() {
 
 namespace {
 
-// The raw exchange on the open port, with the trace and the window kept alive.
+// The raw exchange on the open port, with the trace, the exchange log and the window kept
+// alive. The log gets a line per frame of the entry, per block and per 512 read-back bytes.
 class Exchange {
 public:
-    Exchange(Link& link, Frontend& frontend, const Options& options)
-        : link_(link), frontend_(frontend), options_(options) {
+    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace, ExchangeLog* log,
+             const CancelToken& cancel)
+        : link_(link), frontend_(frontend), trace_(trace), log_(log), cancel_(cancel) {
         sinceEvents_.start();
     }
 
@@ -45,11 +47,11 @@ public:
         return byte;
     }
 
-    // Waits in short slices so the window repaints meanwhile.
+    // Waits in short slices so the window repaints meanwhile; a stop ends the wait.
     void pause(int ms) {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < ms) {
+        while (clock.elapsed() < ms && !stopNow()) {
             QThread::msleep(ulong(std::min<qint64>(ms - clock.elapsed(), 10)));
             keepWindowAlive();
         }
@@ -63,84 +65,154 @@ public:
         }
     }
 
+    bool stopNow() const { return cancel_.stopNow(); }
+
+    void log(Protocol::Direction d, const QByteArray& bytes, const QString& meaning) {
+        if (log_)
+            log_->frame(d, bytes, meaning);
+    }
+    // An awaited byte as the log tells it.
+    void logAnswer(const std::optional<quint8>& byte, const QString& meaning) {
+        log(Protocol::Direction::Received, byte ? QByteArray(1, char(*byte)) : QByteArray(),
+            byte ? meaning : QStringLiteral("timeout"));
+    }
+
 private:
     static constexpr int kEventsEveryMs = 30;
 
     void trace(Protocol::Direction d, const quint8* data, int count, bool timedOut) {
-        if (options_.trace)
-            options_.trace(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
+        if (trace_)
+            trace_(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
     }
 
     Link& link_;
     Frontend& frontend_;
-    const Options& options_;
+    const Protocol::TraceHook& trace_;
+    ExchangeLog* log_;
+    const CancelToken& cancel_;
     QElapsedTimer sinceEvents_;
 };
 
-// Steps 5 to the end, with the port open and the question answered Yes. Returns the status.
-QString program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+using core::Outcome;
+
+Outcome failed(const QString& wording) {
+    return Outcome::of(Outcome::Kind::FinishedWithErrors, wording);
+}
+
+QByteArray bytesOf(const FirmwareImage& image, int first, int count) {
+    return QByteArray(reinterpret_cast<const char*>(image.bytes.data()) + first, count);
+}
+
+// The time left counts the bytes on the line: each block with its answer, then the read-back.
+constexpr int kWorkUnits = kBlocks * (kBlockSize + 1) + FirmwareImage::kSize;
+constexpr int kReadBackLogBytes = 512;
+
+// Steps 5 to the end, with the port open and the question answered Yes. Until the erase
+// command the engineer may stop; from it on nothing stops the run, since a meter without a
+// complete program does not work.
+Outcome program(Exchange& x, Link& link, Frontend& frontend, CancelToken& cancel,
+                const FirmwareImage& image) {
+    using Direction = Protocol::Direction;
+    const Outcome stopped = Outcome::of(Outcome::Kind::Cancelled);
     const auto frame = request();
     x.send(frame.data(), int(frame.size()));
+    x.log(Direction::Sent, QByteArray(reinterpret_cast<const char*>(frame.data()), 4),
+          QStringLiteral("programming mode"));
     x.pause(kRequestPauseMs);
+    if (x.stopNow())
+        return stopped;
     x.sendByte(kProbe);
+    x.log(Direction::Sent, QByteArray(1, char(kProbe)), QStringLiteral("probe"));
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
+    x.logAnswer(acknowledgement, acknowledgement == kAcknowledge
+                                     ? QStringLiteral("ok")
+                                     : QStringLiteral("wrong acknowledgement"));
+    if (x.stopNow())
+        return stopped;
     if (acknowledgement != kAcknowledge)
-        return firmware_texts::cannotEnter();
+        return failed(firmware_texts::cannotEnter());
 
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
+    frontend.processEvents();
+    if (x.stopNow())
+        return stopped;
 
+    CancelToken::Scope toTheEnd(&cancel, CancelToken::Phase::Refused);
     frontend.setStatus(firmware_texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
+    frontend.planWork(kWorkUnits);
     x.sendByte(kStartOfImage);
+    x.log(Direction::Sent, QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image"));
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
             x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]);
+        x.log(Direction::Sent, bytesOf(image, block * kBlockSize, kBlockSize),
+              QStringLiteral("block %1/%2").arg(block + 1).arg(kBlocks));
         const auto answer = x.receiveByte();
+        x.logAnswer(answer, QStringLiteral("ok"));
         if (!answer)
-            return firmware_texts::completedWithErrorsRepeat();
+            return failed(firmware_texts::completedWithErrorsRepeat());
         frontend.setProgressPosition(kBlocks - *answer);
+        frontend.workDone((block + 1) * (kBlockSize + 1));
     }
 
     frontend.setProgressMaximum(FirmwareImage::kSize);
     frontend.setStatus(firmware_texts::verifying());
     frontend.processEvents();
     bool match = true;
+    QByteArray chunk;
+    int chunkStart = 0;
+    bool chunkMatches = true;
+    auto logChunk = [&](const QString& verdict) {
+        x.log(Direction::Received, chunk,
+              QStringLiteral("read-back %1-%2/%3 %4")
+                  .arg(chunkStart + 1)
+                  .arg(chunkStart + chunk.size())
+                  .arg(FirmwareImage::kSize)
+                  .arg(verdict));
+        chunkStart += int(chunk.size());
+        chunk.clear();
+        chunkMatches = true;
+    };
     for (int i = 0; i < FirmwareImage::kSize; ++i) {
         const auto byte = x.receiveByte();
-        if (!byte)
-            return firmware_texts::completedWithErrorsRepeat();
+        if (!byte) {
+            logChunk(QStringLiteral("timeout"));
+            return failed(firmware_texts::completedWithErrorsRepeat());
+        }
+        chunk.append(char(*byte));
         if (*byte != image.bytes[std::size_t(i)])
-            match = false;
+            match = chunkMatches = false;
+        if (chunk.size() == kReadBackLogBytes)
+            logChunk(chunkMatches ? QStringLiteral("ok") : QStringLiteral("differs"));
         frontend.setProgressPosition(i);
+        frontend.workDone(kBlocks * (kBlockSize + 1) + i + 1);
     }
     if (!match)
-        return firmware_texts::completedWithErrorsRepeat();
+        return failed(firmware_texts::completedWithErrorsRepeat());
     x.sendByte(kFinish);
-    return texts::completedOk();
+    x.log(Direction::Sent, QByteArray(1, char(kFinish)), QStringLiteral("finish"));
+    return Outcome::of(Outcome::Kind::Succeeded);
 }
 
 } // namespace
 
-void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
-         FirmwareImage& image, const QDate& today, const Options& options) {
-    OpenResult opened = opener.openForProgramming(portEntry, kEntryTimeouts);
-    if (!opened.link) {
-        frontend.setStatus(texts::cannotOpenPort() + opened.portName);
-        frontend.setProgressPosition(0);
-        return;
-    }
-    Link& link = *opened.link;
-    link.setIdleHook([&frontend] { frontend.processEvents(); });
-    if (frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion())) {
+Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+            const QDate& today) {
+    return session.run(target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](Link& link) {
+        Frontend& frontend = session.frontend();
+        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion()))
+            return Outcome::of(Outcome::Kind::Declined);
         image.stampDate(today);
-        Exchange exchange(link, frontend, options);
-        frontend.setStatus(program(exchange, link, frontend, image));
-    }
-    link.close();
-    frontend.setProgressPosition(0);
+        Exchange exchange(link, frontend, session.traceHook(), session.exchangeLog(),
+                          session.cancel());
+        const Outcome outcome = program(exchange, link, frontend, session.cancel(), image);
+        frontend.endWork();
+        return core::finish(frontend, outcome);
+    });
 }
 
 } // namespace programming

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "core/Session.h"
 #include "firmware/FirmwareImage.h"
 #include "link/Link.h"
 #include "link/Protocol.h"
-
-class Frontend;
-class LinkOpener;
 
 // Reprograms the meter over a serial port: the programming-mode request, the probe and its
 // acknowledgement, the stamped image in 120 blocks of 64 bytes, and the meter's read-back of its
@@ -32,14 +30,11 @@ constexpr ReadTimeouts kTransferTimeouts{0, 0, 3000};
 // The 4-byte programming-mode request: 7E FF FF and its CRC-8.
 std::array<quint8, 4> request();
 
-struct Options {
-    Protocol::TraceHook trace; // every write and read, as the transactions trace theirs
-};
-
-// Runs the whole procedure on the serial port of `portEntry`, stamping `today` into the
-// image (the stamp stays in the image afterwards). Sets the final status; the port is closed
-// and the progress bar at 0 on every path.
-void run(Frontend& frontend, const LinkOpener& opener, const QString& portEntry,
-         FirmwareImage& image, const QDate& today, const Options& options = {});
+// Runs the whole procedure on the target's serial port (the pipe cannot carry it), stamping
+// `today` into the image (the stamp stays in the image afterwards). Every write and read goes
+// to the session's trace. Sets the final status; the port is closed and the progress bar at 0
+// on every path.
+core::Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+                  const QDate& today);
 
 } // namespace programming

@@ -22,6 +22,12 @@ constexpr ReadTimeouts kConnectionTimeouts{0, 0, 32};
 // The remote-access client's pipe carries the frames with a bound of 4000 ms per answer.
 constexpr ReadTimeouts kPipeTimeouts{0, 0, 4000};
 
+// Why a link could not be opened, in the operating system's words.
+struct OpenFailure {
+    QString reason;
+    bool permissionDenied = false; // the user may not open the port
+};
+
 // One open byte stream to the meter: a serial port or the remote-access client's pipe.
 class Link {
 public:

@@ -1,28 +1,26 @@
 #include "link/LinkOpener.h"
 
 #include "link/PipeLink.h"
-#include "link/PortList.h"
 #include "link/SerialLink.h"
 
-namespace {
-OpenResult openSerial(const QString& entry, const ReadTimeouts& timeouts) {
+namespace link_opener {
+
+OpenResult openSerial(const LinkTarget& target, const ReadTimeouts& timeouts) {
     OpenResult result;
-    result.portName = port_list::portNameOfEntry(entry);
-    result.link = SerialLink::open(result.portName.trimmed(), timeouts);
+    if (target.isPipe())
+        return result;
+    result.portName = target.name;
+    result.link = SerialLink::open(result.portName.trimmed(), timeouts, &result.failure);
     return result;
 }
-} // namespace
 
-OpenResult LinkOpener::openForConnection(const PortSelection& selection) const {
-    if (selection.isPipe()) {
+OpenResult open(const LinkTarget& target, const ReadTimeouts& serialTimeouts) {
+    if (target.isPipe()) {
         OpenResult result;
-        result.link = PipeLink::open(pipeName_);
+        result.link = PipeLink::open(target.name, &result.failure);
         return result;
     }
-    return openSerial(selection.entry, kConnectionTimeouts);
+    return openSerial(target, serialTimeouts);
 }
 
-OpenResult LinkOpener::openForProgramming(const QString& entry,
-                                          const ReadTimeouts& timeouts) const {
-    return openSerial(entry, timeouts);
-}
+} // namespace link_opener

@@ -6,36 +6,40 @@
 
 #include <memory>
 
-// What the port list says when a connection starts.
-struct PortSelection {
-    int index = 0;
-    int count = 1;
-    QString entry;
+// Where a meter action reaches the meter: a serial port by its name, or the remote-access
+// client's pipe by the pipe's name. The window turns its port-list entry into one; zetra-cli
+// its --port or --pipe.
+struct LinkTarget {
+    enum class Kind { SerialPort, Pipe };
 
-    bool isPipe() const { return index == count - 1; }
+    Kind kind = Kind::SerialPort;
+    // A serial port's name as the port list writes it, up to and including its blank
+    // ("COM1 ", "/dev/pts/3 "); the device path is the name without the blank. For the pipe,
+    // the pipe's name.
+    QString name;
+
+    static LinkTarget serialPort(QString portName) {
+        return {Kind::SerialPort, std::move(portName)};
+    }
+    static LinkTarget pipe(QString pipeName) { return {Kind::Pipe, std::move(pipeName)}; }
+    bool isPipe() const { return kind == Kind::Pipe; }
 };
 
 struct OpenResult {
     std::unique_ptr<Link> link; // null when the open failed
     QString portName;           // for the failure text; empty for the pipe
+    OpenFailure failure;        // why the open failed
 };
 
-// Opens the link that a port-list selection names.
-class LinkOpener {
-public:
-    static QString defaultPipeName() { return QStringLiteral("kwz_pipe"); }
+// Opens the link a target names.
+namespace link_opener {
 
-    explicit LinkOpener(QString pipeName = defaultPipeName()) : pipeName_(std::move(pipeName)) {}
+inline QString defaultPipeName() { return QStringLiteral("kwz_pipe"); }
 
-    // The last entry is the pipe; any other entry names a serial port by its first word.
-    // The serial port gets the connection time-outs.
-    OpenResult openForConnection(const PortSelection& selection) const;
+// The serial port gets `serialTimeouts`; the pipe keeps its own.
+OpenResult open(const LinkTarget& target, const ReadTimeouts& serialTimeouts);
 
-    // Serial only, whatever the entry is; the pipe entry has no port name and fails.
-    OpenResult openForProgramming(const QString& entry, const ReadTimeouts& timeouts) const;
+// Serial only: the pipe has no port name and fails.
+OpenResult openSerial(const LinkTarget& target, const ReadTimeouts& timeouts);
 
-    const QString& pipeName() const { return pipeName_; }
-
-private:
-    QString pipeName_;
-};
+} // namespace link_opener

@@ -44,4 +44,9 @@ QString portNameOfEntry(const QString& entry) {
     return blank < 0 ? QString() : entry.left(blank + 1);
 }
 
+LinkTarget targetOfEntry(const QString& entry, bool isPipeEntry, const QString& pipeName) {
+    return isPipeEntry ? LinkTarget::pipe(pipeName)
+                       : LinkTarget::serialPort(portNameOfEntry(entry));
+}
+
 } // namespace port_list

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkOpener.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,5 +28,9 @@ QStringList present();
 // The port name of an entry: its text up to and including the first blank; empty when the
 // entry has no blank. The device path is that name without the blank.
 QString portNameOfEntry(const QString& entry);
+
+// Where an entry reaches the meter: the pipe entry (the last one) the pipe `pipeName`, any other
+// entry the serial port of its first word.
+LinkTarget targetOfEntry(const QString& entry, bool isPipeEntry, const QString& pipeName);
 
 } // namespace port_list

@@ -83,8 +83,9 @@ public:
     void setFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
     // Once the token asks to stop, a transaction sends no further attempt and one that has not
     // started sends nothing; either counts as failed.
-    void setCancelToken(const CancelToken* token) { cancel_ = token; }
-    const CancelToken* cancelToken() const { return cancel_; }
+    void setCancelToken(CancelToken* token) { cancel_ = token; }
+    // Where the actions mark the phases that must not be cut; null when nothing can stop.
+    CancelToken* cancelToken() const { return cancel_; }
     bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
     // The longest the line is watched for a late answer after a disturbed transaction.
     static constexpr int kSettleLimitMs = 1000;
@@ -124,7 +125,7 @@ private:
     std::function<void()> progressHook_;
     TraceHook traceHook_;
     FrameHook frameHook_;
-    const CancelToken* cancel_ = nullptr;
+    CancelToken* cancel_ = nullptr;
     Frame current_; // the running transaction, as the frame hook is told of it
     std::function<void(int)> pause_;
     // An attempt went unanswered in time, so its answer may still be on the way.

@@ -1,7 +1,7 @@
 #include "settings/SettingsReadout.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/DeviceFloat.h"
 #include "device/MemoryMap.h"
@@ -109,7 +109,7 @@ ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
                                             : dateFromDeviceDay(0);
     f.time = p.ReadMemory(memory::kClock, 2) ? formatClock(p.at(1), p.at(2)) : formatClock(0, 0);
 
-    frontend.setStatus(texts::outcome(p));
+    result.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return result;
 }
 

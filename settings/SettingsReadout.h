@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "settings/SettingsForm.h"
 
 #include <QLocale>
@@ -16,6 +17,7 @@ constexpr int kReadProgressMaximum = 15;
 struct ReadResult {
     SettingsForm form;                         // the tab after the reading
     std::optional<quint8> firmwareVersionByte; // when the version could be read
+    core::Outcome outcome;
 };
 
 // "Читать" on the Settings tab, entered with the link open and the identity confirmed: reads

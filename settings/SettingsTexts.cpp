@@ -6,7 +6,6 @@
 
 namespace settings_texts {
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Settings", text); }
 // The settings file is a data format: its labels and values stay as they are in every
 // translation, so that files keep loading.
 QString fixed(const char* text) { return QString::fromUtf8(text); }
@@ -18,28 +17,28 @@ struct FieldTexts {
 };
 // Indexed by Field.
 const std::array<FieldTexts, 11> kFieldTexts{{
-    {"Диаметр указан неверно\r", "Диаметр не может быть отрицательным числом\rили равен 0",
+    {QT_TRANSLATE_NOOP("Settings", "Диаметр указан неверно\r"), QT_TRANSLATE_NOOP("Settings", "Диаметр не может быть отрицательным числом\rили равен 0"),
      nullptr},
-    {"База указана неверно\r", "База не может быть меньше 60мм.", nullptr},
-    {"Угол указан неверно\r", "Угол не может быть отрицательным числом\rили равен 0", nullptr},
-    {"Длина кабеля указана неверно\r", "Длина кабеля не может быть отрицательным числом", nullptr},
-    {"Коэффициент К указан неверно\r",
-     "Коэффициент К не может быть отрицательным числом\rили равен 0",
-     "Коэффициент К вне допустимого диапазона"},
-    {"Коэффициент А указан неверно\r",
-     "Коэффициент А не может быть отрицательным числом\rили равен 0",
-     "Коэффициент А вне допустимого диапазона"},
-    {"Коэффициент B указан неверно\r",
-     "Коэффициент B не может быть отрицательным числом\rили равен 0",
-     "Коэффициент B вне допустимого диапазона"},
-    {"Коэффициент С указан неверно\r",
-     "Коэффициент С не может быть отрицательным числом\rили равен 0",
-     "Коэффициент С вне допустимого диапазона"},
-    {"Отсечка нуля указана неверно\r", "Отсечка нуля не может быть отрицательным числом",
-     "Отсечка нуля вне допустимого диапазона"},
-    {"Вес импульса указан неверно\r",
-     "Вес импульса не может быть отрицательным числом\rили равен 0", nullptr},
-    {"Смещение нуля указано неверно\r", nullptr, "Смещение нуля вне допустимого диапазона"},
+    {QT_TRANSLATE_NOOP("Settings", "База указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "База не может быть меньше 60мм."), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Угол указан неверно\r"), QT_TRANSLATE_NOOP("Settings", "Угол не может быть отрицательным числом\rили равен 0"), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Длина кабеля указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "Длина кабеля не может быть отрицательным числом"), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Коэффициент К указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент К не может быть отрицательным числом\rили равен 0"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент К вне допустимого диапазона")},
+    {QT_TRANSLATE_NOOP("Settings", "Коэффициент А указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент А не может быть отрицательным числом\rили равен 0"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент А вне допустимого диапазона")},
+    {QT_TRANSLATE_NOOP("Settings", "Коэффициент B указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент B не может быть отрицательным числом\rили равен 0"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент B вне допустимого диапазона")},
+    {QT_TRANSLATE_NOOP("Settings", "Коэффициент С указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент С не может быть отрицательным числом\rили равен 0"),
+     QT_TRANSLATE_NOOP("Settings", "Коэффициент С вне допустимого диапазона")},
+    {QT_TRANSLATE_NOOP("Settings", "Отсечка нуля указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "Отсечка нуля не может быть отрицательным числом"),
+     QT_TRANSLATE_NOOP("Settings", "Отсечка нуля вне допустимого диапазона")},
+    {QT_TRANSLATE_NOOP("Settings", "Вес импульса указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Вес импульса не может быть отрицательным числом\rили равен 0"), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Смещение нуля указано неверно\r"), nullptr, QT_TRANSLATE_NOOP("Settings", "Смещение нуля вне допустимого диапазона")},
 }};
 
 const std::array<const char*, 34> kFileLabels{{
@@ -80,37 +79,37 @@ const std::array<const char*, 34> kFileLabels{{
 }};
 } // namespace
 
-QString writingSettings() { return tr("Настройка прибора..."); }
-QString programmingForbidden() { return tr("Программирование запрещено"); }
+QString writingSettings() { return QCoreApplication::translate("Settings", "Настройка прибора..."); }
+QString programmingForbidden() { return QCoreApplication::translate("Settings", "Программирование запрещено"); }
 QString applyQuestion() {
-    return tr("Вы действительно хотите применить\rновые настройки к прибору?");
+    return QCoreApplication::translate("Settings", "Вы действительно хотите применить\rновые настройки к прибору?");
 }
-QString clearingDaily() { return tr("Очистка суточного архива..."); }
-QString clearingMinute() { return tr("Очистка минутного архива..."); }
-QString timeInvalid() { return tr("Время указано неверно"); }
-QString windowTooSmall() { return tr("Смещение окна слишком мало"); }
+QString clearingDaily() { return QCoreApplication::translate("Settings", "Очистка суточного архива..."); }
+QString clearingMinute() { return QCoreApplication::translate("Settings", "Очистка минутного архива..."); }
+QString timeInvalid() { return QCoreApplication::translate("Settings", "Время указано неверно"); }
+QString windowTooSmall() { return QCoreApplication::translate("Settings", "Смещение окна слишком мало"); }
 QString clearTotalsQuestion() {
-    return tr("Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
+    return QCoreApplication::translate("Settings", "Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
               "и\rвремени простоя прибора?");
 }
-QString clearingForbidden() { return tr("Очистка запрещена"); }
-QString clearingTotals() { return tr("Очистка накопления..."); }
+QString clearingForbidden() { return QCoreApplication::translate("Settings", "Очистка запрещена"); }
+QString clearingTotals() { return QCoreApplication::translate("Settings", "Очистка накопления..."); }
 QString angleNotBelow90() {
-    return tr("Угол не может быть больше 90 градусов\rили равен 90 градусам");
+    return QCoreApplication::translate("Settings", "Угол не может быть больше 90 градусов\rили равен 90 градусам");
 }
 
 QString notANumber(Field field, const QString& typed) {
-    return tr(kFieldTexts[std::size_t(field)].notANumberPrefix) + typed + tr(" - не число");
+    return QCoreApplication::translate("Settings", kFieldTexts[std::size_t(field)].notANumberPrefix) + typed + QCoreApplication::translate("Settings", " - не число");
 }
 
 QString ruleBroken(Field field) {
     const char* rule = kFieldTexts[std::size_t(field)].rule;
-    return rule ? tr(rule) : QString();
+    return rule ? QCoreApplication::translate("Settings", rule) : QString();
 }
 
 QString outOfRange(Field field) {
     const char* text = kFieldTexts[std::size_t(field)].outOfRange;
-    return text ? tr(text) : QString();
+    return text ? QCoreApplication::translate("Settings", text) : QString();
 }
 
 QString fileLabel(int line) {
@@ -130,38 +129,38 @@ QString periodOneSecond() { return QStringLiteral("1"); }
 QString periodFourSeconds() { return QStringLiteral("4"); }
 QString unitPercent() { return QStringLiteral("%"); }
 // The dialogs' filter, written the way the file dialogs take it.
-QString fileFilter() { return tr("файл с настройками (*.dat)"); }
+QString fileFilter() { return QCoreApplication::translate("Settings", "файл с настройками (*.dat)"); }
 
-QString settingsNotWritten() { return tr("Настройки не записаны"); }
-QString archiveUnavailable() { return tr("Архив прибора недоступен, очистка не выполнена"); }
+QString settingsNotWritten() { return QCoreApplication::translate("Settings", "Настройки не записаны"); }
+QString archiveUnavailable() { return QCoreApplication::translate("Settings", "Архив прибора недоступен, очистка не выполнена"); }
 
-QString diameterTooLarge() { return tr("Диаметр слишком велик"); }
-QString diameterTooSmall() { return tr("Диаметр слишком мал"); }
-QString baseTooLarge() { return tr("База слишком велика"); }
-QString angleTooLarge() { return tr("Угол слишком велик"); }
-QString cableLengthTooLarge() { return tr("Длина кабеля слишком велика"); }
-QString pulseWeightTooLarge() { return tr("Вес импульса слишком велик"); }
-QString windowTooLarge() { return tr("Смещение окна слишком велико"); }
+QString diameterTooLarge() { return QCoreApplication::translate("Settings", "Диаметр слишком велик"); }
+QString diameterTooSmall() { return QCoreApplication::translate("Settings", "Диаметр слишком мал"); }
+QString baseTooLarge() { return QCoreApplication::translate("Settings", "База слишком велика"); }
+QString angleTooLarge() { return QCoreApplication::translate("Settings", "Угол слишком велик"); }
+QString cableLengthTooLarge() { return QCoreApplication::translate("Settings", "Длина кабеля слишком велика"); }
+QString pulseWeightTooLarge() { return QCoreApplication::translate("Settings", "Вес импульса слишком велик"); }
+QString windowTooLarge() { return QCoreApplication::translate("Settings", "Смещение окна слишком велико"); }
 QString pathCoefficientOutOfRange() {
-    return tr("Коэффициент К, база и диаметр дают\rнедопустимый путевой коэффициент");
+    return QCoreApplication::translate("Settings", "Коэффициент К, база и диаметр дают\rнедопустимый путевой коэффициент");
 }
-QString dateTooEarly() { return tr("Дата не может быть раньше 01.01.2000"); }
-QString dateTooLate() { return tr("Дата не может быть позже 06.06.2179"); }
+QString dateTooEarly() { return QCoreApplication::translate("Settings", "Дата не может быть раньше 01.01.2000"); }
+QString dateTooLate() { return QCoreApplication::translate("Settings", "Дата не может быть позже 06.06.2179"); }
 
 QString cannotReadFile(const QString& path) {
-    return tr("Не удаётся прочитать файл настроек\r") + path;
+    return QCoreApplication::translate("Settings", "Не удаётся прочитать файл настроек\r") + path;
 }
 QString fileTooShort(const QString& path) {
-    return tr("Файл настроек неполный (меньше 33 строк)\r") + path;
+    return QCoreApplication::translate("Settings", "Файл настроек неполный (меньше 33 строк)\r") + path;
 }
 QString windowOffsetInFileNotANumber(const QString& typed) {
-    return tr("Смещение окна в файле настроек указано неверно\r") + typed + tr(" - не число");
+    return QCoreApplication::translate("Settings", "Смещение окна в файле настроек указано неверно\r") + typed + QCoreApplication::translate("Settings", " - не число");
 }
 QString cannotWriteFile(const QString& path) {
-    return tr("Не удаётся записать файл настроек\r") + path;
+    return QCoreApplication::translate("Settings", "Не удаётся записать файл настроек\r") + path;
 }
 
-QString dateLinePrefix() { return tr("Дата: "); }
-QString timeLinePrefix() { return tr("Время: "); }
+QString dateLinePrefix() { return QCoreApplication::translate("Settings", "Дата: "); }
+QString timeLinePrefix() { return QCoreApplication::translate("Settings", "Время: "); }
 
 } // namespace settings_texts

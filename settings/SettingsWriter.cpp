@@ -1,8 +1,10 @@
 #include "settings/SettingsWriter.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
-#include "archive/ArchiveLayout.h"
+#include "core/CancelTexts.h"
+#include "core/Frontend.h"
+#include "core/Permission.h"
+#include "core/Texts.h"
+#include "device/ArchiveLayout.h"
 #include "device/DeviceDates.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
@@ -238,82 +240,100 @@ void sendSettings(Protocol& p, const PreparedWrite& w, quint8 version) {
     p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
 }
 
-void clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
-               quint16 first, int records) {
+// Returns how many records the meter acknowledged as cleared; stops early at the engineer's
+// stop (the record whose acknowledgement the stop cut short is not counted).
+int clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
+              quint16 first, int records) {
     frontend.setProgressPosition(0);
     frontend.setStatus(status);
     frontend.processEvents();
     p.clearFlags();
     frontend.setProgressMaximum(progressMaximum);
     static const quint8 zeros[archive_layout::kRecordSize] = {};
-    for (int i = 0; i < records; ++i) {
+    int cleared = 0;
+    for (int i = 0; i < records && !p.stopRequested(); ++i) {
         p.putData(zeros, archive_layout::kRecordSize);
-        p.WriteRecord(quint16(first + i * archive_layout::kRecordSize));
+        if (p.WriteRecord(quint16(first + i * archive_layout::kRecordSize)))
+            ++cleared;
     }
+    return cleared;
+}
+
+// The outcome of a clearing the engineer stopped, with how far it got.
+core::Outcome stoppedClearing(Frontend& frontend, int cleared, int records) {
+    core::Outcome o = core::Outcome::of(core::Outcome::Kind::Cancelled,
+                                        cancel_texts::cancelledAfterClearing(cleared, records));
+    o.done = cleared;
+    return core::finish(frontend, o);
 }
 
 } // namespace
 
-void clearDailyArchive(Protocol& p, Frontend& frontend) {
-    clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
-              archive_layout::kDailyFirst, archive_layout::kDailyRecords);
+int clearDailyArchive(Protocol& p, Frontend& frontend) {
+    return clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
+                     archive_layout::kDailyFirst, archive_layout::kDailyRecords);
 }
 
-void clearMinuteArchive(Protocol& p, Frontend& frontend) {
-    clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
-              archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
+int clearMinuteArchive(Protocol& p, Frontend& frontend) {
+    return clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
+                     archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
 }
 
-void clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+    using core::Outcome;
     const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
-    if (!stateRead) {
-        // Without the archive state nothing is cleared.
-        frontend.setStatus(texts::completedWithErrors());
-        return;
-    }
-    if (p.at(1) & device_state::kArchiveUnavailable) {
-        frontend.setStatus(settings_texts::archiveUnavailable());
-        return;
-    }
+    if (p.stopRequested())
+        return core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
+    // Without the archive state nothing is cleared.
+    if (!stateRead)
+        return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
+    if (p.at(1) & device_state::kArchiveUnavailable)
+        return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
+                                                  settings_texts::archiveUnavailable()));
     if (daily) {
-        clearDailyArchive(p, frontend);
-        if (p.errorSeen()) {
-            frontend.setStatus(texts::completedWithErrors());
-            return;
-        }
+        const int cleared = clearDailyArchive(p, frontend);
+        if (p.stopRequested())
+            return stoppedClearing(frontend, cleared, archive_layout::kDailyRecords);
+        if (p.errorSeen())
+            return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     }
     if (minute) {
-        clearMinuteArchive(p, frontend);
-        frontend.setStatus(p.errorSeen() ? texts::completedWithErrors() : texts::completedOk());
-        return;
+        const int cleared = clearMinuteArchive(p, frontend);
+        if (p.stopRequested())
+            return stoppedClearing(frontend, cleared, archive_layout::kMinuteRecords);
+        return core::finish(frontend, Outcome::of(p.errorSeen() ? Outcome::Kind::FinishedWithErrors
+                                                                : Outcome::Kind::Succeeded));
     }
-    frontend.setStatus(texts::completedOk());
+    return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
 
 WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
                   const QLocale& locale) {
+    using core::Outcome;
     WriteResult result;
+    result.outcome = Outcome::of(Outcome::Kind::Declined);
     if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::applyQuestion()))
         return result;
     result.confirmed = true;
 
-    // A permission that could not be read is a refusal.
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
-    frontend.setProgressPosition(0);
-    if (!stateRead) {
-        frontend.setStatus(texts::noAnswer());
-        return result;
-    }
-    if (!(p.at(1) & device_state::kChangesPermitted)) {
-        frontend.setStatus(settings_texts::programmingForbidden());
+    if (const auto refusal = core::refuseUnlessChangesPermitted(
+            p, frontend, settings_texts::programmingForbidden())) {
+        result.outcome = *refusal;
         return result;
     }
 
     const Preparation prepared = prepareWrite(form, locale);
     if (!prepared.write) {
         frontend.showError(texts::errorCaption(), prepared.error);
-        frontend.setStatus(settings_texts::settingsNotWritten());
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
+                                                            settings_texts::settingsNotWritten()));
+        return result;
+    }
+
+    // A stop asked while the connection started is honoured before the first settings byte.
+    if (p.stopRequested()) {
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
         return result;
     }
 
@@ -322,25 +342,33 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form,
     frontend.setProgressMaximum(kWriteProgressMaximum);
     p.clearFlags();
 
-    // Where A and C go depends on the firmware: without its version nothing is written.
-    if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
-        frontend.setStatus(texts::noAnswer());
-        return result;
+    Outcome written = Outcome::of(Outcome::Kind::Succeeded);
+    {
+        // From the version read to the hour stamp the settings area is never left half
+        // written by choice: a stop asked meanwhile waits for the end of the write.
+        CancelToken::Scope wholeWrite(p.cancelToken(), CancelToken::Phase::Deferred);
+        // Where A and C go depends on the firmware: without its version nothing is written.
+        if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
+            result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
+            return result;
+        }
+        const quint8 version = p.at(1);
+        result.firmwareVersionByte = version;
+        sendSettings(p, *prepared.write, version);
+        result.written = true;
+        written = Outcome::fromFlags(p);
     }
-    const quint8 version = p.at(1);
-    result.firmwareVersionByte = version;
-    sendSettings(p, *prepared.write, version);
-    result.written = true;
 
-    if (!p.replySeen() || p.errorSeen()) {
-        frontend.setStatus(texts::outcome(p));
+    // The stop is honoured now: nothing more is done, the archives are not cleared.
+    if (p.stopRequested()) {
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
         return result;
     }
-    if (!form.clearDaily && !form.clearMinute) {
-        frontend.setStatus(texts::completedOk());
+    if (!written.succeeded() || (!form.clearDaily && !form.clearMinute)) {
+        result.outcome = core::finish(frontend, written);
         return result;
     }
-    clearArchives(p, frontend, form.clearDaily, form.clearMinute);
+    result.outcome = clearArchives(p, frontend, form.clearDaily, form.clearMinute);
     return result;
 }
 

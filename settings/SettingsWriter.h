@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsMap.h"
 
@@ -54,6 +55,7 @@ struct WriteResult {
     bool confirmed = false;                    // the question was answered Yes
     bool written = false;                      // the settings bytes were sent
     std::optional<quint8> firmwareVersionByte; // when the version could be read
+    core::Outcome outcome;
 };
 
 // "Применить" on the Settings tab, entered with the link open and the identity confirmed: the
@@ -66,10 +68,11 @@ WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& fo
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the
 // final status.
-void clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
+core::Outcome clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
 
 // One area's clearing, without the archive-state read: the daily or the minute area.
-void clearDailyArchive(Protocol& protocol, Frontend& frontend);
-void clearMinuteArchive(Protocol& protocol, Frontend& frontend);
+// Each returns how many records the meter acknowledged; both stop at the engineer's stop.
+int clearDailyArchive(Protocol& protocol, Frontend& frontend);
+int clearMinuteArchive(Protocol& protocol, Frontend& frontend);
 
 } // namespace settings

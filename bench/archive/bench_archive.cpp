@@ -3,12 +3,12 @@
 // budget of 100 ms each; and a full daily readout on an emulated 9600-baud line against the
 // line's own time for its frames.
 
-#include "app/core/Connection.h"
-#include "app/core/Frontend.h"
+#include "app/frame/Connection.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveReport.h"
 #include "bench/support/QuietFrontend.h"
+#include "core/Frontend.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 #include "link/Protocol.h"
@@ -32,15 +32,15 @@ const QDate kToday(2015, 3, 15);
 double readout(sim::Server& meter, bool pipe, archive::Kind kind, archive::Interval interval,
                archive::Archives& archives, QString* status) {
     QuietFrontend frontend(false);
-    Protocol protocol;
-    LinkOpener opener(meter.pipeName());
-    const PortSelection selection = pipe ? PortSelection{1, 2, port_list::pipeEntry()}
-                                         : PortSelection{0, 2, meter.ptyPath() + " "};
+    core::Session session(frontend);
+    const LinkTarget target =
+        pipe ? LinkTarget::pipe(meter.pipeName()) : LinkTarget::serialPort(meter.ptyPath() + " ");
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     QElapsedTimer clock;
     clock.start();
-    Connection(frontend, protocol, opener).run(selection, [&] {
-        archive::readArchive(protocol, frontend, kind, interval, archives, locale);
+    Connection(session).run(target, [&] {
+        return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
+            .outcome;
     });
     const double ms = clock.nsecsElapsed() / 1e6;
     *status = frontend.status();

@@ -3,8 +3,8 @@
 //
 //     build/bin/bench_programming
 
-#include "app/core/Frontend.h"
 #include "bench/support/QuietFrontend.h"
+#include "core/Frontend.h"
 #include "firmware/Programming.h"
 #include "link/LinkOpener.h"
 #include "sim/Sim.h"
@@ -32,10 +32,10 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < FirmwareImage::kSize; ++i)
         image.bytes[std::size_t(i)] = quint8(i);
     QuietFrontend frontend;
-    const LinkOpener opener;
+    core::Session session(frontend);
     QElapsedTimer clock;
     clock.start();
-    programming::run(frontend, opener, meter.ptyPath() + QStringLiteral(" meter"), image,
+    programming::run(session, LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")), image,
                      QDate::currentDate());
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     const double lineMs = 2.0 * FirmwareImage::kSize * kByteMs;

@@ -3,10 +3,10 @@
 // answering at once. The floor is 731 x 15 ms: the pauses alone. The ratio shows what the
 // transfer and the program add on top of them.
 
-#include "app/core/Connection.h"
-#include "app/core/Frontend.h"
-#include "archive/ArchiveLayout.h"
+#include "app/frame/Connection.h"
 #include "bench/support/QuietFrontend.h"
+#include "core/Frontend.h"
+#include "device/ArchiveLayout.h"
 #include "link/Protocol.h"
 #include "settings/SettingsWriter.h"
 #include "sim/Sim.h"
@@ -38,17 +38,17 @@ int main(int argc, char** argv) {
     double best = 0;
     for (int round = 0; round < rounds; ++round) {
         QuietFrontend frontend;
-        Protocol protocol;
-        LinkOpener opener;
-        Connection connection(frontend, protocol, opener);
+        core::Session session(frontend);
         QElapsedTimer clock;
         double ms = 0;
-        connection.run({0, 2, server.ptyPath() + QStringLiteral(" sim")}, [&] {
-            clock.start();
-            settings::clearDailyArchive(protocol, frontend);
-            ms = double(clock.nsecsElapsed()) / 1e6;
-        });
-        if (protocol.errorSeen()) {
+        Connection(session).run(LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")),
+                                [&] {
+                                    clock.start();
+                                    settings::clearDailyArchive(session.protocol(), frontend);
+                                    ms = double(clock.nsecsElapsed()) / 1e6;
+                                    return core::Outcome();
+                                });
+        if (session.protocol().errorSeen()) {
             std::fprintf(stderr, "a record was not acknowledged\n");
             return 1;
         }

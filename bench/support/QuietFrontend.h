@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/Frontend.h"
+#include "core/Frontend.h"
 
 // The person's side of an action in a benchmark: nothing is shown, questions get a fixed
 // answer, and the last status (or error) is kept for the figures' line.

@@ -1,7 +1,7 @@
 // The archive readouts against the simulated meter, over the pseudo-terminal and over the
 // remote-access pipe: the requests on the line, the buffer, the summary and the report.
 
-#include "app/core/Connection.h"
+#include "app/frame/Connection.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveRecord.h"
 #include "device/DeviceDates.h"
@@ -52,13 +52,14 @@ struct Bench {
 
     std::optional<QStringList> read(bool pipe, Kind kind, Interval interval) {
         meter.withMeter([](sim::Meter& m) { m.clearLog(); });
-        LinkOpener opener(meter.pipeName());
-        const PortSelection selection = pipe ? PortSelection{1, 2, port_list::pipeEntry()}
-                                             : PortSelection{0, 2, meter.ptyPath() + " "};
+        const LinkTarget target = pipe ? LinkTarget::pipe(meter.pipeName())
+                                       : LinkTarget::serialPort(meter.ptyPath() + " ");
         std::optional<QStringList> lines;
-        Connection connection(frontend, protocol, opener);
-        connection.run(selection, [&] {
-            lines = archive::readArchive(protocol, frontend, kind, interval, archives, locale);
+        Connection(session).run(target, [&] {
+            archive::Readout r =
+                archive::readArchive(protocol, frontend, kind, interval, archives, locale);
+            lines = r.lines;
+            return r.outcome;
         });
         return lines;
     }
@@ -84,7 +85,8 @@ struct Bench {
 
     sim::Server meter;
     RecordingFrontend frontend;
-    Protocol protocol;
+    core::Session session{frontend};
+    Protocol& protocol = session.protocol();
     archive::Archives archives;
     QLocale locale{QLocale::Russian, QLocale::Russia};
 };

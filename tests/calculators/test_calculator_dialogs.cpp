@@ -1,8 +1,8 @@
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "app/Unit5.h"
 #include "calculators/CalculatorTables.h"
 #include "calculators/CalculatorTexts.h"
-#include "calculators/Unit2.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit5.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -24,10 +24,11 @@ QString readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-QJsonObject dumpOf(SimProcess& sim) {
+// Ends the simulated meter, which writes its memories to `path` (its --dump).
+QJsonObject dumpOf(SimProcess& sim, const QString& path) {
     if (!sim.finish())
         return {};
-    QFile f(sim.dumpPath());
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(f.readAll()).object();
@@ -149,11 +150,13 @@ private slots:
     // Clearing the minute archive: the records up to the count the status gives are zero, the
     // rest untouched (the one whose acknowledgement the cancel cut may be either).
     void minuteClearing() {
-        SimProcess sim({"--line-timing", "--dump", dir.filePath(QStringLiteral("dump.json"))});
+        const QString dumpAfter = dir.filePath(QStringLiteral("after.json"));
+        const QString dumpBefore = dir.filePath(QStringLiteral("before.json"));
+        SimProcess sim({"--line-timing", "--dump", dumpAfter});
         QVERIFY(sim.ready());
-        SimProcess original;
+        SimProcess original({"--dump", dumpBefore});
         QVERIFY(original.ready());
-        const QByteArray before = space(dumpOf(original), "archive");
+        const QByteArray before = space(dumpOf(original, dumpBefore), "archive");
         QCOMPARE(before.size(), 65536);
 
         const QString settings = dir.filePath(QStringLiteral("meter.dat"));
@@ -172,7 +175,7 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(r.out.last()));
         const int cleared = m.captured(1).toInt();
         QVERIFY(cleared >= 190 && cleared < 300);
-        const QByteArray after = space(dumpOf(sim), "archive");
+        const QByteArray after = space(dumpOf(sim, dumpAfter), "archive");
         QCOMPARE(after.mid(kMinuteFirst, cleared * 8), QByteArray(cleared * 8, '\0'));
         const int untouched = kMinuteFirst + (cleared + 1) * 8;
         QCOMPARE(after.mid(untouched), before.mid(untouched));
@@ -196,12 +199,12 @@ private slots:
         QCOMPARE(r.exitCode, 130);
         QCOMPARE(r.out.last(), QStringLiteral("Прервано пользователем"));
         QCOMPARE(countIn(r.err, QStringLiteral("\n")), 1);
-        QVERIFY(r.err.contains(QLatin1String("Запись настроек не прерывается")));
+        QVERIFY(r.err.contains(QStringLiteral("Запись настроек не прерывается")));
         // Every settings byte went, and the clock; no record was cleared.
         for (int address = 16; address <= 69; ++address)
             QVERIFY2(r.log.contains(QStringLiteral("WriteSettingByte %1=").arg(address)),
                      qPrintable(QString::number(address)));
-        QVERIFY(r.log.contains(QLatin1String("WriteMemory 1238 3")));
+        QVERIFY(r.log.contains(QLatin1String("WriteMemory 1240 3")));
         QVERIFY(!r.log.contains(QLatin1String("WriteRecord")));
     }
 
@@ -228,7 +231,7 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
         QCOMPARE(r.out.last(), status);
         QCOMPARE(r.log.contains(QLatin1String("> FD")), imageSent);
-        QCOMPARE(r.err.contains(QLatin1String("Прошивку нельзя прервать")), imageSent);
+        QCOMPARE(r.err.contains(QStringLiteral("Прошивку нельзя прервать")), imageSent);
         if (!imageSent)
             QVERIFY(!r.log.contains(QLatin1String("> FB")));
     }

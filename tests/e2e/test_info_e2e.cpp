@@ -1,8 +1,8 @@
 // The Info readout end to end: the connection frame and the readout against the simulated
 // meter, over a real pseudo-terminal and over a real local socket.
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
+#include "app/frame/Connection.h"
+#include "app/frame/InfoReadout.h"
 #include "link/Protocol.h"
 #include "sim/Sim.h"
 #include "tests/support/RecordingFrontend.h"
@@ -26,17 +26,16 @@ Outcome readInfo(Transport transport, sim::Options options) {
     if (!meter.start())
         qFatal("simulated meter: %s", qPrintable(meter.errorString()));
     RecordingFrontend frontend;
-    Protocol protocol;
-    const LinkOpener opener(meter.pipeName());
-    PortSelection selection;
-    if (transport == Transport::Pipe)
-        selection = {1, 2, QStringLiteral("КВЗ-клиент")};
-    else
-        selection = {0, 2, meter.ptyPath() + QStringLiteral(" simulated meter")};
+    core::Session session(frontend);
+    const LinkTarget target = transport == Transport::Pipe
+                                  ? LinkTarget::pipe(meter.pipeName())
+                                  : LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
     Outcome out;
-    Connection connection(frontend, protocol, opener);
-    out.branchRan = connection.run(selection, [&] {
-        out.values = info::read(protocol, frontend, QLocale(QLocale::Russian, QLocale::Russia));
+    Connection(session).run(target, [&] {
+        out.branchRan = true;
+        out.values =
+            info::read(session.protocol(), frontend, QLocale(QLocale::Russian, QLocale::Russia));
+        return out.values.outcome;
     });
     out.status = frontend.status();
     out.finalPosition = frontend.progressPosition;
@@ -196,10 +195,11 @@ private slots:
 
     void pipeNotServed() {
         RecordingFrontend frontend;
-        Protocol protocol;
-        const LinkOpener opener(QStringLiteral("/nonexistent/zetra-info-pipe"));
-        Connection connection(frontend, protocol, opener);
-        QVERIFY(!connection.run({0, 1, QStringLiteral("КВЗ-клиент")}, [] { QFAIL("no branch"); }));
+        core::Session session(frontend);
+        const core::Outcome outcome = Connection(session).run(
+            LinkTarget::pipe(QStringLiteral("/nonexistent/zetra-info-pipe")),
+            []() -> core::Outcome { qFatal("no branch"); });
+        QCOMPARE(outcome.kind, core::Outcome::Kind::PortNotOpened);
         QCOMPARE(frontend.status(), QStringLiteral("Не удаётся открыть порт "));
     }
 

@@ -2,7 +2,7 @@
 // pseudo-terminal, with the meter's faults.
 
 #include "firmware/Programming.h"
-#include "link/LinkOpener.h"
+#include "link/PortList.h"
 #include "sim/Sim.h"
 #include "tests/support/RecordingFrontend.h"
 
@@ -36,17 +36,19 @@ Run program(sim::Server& meter, const QString& entry, bool answerYes = true,
     frontend.answer = answerYes;
     Run r;
     r.image = sampleImage();
-    programming::Options options;
-    options.trace = [&r](Protocol::Direction d, const QByteArray& bytes, bool) {
+    core::Session session(frontend);
+    session.setTraceHook([&r](Protocol::Direction d, const QByteArray& bytes, bool) {
         if (d == Protocol::Direction::Sent)
             r.sent += bytes;
         else
             ++r.reads;
-    };
-    const LinkOpener opener(meter.pipeName());
+    });
+    // The port list's entry, as the window turns it into where the meter is reached.
+    const LinkTarget target =
+        port_list::targetOfEntry(entry, entry == port_list::pipeEntry(), meter.pipeName());
     QElapsedTimer clock;
     clock.start();
-    programming::run(frontend, opener, entry, r.image, today, options);
+    programming::run(session, target, r.image, today);
     r.elapsedMs = clock.elapsed();
     r.status = frontend.status();
     r.progressEnd = frontend.progressPosition;

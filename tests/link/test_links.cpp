@@ -3,6 +3,7 @@
 
 #include "link/LinkOpener.h"
 #include "link/PipeLink.h"
+#include "link/PortList.h"
 #include "link/SerialLink.h"
 #include "tests/support/PtyLine.h"
 
@@ -28,16 +29,22 @@ private slots:
     }
 
     void aPortThatIsNotThere() {
-        const LinkOpener opener;
-        const OpenResult r = opener.openForConnection({0, 2, QStringLiteral("/dev/zetra-none x")});
+        const auto serial = [](const QString& entry) {
+            return port_list::targetOfEntry(entry, false, link_opener::defaultPipeName());
+        };
+        const OpenResult r =
+            link_opener::open(serial(QStringLiteral("/dev/zetra-none x")), kConnectionTimeouts);
         QVERIFY(!r.link);
         QCOMPARE(r.portName, QStringLiteral("/dev/zetra-none "));
-        const OpenResult blank = opener.openForConnection({0, 2, QStringLiteral(" Modem")});
+        const OpenResult blank =
+            link_opener::open(serial(QStringLiteral(" Modem")), kConnectionTimeouts);
         QVERIFY(!blank.link);
         QCOMPARE(blank.portName, QStringLiteral(" "));
         // Programming never takes the pipe entry: it has no port name.
         const OpenResult pipe =
-            opener.openForProgramming(QStringLiteral("КВЗ-клиент"), kConnectionTimeouts);
+            link_opener::openSerial(port_list::targetOfEntry(QStringLiteral("КВЗ-клиент"), true,
+                                                             link_opener::defaultPipeName()),
+                                    kConnectionTimeouts);
         QVERIFY(!pipe.link);
         QCOMPARE(pipe.portName, QString());
     }

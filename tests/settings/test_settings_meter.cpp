@@ -1,12 +1,12 @@
 // Reading and writing the settings, clearing the archives and clearing the totals against the
 // simulated meter, through the connection frame over a real pseudo-terminal.
 
-#include "app/core/Connection.h"
-#include "app/core/InfoReadout.h"
+#include "app/frame/Connection.h"
+#include "app/frame/InfoReadout.h"
+#include "app/frame/TotalsClearing.h"
 #include "link/Protocol.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsWriter.h"
-#include "settings/TotalsClearing.h"
 #include "sim/Sim.h"
 #include "tests/support/RecordingFrontend.h"
 
@@ -49,8 +49,14 @@ struct Bench {
     }
 
     bool run(const std::function<void()>& branch) {
-        Connection connection(frontend, protocol, opener);
-        return connection.run({0, 2, server.ptyPath() + QStringLiteral(" sim")}, branch);
+        bool ran = false;
+        Connection(session).run(LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")),
+                                [&] {
+                                    ran = true;
+                                    branch();
+                                    return core::Outcome();
+                                });
+        return ran;
     }
 
     settings::ReadResult read(const SettingsForm& current = SettingsForm()) {
@@ -86,8 +92,8 @@ struct Bench {
 
     sim::Server server;
     RecordingFrontend frontend;
-    Protocol protocol;
-    LinkOpener opener;
+    core::Session session{frontend};
+    Protocol& protocol = session.protocol();
 };
 
 SettingsForm writeForm() {
@@ -476,7 +482,7 @@ private slots:
         bool asked = false;
         int reached = 0;
         b.run([&] {
-            asked = totals::clear(b.protocol, b.frontend);
+            asked = totals::clear(b.protocol, b.frontend).kind != core::Outcome::Kind::Declined;
             reached = b.frontend.progressPosition;
         });
         QVERIFY(asked);
@@ -516,10 +522,13 @@ private slots:
 
         // The Info tab then shows nothing accumulated.
         RecordingFrontend infoFrontend;
-        Connection c(infoFrontend, b.protocol, b.opener);
+        core::Session infoSession(infoFrontend);
         info::Values values;
-        c.run({0, 2, b.server.ptyPath() + QStringLiteral(" sim")},
-              [&] { values = info::read(b.protocol, infoFrontend, kRu); });
+        Connection(infoSession)
+            .run(LinkTarget::serialPort(b.server.ptyPath() + QStringLiteral(" ")), [&] {
+                values = info::read(infoSession.protocol(), infoFrontend, kRu);
+                return values.outcome;
+            });
         QCOMPARE(values.text[info::kVolume], QStringLiteral("0,000"));
         QCOMPARE(values.text[info::kOperatingHours], QStringLiteral("0,0"));
         QCOMPARE(values.text[info::kIdleHours], QStringLiteral("0,0"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/Frontend.h"
+#include "core/Frontend.h"
 
 #include <QStringList>
 

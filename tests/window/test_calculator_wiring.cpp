@@ -2,9 +2,9 @@
 // OK only, the dialog kept with its typed values.
 
 #include "app/ProU.h"
-#include "calculators/Unit2.h"
-#include "calculators/Unit3.h"
-#include "calculators/Unit5.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "app/Unit5.h"
 #include "tests/support/Controls.h"
 
 #include <QApplication>

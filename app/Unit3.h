@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculatorErrorBox.h"
+#include "app/CalculatorErrorBox.h"
 #include "calculators/ChannelCalculator.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 class Frontend;
 class Protocol;
 
@@ -11,7 +13,6 @@ namespace totals {
 
 constexpr int kProgressMaximum = 18;
 
-// True when the question was answered Yes.
-bool clear(Protocol& protocol, Frontend& frontend);
+core::Outcome clear(Protocol& protocol, Frontend& frontend);
 
 } // namespace totals

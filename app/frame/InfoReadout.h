@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -39,6 +41,7 @@ QString caption(Row row);
 struct Values {
     std::array<QString, kRowCount> text; // as shown; empty when the item could not be read
     std::optional<quint8> firmwareVersionByte;
+    core::Outcome outcome;
 };
 
 // Flow display texts.

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class Protocol;
-
 // Texts of the program and of every connection, shared by the window and zetra-cli.
 namespace texts {
 QString applicationTitle();  // "ЗЕТРА"
@@ -18,7 +16,5 @@ QString completedWithErrors();    // "Завершено с ошибками"
 QString transferringParameters(); // "Передача параметров..."
 QString attentionCaption();       // "Внимание"
 QString errorCaption();           // "Ошибка"
-
-// The end of a group of transactions: nothing answered, something failed, or all went well.
-QString outcome(const Protocol& protocol);
+QString cancelled();              // "Прервано пользователем"
 } // namespace texts

@@ -1,7 +1,8 @@
-#include "settings/TotalsClearing.h"
+#include "app/frame/TotalsClearing.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Permission.h"
+#include "core/Texts.h"
 #include "device/MemoryMap.h"
 #include "link/Protocol.h"
 #include "settings/SettingsMap.h"
@@ -21,27 +22,22 @@ constexpr Block kBlocks[] = {
 };
 } // namespace
 
-bool clear(Protocol& p, Frontend& frontend) {
+core::Outcome clear(Protocol& p, Frontend& frontend) {
+    using core::Outcome;
     if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion()))
-        return false;
-
-    // A permission that could not be read is a refusal.
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
-    frontend.setProgressPosition(0);
-    if (!stateRead) {
-        frontend.setStatus(texts::noAnswer());
-        return true;
-    }
-    if (!(p.at(1) & device_state::kChangesPermitted)) {
-        frontend.setStatus(settings_texts::clearingForbidden());
-        return true;
-    }
+        return Outcome::of(Outcome::Kind::Declined);
+    if (const auto refusal =
+            core::refuseUnlessChangesPermitted(p, frontend, settings_texts::clearingForbidden()))
+        return *refusal;
 
     frontend.setStatus(settings_texts::clearingTotals());
     frontend.processEvents();
     frontend.setProgressMaximum(kProgressMaximum);
     p.clearFlags();
 
+    // Half-cleared totals would disagree with each other: the clearing is not cut, and with
+    // nothing after it, a stop asked meanwhile changes nothing of its outcome.
+    CancelToken::Scope whole(p.cancelToken(), CancelToken::Phase::Deferred);
     for (int i = 0; i < settings_map::kTotalsBytes; ++i)
         p.WriteSettingByte(quint8(settings_map::kTotalsFirst + i), 0);
     static const quint8 zeros[8] = {};
@@ -49,8 +45,7 @@ bool clear(Protocol& p, Frontend& frontend) {
         p.putData(zeros, b.count);
         p.WriteMemory(b.address, b.count);
     }
-    frontend.setStatus(texts::outcome(p));
-    return true;
+    return core::finish(frontend, Outcome::fromFlags(p));
 }
 
 } // namespace totals

@@ -1,4 +1,4 @@
-#include "calculators/Unit2.h"
+#include "app/Unit2.h"
 
 #include "calculators/CalculatorTables.h"
 #include "calculators/CalculatorTexts.h"

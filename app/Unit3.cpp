@@ -1,4 +1,4 @@
-#include "calculators/Unit3.h"
+#include "app/Unit3.h"
 
 #include "calculators/CalculatorTexts.h"
 

@@ -1,7 +1,7 @@
-#include "app/core/InfoReadout.h"
+#include "app/frame/InfoReadout.h"
 
-#include "app/core/Frontend.h"
-#include "app/core/Texts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "device/DeviceFloat.h"
 #include "device/MemoryMap.h"
@@ -28,7 +28,6 @@ const std::array<RowLabels, kRowCount> kRowLabels{{
 }};
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Info", text); }
 
 constexpr int kProgressMaximum = 10;
 constexpr double kFlowToCubicMetresPerHour = 0.0036;
@@ -37,12 +36,12 @@ constexpr double kBatteryVoltsPerUnit = 3.7887 / 1024;
 
 QString caption(Row row) {
     static const char* const captions[kRowCount] = {
-        "Текущий расход, м3/ч:", "Скорость потока, м/с:", "Накопленный объём, м3:",
-        "Время работы, часов:",  "Время простоя, часов:", "Напряжение батареи, В:",
-        "Внутренняя дата:",      "Внутреннее время:",     "Серийный номер:",
-        "Дата изготовления:",    "Версия прошивки:",      "Дата последней прошивки:",
+        QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:"), QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:"), QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:"),
+        QT_TRANSLATE_NOOP("Info", "Время работы, часов:"),  QT_TRANSLATE_NOOP("Info", "Время простоя, часов:"), QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:"),
+        QT_TRANSLATE_NOOP("Info", "Внутренняя дата:"),      QT_TRANSLATE_NOOP("Info", "Внутреннее время:"),     QT_TRANSLATE_NOOP("Info", "Серийный номер:"),
+        QT_TRANSLATE_NOOP("Info", "Дата изготовления:"),    QT_TRANSLATE_NOOP("Info", "Версия прошивки:"),      QT_TRANSLATE_NOOP("Info", "Дата последней прошивки:"),
     };
-    return tr(captions[row]);
+    return QCoreApplication::translate("Info", captions[row]);
 }
 
 QString lowBattery() { return QStringLiteral("Low Battery"); }
@@ -110,7 +109,7 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
         v.text[kLastProgrammed] = formatDeviceShortDate(p.at(3), p.at(4));
         v.firmwareVersionByte = p.at(1);
     }
-    frontend.setStatus(texts::outcome(p));
+    v.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return v;
 }
 

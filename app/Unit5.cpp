@@ -1,4 +1,4 @@
-#include "calculators/Unit5.h"
+#include "app/Unit5.h"
 
 #include "calculators/CalculatorTexts.h"
 

@@ -1,6 +1,6 @@
-#include "calculators/CalculatorErrorBox.h"
+#include "app/CalculatorErrorBox.h"
 
-#include "app/core/Texts.h"
+#include "core/Texts.h"
 
 #include <QMessageBox>
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/Outcome.h"
+
+#include <optional>
+
+class Frontend;
+class Protocol;
+
+namespace core {
+
+// Before the settings or the totals are changed, the meter's state byte must permit changes.
+// A state that could not be read counts as a refusal. Empty when changes are permitted;
+// otherwise the refusal, its status already shown (`forbidden` when the meter said no).
+std::optional<Outcome> refuseUnlessChangesPermitted(Protocol& protocol, Frontend& frontend,
+                                                    const QString& forbidden);
+
+} // namespace core

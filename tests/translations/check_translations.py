@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""Every text the program shows goes through Qt's translation functions under a context that
+lupdate extracts and the running program looks up.
+
+Runs lupdate over the program's folders and fails when
+- lupdate warns (a tr() it cannot place in a context),
+- a source file defines its own tr() wrapper (its context would not be the extracted one),
+- a Cyrillic string literal is not among the extracted texts (a text left unmarked), unless
+  KEPT_AS_WRITTEN lists its file: texts that files and the meter rely on byte for byte,
+- translations/zetra_ru.ts differs from what lupdate extracts now (context and text).
+Usage: check_translations.py SOURCE_DIR LUPDATE
+"""
+import pathlib
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+FOLDERS = ["core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
+           "forms"]
+# Cyrillic literals that are data, not texts for the person, by file: the settings file's
+# labels and the text report's fixed table heading are read back by other programs as they
+# stand; the answers the person may type at zetra-cli's question.
+KEPT_AS_WRITTEN = {
+    "settings/SettingsTexts.cpp": re.compile(r":$"),
+    "archive/ArchiveTexts.cpp": re.compile(r"\|"),
+    "cli/CliFrontend.cpp": re.compile(r"^(д|да)$"),
+}
+CYRILLIC = re.compile("[\u0400-\u04ff]")
+LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+COMMENT = re.compile(r"//[^\n]*|/\*.*?\*/", re.S)
+WRAPPER = re.compile(r"\bQString\s+tr\s*\(")
+
+
+def unescape(text):
+    return (text.replace("\\r", "\r").replace("\\n", "\n").replace('\\"', '"')
+            .replace("\\\\", "\\"))
+
+
+def source_text(element):
+    """A message's source; lupdate writes control characters as <byte value="xd"/>."""
+    text = element.text or ""
+    for byte in element:
+        text += chr(int(byte.get("value").lstrip("x"), 16)) + (byte.tail or "")
+    return text
+
+
+def messages(ts_path):
+    root = ET.parse(ts_path).getroot()
+    return {(c.findtext("name"), source_text(m.find("source")))
+            for c in root.iter("context") for m in c.iter("message")}
+
+
+def literals(code):
+    """The string literals of `code`, adjacent ones joined as the compiler joins them."""
+    joined, end = [], None
+    for match in LITERAL.finditer(code):
+        if end is not None and not code[end:match.start()].strip():
+            joined[-1] += match.group(1)
+        else:
+            joined.append(match.group(1))
+        end = match.end()
+    return joined
+
+
+def main():
+    root = pathlib.Path(sys.argv[1]).resolve()
+    lupdate = sys.argv[2]
+    problems = []
+    with tempfile.TemporaryDirectory() as d:
+        ts = pathlib.Path(d) / "zetra_ru.ts"
+        run = subprocess.run([lupdate, "-no-obsolete", "-locations", "none", "-source-language",
+                              "ru_RU", "-target-language", "ru_RU", *FOLDERS, "-ts", str(ts)],
+                             cwd=root, capture_output=True, text=True)
+        output = run.stdout + run.stderr
+        if run.returncode != 0 or re.search(r"warning|cannot", output, re.I):
+            problems.append("lupdate: " + output.strip())
+        extracted = messages(ts) if ts.exists() else set()
+    texts = {source for _, source in extracted}
+
+    for folder in FOLDERS:
+        for source in sorted((root / folder).rglob("*")):
+            if source.suffix not in (".h", ".cpp"):
+                continue
+            rel = source.relative_to(root).as_posix()
+            code = COMMENT.sub("", source.read_text(encoding="utf-8"))
+            if WRAPPER.search(code):
+                problems.append(f"{rel}: a tr() wrapper of its own; call "
+                                "QCoreApplication::translate with the context")
+            kept = KEPT_AS_WRITTEN.get(rel)
+            for literal in literals(code):
+                text = unescape(literal)
+                if kept and kept.search(text):
+                    continue
+                if CYRILLIC.search(text) and text not in texts:
+                    problems.append(f"{rel}: \"{literal}\" is not marked for translation")
+
+    committed = root / "translations" / "zetra_ru.ts"
+    if not committed.exists():
+        problems.append("translations/zetra_ru.ts is missing")
+    else:
+        have = messages(committed)
+        for context, text in sorted(extracted - have):
+            problems.append(f"translations/zetra_ru.ts lacks {context}: {text!r}")
+        for context, text in sorted(have - extracted):
+            problems.append(f"translations/zetra_ru.ts still has {context}: {text!r}")
+    if problems:
+        print("\n".join(problems))
+        print("(scripts/update-translations.sh brings translations/zetra_ru.ts up to date)")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,1389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
+<context>
+    <name>Archive</name>
+    <message>
+        <source>Архив недоступен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка. Указан неверный интервал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка. Указана дата начала больше даты окончания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение суточного архива...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение минутного архива...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершено успешно. Прочитано </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> записей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершено c </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ошибками при передаче</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка. Прибор сообщил неверное время</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Прибор неисправен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Датчики не подключены.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Oшибки в измерениях.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Низкое напряжение питания.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Задействован последовательный интерфейс RS232.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Режим программирования.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Ошибка при передаче данных...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка при передаче данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив с </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив с </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> по </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В архиве нет записей для этого интервала дат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итого:    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итого:          </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата, время</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Объём,м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время работы, часов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время работы, секунд</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>События</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итого</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>текстовый файл (*.txt);;таблица Excel (*.xls)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Архив не прочитан: нажмите «Читать», затем сохраните</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Calculators</name>
+    <message>
+        <source>сталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые цельнотянутые, не бывшие в эксплуатации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>холоднотянутые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>горячетянутые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прокатные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые сварные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>бывшие в эксплуатации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>с незначительным налетом ржавчины</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ржавая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>битуминированные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>оцинкованные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>чугун</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ржавые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>с накипью</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>асбоцемент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>необлицованная, обычная</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Температура должна быть от %1 до %2 °С</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max 149°С</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор коэффициента коррекции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор длины канала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор веса импульса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр, мм:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол, градусов:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шероховатость трубы:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тмакс., гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тмин., гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вязкость мин. 1Е-6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вязкость макс. 1Е-6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скорость макс., м/с:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расход макс., м3/ч:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент коррекции:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент B:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент C:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tпо, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tпротив, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Температура, гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расстояние между ПЭП, мм:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Макс. кол-во импульсов/c:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимальный допустимый вес</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>импульса, литров/импульс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cancel</name>
+    <message>
+        <source>Прервано пользователем. Прочитано %1 записей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервано пользователем. Очищено %1 записей из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прошивку нельзя прервать после команды стирания: прибор без полной программы не работает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись настроек не прерывается: область настроек не должна остаться записанной наполовину</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выполняется обмен с прибором. Прервать его и закрыть программу?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Действие будет прервано, когда запись завершится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прошивка будет доведена до конца</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLog</name>
+    <message>
+        <source>канал %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порт %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Соединение: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порт не найден</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Нет прав на порт: добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в систему заново</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итог: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыт: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыт: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLogWindow</name>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал обмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить журнал обмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt *.log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить журнал обмена в файл %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Firmware</name>
+    <message>
+        <source>Версия прошивки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата создания:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл прошивки ЗЕТРА (*.zet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся прочитать файл прошивки<byte value="xd"/>%1<byte value="xd"/>%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл прошивки должен содержать 7680 байт,<byte value="xd"/>а в файле %1 их %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите начать прошивку?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновление</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сейчас программа прибора будет перепрошита.<byte value="xd"/>Желательно закрыть другие работающие приложения.<byte value="xd"/>Это может занять некоторое время, пожалуйста дождитесь окончания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось войти в режим программирования</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программирование...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершено c ошибками. Повторите</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>ЗЕТРА (автономный) v1.16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Архив</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>суточный (2 года)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>минутный (5 суток)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройка прибора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тип врезки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ВТК-А (осевое)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ВТК-Б (диаметральное)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Датчики</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>тип 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>тип 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рабочая среда</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вода</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нефтепродукты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Период измерения, сек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Внутренний диаметр трубы, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расстояние между мембранами, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор расстояния между ПЭПами</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол наклона акустического канала, град.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина кабеля, м</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение &quot;окна&quot;, мкс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент коррекции K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор коэффициентов коррекции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент С</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отсечка нуля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>м3/ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вес импульса, литров/импульс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор веса импульса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение нуля, мкс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>щёлкните 2 раза для вставки текущего времени компьютера</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистка архивов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>суточного</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>минутного</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновление</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Загрузить из файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выбранный файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>c:\windows\system32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия прошивки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата создания:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать прошивку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запуск перепрограммирования прибора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия 1.16 - версия для приборов с минутным архивом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выбор порта, к которому подключен прибор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>загрузить настройки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сохранить настройки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Калькулятор коэффициента коррекции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр, мм:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол, градусов:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шероховатость трубы:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тмакс., гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>80</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вязкость мин. 1Е-6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,3653</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тмин., гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вязкость макс. 1Е-6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1,3080</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скорость макс., м/с:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расход макс., м3/ч:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент коррекции:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент B:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент C:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые цельнотянутые, не бывшие в эксплуатации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>бывшие в эксплуатации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>битуминированные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>оцинкованные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>чугун</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>асбоцемент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>холоднотянутые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>горячетянутые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прокатные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые сварные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>с незначительным налетом ржавчины</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ржавая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ржавые</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>с накипью</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>новая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>необлицованная, обычная</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Калькулятор длины канала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tпо, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tпротив, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Температура, гр.С:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расстояние между ПЭП, мм:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>Калькулятор веса импульса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр, мм:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скорость макс., м/с:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расход макс., м3/ч:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Макс. кол-во импульсов/c:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимальный допустимый вес
+импульса, литров/импульс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Info</name>
+    <message>
+        <source>Текущий расход, м3/ч:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скорость потока, м/с:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Накопленный объём, м3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время работы, часов:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время простоя, часов:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напряжение батареи, В:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Внутренняя дата:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Внутреннее время:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Серийный номер:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата изготовления:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия прошивки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата последней прошивки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortList</name>
+    <message>
+        <source>КВЗ-клиент</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>осталось</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Диаметр указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>База указана неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>База не может быть меньше 60мм.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина кабеля указана неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина кабеля не может быть отрицательным числом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент К указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент К не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент К вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент А указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент А не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент А вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент B указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент B не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент B вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент С указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент С не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент С вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отсечка нуля указана неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отсечка нуля не может быть отрицательным числом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отсечка нуля вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вес импульса указан неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вес импульса не может быть отрицательным числом<byte value="xd"/>или равен 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение нуля указано неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение нуля вне допустимого диапазона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройка прибора...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программирование запрещено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите применить<byte value="xd"/>новые настройки к прибору?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистка суточного архива...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистка минутного архива...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время указано неверно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение окна слишком мало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите очистить значения<byte value="xd"/>объёма жидкости, времени наработки и<byte value="xd"/>времени простоя прибора?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистка запрещена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистка накопления...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол не может быть больше 90 градусов<byte value="xd"/>или равен 90 градусам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - не число</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл с настройками (*.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки не записаны</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Архив прибора недоступен, очистка не выполнена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр слишком велик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр слишком мал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>База слишком велика</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол слишком велик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина кабеля слишком велика</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вес импульса слишком велик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение окна слишком велико</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент К, база и диаметр дают<byte value="xd"/>недопустимый путевой коэффициент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата не может быть раньше 01.01.2000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата не может быть позже 06.06.2179</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся прочитать файл настроек<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл настроек неполный (меньше 33 строк)<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение окна в файле настроек указано неверно<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл настроек<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Обновить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Читать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Осталось времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал обмена (Ctrl+L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zetra</name>
+    <message>
+        <source>ЗЕТРА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗЕТРА (автономный) v1.16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Присоедините прибор и нажмите &lt;Обновить&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ждите...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть порт </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прибор не отвечает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Несовместимое устройство</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершено успешно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершено с ошибками</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Передача параметров...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Внимание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервано пользователем</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
