@@ -1,7 +1,12 @@
 #include "app/ProU.h"
 
+#include "app/ArchiveTab.h"
 #include "app/ExchangeLogWindow.h"
-#include "app/frame/Actions.h"
+#include "app/FittingScrollArea.h"
+#include "app/InfoTab.h"
+#include "app/PortListWatcher.h"
+#include "app/SettingsTab.h"
+#include "app/UpdateTab.h"
 #include "app/frame/InfoReadout.h"
 #include "core/CancelTexts.h"
 #include "core/Texts.h"
@@ -9,8 +14,10 @@
 #include "link/PortList.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -33,6 +40,25 @@ constexpr int kProgressRightMargin = 28;
 
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
+// A double click on a text field, which has no signal of its own for it.
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(QObject* parent, std::function<void()> onDoubleClick)
+        : QObject(parent), onDoubleClick_(std::move(onDoubleClick)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            onDoubleClick_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onDoubleClick_;
+};
+
 QTabBar* tabBarOf(QTabWidget* tabs) {
     return tabs->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -47,6 +73,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
     setWindowTitle(texts::mainWindowCaption());
+    // Dialogs and message boxes are windows of their own and do not inherit the main window's
+    // font: the window's font becomes the program's, so they all read alike.
+    QApplication::setFont(font());
 
     statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -63,11 +92,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     ProgressBar1->setTextVisible(false);
     setUpActionStrip();
 
-    for (int row = 0; row < info::kRowCount; ++row) {
-        auto* caption =
-            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].captionLabel));
-        caption->setText(info::caption(info::Row(row)));
-    }
+    const TabContext context{*this, *ui, session_, [this](QWidget* control, bool enabled) {
+                                 setActionEnabled(control, enabled);
+                             }};
+    infoTab_ = std::make_unique<InfoTab>(context);
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui->Button1, ui->Button2, ui->Button3, ui->Button5, ui->Button6, ui->Button7,
@@ -78,13 +106,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-    initArchiveTab();
+    archiveTab_ = std::make_unique<ArchiveTab>(context);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     setUpCalculators();
-    setUpFirmwareTab();
-    setUpSettingsTab();
+    updateTab_ = std::make_unique<UpdateTab>(context);
+    connect(ui->Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+    settingsTab_ = std::make_unique<SettingsTab>(context);
+    connectSettingsTab();
     applyActionStates();
 
     FormCreate();
+    // The port list follows adapters plugged in or pulled out while the window is open.
+    new PortListWatcher(
+        ui->ComboBox1, [this] { return busy_; }, this);
 }
 
 TForm1::~TForm1() = default;
@@ -100,10 +135,8 @@ void TForm1::FormCreate() {
     ProgressBar1->show();
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    OpenDialog1->setDirectory(programFolder);
-    OpenDialog2->setDirectory(programFolder);
-    SaveDialog2->setDirectory(programFolder);
-    ui->Edit10->setText(programFolder);
+    updateTab_->setFolder(programFolder);
+    settingsTab_->setFolder(programFolder);
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
     const QDate today = QDate::currentDate();
@@ -114,6 +147,10 @@ void TForm1::FormCreate() {
     const QTime now = QTime::currentTime();
     ui->Edit13->setText(formatClock(now.hour(), now.minute()));
 
+    // The window starts large enough for every tab to show whole (the design size is smaller
+    // than the tabs need in the desktop's fonts), and may then be made smaller: its tabs scroll.
+    FittingScrollArea::prepare(this);
+    resize(size().expandedTo(sizeHint()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -122,12 +159,15 @@ void TForm1::FormCreate() {
 
 void TForm1::FormResize() { placeProgressBar(ui->StatusBar1->height()); }
 
-// The bar runs from the status line to the time left, "Прервать" and the log's button, which
-// stand at the status bar's right end.
+// The bar runs from the status line to the status bar's right end; while an action runs it
+// leaves room for the time left and "Прервать" there. The log's small button stands in the
+// corner.
 void TForm1::placeProgressBar(int statusBarHeight) {
     int reserved = kProgressRightMargin;
-    for (QWidget* w : std::initializer_list<QWidget*>{timeLeftLabel_, cancelButton_, logButton_})
-        reserved += w->sizeHint().width() + 6;
+    for (QWidget* w : std::initializer_list<QWidget*>{timeLeftLabel_, cancelButton_}) {
+        if (!w->isHidden())
+            reserved += w->sizeHint().width() + 6;
+    }
     ProgressBar1->setGeometry(kStatusPanel0Width, 2,
                               std::max(width() - kStatusPanel0Width - reserved, 20),
                               statusBarHeight - 3);
@@ -144,7 +184,10 @@ void TForm1::setUpActionStrip() {
     cancelButton_->setVisible(false);
     logButton_ = new QToolButton(this);
     logButton_->setObjectName(QStringLiteral("LogButton"));
-    logButton_->setText(QCoreApplication::translate("TForm1", "Журнал"));
+    logButton_->setText(QCoreApplication::translate("TForm1", "Ж"));
+    logButton_->setFixedWidth(kProgressRightMargin - 4);
+    ui->StatusBar1->setSizeGripEnabled(false);
+    timeLeftLabel_->setVisible(false);
     logButton_->setToolTip(QCoreApplication::translate("TForm1", "Журнал обмена (Ctrl+L)"));
     logButton_->setAutoRaise(true);
     ui->StatusBar1->addPermanentWidget(timeLeftLabel_);
@@ -172,6 +215,7 @@ void TForm1::showCancelButton(bool shown) {
     cancelButton_->setEnabled(true);
     cancelButton_->setToolTip(QString());
     cancelButton_->setVisible(shown);
+    FormResize();
 }
 
 void TForm1::cancelAction() {
@@ -183,6 +227,8 @@ void TForm1::actionEnded() {
     cancelButton_->setVisible(false);
     progress_.endPlan();
     timeLeftLabel_->clear();
+    timeLeftLabel_->setVisible(false);
+    FormResize();
     // The close asked for during the action happens now that it has ended; a question still
     // unanswered has nothing left to stop.
     if (closeQuestion_)
@@ -232,8 +278,13 @@ void TForm1::showExchangeLog() {
 void TForm1::showTimeLeft() {
     const std::optional<qint64> left = progress_.timeLeftMs();
     const QString text = left && ProgressBar1->value() > 0 ? TimeLeft::text(*left) : QString();
-    if (timeLeftLabel_->text() != text)
-        timeLeftLabel_->setText(text);
+    if (timeLeftLabel_->text() == text)
+        return;
+    timeLeftLabel_->setText(text);
+    if (timeLeftLabel_->isHidden() == text.isEmpty())
+        return;
+    timeLeftLabel_->setVisible(!text.isEmpty());
+    FormResize();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -268,13 +319,13 @@ void TForm1::Button1Click() {
     ActionScope scope(*this, true);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
-        runInfoReadout();
+        infoTab_->read(linkTarget());
         break;
     case kSettingsTab:
-        runSettingsRead();
+        settingsTab_->read(linkTarget());
         break;
     case kArchiveTab:
-        runArchiveReadout();
+        archiveTab_->read(linkTarget());
         break;
     default:
         break;
@@ -287,13 +338,13 @@ void TForm1::Button2Click() {
     ActionScope scope(*this, ui->PageControl1->currentIndex() != kArchiveTab);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
-        runTotalsClearing();
+        infoTab_->clearTotals(linkTarget());
         break;
     case kSettingsTab:
-        runSettingsWrite();
+        settingsTab_->write(linkTarget());
         break;
     case kArchiveTab:
-        exportArchive();
+        archiveTab_->save();
         break;
     default:
         break;
@@ -323,16 +374,77 @@ void TForm1::selectPipe(const QString& name) {
     ui->ComboBox1->setCurrentIndex(ui->ComboBox1->count() - 1);
 }
 
-void TForm1::runInfoReadout() {
-    const frame::InfoRun run = frame::readInfo(session_, linkTarget(), QLocale());
-    if (!run.values)
-        return;
-    for (int row = 0; row < info::kRowCount; ++row) {
-        auto* label =
-            findChild<QLabel*>(QLatin1String(info::kRowLabels[std::size_t(row)].valueLabel));
-        label->setText(run.values->text[std::size_t(row)]);
-    }
+void TForm1::connectSettingsTab() {
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    // The reactions run when the engineer moves a selection, not when the tab is filled.
+    connect(ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(ui->RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+    connect(ui->RadioButton5, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton5Click();
+    });
+    connect(ui->RadioButton6, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton6Click();
+    });
+    connect(ui->ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+    ui->Edit13->installEventFilter(new DoubleClickFilter(ui->Edit13, [this] { Edit13DblClick(); }));
 }
+
+// The tabs' buttons ----------------------------------------------------------------------------
+
+void TForm1::Button3Click() {
+    // The dialog is modal: no action can start while it is open.
+    if (!busy_)
+        archiveTab_->chooseFont();
+}
+
+void TForm1::Button9Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    updateTab_->loadImage();
+}
+
+void TForm1::Button10Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this, true);
+    updateTab_->program(linkTarget());
+}
+
+void TForm1::SpeedButton1Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->loadFile();
+}
+
+void TForm1::SpeedButton2Click() {
+    if (busy_)
+        return;
+    ActionScope scope(*this);
+    settingsTab_->saveFile();
+}
+
+void TForm1::RadioButton1Click() { settingsTab_->applyInsertionRule(); }
+
+void TForm1::RadioButton2Click() { settingsTab_->applyInsertionRule(); }
+
+void TForm1::RadioButton5Click() { settingsTab_->convertZeroCutoff(false); }
+
+void TForm1::RadioButton6Click() { settingsTab_->convertZeroCutoff(true); }
+
+void TForm1::ComboBox2Change() { settingsTab_->applyMediumRule(); }
+
+void TForm1::Edit13DblClick() { settingsTab_->fillTime(); }
 
 void TForm1::setActionEnabled(QWidget* control, bool enabled) {
     actionControls_[control] = enabled;

@@ -4,9 +4,7 @@
 #include "core/Frontend.h"
 #include "core/Session.h"
 #include "core/TimeLeft.h"
-#include "firmware/FirmwareImage.h"
 #include "link/LinkOpener.h"
-#include "settings/SettingsForm.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -15,11 +13,13 @@
 #include <map>
 #include <memory>
 
+class ArchiveTab;
 class ExchangeLogWindow;
-class QFileDialog;
 class QPushButton;
 class QToolButton;
-class QFontDialog;
+class InfoTab;
+class SettingsTab;
+class UpdateTab;
 class TForm2;
 class TForm3;
 class TForm5;
@@ -34,7 +34,8 @@ class Form1;
 // The main window: four tabs, the port list and the two connection buttons whose captions follow
 // the tab, the status line and the progress bar. It owns the meter session (the protocol with its
 // buffer and flags, the firmware version byte, the archive buffers) and is the Frontend of every
-// action.
+// action. Each tab's state and behaviour live in the tab's own class; the window's slots hand
+// each press to it.
 // Actions run to their end inside their handler; while one runs every action control is
 // disabled, "Прервать" beside the progress bar (or Esc) stops it where stopping is safe, the
 // time left shows for long ones, and closing the window asks whether to stop the action first.
@@ -130,7 +131,8 @@ private:
 
     // Where the port list's selection reaches the meter.
     LinkTarget linkTarget() const;
-    void runInfoReadout();
+
+    void connectSettingsTab();
 
     // Action controls are enabled when their own rule allows it and no action runs.
     void setActionEnabled(QWidget* control, bool enabled);
@@ -169,30 +171,9 @@ private:
     TForm3* Form3 = nullptr;
     TForm5* Form5 = nullptr;
 
-    // Update tab.
-    void setUpFirmwareTab();
-    QFileDialog* OpenDialog1 = nullptr;
-    FirmwareImage firmwareImage_;
-
-    // Settings tab: reading and writing the settings, clearing the totals (Info tab), the
-    // settings file dialogs, and the tab as a plain form.
-    void setUpSettingsTab();
-    void runSettingsRead();
-    void runSettingsWrite();
-    void runTotalsClearing();
-    SettingsForm settingsForm() const;
-    void showSettingsForm(const SettingsForm& form);
-    void applyInsertionRule();
-    void applyMediumRule();
-    void convertZeroCutoff(bool toPercent);
-    QFileDialog* OpenDialog2 = nullptr;
-    QFileDialog* SaveDialog2 = nullptr;
-
-    // Archive tab: reading, saving, the memos' font; the session keeps the last readout of each
-    // archive for the export.
-    void initArchiveTab();
-    void runArchiveReadout();
-    void exportArchive();
-    QFileDialog* SaveDialog1 = nullptr;
-    QFontDialog* FontDialog1 = nullptr;
+    // The tabs.
+    std::unique_ptr<InfoTab> infoTab_;
+    std::unique_ptr<ArchiveTab> archiveTab_;
+    std::unique_ptr<SettingsTab> settingsTab_;
+    std::unique_ptr<UpdateTab> updateTab_;
 };

@@ -1,4 +1,5 @@
 #include "app/ProU.h"
+#include "app/QtTranslation.h"
 #include "core/Texts.h"
 
 #include <QApplication>
@@ -9,6 +10,12 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::applicationTitle());
+    // Qt's standard dialogs and buttons speak Russian like the rest of the window, whatever the
+    // PC's locale is.
+    if (!qt_translation::install(QStringLiteral("ru")))
+        qWarning("%s", qPrintable(QCoreApplication::translate(
+                                      "main", "Перевод стандартных окон Qt не найден в %1")
+                                      .arg(qt_translation::folder())));
     TForm1 form;
     const QStringList args = QApplication::arguments();
     const auto pipe = args.indexOf(QStringLiteral("--pipe"));

@@ -4,10 +4,10 @@
 #include "archive/ArchiveTexts.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
+#include "device/Cp1251.h"
+#include "device/FileSave.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringEncoder>
 
 namespace archive {
 
@@ -18,7 +18,6 @@ constexpr int kColumnC = 2;
 constexpr int kColumnD = 3;
 constexpr int kHeadingRow = 3;
 constexpr int kFirstDataRow = 4;
-constexpr double kDailyTimeUnitsPerHour = 1800;
 
 void text(ArchiveSheet& sheet, int column, int row, const QString& value, SheetStyle style) {
     sheet.cells.push_back({column, row, value, style});
@@ -76,11 +75,49 @@ QString title(const QString& prefix, int firstDay, int endDate, const QLocale& l
 
 } // namespace
 
+QString formatExtension(ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Text:
+        break;
+    case ExportFormat::Workbook:
+        return QStringLiteral("xls");
+    case ExportFormat::Csv:
+        return QStringLiteral("csv");
+    case ExportFormat::Xlsx:
+        return QStringLiteral("xlsx");
+    case ExportFormat::Json:
+        return QStringLiteral("json");
+    }
+    return QStringLiteral("txt");
+}
+
+std::optional<ExportFormat> formatNamed(const QString& extension) {
+    for (int i = 0; i < kExportFormats; ++i) {
+        if (extension.compare(formatExtension(ExportFormat(i)), Qt::CaseInsensitive) == 0)
+            return ExportFormat(i);
+    }
+    return std::nullopt;
+}
+
+ExportFormat formatOfFileName(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return ExportFormat::Text;
+    return formatNamed(name.mid(dot + 1)).value_or(ExportFormat::Text);
+}
+
 QString withDefaultExtension(const QString& fileName, ExportFormat format) {
     if (QFileInfo(fileName).fileName().contains(QLatin1Char('.')))
         return fileName;
-    return fileName +
-           (format == ExportFormat::Text ? QStringLiteral(".txt") : QStringLiteral(".xls"));
+    return fileName + QLatin1Char('.') + formatExtension(format);
+}
+
+QString writeExportFile(const QString& fileName, const QByteArray& bytes) {
+    QString reason;
+    if (!saveFileSafely(fileName, bytes, &reason))
+        return texts::cannotWriteFile(fileName, reason);
+    return {};
 }
 
 QStringList memoLines(const QString& plainText) {
@@ -93,16 +130,12 @@ QStringList memoLines(const QString& plainText) {
 }
 
 QString saveReportText(const QString& fileName, const QStringList& lines) {
-    QStringEncoder encoder("windows-1251");
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encoder.encode(line);
+        bytes += encodeCp1251(line);
         bytes += "\r\n";
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return texts::cannotWriteFile(fileName, file.errorString());
-    return {};
+    return writeExportFile(fileName, bytes);
 }
 
 ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale) {
@@ -156,9 +189,24 @@ bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QSt
             frontend.showError(::texts::errorCaption(), texts::notReadYet());
             return false;
         }
-        const ArchiveSheet sheet = kind == Kind::Daily ? dailySheet(archives.daily, locale)
-                                                       : minuteSheet(archives.minute, locale);
-        error = saveWorkbook(fileName, sheet, locale);
+        switch (format) {
+        case ExportFormat::Text:
+            break;
+        case ExportFormat::Workbook:
+        case ExportFormat::Xlsx: {
+            const ArchiveSheet sheet = kind == Kind::Daily ? dailySheet(archives.daily, locale)
+                                                           : minuteSheet(archives.minute, locale);
+            error = format == ExportFormat::Workbook ? saveWorkbook(fileName, sheet, locale)
+                                                     : saveXlsx(fileName, sheet, locale);
+            break;
+        }
+        case ExportFormat::Csv:
+            error = writeExportFile(fileName, archiveCsv(kind, archives));
+            break;
+        case ExportFormat::Json:
+            error = writeExportFile(fileName, archiveJsonText(kind, archives));
+            break;
+        }
     }
     if (!error.isEmpty()) {
         frontend.showError(::texts::errorCaption(), error);

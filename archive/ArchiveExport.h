@@ -2,24 +2,42 @@
 
 #include "archive/ArchiveBuffers.h"
 #include "archive/ArchiveReadout.h"
+#include "spreadsheet/Workbook.h"
 
+#include <QJsonObject>
 #include <QLocale>
 #include <QStringList>
 
+#include <array>
+#include <optional>
 #include <variant>
 #include <vector>
 
 class Frontend;
 
 // "Сохранить" on the Archive tab: the report as a text file, or the last readout of the
-// archive as an Excel 5.0 workbook. No connection to the meter is involved.
+// archive as an Excel 5.0 workbook, an xlsx workbook of the same sheet, CSV or JSON. No
+// connection to the meter is involved.
 namespace archive {
 
-enum class ExportFormat { Text, Workbook };
+// In the order of the save dialog's filter entries.
+enum class ExportFormat { Text, Workbook, Csv, Xlsx, Json };
+constexpr int kExportFormats = 5;
 
-// A name without an extension gets ".txt" or ".xls" by the chosen format; a name with any
-// extension is kept as it is (report.dat may well hold a workbook).
+// "txt", "xls", "csv", "xlsx", "json".
+QString formatExtension(ExportFormat format);
+// The format whose extension `fileName` has (any case); the text file when none matches.
+ExportFormat formatOfFileName(const QString& fileName);
+// The format named by its extension ("csv"), if any.
+std::optional<ExportFormat> formatNamed(const QString& extension);
+
+// A name without an extension gets the one of the chosen format; a name with any extension is
+// kept as it is (report.dat may well hold a workbook).
 QString withDefaultExtension(const QString& fileName, ExportFormat format);
+
+// Writes `bytes` as the whole file, replacing it only once they are all written; empty on
+// success, otherwise the message to show. Every export file goes through here.
+QString writeExportFile(const QString& fileName, const QByteArray& bytes);
 
 // The lines of a memo's text, as the memo shows them: a final line break opens no new line.
 QStringList memoLines(const QString& plainText);
@@ -64,11 +82,36 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale);
 QString dateStyleFormat(const QLocale& locale);
 QString dateTimeStyleFormat(const QLocale& locale);
 
+// How a style looks: font, fill and number format. Both workbook formats take it from here.
+CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale);
+
+// The widths of columns A to D, in 1/256 of a character, fitted to the cells as the Excel 5.0
+// workbook fits them (the title in A1 left out).
+std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& locale);
+
 // Writes the sheet as an Excel 5.0 workbook. Empty on success, otherwise the message to show.
 QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale);
 
+// The same sheet as an xlsx workbook: its bytes, or empty with `error` set.
+QByteArray xlsxContents(const ArchiveSheet& sheet, const QLocale& locale, QString* error);
+QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale);
+
+// The last readout of an archive as CSV (UTF-8 with a byte-order mark, CR LF): a header row,
+// then one row per present entry, newest first.
+QByteArray archiveCsv(Kind kind, const Archives& archives);
+
+// The last readout of an archive as one JSON object: kind, interval, end, totals, count and
+// one entry per present record, newest first. The file's text, and the same as an object.
+QByteArray archiveJsonText(Kind kind, const Archives& archives);
+QJsonObject archiveJson(Kind kind, const Archives& archives);
+
+// A number as a workbook cell holds it, written for CSV: a point, no exponent, no trailing
+// zeros, as few digits as read back to the same double.
+QString plainNumber(double value);
+QByteArray plainNumberText(double value);
+
 // The whole export of one archive to `fileName` (already extended). The text file takes the
-// memo's lines; the workbook the archive's last readout, refused when it was never read.
+// memo's lines; every other format the archive's last readout, refused when it was never read.
 // Failures are shown through the frontend with the caption "Ошибка"; true when written.
 bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QString& fileName,
                    const QStringList& memoText, const Archives& archives, const QLocale& locale);

@@ -49,21 +49,25 @@ quint16 previousRecordAddress(quint16 address, Area area) {
     return quint16(address - archive_layout::kRecordSize);
 }
 
-QString eventText(quint8 events, EventTarget target) {
-    QString text;
+QStringList eventTexts(quint8 events, EventTarget target) {
+    QStringList list;
     if (events & event_bit::kMeterFault)
-        text += texts::meterFault();
+        list << texts::meterFault();
     else if (events & event_bit::kSensorsDisconnected)
-        text += texts::sensorsDisconnected();
+        list << texts::sensorsDisconnected();
     else if (events & event_bit::kMeasurementErrors)
-        text += texts::measurementErrors();
+        list << texts::measurementErrors();
     if (events & event_bit::kLowSupplyVoltage)
-        text += texts::lowSupplyVoltage();
+        list << texts::lowSupplyVoltage();
     if (events & event_bit::kSerialInterfaceUsed)
-        text += texts::serialInterfaceUsed();
+        list << texts::serialInterfaceUsed();
     if (target == EventTarget::Report && (events & event_bit::kProgrammingMode))
-        text += texts::programmingMode();
-    return text;
+        list << texts::programmingMode();
+    return list;
+}
+
+QString eventText(quint8 events, EventTarget target) {
+    return eventTexts(events, target).join(QString());
 }
 
 void markUnreadable(Record& record) {

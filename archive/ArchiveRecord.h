@@ -3,6 +3,7 @@
 #include "device/ArchiveLayout.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -57,6 +58,8 @@ enum class EventTarget { Report, Spreadsheet };
 // connected, measurement errors (in that priority), then low voltage, then the serial
 // interface, then (report only) programming mode. Each text begins with a blank.
 QString eventText(quint8 events, EventTarget target);
+// The same texts one by one, in that order.
+QStringList eventTexts(quint8 events, EventTarget target);
 
 // The entry of a record whose read failed: only the present and transfer-error bits (0xC0).
 void markUnreadable(Record& record);

@@ -12,7 +12,6 @@ namespace {
 constexpr int kVolumeWidth = 11;
 constexpr int kHoursWidth = 8;
 constexpr int kSecondsWidth = 8;
-constexpr double kDailyTimeUnitsPerHour = 1800; // the daily working time counts 2 s units
 
 // Title, empty line, three header lines, rule.
 void addHeader(QStringList& lines, const QString& title, int startDate, int endDate,

@@ -4,34 +4,64 @@
 
 namespace archive::texts {
 QString archiveUnavailable() { return QCoreApplication::translate("Archive", "Архив недоступен"); }
-QString invalidInterval() { return QCoreApplication::translate("Archive", "Ошибка. Указан неверный интервал"); }
-QString startAfterEnd() { return QCoreApplication::translate("Archive", "Ошибка. Указана дата начала больше даты окончания"); }
-QString readingDaily() { return QCoreApplication::translate("Archive", "Чтение суточного архива..."); }
-QString readingMinute() { return QCoreApplication::translate("Archive", "Чтение минутного архива..."); }
+QString invalidInterval() {
+    return QCoreApplication::translate("Archive", "Ошибка. Указан неверный интервал");
+}
+QString startAfterEnd() {
+    return QCoreApplication::translate("Archive",
+                                       "Ошибка. Указана дата начала больше даты окончания");
+}
+QString readingDaily() {
+    return QCoreApplication::translate("Archive", "Чтение суточного архива...");
+}
+QString readingMinute() {
+    return QCoreApplication::translate("Archive", "Чтение минутного архива...");
+}
 QString readSuccessfully(int count) {
-    return QCoreApplication::translate("Archive", "Завершено успешно. Прочитано ") + QString::number(count) + QCoreApplication::translate("Archive", " записей");
+    return QCoreApplication::translate("Archive", "Завершено успешно. Прочитано ") +
+           QString::number(count) + QCoreApplication::translate("Archive", " записей");
 }
 // The letter after "Завершено " is the Latin c, as the meter's users know the text.
 QString readWithErrors(int errors) {
-    return QCoreApplication::translate("Archive", "Завершено c ") + QString::number(errors) + QCoreApplication::translate("Archive", " ошибками при передаче");
+    return QCoreApplication::translate("Archive", "Завершено c ") + QString::number(errors) +
+           QCoreApplication::translate("Archive", " ошибками при передаче");
 }
-QString invalidMeterClock() { return QCoreApplication::translate("Archive", "Ошибка. Прибор сообщил неверное время"); }
+QString invalidMeterClock() {
+    return QCoreApplication::translate("Archive", "Ошибка. Прибор сообщил неверное время");
+}
 
 QString meterFault() { return QCoreApplication::translate("Archive", " Прибор неисправен."); }
-QString sensorsDisconnected() { return QCoreApplication::translate("Archive", " Датчики не подключены."); }
+QString sensorsDisconnected() {
+    return QCoreApplication::translate("Archive", " Датчики не подключены.");
+}
 // "Oшибки" begins with the Latin O.
-QString measurementErrors() { return QCoreApplication::translate("Archive", " Oшибки в измерениях."); }
-QString lowSupplyVoltage() { return QCoreApplication::translate("Archive", " Низкое напряжение питания."); }
-QString serialInterfaceUsed() { return QCoreApplication::translate("Archive", " Задействован последовательный интерфейс RS232."); }
-QString programmingMode() { return QCoreApplication::translate("Archive", " Режим программирования."); }
-QString transferErrorRow() { return QCoreApplication::translate("Archive", " Ошибка при передаче данных..."); }
-QString transferErrorCell() { return QCoreApplication::translate("Archive", "Ошибка при передаче данных"); }
+QString measurementErrors() {
+    return QCoreApplication::translate("Archive", " Oшибки в измерениях.");
+}
+QString lowSupplyVoltage() {
+    return QCoreApplication::translate("Archive", " Низкое напряжение питания.");
+}
+QString serialInterfaceUsed() {
+    return QCoreApplication::translate("Archive",
+                                       " Задействован последовательный интерфейс RS232.");
+}
+QString programmingMode() {
+    return QCoreApplication::translate("Archive", " Режим программирования.");
+}
+QString transferErrorRow() {
+    return QCoreApplication::translate("Archive", " Ошибка при передаче данных...");
+}
+QString transferErrorCell() {
+    return QCoreApplication::translate("Archive", "Ошибка при передаче данных");
+}
 
 QString dailyTitle() { return QCoreApplication::translate("Archive", "Суточный архив с "); }
 QString minuteTitle() { return QCoreApplication::translate("Archive", "Минутный архив с "); }
 QString titleTo() { return QCoreApplication::translate("Archive", " по "); }
 QString rule() { return QStringLiteral("---------------------------------------"); }
-QString noRecords() { return QCoreApplication::translate("Archive", "В архиве нет записей для этого интервала дат"); }
+QString noRecords() {
+    return QCoreApplication::translate("Archive", "В архиве нет записей для этого интервала дат");
+}
 QString dailyTotals() { return QCoreApplication::translate("Archive", "Итого:    "); }
 QString minuteTotals() { return QCoreApplication::translate("Archive", "Итого:          "); }
 
@@ -54,10 +84,24 @@ QString headingSeconds() { return QCoreApplication::translate("Archive", "Вре
 QString headingEvents() { return QCoreApplication::translate("Archive", "События"); }
 QString totalsCell() { return QCoreApplication::translate("Archive", "Итого"); }
 
-QString saveFilter() { return QCoreApplication::translate("Archive", "текстовый файл (*.txt);;таблица Excel (*.xls)"); }
-QString notReadYet() { return QCoreApplication::translate("Archive", "Архив не прочитан: нажмите «Читать», затем сохраните"); }
+QString saveFilter() {
+    return QCoreApplication::translate("Archive", "текстовый файл (*.txt);;таблица Excel (*.xls)") +
+           QStringLiteral(";;") +
+           QCoreApplication::translate(
+               "Archive", "таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)");
+}
+// Column names that scripts read: the same in every language.
+QString csvDailyHeader() { return QStringLiteral("Дата,Объём (м3),Время работы (ч),События"); }
+QString csvMinuteHeader() {
+    return QStringLiteral("Дата и время,Объём (м3),Время работы (с),События");
+}
+QString notReadYet() {
+    return QCoreApplication::translate("Archive",
+                                       "Архив не прочитан: нажмите «Читать», затем сохраните");
+}
 QString cannotWriteFile(const QString& fileName, const QString& reason) {
-    return QCoreApplication::translate("Archive", "Не удаётся записать файл ") + fileName + QLatin1Char('\r') + reason;
+    return QCoreApplication::translate("Archive", "Не удаётся записать файл ") + fileName +
+           QLatin1Char('\r') + reason;
 }
 
 } // namespace archive::texts

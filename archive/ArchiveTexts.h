@@ -47,7 +47,9 @@ QString headingEvents();   // "События"
 QString totalsCell();      // "Итого"
 
 // Export.
-QString saveFilter(); // the save dialog's two entries, text file first
+QString saveFilter();     // the save dialog's entries: text file, workbook, CSV, xlsx, JSON
+QString csvDailyHeader(); // "Дата,Объём (м3),Время работы (ч),События"
+QString csvMinuteHeader(); // "Дата и время,Объём (м3),Время работы (с),События"
 QString notReadYet(); // a workbook of an archive that was never read
 QString cannotWriteFile(const QString& fileName, const QString& reason);
 

@@ -1,9 +1,12 @@
 #include "archive/ArchiveExport.h"
 
 #include "archive/ArchiveTexts.h"
+#include "device/Cp1251.h"
+#include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/NumberFormat.h"
 #include "spreadsheet/Workbook.h"
 
+#include <algorithm>
 #include <map>
 
 namespace archive {
@@ -13,24 +16,87 @@ const QString kVolumeFormat = QStringLiteral("#######0.000");
 const QString kHoursFormat = QStringLiteral("#######0.0");
 const QString kSecondsFormat = QStringLiteral("#######0");
 
+constexpr SheetStyle kStyles[] = {
+    SheetStyle::Default, SheetStyle::Heading,      SheetStyle::Date,        SheetStyle::DateTime,
+    SheetStyle::Volume,  SheetStyle::Hours,        SheetStyle::VolumeTotal, SheetStyle::HoursTotal,
+    SheetStyle::Seconds, SheetStyle::SecondsTotal,
+};
+
 // The cell styles of the export, added to the workbook in their order.
 std::map<SheetStyle, Workbook::Style> addStyles(Workbook& book, const QLocale& locale) {
-    const CellFont plain;
-    const CellFont bold{QStringLiteral("Arial"), 10, true};
-    return {
-        {SheetStyle::Default, Workbook::kDefaultStyle},
-        {SheetStyle::Heading, book.addStyle({bold, kGoldFill, {}})},
-        {SheetStyle::Date, book.addStyle({plain, {}, dateStyleFormat(locale)})},
-        {SheetStyle::DateTime, book.addStyle({plain, {}, dateTimeStyleFormat(locale)})},
-        {SheetStyle::Volume, book.addStyle({plain, {}, kVolumeFormat})},
-        {SheetStyle::Hours, book.addStyle({plain, {}, kHoursFormat})},
-        {SheetStyle::VolumeTotal, book.addStyle({bold, kGoldFill, kVolumeFormat})},
-        {SheetStyle::HoursTotal, book.addStyle({bold, kGoldFill, kHoursFormat})},
-        {SheetStyle::Seconds, book.addStyle({plain, {}, kSecondsFormat})},
-        {SheetStyle::SecondsTotal, book.addStyle({bold, kGoldFill, kSecondsFormat})},
-    };
+    std::map<SheetStyle, Workbook::Style> styles{{SheetStyle::Default, Workbook::kDefaultStyle}};
+    for (const SheetStyle style : kStyles) {
+        if (style != SheetStyle::Default)
+            styles[style] = book.addStyle(sheetCellStyle(style, locale));
+    }
+    return styles;
 }
 } // namespace
+
+CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale) {
+    const CellFont plain;
+    const CellFont bold{QStringLiteral("Arial"), 10, true};
+    switch (style) {
+    case SheetStyle::Default:
+        break;
+    case SheetStyle::Heading:
+        return {bold, kGoldFill, {}};
+    case SheetStyle::Date:
+        return {plain, {}, dateStyleFormat(locale)};
+    case SheetStyle::DateTime:
+        return {plain, {}, dateTimeStyleFormat(locale)};
+    case SheetStyle::Volume:
+        return {plain, {}, kVolumeFormat};
+    case SheetStyle::Hours:
+        return {plain, {}, kHoursFormat};
+    case SheetStyle::VolumeTotal:
+        return {bold, kGoldFill, kVolumeFormat};
+    case SheetStyle::HoursTotal:
+        return {bold, kGoldFill, kHoursFormat};
+    case SheetStyle::Seconds:
+        return {plain, {}, kSecondsFormat};
+    case SheetStyle::SecondsTotal:
+        return {bold, kGoldFill, kSecondsFormat};
+    }
+    return {plain, {}, {}};
+}
+
+std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& locale) {
+    std::array<int, 4> widths;
+    widths.fill(kDefaultColumnCharacters * kColumnWidthUnit);
+    std::map<SheetStyle, std::pair<CellStyle, CellValueFormat>> styles;
+    for (const SheetStyle style : kStyles) {
+        const CellStyle look = sheetCellStyle(style, locale);
+        styles.emplace(style, std::make_pair(look, CellValueFormat(look.numberFormat)));
+    }
+    // Volumes and working times repeat a lot: each distinct value is measured once.
+    std::map<std::pair<SheetStyle, double>, int> measured;
+    for (const SheetCell& cell : sheet.cells) {
+        if (cell.column < 0 || cell.column >= int(widths.size()))
+            continue;
+        const auto& [look, format] = styles.at(cell.style);
+        int need = 0;
+        if (const auto* text = std::get_if<QString>(&cell.value)) {
+            // Measured as the workbook stores it, at most 255 bytes of Windows-1251.
+            need =
+                fittingColumnWidth(encodeCp1251(*text).left(255), look.font.points, look.font.bold);
+        } else {
+            const double value = std::get<double>(cell.value);
+            const auto key = std::make_pair(cell.style, value);
+            const auto it = measured.find(key);
+            if (it != measured.end()) {
+                need = it->second;
+            } else {
+                need = fittingColumnWidth(encodeCp1251(format.show(value)), look.font.points,
+                                          look.font.bold);
+                measured.emplace(key, need);
+            }
+        }
+        int& width = widths[std::size_t(cell.column)];
+        width = std::max(width, need);
+    }
+    return widths;
+}
 
 QString dateStyleFormat(const QLocale& locale) {
     return excelFormatFromQtFormat(locale.dateFormat(QLocale::ShortFormat));

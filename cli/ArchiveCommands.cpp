@@ -11,8 +11,8 @@ struct SaveRequest {
     archive::ExportFormat format;
 };
 
-// --save FILE [--format txt|xls]: the format defaults by FILE's extension and plays the part of
-// the save dialog's filter entry.
+// --save FILE [--format txt|xls|csv|xlsx|json]: the format defaults by FILE's extension and plays
+// the part of the save dialog's filter entry.
 std::optional<SaveRequest> takeSave(CommandArgs& args) {
     const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
     const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
@@ -22,14 +22,13 @@ std::optional<SaveRequest> takeSave(CommandArgs& args) {
         return std::nullopt;
     if (file->isEmpty())
         throw UsageError{QStringLiteral("--save needs a file name")};
-    archive::ExportFormat f = archive::ExportFormat::Text;
+    archive::ExportFormat f = archive::formatOfFileName(*file);
     if (format) {
-        if (*format == QLatin1String("xls"))
-            f = archive::ExportFormat::Workbook;
-        else if (*format != QLatin1String("txt"))
-            throw UsageError{QStringLiteral("--format is txt or xls, not %1").arg(*format)};
-    } else if (file->endsWith(QLatin1String(".xls"), Qt::CaseInsensitive)) {
-        f = archive::ExportFormat::Workbook;
+        const std::optional<archive::ExportFormat> named = archive::formatNamed(*format);
+        if (!named)
+            throw UsageError{
+                QStringLiteral("--format is txt, xls, csv, xlsx or json, not %1").arg(*format)};
+        f = *named;
     }
     return SaveRequest{archive::withDefaultExtension(*file, f), f};
 }

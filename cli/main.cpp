@@ -86,7 +86,7 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.16"));
+    QCoreApplication::setApplicationVersion(texts::programVersion());
 
     QStringList args = QCoreApplication::arguments().mid(1);
     try {
@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
             return kExitOk;
         }
         if (g.version) {
-            std::printf("zetra-cli 1.16\n");
+            std::printf("zetra-cli %s\n", qPrintable(texts::programVersion()));
             return kExitOk;
         }
         if (g.port && g.pipe)
@@ -163,6 +163,11 @@ int main(int argc, char* argv[]) {
             }));
         interrupt::install();
         context.frontend.setCancelToken(&context.session.cancel());
+        // A port or pipe that went away ends the action at once; why is said on standard
+        // error, apart from the frame lines of --trace.
+        context.session.protocol().setLinkLostHook([](const QString& reason) {
+            std::fprintf(stderr, "%s\n", texts::linkLost(reason).toUtf8().constData());
+        });
 
         CommandArgs commandArgs(args.mid(1));
         return command->run(context, commandArgs);

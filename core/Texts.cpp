@@ -4,15 +4,31 @@
 
 namespace texts {
 QString applicationTitle() { return QCoreApplication::translate("Zetra", "ЗЕТРА"); }
-QString mainWindowCaption() { return QCoreApplication::translate("Zetra", "ЗЕТРА (автономный) v1.16"); }
-QString initialStatus() { return QCoreApplication::translate("Zetra", "Присоедините прибор и нажмите <Обновить>"); }
+QString programVersion() { return QStringLiteral(ZETRA_VERSION); }
+QString mainWindowCaption() {
+    return QCoreApplication::translate("Zetra", "ЗЕТРА (автономный) v%1").arg(programVersion());
+}
+QString initialStatus() {
+    return QCoreApplication::translate("Zetra", "Присоедините прибор и нажмите <Обновить>");
+}
 QString waiting() { return QCoreApplication::translate("Zetra", "Ждите..."); }
-QString cannotOpenPort() { return QCoreApplication::translate("Zetra", "Не удаётся открыть порт "); }
+QString linkLost(const QString& reason) {
+    return QCoreApplication::translate("Zetra", "Связь с прибором потеряна: ") + reason;
+}
+QString cannotOpenPort() {
+    return QCoreApplication::translate("Zetra", "Не удаётся открыть порт ");
+}
 QString noAnswer() { return QCoreApplication::translate("Zetra", "Прибор не отвечает"); }
-QString incompatibleDevice() { return QCoreApplication::translate("Zetra", "Несовместимое устройство"); }
+QString incompatibleDevice() {
+    return QCoreApplication::translate("Zetra", "Несовместимое устройство");
+}
 QString completedOk() { return QCoreApplication::translate("Zetra", "Завершено успешно"); }
-QString completedWithErrors() { return QCoreApplication::translate("Zetra", "Завершено с ошибками"); }
-QString transferringParameters() { return QCoreApplication::translate("Zetra", "Передача параметров..."); }
+QString completedWithErrors() {
+    return QCoreApplication::translate("Zetra", "Завершено с ошибками");
+}
+QString transferringParameters() {
+    return QCoreApplication::translate("Zetra", "Передача параметров...");
+}
 QString attentionCaption() { return QCoreApplication::translate("Zetra", "Внимание"); }
 QString errorCaption() { return QCoreApplication::translate("Zetra", "Ошибка"); }
 QString cancelled() { return QCoreApplication::translate("Zetra", "Прервано пользователем"); }

@@ -5,11 +5,14 @@
 // Texts of the program and of every connection, shared by the window and zetra-cli.
 namespace texts {
 QString applicationTitle();  // "ЗЕТРА"
+QString programVersion();    // "1.16", the project's version
 QString mainWindowCaption(); // "ЗЕТРА (автономный) v1.16"
 QString initialStatus(); // "Присоедините прибор и нажмите <Обновить>"
 QString waiting();       // "Ждите..."
 QString cannotOpenPort(); // "Не удаётся открыть порт " (the port name follows)
 QString noAnswer();       // "Прибор не отвечает"
+// The port or pipe went away; the reason in the system's words follows.
+QString linkLost(const QString& reason);
 QString incompatibleDevice();     // "Несовместимое устройство"
 QString completedOk();            // "Завершено успешно"
 QString completedWithErrors();    // "Завершено с ошибками"

@@ -4,6 +4,7 @@
 #include "firmware/FirmwareTexts.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString FirmwareImage::versionText() const {
     return QString::number(bytes[kVersionMajor]) + QLatin1Char('.') +
@@ -21,6 +22,17 @@ void FirmwareImage::stampDate(const QDate& date) {
 
 ImageLoad loadFirmwareImage(const QString& path) {
     ImageLoad result;
+    // Only a regular file of an image's size is opened: a device or a pipe could block or
+    // never end, and any other size is not an image.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        result.error = firmware_texts::cannotReadImage(path, firmware_texts::notARegularFile());
+        return result;
+    }
+    if (info.isFile() && info.size() != FirmwareImage::kSize) {
+        result.error = firmware_texts::wrongImageSize(path, info.size());
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = firmware_texts::cannotReadImage(path, file.errorString());

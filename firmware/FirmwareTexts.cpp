@@ -5,24 +5,40 @@
 namespace firmware_texts {
 QString versionCaption() { return QCoreApplication::translate("Firmware", "Версия прошивки:"); }
 QString creationDateCaption() { return QCoreApplication::translate("Firmware", "Дата создания:"); }
-QString openDialogFilter() { return QCoreApplication::translate("Firmware", "файл прошивки ЗЕТРА (*.zet)"); }
+QString openDialogFilter() {
+    return QCoreApplication::translate("Firmware", "файл прошивки ЗЕТРА (*.zet)");
+}
 
 QString cannotReadImage(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("Firmware", "Не удаётся прочитать файл прошивки\r%1\r%2").arg(path, reason);
+    return QCoreApplication::translate("Firmware", "Не удаётся прочитать файл прошивки\r%1\r%2")
+        .arg(path, reason);
 }
+
+QString notARegularFile() { return QCoreApplication::translate("Firmware", "это не обычный файл"); }
 
 QString wrongImageSize(const QString& path, qint64 size) {
-    return QCoreApplication::translate("Firmware", "Файл прошивки должен содержать 7680 байт,\rа в файле %1 их %2").arg(path).arg(size);
+    return QCoreApplication::translate(
+               "Firmware", "Файл прошивки должен содержать 7680 байт,\rа в файле %1 их %2")
+        .arg(path)
+        .arg(size);
 }
 
-QString startQuestion() { return QCoreApplication::translate("Firmware", "Вы действительно хотите начать прошивку?"); }
+QString startQuestion() {
+    return QCoreApplication::translate("Firmware", "Вы действительно хотите начать прошивку?");
+}
 QString noticeCaption() { return QCoreApplication::translate("Firmware", "Обновление"); }
 QString notice() {
-    return QCoreApplication::translate("Firmware", "Сейчас программа прибора будет перепрошита.\rЖелательно закрыть другие работающие "
-              "приложения.\rЭто может занять некоторое время, пожалуйста дождитесь окончания");
+    return QCoreApplication::translate(
+        "Firmware",
+        "Сейчас программа прибора будет перепрошита.\rЖелательно закрыть другие работающие "
+        "приложения.\rЭто может занять некоторое время, пожалуйста дождитесь окончания");
 }
-QString cannotEnter() { return QCoreApplication::translate("Firmware", "Не удалось войти в режим программирования"); }
+QString cannotEnter() {
+    return QCoreApplication::translate("Firmware", "Не удалось войти в режим программирования");
+}
 QString programming() { return QCoreApplication::translate("Firmware", "Программирование..."); }
 QString verifying() { return QCoreApplication::translate("Firmware", "Проверка..."); }
-QString completedWithErrorsRepeat() { return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите"); }
+QString completedWithErrorsRepeat() {
+    return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите");
+}
 } // namespace firmware_texts

@@ -9,6 +9,7 @@ QString creationDateCaption(); // "Дата создания:"
 QString openDialogFilter();    // "файл прошивки ЗЕТРА (*.zet)"
 QString cannotReadImage(const QString& path, const QString& reason);
 QString wrongImageSize(const QString& path, qint64 size);
+QString notARegularFile(); // the reason for a device, a pipe or a folder
 
 QString startQuestion(); // "Вы действительно хотите начать прошивку?"
 QString noticeCaption(); // "Обновление"

@@ -4,15 +4,30 @@
 
 #include <algorithm>
 
-bool IoDeviceLink::write(const quint8* data, int count) {
-    QIODevice* dev = device();
-    if (dev->write(reinterpret_cast<const char*>(data), count) != count)
+bool IoDeviceLink::noteLoss() {
+    if (!goneReason_.isEmpty())
+        return true;
+    const QString reason = lossReason();
+    if (reason.isEmpty())
         return false;
+    goneReason_ = reason;
+    close();
+    return true;
+}
+
+bool IoDeviceLink::write(const quint8* data, int count) {
+    if (noteLoss())
+        return false;
+    QIODevice* dev = device();
+    if (dev->write(reinterpret_cast<const char*>(data), count) != count) {
+        noteLoss();
+        return false;
+    }
     QElapsedTimer clock;
     clock.start();
     while (dev->bytesToWrite() > 0) {
         const qint64 left = kWriteLimitMs - clock.elapsed();
-        if (left <= 0 || !canReceive())
+        if (left <= 0 || noteLoss() || !canReceive())
             return false;
         dev->waitForBytesWritten(int(std::min<qint64>(left, kSliceMs)));
         if (dev->bytesToWrite() > 0 && clock.elapsed() >= kSliceMs)
@@ -22,6 +37,8 @@ bool IoDeviceLink::write(const quint8* data, int count) {
 }
 
 int IoDeviceLink::read(quint8* data, int count) {
+    if (gone())
+        return 0;
     QIODevice* dev = device();
     const qint64 total = qint64(timeouts_.totalMultiplierMs) * count + timeouts_.totalConstantMs;
     QElapsedTimer clock;
@@ -41,7 +58,7 @@ int IoDeviceLink::read(quint8* data, int count) {
             wait = std::min(wait, total - now);
         if (timeouts_.intervalMs > 0 && lastByteAt >= 0)
             wait = std::min(wait, timeouts_.intervalMs - (now - lastByteAt));
-        if (wait <= 0 || !canReceive() || stopRequested())
+        if (wait <= 0 || noteLoss() || !canReceive() || stopRequested())
             break;
         if (!dev->waitForReadyRead(int(wait)) && clock.elapsed() >= kSliceMs)
             idle();
@@ -49,12 +66,40 @@ int IoDeviceLink::read(quint8* data, int count) {
     return got;
 }
 
+int IoDeviceLink::readWithin(quint8* data, int count, int limitMs) {
+    if (gone())
+        return 0;
+    QIODevice* dev = device();
+    QElapsedTimer clock;
+    clock.start();
+    int got = 0;
+    pollInput();
+    while (got < count) {
+        const qint64 n = dev->read(reinterpret_cast<char*>(data) + got, count - got);
+        if (n > 0) {
+            got += int(n);
+            continue;
+        }
+        const qint64 left = limitMs - clock.elapsed();
+        if (left <= 0 || noteLoss() || !canReceive() || stopRequested())
+            break;
+        if (!dev->waitForReadyRead(int(std::min<qint64>(left, kSliceMs))) &&
+            clock.elapsed() >= kSliceMs)
+            idle();
+    }
+    return got;
+}
+
 void IoDeviceLink::discardInput() {
+    if (gone())
+        return;
     pollInput();
     device()->readAll();
 }
 
 void IoDeviceLink::discardUntilQuiet(int quietMs, int limitMs) {
+    if (gone())
+        return;
     QIODevice* dev = device();
     QElapsedTimer clock;
     clock.start();
@@ -67,7 +112,7 @@ void IoDeviceLink::discardUntilQuiet(int quietMs, int limitMs) {
             continue;
         }
         const qint64 quietLeft = quietMs - (clock.elapsed() - lastByteAt);
-        if (quietLeft <= 0 || !canReceive() || stopRequested())
+        if (quietLeft <= 0 || noteLoss() || !canReceive() || stopRequested())
             return;
         dev->waitForReadyRead(
             int(std::min<qint64>({quietLeft, kSliceMs, limitMs - clock.elapsed()})));

@@ -51,6 +51,16 @@ public:
     virtual void setTimeouts(const ReadTimeouts& timeouts) = 0;
     virtual void close() = 0;
 
+    // Reads up to `count` bytes, waiting at most `limitMs` in all (0: only what has already
+    // arrived), whatever the read time-outs; returns how many arrived.
+    virtual int readWithin(quint8* data, int count, int limitMs) = 0;
+    // True once the operating system has reported the line gone (an I/O error or hang-up on
+    // the port, the other end closing the pipe): nothing can be sent or received any more,
+    // and the port has been closed.
+    virtual bool gone() const { return false; }
+    // Why the line is gone, in the operating system's words; empty while it is not.
+    virtual QString goneReason() const { return {}; }
+
     // Called between the short slices of a long wait, so that the window stays live.
     void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
     // A read or a drain that is waiting gives up as soon as the token asks to stop; a write

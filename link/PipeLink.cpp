@@ -27,4 +27,12 @@ void PipeLink::pollInput() {
     }
 }
 
+// The client closing its end (or going away) leaves the socket unconnected; bytes it sent
+// before are still read first.
+QString PipeLink::lossReason() const {
+    if (socket_->state() == QLocalSocket::ConnectedState || socket_->bytesAvailable() > 0)
+        return {};
+    return socket_->errorString();
+}
+
 void PipeLink::close() { socket_->abort(); }

@@ -21,6 +21,7 @@ protected:
     QIODevice* device() const override { return socket_.get(); }
     bool canReceive() const override;
     void pollInput() override;
+    QString lossReason() const override;
 
 private:
     explicit PipeLink(std::unique_ptr<QLocalSocket> socket);

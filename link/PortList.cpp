@@ -32,11 +32,46 @@ QStringList build(const QStringList& deviceEntries) {
     return list;
 }
 
-QStringList present() {
-    QStringList entries;
+QList<Port> systemPorts() {
+    QList<Port> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        entries.append(entryFromFriendlyName(friendlyName(info.portName(), info.description())));
+        ports.append({info.portName(), info.description()});
+    return ports;
+}
+
+QStringList fromPorts(const QList<Port>& ports) {
+    QStringList entries;
+    for (const Port& port : ports)
+        entries.append(entryFromFriendlyName(friendlyName(port.name, port.description)));
     return build(entries);
+}
+
+QStringList present() { return fromPorts(systemPorts()); }
+
+Refreshed refresh(const QStringList& shown, int selected, const QStringList& now) {
+    Refreshed result{now, 0};
+    if (selected < 0 || selected >= shown.size())
+        return result;
+    const QString& entry = shown[selected];
+    // The pipe entry is the last one of either list.
+    if (selected == shown.size() - 1) {
+        result.selected = int(now.size()) - 1;
+        return result;
+    }
+    if (const auto same = now.indexOf(entry); same >= 0 && same < now.size() - 1) {
+        result.selected = int(same);
+        return result;
+    }
+    const QString port = portNameOfEntry(entry);
+    if (port.trimmed().isEmpty())
+        return result;
+    for (int i = 0; i + 1 < now.size(); ++i) {
+        if (portNameOfEntry(now[i]) == port) {
+            result.selected = i;
+            break;
+        }
+    }
+    return result;
 }
 
 QString portNameOfEntry(const QString& entry) {

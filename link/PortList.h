@@ -2,8 +2,11 @@
 
 #include "link/LinkOpener.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // The port list: one entry per serial port present on the PC, in alphabetical order, then the
 // remote-access client's pseudo-port, which is always the last entry.
@@ -22,8 +25,35 @@ QString friendlyName(const QString& portName, const QString& description);
 // Device entries sorted as the list keeps them (case-insensitive alphabetical), then the pipe.
 QStringList build(const QStringList& deviceEntries);
 
+// A serial port as the PC reports it.
+struct Port {
+    QString name;        // "ttyUSB0", "COM3"
+    QString description; // "USB Serial Port"
+};
+
+// Where the list takes its ports from: the PC's serial ports, or a test's own.
+using PortSource = std::function<QList<Port>()>;
+
+// The serial ports present now.
+QList<Port> systemPorts();
+
+// The list for the given ports.
+QStringList fromPorts(const QList<Port>& ports);
+
 // The list for the ports present now.
 QStringList present();
+
+// The list after the ports were looked at again: the entries for the ports present now, and the
+// entry to select in it.
+struct Refreshed {
+    QStringList entries;
+    int selected = 0;
+};
+
+// The selection stays on the same entry when it is still there (the pipe entry always is), else
+// on the entry of the same port (its description may have changed); when the port has gone, the
+// first entry is selected, as at start. `selected` is the index selected in `shown`.
+Refreshed refresh(const QStringList& shown, int selected, const QStringList& now);
 
 // The port name of an entry: its text up to and including the first blank; empty when the
 // entry has no blank. The device path is that name without the blank.

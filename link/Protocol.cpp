@@ -4,6 +4,7 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <cstring>
 
 Protocol::Protocol() : pause_([](int ms) { QThread::msleep(ulong(ms)); }) {}
@@ -87,18 +88,45 @@ void Protocol::buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount)
     request_[std::size_t(3 + dataCount)] = crc8(request_.data(), std::size_t(3 + dataCount));
 }
 
+qint64 Protocol::nowMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 epoch_)
+        .count();
+}
+
+bool Protocol::linkGone() {
+    if (!link_ || !link_->gone())
+        return false;
+    owed_.clear();
+    if (!lossReported_) {
+        lossReported_ = true;
+        if (linkLostHook_)
+            linkLostHook_(link_->goneReason());
+    }
+    return true;
+}
+
+// Answers are told apart by counting, not by waiting for a quiet line: the meter answers every
+// request it took, in order, and an answer may come any time later (seconds on the pipe, where
+// the client relays it). Every request sent is owed an answer until its bytes have come in
+// whole. Within a transaction every attempt sends the same request, so an earlier attempt's
+// answer is as good as the latest's; an answer owed from an earlier transaction is never taken:
+// before a new transaction goes out, every such answer is waited for, up to kLateAnswerLimitMs
+// after its request. A quiet period alone cannot do this: an answer later than the quiet period
+// would land in the next request's read and pass for its answer. An answer that never comes is
+// a lost request; once that has happened, answers are awaited only briefly after their read
+// gave up, until one is seen coming late again, so a meter that loses requests costs the wait
+// once per link.
 bool Protocol::transact(int requestLength, int answerLength, Answer answer,
                         bool pauseAfterAttempt) {
-    // After an attempt that was not answered in time, its answer (or that of the retry that
-    // followed) may still be travelling. It belongs to an earlier request and must never pass
-    // for this one's, so the line is drained until it has been quiet long enough.
-    if (link_ && lateAnswerPossible_ && !stopRequested())
-        link_->discardUntilQuiet(link_->quietPeriodMs(), kSettleLimitMs);
-    lateAnswerPossible_ = false;
+    ++transaction_;
+    // After the engineer's stop no answer is waited for: the link closes next.
+    if (!stopRequested())
+        drainOwed();
     bool ok = false;
-    for (int i = 0; i < kAttempts && !ok && !stopRequested(); ++i) {
+    for (int i = 0; i < kAttempts && !ok && !linkGone() && !stopRequested(); ++i) {
         ok = attempt(requestLength, answerLength, answer, i + 1);
-        if (pauseAfterAttempt)
+        if (pauseAfterAttempt && !linkGone())
             pause_(kWriteRecordPauseMs);
     }
     if (ok)
@@ -110,42 +138,147 @@ bool Protocol::transact(int requestLength, int answerLength, Answer answer,
     return ok;
 }
 
+void Protocol::drainOwed() {
+    while (link_ && !owed_.empty() && !linkGone()) {
+        Owed& head = owed_.front();
+        const qint64 left = std::max<qint64>(0, head.deadlineMs - nowMs());
+        std::array<quint8, kBufferSize> scrap{};
+        const int want = std::min(head.length - int(head.received.size()), kBufferSize);
+        const int got = link_->readWithin(scrap.data(), want, int(left));
+        if (got > 0 && traceHook_)
+            traceHook_(Direction::Received,
+                       QByteArray(reinterpret_cast<const char*>(scrap.data()), got), got < want);
+        if (got > 0)
+            reportFrame(Direction::Received, scrap.data(), got, 0, Verdict::Late);
+        if (got == want) {
+            answersGetLost_ = false; // it came late, not never
+            owed_.pop_front();
+        } else if (got > 0 || !head.received.isEmpty()) {
+            dropPartial();
+        } else { // nothing came for as long as it was awaited
+            answersGetLost_ = true;
+            owed_.pop_front();
+        }
+    }
+}
+
+void Protocol::dropPartial() {
+    link_->discardUntilQuiet(link_->quietPeriodMs(), 1000);
+    owed_.pop_front();
+}
+
+bool Protocol::feed(const QByteArray& bytes, int answerLength, Answer answer) {
+    bool ok = false;
+    qsizetype at = 0;
+    while (at < bytes.size() && !owed_.empty()) {
+        Owed& head = owed_.front();
+        const qsizetype take =
+            std::min<qsizetype>(head.length - head.received.size(), bytes.size() - at);
+        head.received += bytes.mid(at, take);
+        at += take;
+        if (head.received.size() < head.length)
+            break;
+        if (head.transaction == transaction_ && head.length == answerLength &&
+            answerValid(reinterpret_cast<const quint8*>(head.received.constData()), head.length,
+                        answerLength, answer)) {
+            std::memcpy(buffer_.data(), head.received.constData(), std::size_t(head.length));
+            ok = true;
+        }
+        owed_.pop_front();
+    }
+    return ok;
+}
+
+bool Protocol::answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const {
+    if (got < 1 || bytes[0] != kAcknowledge)
+        return false;
+    if (answer == Answer::Acknowledge)
+        return true;
+    // A read answer must be complete: the acknowledgement, every data byte and the CRC.
+    return got == answerLength && bytes[got - 1] == crc8(bytes + 1, std::size_t(got - 2));
+}
+
 bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int number) {
     if (!link_)
         return false;
-    // A late answer to an earlier request must never pass for this one.
-    link_->discardInput();
+    if (owed_.empty()) {
+        // Stray bytes (line noise, a byte too many after an answer) are no one's answer.
+        link_->discardInput();
+    } else {
+        // An earlier attempt's answer may have come in the meantime.
+        std::array<quint8, kBufferSize * kAttempts> arrived{};
+        int want = 0;
+        for (const Owed& o : owed_)
+            want += o.length - int(o.received.size());
+        const int got =
+            link_->readWithin(arrived.data(), std::min<int>(want, int(arrived.size())), 0);
+        if (got > 0) {
+            if (traceHook_)
+                traceHook_(Direction::Received,
+                           QByteArray(reinterpret_cast<const char*>(arrived.data()), got), false);
+            const bool earlierAnswered =
+                feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
+                     answer);
+            reportFrame(Direction::Received, arrived.data(), got, number,
+                        earlierAnswered ? Verdict::Ok : Verdict::Late);
+            if (earlierAnswered)
+                return true;
+        }
+    }
     const bool sent = link_->write(request_.data(), requestLength);
     if (traceHook_)
         traceHook_(Direction::Sent,
                    QByteArray(reinterpret_cast<const char*>(request_.data()), requestLength),
                    false);
     reportFrame(Direction::Sent, request_.data(), requestLength, number, Verdict::Ok);
-    if (!sent)
+    if (!sent) {
+        linkGone();
         return false;
+    }
+    const qint64 sentAt = nowMs();
+    owed_.push_back({answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_});
 
-    const int got = link_->read(buffer_.data(), answerLength);
-    if (traceHook_)
-        traceHook_(Direction::Received,
-                   QByteArray(reinterpret_cast<const char*>(buffer_.data()), got),
-                   got < answerLength);
-    if (got < answerLength)
-        lateAnswerPossible_ = true;
-
-    Verdict verdict = Verdict::Ok;
-    if (got < 1)
-        verdict = Verdict::Timeout;
-    else if (buffer_[0] != kAcknowledge)
-        verdict = Verdict::WrongAcknowledge;
-    else if (answer == Answer::Acknowledge)
-        verdict = Verdict::Ok;
-    // A read answer must be complete: the acknowledgement, every data byte and the CRC.
-    else if (got < answerLength)
-        verdict = Verdict::Short;
-    else if (buffer_[std::size_t(got - 1)] != crc8(buffer_.data() + 1, std::size_t(got - 2)))
-        verdict = Verdict::BadCrc;
-    reportFrame(Direction::Received, buffer_.data(), got, number, verdict);
-    return verdict == Verdict::Ok;
+    // Earlier attempts' answers come first: the meter answers in the order it was asked. One
+    // of them is as good as this attempt's own, and ends the attempt as soon as it is in.
+    int ahead = 0;
+    for (std::size_t i = 0; i + 1 < owed_.size(); ++i)
+        ahead += owed_[i].length - int(owed_[i].received.size());
+    bool ok = false;
+    bool ownAwaited = true;
+    if (ahead > 0) {
+        QByteArray bytes(ahead, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), ahead);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < ahead);
+        ok = feed(bytes, answerLength, answer);
+        if (got > 0 || ok)
+            reportFrame(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()),
+                        got, number, ok ? Verdict::Ok : Verdict::Late);
+        // When they did not all come in time, this attempt's answer cannot have come either.
+        ownAwaited = !ok && got == ahead;
+    }
+    if (ownAwaited) {
+        const int total = answerLength; // only this attempt's answer is left
+        QByteArray bytes(total, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
+        bytes.truncate(got);
+        if (traceHook_)
+            traceHook_(Direction::Received, bytes, got < total);
+        // Kept as it came, as the callers have always found it.
+        std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
+        ok = feed(bytes, answerLength, answer);
+        reportAnswer(bytes, answerLength, answer, number);
+    }
+    if (linkGone())
+        return ok;
+    if (!owed_.empty() && !owed_.front().received.isEmpty())
+        dropPartial();
+    // A meter that has lost requests is not waited for long.
+    if (answersGetLost_)
+        for (Owed& o : owed_)
+            o.deadlineMs = std::min(o.deadlineMs, nowMs() + kLostAnswerGraceMs);
+    return ok;
 }
 
 void Protocol::reportFrame(Direction direction, const quint8* data, int count, int number,
@@ -157,6 +290,27 @@ void Protocol::reportFrame(Direction direction, const quint8* data, int count, i
     current_.attempt = number;
     current_.verdict = verdict;
     frameHook_(current_);
+}
+
+// What became of the answer awaited for the attempt: the bytes that came, told by the
+// acceptance test's steps.
+void Protocol::reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number) {
+    if (!frameHook_)
+        return;
+    const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
+    const int got = int(bytes.size());
+    Verdict verdict = Verdict::Ok;
+    if (got < 1)
+        verdict = Verdict::Timeout;
+    else if (b[0] != kAcknowledge)
+        verdict = Verdict::WrongAcknowledge;
+    else if (answer == Answer::Acknowledge)
+        verdict = Verdict::Ok;
+    else if (got < expected)
+        verdict = Verdict::Short;
+    else if (b[got - 1] != crc8(b + 1, std::size_t(got - 2)))
+        verdict = Verdict::BadCrc;
+    reportFrame(Direction::Received, b, got, number, verdict);
 }
 
 QString Protocol::transactionText(const Frame& f) {
@@ -193,6 +347,8 @@ QString Protocol::verdictText(Verdict verdict) {
         return QStringLiteral("wrong acknowledgement");
     case Verdict::BadCrc:
         return QStringLiteral("bad CRC");
+    case Verdict::Late:
+        return QStringLiteral("late");
     }
     return {};
 }

@@ -7,6 +7,8 @@
 #include <QtGlobal>
 
 #include <array>
+#include <chrono>
+#include <deque>
 #include <functional>
 
 // The six request/answer transactions with the meter. Every answer starts with the
@@ -47,6 +49,7 @@ public:
         Short,            // some bytes came, then the read gave up
         WrongAcknowledge, // the first byte is not the acknowledgement
         BadCrc,           // complete, but the checksum does not match the data
+        Late,             // an earlier request's answer, come in after its read gave up
     };
     // Every frame with its place in the exchange: the transaction it belongs to, its
     // arguments and the attempt; for an answer, also what became of it.
@@ -66,7 +69,13 @@ public:
 
     Protocol();
 
-    void setLink(Link* link) { link_ = link; }
+    // A new link starts with nothing owed.
+    void setLink(Link* link) {
+        link_ = link;
+        owed_.clear();
+        answersGetLost_ = false;
+        lossReported_ = false;
+    }
     Link* link() const { return link_; }
 
     quint8* buffer() { return buffer_.data(); }
@@ -87,8 +96,18 @@ public:
     // Where the actions mark the phases that must not be cut; null when nothing can stop.
     CancelToken* cancelToken() const { return cancel_; }
     bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
-    // The longest the line is watched for a late answer after a disturbed transaction.
-    static constexpr int kSettleLimitMs = 1000;
+    // Called once when the link is found gone, with the operating system's reason.
+    void setLinkLostHook(std::function<void(const QString& reason)> hook) {
+        linkLostHook_ = std::move(hook);
+    }
+
+    // How long after its request an answer still owed is waited for before it counts as lost.
+    static constexpr int kLateAnswerLimitMs = 10500;
+    // Once an owed answer was lost outright, later ones are awaited only this long after their
+    // read gave up, until an answer is seen coming late again.
+    static constexpr int kLostAnswerGraceMs = 250;
+    // How many answers the meter still owes (requests whose answer has not come in whole).
+    int answersOwed() const { return int(owed_.size()); }
 
     // How WriteRecord's pause is spent (a plain sleep unless replaced).
     void setPause(std::function<void(int ms)> pause) { pause_ = std::move(pause); }
@@ -108,14 +127,36 @@ public:
 
 private:
     enum class Answer { Acknowledge, Data };
+    // An answer the meter still owes: the bytes not yet received of it, until when it is
+    // awaited, and the transaction whose request it answers.
+    struct Owed {
+        int bytes = 0;
+        int length = 0; // the whole answer's length
+        QByteArray received;
+        qint64 deadlineMs = 0;
+        quint64 transaction = 0;
+    };
     bool transact(int requestLength, int answerLength, Answer answer, bool pauseAfterAttempt);
     void buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount);
-    void describe(quint16 address, int countOrValue);
     bool attempt(int requestLength, int answerLength, Answer answer, int number);
+    void describe(quint16 address, int countOrValue);
+    // Tells the frame hook of a frame of the running transaction.
     void reportFrame(Direction direction, const quint8* data, int count, int number,
                      Verdict verdict);
+    void reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number);
     // A transaction asked for more than a frame carries: it fails without a frame sent.
     bool refuse();
+    bool answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const;
+    // Hands received bytes to the owed answers, oldest first; true when one of them came whole
+    // and is a valid answer of this transaction (it is then in the buffer).
+    bool feed(const QByteArray& bytes, int answerLength, Answer answer);
+    // An answer cut short: its rest follows at once if at all, so the line is drained until
+    // quiet and the answer is owed no longer.
+    void dropPartial();
+    // Before a new transaction: waits for every answer still owed by an earlier one.
+    void drainOwed();
+    bool linkGone();
+    qint64 nowMs() const;
 
     std::array<quint8, kBufferSize> buffer_{};
     std::array<quint8, kBufferSize> request_{};
@@ -128,6 +169,12 @@ private:
     CancelToken* cancel_ = nullptr;
     Frame current_; // the running transaction, as the frame hook is told of it
     std::function<void(int)> pause_;
-    // An attempt went unanswered in time, so its answer may still be on the way.
-    bool lateAnswerPossible_ = false;
+    std::function<void(const QString&)> linkLostHook_;
+    bool lossReported_ = false;
+    // Answers the meter owes, oldest first: the meter answers in the order it was asked.
+    std::deque<Owed> owed_;
+    quint64 transaction_ = 0;
+    // An owed answer never came: the meter loses requests rather than answering late.
+    bool answersGetLost_ = false;
+    std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
 };

@@ -32,6 +32,14 @@ std::unique_ptr<SerialLink> SerialLink::open(const QString& path, const ReadTime
 
 void SerialLink::pollInput() { port_->waitForReadyRead(0); }
 
+// An adapter pulled out, or the other end of a pseudo-terminal closed, shows as a resource
+// error (EIO, hang-up): the port will not come back by waiting.
+QString SerialLink::lossReason() const {
+    if (port_->isOpen() && port_->error() == QSerialPort::ResourceError)
+        return port_->errorString();
+    return {};
+}
+
 void SerialLink::discardInput() {
     port_->clear(QSerialPort::Input);
     IoDeviceLink::discardInput();

@@ -21,6 +21,7 @@ protected:
     QIODevice* device() const override { return port_.get(); }
     bool canReceive() const override { return port_->isOpen(); }
     void pollInput() override;
+    QString lossReason() const override;
 
 private:
     explicit SerialLink(std::unique_ptr<QSerialPort> port, const ReadTimeouts& timeouts);

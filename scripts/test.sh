@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 ./scripts/build.sh build -DZETRA_WERROR=ON
 (cd build && ctest --output-on-failure -j"$jobs")
+# The fuzz targets, each for a minute (FUZZ_SECONDS), in build-fuzz with clang.
+./scripts/fuzz.sh
 if [ "${ZETRA_SKIP_SANITIZERS:-0}" != 1 ]; then
     ./scripts/build.sh build-asan -DZETRA_WERROR=ON -DZETRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

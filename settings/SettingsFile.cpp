@@ -1,13 +1,13 @@
 #include "settings/SettingsFile.h"
 
+#include "device/Cp1251.h"
+#include "device/FileSave.h"
 #include "device/NumberText.h"
 #include "settings/SettingsTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,6 @@ namespace settings_file {
 namespace st = settings_texts;
 
 namespace {
-constexpr const char* kEncoding = "windows-1251";
 
 // Splits at CR LF, a lone LF or a lone CR, as a text-file reader does; a line end after the
 // last line does not start another line.
@@ -39,7 +38,37 @@ QStringList splitLines(const QString& text) {
         out.append(line);
     return out;
 }
+
+// The text before a line's first colon, trimmed and case-folded; a line without a colon has
+// none and matches no label.
+QString labelKey(const QString& line) {
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    return colon < 0 ? QString() : line.left(colon).trimmed().toCaseFolded();
+}
+
+// Which of a selection line's two choices it holds: 1 or 2, or 0 for neither.
+int choiceIn(const QString& line, const QString& first, const QString& second) {
+    if (line.contains(first, Qt::CaseInsensitive))
+        return 1;
+    return line.contains(second, Qt::CaseInsensitive) ? 2 : 0;
+}
 } // namespace
+
+QString decode(const QByteArray& bytes) {
+    static const QByteArray bom("\xEF\xBB\xBF");
+    const bool hasBom = bytes.startsWith(bom);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8(hasBom ? bytes.mid(bom.size()) : bytes);
+    if (!utf8.hasError()) {
+        const bool cyrillic = std::any_of(asUtf8.cbegin(), asUtf8.cend(), [](QChar c) {
+            return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF;
+        });
+        // Plain ASCII reads the same either way; a byte-order mark says UTF-8 outright.
+        if (cyrillic || hasBom)
+            return asUtf8;
+    }
+    return decodeCp1251(bytes);
+}
 
 QStringList lines(const SettingsForm& f) {
     QStringList v(kLineCount + 1); // index 0 unused: the lines are numbered from 1
@@ -68,10 +97,9 @@ QStringList lines(const SettingsForm& f) {
 }
 
 QByteArray contents(const SettingsForm& form) {
-    QStringEncoder encoder(kEncoding);
     QByteArray out;
     for (const QString& line : lines(form)) {
-        out += QByteArray(encoder(line));
+        out += encodeCp1251(line);
         out += "\r\n";
     }
     return out;
@@ -80,8 +108,7 @@ QByteArray contents(const SettingsForm& form) {
 LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLocale& locale,
                  const QString& path) {
     LoadResult result;
-    QStringDecoder decoder(kEncoding);
-    const QStringList all = splitLines(QString(decoder(bytes)));
+    const QStringList all = splitLines(decode(bytes));
     if (all.size() < kLineCount) {
         result.error = st::fileTooShort(path);
         return result;
@@ -94,13 +121,39 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
         return result;
     }
 
+    // A file of another kind, or one a program garbled, is refused whole rather than read
+    // into a form that would silently flip the meter's selections.
+    for (int n = 1; n <= kLineCount; ++n) {
+        const QString label = st::fileLabel(n);
+        if (!label.isEmpty() && labelKey(line(n)) != labelKey(label)) {
+            result.error = st::labelLineMismatch(path, n, label);
+            return result;
+        }
+    }
+    struct Choice {
+        int line;
+        QString first, second;
+    };
+    const Choice choices[] = {{2, st::axialInsertion(), st::diametralInsertion()},
+                              {4, st::sensorsType6(), st::sensorsType3()},
+                              {6, st::water(), st::oil()},
+                              {8, st::periodOneSecond(), st::periodFourSeconds()},
+                              {26, st::unitPerHour(), st::unitPercent()}};
+    for (const Choice& c : choices) {
+        if (choiceIn(line(c.line), c.first, c.second) == 0) {
+            result.error = st::choiceLineMismatch(path, c.line, c.first, c.second);
+            return result;
+        }
+    }
+
     SettingsForm f = current;
-    f.diametral = !line(2).contains(st::axialInsertion());
-    f.sensorsType3 = !line(4).contains(st::sensorsType6());
-    f.medium =
-        line(6).contains(st::water()) ? SettingsForm::Medium::Water : SettingsForm::Medium::Oil;
-    f.period = line(8).contains(st::periodOneSecond()) ? SettingsForm::Period::OneSecond
-                                                       : SettingsForm::Period::FourSeconds;
+    f.diametral = choiceIn(line(2), st::axialInsertion(), st::diametralInsertion()) != 1;
+    f.sensorsType3 = choiceIn(line(4), st::sensorsType6(), st::sensorsType3()) != 1;
+    f.medium = choiceIn(line(6), st::water(), st::oil()) == 1 ? SettingsForm::Medium::Water
+                                                              : SettingsForm::Medium::Oil;
+    f.period = choiceIn(line(8), st::periodOneSecond(), st::periodFourSeconds()) == 1
+                   ? SettingsForm::Period::OneSecond
+                   : SettingsForm::Period::FourSeconds;
     f.diameter = line(10);
     f.base = line(12);
     f.angle = line(14);
@@ -109,7 +162,7 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
     f.a = line(20);
     f.b = line(22);
     f.c = line(24);
-    f.cutoffInPercent = !line(26).contains(st::unitPerHour());
+    f.cutoffInPercent = choiceIn(line(26), st::unitPerHour(), st::unitPercent()) != 1;
     f.zeroCutoff = line(27);
     f.pulseWeight = line(29);
     f.zeroOffset = line(31);
@@ -121,14 +174,26 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
 }
 
 LoadResult load(const QString& path, const SettingsForm& current, const QLocale& locale) {
+    // Only a regular file is opened: a device or a pipe could block or never end.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        LoadResult result;
+        result.error = st::cannotReadFile(path);
+        return result;
+    }
+    if (info.size() > kMaxFileSize) {
+        LoadResult result;
+        result.error = st::fileTooLarge(path);
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         LoadResult result;
         result.error = st::cannotReadFile(path);
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    const bool failed = file.error() != QFileDevice::NoError;
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    const bool failed = file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize;
     file.close();
     if (failed) {
         LoadResult result;
@@ -139,14 +204,8 @@ LoadResult load(const QString& path, const SettingsForm& current, const QLocale&
 }
 
 QString save(const QString& path, const SettingsForm& form) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!saveFileSafely(path, contents(form)))
         return st::cannotWriteFile(path);
-    const QByteArray bytes = contents(form);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        return st::cannotWriteFile(path);
-    }
     return {};
 }
 

@@ -16,6 +16,12 @@ namespace settings_file {
 
 constexpr int kLineCount = 33;
 inline const char* kSuffix = "dat";
+// Larger files are refused unread: a settings file is well under a kilobyte.
+constexpr qint64 kMaxFileSize = 64 * 1024;
+
+// The file's text: UTF-8 when the bytes are valid UTF-8 holding Cyrillic letters or starting
+// with a byte-order mark, else Windows-1251 (the encoding the file is written in).
+QString decode(const QByteArray& bytes);
 
 // The 33 lines of a form, without line ends.
 QStringList lines(const SettingsForm& form);
@@ -28,8 +34,9 @@ struct LoadResult {
 };
 
 // Applies a whole file to a copy of `current`, or refuses it without changing anything: a
-// file of fewer than 33 lines, or whose last value is not a number. Label lines are skipped
-// unread; the selections follow what their lines contain.
+// file of fewer than 33 lines, a label line whose text before the colon is not its label
+// (case and surrounding blanks aside), a selection line holding neither of its two choices,
+// or a last value that is not a number. A selection line holding a choice selects it.
 LoadResult parse(const QByteArray& contents, const SettingsForm& current, const QLocale& locale,
                  const QString& path);
 LoadResult load(const QString& path, const SettingsForm& current, const QLocale& locale);

@@ -17,11 +17,16 @@ struct FieldTexts {
 };
 // Indexed by Field.
 const std::array<FieldTexts, 11> kFieldTexts{{
-    {QT_TRANSLATE_NOOP("Settings", "Диаметр указан неверно\r"), QT_TRANSLATE_NOOP("Settings", "Диаметр не может быть отрицательным числом\rили равен 0"),
+    {QT_TRANSLATE_NOOP("Settings", "Диаметр указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Диаметр не может быть отрицательным числом\rили равен 0"),
      nullptr},
-    {QT_TRANSLATE_NOOP("Settings", "База указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "База не может быть меньше 60мм."), nullptr},
-    {QT_TRANSLATE_NOOP("Settings", "Угол указан неверно\r"), QT_TRANSLATE_NOOP("Settings", "Угол не может быть отрицательным числом\rили равен 0"), nullptr},
-    {QT_TRANSLATE_NOOP("Settings", "Длина кабеля указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "Длина кабеля не может быть отрицательным числом"), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "База указана неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "База не может быть меньше 60мм."), nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Угол указан неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Угол не может быть отрицательным числом\rили равен 0"),
+     nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Длина кабеля указана неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Длина кабеля не может быть отрицательным числом"), nullptr},
     {QT_TRANSLATE_NOOP("Settings", "Коэффициент К указан неверно\r"),
      QT_TRANSLATE_NOOP("Settings", "Коэффициент К не может быть отрицательным числом\rили равен 0"),
      QT_TRANSLATE_NOOP("Settings", "Коэффициент К вне допустимого диапазона")},
@@ -34,11 +39,14 @@ const std::array<FieldTexts, 11> kFieldTexts{{
     {QT_TRANSLATE_NOOP("Settings", "Коэффициент С указан неверно\r"),
      QT_TRANSLATE_NOOP("Settings", "Коэффициент С не может быть отрицательным числом\rили равен 0"),
      QT_TRANSLATE_NOOP("Settings", "Коэффициент С вне допустимого диапазона")},
-    {QT_TRANSLATE_NOOP("Settings", "Отсечка нуля указана неверно\r"), QT_TRANSLATE_NOOP("Settings", "Отсечка нуля не может быть отрицательным числом"),
+    {QT_TRANSLATE_NOOP("Settings", "Отсечка нуля указана неверно\r"),
+     QT_TRANSLATE_NOOP("Settings", "Отсечка нуля не может быть отрицательным числом"),
      QT_TRANSLATE_NOOP("Settings", "Отсечка нуля вне допустимого диапазона")},
     {QT_TRANSLATE_NOOP("Settings", "Вес импульса указан неверно\r"),
-     QT_TRANSLATE_NOOP("Settings", "Вес импульса не может быть отрицательным числом\rили равен 0"), nullptr},
-    {QT_TRANSLATE_NOOP("Settings", "Смещение нуля указано неверно\r"), nullptr, QT_TRANSLATE_NOOP("Settings", "Смещение нуля вне допустимого диапазона")},
+     QT_TRANSLATE_NOOP("Settings", "Вес импульса не может быть отрицательным числом\rили равен 0"),
+     nullptr},
+    {QT_TRANSLATE_NOOP("Settings", "Смещение нуля указано неверно\r"), nullptr,
+     QT_TRANSLATE_NOOP("Settings", "Смещение нуля вне допустимого диапазона")},
 }};
 
 const std::array<const char*, 34> kFileLabels{{
@@ -79,27 +87,44 @@ const std::array<const char*, 34> kFileLabels{{
 }};
 } // namespace
 
-QString writingSettings() { return QCoreApplication::translate("Settings", "Настройка прибора..."); }
-QString programmingForbidden() { return QCoreApplication::translate("Settings", "Программирование запрещено"); }
-QString applyQuestion() {
-    return QCoreApplication::translate("Settings", "Вы действительно хотите применить\rновые настройки к прибору?");
+QString writingSettings() {
+    return QCoreApplication::translate("Settings", "Настройка прибора...");
 }
-QString clearingDaily() { return QCoreApplication::translate("Settings", "Очистка суточного архива..."); }
-QString clearingMinute() { return QCoreApplication::translate("Settings", "Очистка минутного архива..."); }
+QString programmingForbidden() {
+    return QCoreApplication::translate("Settings", "Программирование запрещено");
+}
+QString applyQuestion() {
+    return QCoreApplication::translate(
+        "Settings", "Вы действительно хотите применить\rновые настройки к прибору?");
+}
+QString clearingDaily() {
+    return QCoreApplication::translate("Settings", "Очистка суточного архива...");
+}
+QString clearingMinute() {
+    return QCoreApplication::translate("Settings", "Очистка минутного архива...");
+}
 QString timeInvalid() { return QCoreApplication::translate("Settings", "Время указано неверно"); }
-QString windowTooSmall() { return QCoreApplication::translate("Settings", "Смещение окна слишком мало"); }
+QString windowTooSmall() {
+    return QCoreApplication::translate("Settings", "Смещение окна слишком мало");
+}
 QString clearTotalsQuestion() {
-    return QCoreApplication::translate("Settings", "Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
-              "и\rвремени простоя прибора?");
+    return QCoreApplication::translate(
+        "Settings", "Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
+                    "и\rвремени простоя прибора?");
 }
 QString clearingForbidden() { return QCoreApplication::translate("Settings", "Очистка запрещена"); }
-QString clearingTotals() { return QCoreApplication::translate("Settings", "Очистка накопления..."); }
+QString clearingTotals() {
+    return QCoreApplication::translate("Settings", "Очистка накопления...");
+}
 QString angleNotBelow90() {
-    return QCoreApplication::translate("Settings", "Угол не может быть больше 90 градусов\rили равен 90 градусам");
+    return QCoreApplication::translate(
+        "Settings", "Угол не может быть больше 90 градусов\rили равен 90 градусам");
 }
 
 QString notANumber(Field field, const QString& typed) {
-    return QCoreApplication::translate("Settings", kFieldTexts[std::size_t(field)].notANumberPrefix) + typed + QCoreApplication::translate("Settings", " - не число");
+    return QCoreApplication::translate("Settings",
+                                       kFieldTexts[std::size_t(field)].notANumberPrefix) +
+           typed + QCoreApplication::translate("Settings", " - не число");
 }
 
 QString ruleBroken(Field field) {
@@ -129,35 +154,80 @@ QString periodOneSecond() { return QStringLiteral("1"); }
 QString periodFourSeconds() { return QStringLiteral("4"); }
 QString unitPercent() { return QStringLiteral("%"); }
 // The dialogs' filter, written the way the file dialogs take it.
-QString fileFilter() { return QCoreApplication::translate("Settings", "файл с настройками (*.dat)"); }
+QString fileFilter() {
+    return QCoreApplication::translate("Settings", "файл с настройками (*.dat)");
+}
 
-QString settingsNotWritten() { return QCoreApplication::translate("Settings", "Настройки не записаны"); }
-QString archiveUnavailable() { return QCoreApplication::translate("Settings", "Архив прибора недоступен, очистка не выполнена"); }
+QString settingsNotWritten() {
+    return QCoreApplication::translate("Settings", "Настройки не записаны");
+}
+QString archiveUnavailable() {
+    return QCoreApplication::translate("Settings",
+                                       "Архив прибора недоступен, очистка не выполнена");
+}
 
-QString diameterTooLarge() { return QCoreApplication::translate("Settings", "Диаметр слишком велик"); }
-QString diameterTooSmall() { return QCoreApplication::translate("Settings", "Диаметр слишком мал"); }
+QString diameterTooLarge() {
+    return QCoreApplication::translate("Settings", "Диаметр слишком велик");
+}
+QString diameterTooSmall() {
+    return QCoreApplication::translate("Settings", "Диаметр слишком мал");
+}
 QString baseTooLarge() { return QCoreApplication::translate("Settings", "База слишком велика"); }
 QString angleTooLarge() { return QCoreApplication::translate("Settings", "Угол слишком велик"); }
-QString cableLengthTooLarge() { return QCoreApplication::translate("Settings", "Длина кабеля слишком велика"); }
-QString pulseWeightTooLarge() { return QCoreApplication::translate("Settings", "Вес импульса слишком велик"); }
-QString windowTooLarge() { return QCoreApplication::translate("Settings", "Смещение окна слишком велико"); }
-QString pathCoefficientOutOfRange() {
-    return QCoreApplication::translate("Settings", "Коэффициент К, база и диаметр дают\rнедопустимый путевой коэффициент");
+QString cableLengthTooLarge() {
+    return QCoreApplication::translate("Settings", "Длина кабеля слишком велика");
 }
-QString dateTooEarly() { return QCoreApplication::translate("Settings", "Дата не может быть раньше 01.01.2000"); }
-QString dateTooLate() { return QCoreApplication::translate("Settings", "Дата не может быть позже 06.06.2179"); }
+QString pulseWeightTooLarge() {
+    return QCoreApplication::translate("Settings", "Вес импульса слишком велик");
+}
+QString windowTooLarge() {
+    return QCoreApplication::translate("Settings", "Смещение окна слишком велико");
+}
+QString pathCoefficientOutOfRange() {
+    return QCoreApplication::translate(
+        "Settings", "Коэффициент К, база и диаметр дают\rнедопустимый путевой коэффициент");
+}
+QString dateTooEarly() {
+    return QCoreApplication::translate("Settings", "Дата не может быть раньше 01.01.2000");
+}
+QString dateTooLate() {
+    return QCoreApplication::translate("Settings", "Дата не может быть позже 06.06.2179");
+}
 
 QString cannotReadFile(const QString& path) {
     return QCoreApplication::translate("Settings", "Не удаётся прочитать файл настроек\r") + path;
 }
 QString fileTooShort(const QString& path) {
-    return QCoreApplication::translate("Settings", "Файл настроек неполный (меньше 33 строк)\r") + path;
+    return QCoreApplication::translate("Settings", "Файл настроек неполный (меньше 33 строк)\r") +
+           path;
 }
 QString windowOffsetInFileNotANumber(const QString& typed) {
-    return QCoreApplication::translate("Settings", "Смещение окна в файле настроек указано неверно\r") + typed + QCoreApplication::translate("Settings", " - не число");
+    return QCoreApplication::translate("Settings",
+                                       "Смещение окна в файле настроек указано неверно\r") +
+           typed + QCoreApplication::translate("Settings", " - не число");
 }
 QString cannotWriteFile(const QString& path) {
     return QCoreApplication::translate("Settings", "Не удаётся записать файл настроек\r") + path;
+}
+QString fileTooLarge(const QString& path) {
+    return QCoreApplication::translate("Settings",
+                                       "Файл настроек слишком велик, это не файл настроек\r") +
+           path;
+}
+QString labelLineMismatch(const QString& path, int line, const QString& label) {
+    return QCoreApplication::translate("Settings",
+                                       "Строка %1 файла настроек должна начинаться с \"%2\"\r")
+               .arg(line)
+               .arg(label) +
+           path;
+}
+QString choiceLineMismatch(const QString& path, int line, const QString& first,
+                           const QString& second) {
+    return QCoreApplication::translate("Settings",
+                                       "В строке %1 файла настроек нет ни \"%2\", ни \"%3\"\r")
+               .arg(line)
+               .arg(first, second) +
+           path;
 }
 
 QString dateLinePrefix() { return QCoreApplication::translate("Settings", "Дата: "); }

@@ -72,6 +72,12 @@ QString cannotReadFile(const QString& path);
 QString fileTooShort(const QString& path);
 QString windowOffsetInFileNotANumber(const QString& typed);
 QString cannotWriteFile(const QString& path);
+QString fileTooLarge(const QString& path);
+// A label line whose text before the colon is not the label (line numbered from 1).
+QString labelLineMismatch(const QString& path, int line, const QString& label);
+// A selection line that holds neither of its two choices.
+QString choiceLineMismatch(const QString& path, int line, const QString& first,
+                           const QString& second);
 
 // zetra-cli's lines after the file lines of settings-read.
 QString dateLinePrefix(); // "Дата: "

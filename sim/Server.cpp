@@ -259,6 +259,164 @@ void Server::closeAll() {
     }
 }
 
+void Server::notify(Port port, Traffic traffic, const QByteArray& bytes) {
+    if (hook_)
+        hook_(port, traffic, bytes);
+}
+
+void Server::dropClient(Channel& pipe) {
+    if (pipe.fd < 0)
+        return;
+    ::close(pipe.fd);
+    pipe.fd = -1;
+    for (const auto& o : pipe.queue)
+        notify(Port::Pipe, Traffic::Dropped, o.bytes.mid(o.sent));
+    pipe.reset();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        meter_.resetPort(Port::Pipe);
+    }
+    notify(Port::Pipe, Traffic::Disconnected, {});
+}
+
+void Server::acceptClient(Channel& pipe) {
+    const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (pipe.fd >= 0) {
+        ::close(fd); // one client at a time
+        return;
+    }
+    pipe.fd = fd;
+    pipe.reset();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        meter_.resetPort(Port::Pipe);
+    }
+    notify(Port::Pipe, Traffic::Connected, {});
+}
+
+bool Server::flush(Channel& ch, TimePoint now) {
+    while (!ch.writing.isEmpty()) {
+        const ssize_t n =
+            ch.socket ? ::send(ch.fd, ch.writing.constData(), std::size_t(ch.writing.size()),
+                               MSG_NOSIGNAL)
+                      : ::write(ch.fd, ch.writing.constData(), std::size_t(ch.writing.size()));
+        if (n > 0) {
+            ch.writing.remove(0, qsizetype(n));
+            ch.blockedSince = TimePoint{};
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (ch.blockedSince == TimePoint{})
+                ch.blockedSince = now;
+            // Nobody has read the terminal for a second: the answers have no reader.
+            if (!ch.socket && now - ch.blockedSince > std::chrono::seconds(1)) {
+                notify(ch.port, Traffic::Dropped, ch.writing);
+                for (const auto& o : ch.queue)
+                    notify(ch.port, Traffic::Dropped, o.bytes.mid(o.sent));
+                ch.writing.clear();
+                ch.queue.clear();
+                ch.blockedSince = TimePoint{};
+            }
+            return true;
+        }
+        if (ch.socket)
+            return false;
+        // The terminal refused the bytes: they are lost, as on a broken line.
+        notify(ch.port, Traffic::Dropped, ch.writing);
+        ch.writing.clear();
+        return true;
+    }
+    return true;
+}
+
+bool Server::pumpByteByByte(Channel& ch, TimePoint now) {
+    // One byte at a time, each leaving when it would be complete on the line.
+    while (!ch.queue.empty()) {
+        auto& o = ch.queue.front();
+        const TimePoint at = std::max(o.due, ch.txFree) + kByteTime;
+        if (at > now)
+            break;
+        ch.txFree = now - at > kByteTime ? now : at;
+        ch.writing.append(o.bytes[o.sent]);
+        if (++o.sent == o.bytes.size()) {
+            notify(ch.port, Traffic::Answer, o.bytes);
+            ch.queue.pop_front();
+        }
+        if (!flush(ch, now))
+            return false;
+        if (!ch.writing.isEmpty())
+            return true; // the line is full; POLLOUT brings us back
+    }
+    return true;
+}
+
+bool Server::pump(Channel& ch, TimePoint now) {
+    if (ch.fd < 0)
+        return true;
+    if (!ch.writing.isEmpty())
+        return flush(ch, now);
+    if (lineTiming_)
+        return pumpByteByByte(ch, now);
+    // Everything due by now leaves in one write: an answer never overtakes the ones
+    // queued before it, so a late answer and the next one arrive together.
+    while (!ch.queue.empty() && ch.queue.front().due <= now) {
+        auto& o = ch.queue.front();
+        ch.writing += o.bytes.mid(o.sent);
+        notify(ch.port, Traffic::Answer, o.bytes);
+        ch.queue.pop_front();
+    }
+    return flush(ch, now);
+}
+
+bool Server::deadlineOf(const Channel& ch, TimePoint* deadline) const {
+    if (ch.fd < 0 || !ch.writing.isEmpty() || ch.queue.empty())
+        return false;
+    const auto& o = ch.queue.front();
+    *deadline = lineTiming_ ? std::max(o.due, ch.txFree) + kByteTime : o.due;
+    return true;
+}
+
+void Server::receive(Channel& ch, const quint8* data, int n, TimePoint now) {
+    std::vector<Answer> answers;
+    std::vector<QByteArray> newFrames;
+    std::vector<QString> newEvents;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const int framesBefore = meter_.frameCount();
+        const std::size_t eventsBefore = meter_.programEvents().size();
+        if (lineTiming_) {
+            // A byte is complete one byte time after the previous one was, or after it came
+            // in, whichever is later.
+            for (int i = 0; i < n; ++i) {
+                ch.rxFree = std::max(now, ch.rxFree) + kByteTime;
+                for (Answer& a : meter_.receive(ch.port, data + i, 1, ch.rxFree))
+                    answers.push_back(std::move(a));
+            }
+        } else {
+            answers = meter_.receive(ch.port, data, n, now);
+        }
+        const auto& log = meter_.frames();
+        const std::size_t added =
+            std::min(log.size(), std::size_t(meter_.frameCount() - framesBefore));
+        for (std::size_t i = log.size() - added; i < log.size(); ++i)
+            newFrames.push_back(log[i].raw);
+        const auto& events = meter_.programEvents();
+        for (std::size_t i = eventsBefore; i < events.size(); ++i)
+            newEvents.push_back(eventText(events[i]));
+    }
+    changed_.notify_all();
+    for (const QByteArray& f : newFrames)
+        notify(ch.port, Traffic::Frame, f);
+    for (const QString& e : newEvents)
+        notify(ch.port, Traffic::Program, e.toUtf8());
+    for (Answer& a : answers)
+        ch.queue.push_back({a.due, std::move(a.bytes), 0});
+}
+
 void Server::run() {
     // Deadlines of a byte time need a fine timer on this thread.
     prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
@@ -270,233 +428,86 @@ void Server::run() {
         channels.push_back(&pty);
     channels.push_back(&pipe);
 
-    auto notify = [&](Port port, Traffic t, const QByteArray& bytes) {
-        if (hook_)
-            hook_(port, t, bytes);
-    };
-    auto dropClient = [&] {
-        if (pipe.fd < 0)
-            return;
-        ::close(pipe.fd);
-        pipe.fd = -1;
-        for (const auto& o : pipe.queue)
-            notify(Port::Pipe, Traffic::Dropped, o.bytes.mid(o.sent));
-        pipe.reset();
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            meter_.resetPort(Port::Pipe);
-        }
-        notify(Port::Pipe, Traffic::Disconnected, {});
-    };
+    while (serveOnce(pty, pipe, channels)) {
+    }
+    dropClient(pipe);
+}
 
-    // Hands bytes to the kernel; false when the other end is gone.
-    auto flush = [&](Channel& ch, TimePoint now) {
-        while (!ch.writing.isEmpty()) {
-            const ssize_t n =
-                ch.socket ? ::send(ch.fd, ch.writing.constData(), std::size_t(ch.writing.size()),
-                                   MSG_NOSIGNAL)
-                          : ::write(ch.fd, ch.writing.constData(), std::size_t(ch.writing.size()));
-            if (n > 0) {
-                ch.writing.remove(0, qsizetype(n));
-                ch.blockedSince = TimePoint{};
-                continue;
-            }
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                if (ch.blockedSince == TimePoint{})
-                    ch.blockedSince = now;
-                // Nobody has read the terminal for a second: the answers have no reader.
-                if (!ch.socket && now - ch.blockedSince > std::chrono::seconds(1)) {
-                    notify(ch.port, Traffic::Dropped, ch.writing);
-                    for (const auto& o : ch.queue)
-                        notify(ch.port, Traffic::Dropped, o.bytes.mid(o.sent));
-                    ch.writing.clear();
-                    ch.queue.clear();
-                    ch.blockedSince = TimePoint{};
-                }
-                return true;
-            }
-            if (ch.socket)
-                return false;
-            // The terminal refused the bytes: they are lost, as on a broken line.
-            notify(ch.port, Traffic::Dropped, ch.writing);
-            ch.writing.clear();
-            return true;
-        }
-        return true;
-    };
+bool Server::serveOnce(Channel& pty, Channel& pipe, const std::vector<Channel*>& channels) {
+    TimePoint now = Clock::now();
+    for (Channel* ch : channels)
+        if (!pump(*ch, now) && ch->socket)
+            dropClient(pipe);
 
-    // Moves the bytes that are due from the queue to the line.
-    auto pump = [&](Channel& ch, TimePoint now) {
-        if (ch.fd < 0)
-            return true;
-        if (!ch.writing.isEmpty())
-            return flush(ch, now);
-        if (lineTiming_) {
-            // One byte at a time, each leaving when it would be complete on the line.
-            while (!ch.queue.empty()) {
-                auto& o = ch.queue.front();
-                const TimePoint at = std::max(o.due, ch.txFree) + kByteTime;
-                if (at > now)
-                    break;
-                ch.txFree = now - at > kByteTime ? now : at;
-                ch.writing.append(o.bytes[o.sent]);
-                if (++o.sent == o.bytes.size()) {
-                    notify(ch.port, Traffic::Answer, o.bytes);
-                    ch.queue.pop_front();
-                }
-                if (!flush(ch, now))
-                    return false;
-                if (!ch.writing.isEmpty())
-                    return true; // the line is full; POLLOUT brings us back
-            }
-            return true;
-        }
-        // Everything due by now leaves in one write: an answer never overtakes the ones
-        // queued before it, so a late answer and the next one arrive together.
-        while (!ch.queue.empty() && ch.queue.front().due <= now) {
-            auto& o = ch.queue.front();
-            ch.writing += o.bytes.mid(o.sent);
-            notify(ch.port, Traffic::Answer, o.bytes);
-            ch.queue.pop_front();
-        }
-        return flush(ch, now);
-    };
-
-    auto deadlineOf = [&](const Channel& ch, TimePoint* deadline) {
-        if (ch.fd < 0 || !ch.writing.isEmpty() || ch.queue.empty())
-            return false;
-        const auto& o = ch.queue.front();
-        *deadline = lineTiming_ ? std::max(o.due, ch.txFree) + kByteTime : o.due;
-        return true;
-    };
-
-    auto receive = [&](Channel& ch, const quint8* data, int n, TimePoint now) {
-        std::vector<Answer> answers;
-        std::vector<QByteArray> newFrames;
-        std::vector<QString> newEvents;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            const int framesBefore = meter_.frameCount();
-            const std::size_t eventsBefore = meter_.programEvents().size();
-            if (lineTiming_) {
-                // A byte is complete one byte time after the previous one was, or after it
-                // came in, whichever is later.
-                for (int i = 0; i < n; ++i) {
-                    ch.rxFree = std::max(now, ch.rxFree) + kByteTime;
-                    for (Answer& a : meter_.receive(ch.port, data + i, 1, ch.rxFree))
-                        answers.push_back(std::move(a));
-                }
-            } else {
-                answers = meter_.receive(ch.port, data, n, now);
-            }
-            const auto& log = meter_.frames();
-            const std::size_t added =
-                std::min(log.size(), std::size_t(meter_.frameCount() - framesBefore));
-            for (std::size_t i = log.size() - added; i < log.size(); ++i)
-                newFrames.push_back(log[i].raw);
-            const auto& events = meter_.programEvents();
-            for (std::size_t i = eventsBefore; i < events.size(); ++i)
-                newEvents.push_back(eventText(events[i]));
-        }
-        changed_.notify_all();
-        for (const QByteArray& f : newFrames)
-            notify(ch.port, Traffic::Frame, f);
-        for (const QString& e : newEvents)
-            notify(ch.port, Traffic::Program, e.toUtf8());
-        for (Answer& a : answers)
-            ch.queue.push_back({a.due, std::move(a.bytes), 0});
-    };
-
-    quint8 buffer[4096];
-    for (;;) {
-        TimePoint now = Clock::now();
-        for (Channel* ch : channels)
-            if (!pump(*ch, now) && ch->socket)
-                dropClient();
-
-        TimePoint deadline{};
-        bool timed = false;
-        for (Channel* ch : channels) {
-            TimePoint d;
-            if (deadlineOf(*ch, &d) && (!timed || d < deadline)) {
-                deadline = d;
-                timed = true;
-            }
-        }
-
-        pollfd fds[4];
-        int nfds = 0;
-        fds[nfds++] = {wakeFd_, POLLIN, 0};
-        const int ptyIndex = ptyMaster_ >= 0 ? nfds : -1;
-        if (ptyMaster_ >= 0)
-            fds[nfds++] = {ptyMaster_, short(POLLIN | (pty.writing.isEmpty() ? 0 : POLLOUT)), 0};
-        const int listenIndex = listenFd_ >= 0 ? nfds : -1;
-        if (listenFd_ >= 0)
-            fds[nfds++] = {listenFd_, POLLIN, 0};
-        const int clientIndex = pipe.fd >= 0 ? nfds : -1;
-        if (pipe.fd >= 0)
-            fds[nfds++] = {pipe.fd, short(POLLIN | (pipe.writing.isEmpty() ? 0 : POLLOUT)), 0};
-
-        // Wake a little early and sleep the rest to the exact deadline.
-        timespec ts{};
-        timespec* timeout = nullptr;
-        if (timed) {
-            const auto early = deadline - now - std::chrono::microseconds(200);
-            ts = toTimespec(early > Clock::duration::zero() ? early : Clock::duration::zero());
-            timeout = &ts;
-        }
-        // A terminal that nobody reads is looked at again now and then.
-        if (!timeout && !pty.writing.isEmpty()) {
-            ts = toTimespec(std::chrono::milliseconds(100));
-            timeout = &ts;
-        }
-        const int ready = ppoll(fds, nfds_t(nfds), timeout, nullptr);
-        if (ready < 0 && errno != EINTR)
-            break;
-        if (ready == 0 && timed) {
-            sleepUntil(deadline);
-            continue;
-        }
-        if (ready <= 0)
-            continue;
-
-        if (fds[0].revents & POLLIN) {
-            quint64 value = 0;
-            [[maybe_unused]] const ssize_t n = ::read(wakeFd_, &value, sizeof value);
-            if (value >= (quint64(1) << 40))
-                break;
-        }
-        now = Clock::now();
-        if (ptyIndex >= 0 && (fds[ptyIndex].revents & POLLIN)) {
-            const ssize_t n = ::read(ptyMaster_, buffer, sizeof buffer);
-            if (n > 0)
-                receive(pty, buffer, int(n), now);
-        }
-        if (clientIndex >= 0 && (fds[clientIndex].revents & (POLLIN | POLLHUP | POLLERR))) {
-            const ssize_t n = ::recv(pipe.fd, buffer, sizeof buffer, 0);
-            if (n > 0)
-                receive(pipe, buffer, int(n), now);
-            else if (n == 0 || (errno != EAGAIN && errno != EINTR))
-                dropClient();
-        }
-        if (listenIndex >= 0 && (fds[listenIndex].revents & POLLIN)) {
-            const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (fd >= 0 && pipe.fd >= 0) {
-                ::close(fd); // one client at a time
-            } else if (fd >= 0) {
-                pipe.fd = fd;
-                pipe.reset();
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    meter_.resetPort(Port::Pipe);
-                }
-                notify(Port::Pipe, Traffic::Connected, {});
-            }
+    TimePoint deadline{};
+    bool timed = false;
+    for (Channel* ch : channels) {
+        TimePoint d;
+        if (deadlineOf(*ch, &d) && (!timed || d < deadline)) {
+            deadline = d;
+            timed = true;
         }
     }
-    dropClient();
+
+    pollfd fds[4];
+    int nfds = 0;
+    fds[nfds++] = {wakeFd_, POLLIN, 0};
+    const int ptyIndex = ptyMaster_ >= 0 ? nfds : -1;
+    if (ptyMaster_ >= 0)
+        fds[nfds++] = {ptyMaster_, short(POLLIN | (pty.writing.isEmpty() ? 0 : POLLOUT)), 0};
+    const int listenIndex = listenFd_ >= 0 ? nfds : -1;
+    if (listenFd_ >= 0)
+        fds[nfds++] = {listenFd_, POLLIN, 0};
+    const int clientIndex = pipe.fd >= 0 ? nfds : -1;
+    if (pipe.fd >= 0)
+        fds[nfds++] = {pipe.fd, short(POLLIN | (pipe.writing.isEmpty() ? 0 : POLLOUT)), 0};
+
+    // Wake a little early and sleep the rest to the exact deadline.
+    timespec ts{};
+    timespec* timeout = nullptr;
+    if (timed) {
+        const auto early = deadline - now - std::chrono::microseconds(200);
+        ts = toTimespec(early > Clock::duration::zero() ? early : Clock::duration::zero());
+        timeout = &ts;
+    }
+    // A terminal that nobody reads is looked at again now and then.
+    if (!timeout && !pty.writing.isEmpty()) {
+        ts = toTimespec(std::chrono::milliseconds(100));
+        timeout = &ts;
+    }
+    const int ready = ppoll(fds, nfds_t(nfds), timeout, nullptr);
+    if (ready < 0 && errno != EINTR)
+        return false;
+    if (ready == 0 && timed) {
+        sleepUntil(deadline);
+        return true;
+    }
+    if (ready <= 0)
+        return true;
+
+    if (fds[0].revents & POLLIN) {
+        quint64 value = 0;
+        [[maybe_unused]] const ssize_t n = ::read(wakeFd_, &value, sizeof value);
+        if (value >= (quint64(1) << 40))
+            return false;
+    }
+    now = Clock::now();
+    quint8 buffer[4096];
+    if (ptyIndex >= 0 && (fds[ptyIndex].revents & POLLIN)) {
+        const ssize_t n = ::read(ptyMaster_, buffer, sizeof buffer);
+        if (n > 0)
+            receive(pty, buffer, int(n), now);
+    }
+    if (clientIndex >= 0 && (fds[clientIndex].revents & (POLLIN | POLLHUP | POLLERR))) {
+        const ssize_t n = ::recv(pipe.fd, buffer, sizeof buffer, 0);
+        if (n > 0)
+            receive(pipe, buffer, int(n), now);
+        else if (n == 0 || (errno != EAGAIN && errno != EINTR))
+            dropClient(pipe);
+    }
+    if (listenIndex >= 0 && (fds[listenIndex].revents & POLLIN))
+        acceptClient(pipe);
+    return true;
 }
 
 } // namespace sim

@@ -84,7 +84,21 @@ public:
 
 private:
     struct Channel;
+    // The server's thread: one poll round after another until stop().
     void run();
+    // One round: due answers out, then whatever the line, the pipe and the listener bring.
+    // False when the server is to stop.
+    bool serveOnce(Channel& pty, Channel& pipe, const std::vector<Channel*>& channels);
+    void notify(Port port, Traffic traffic, const QByteArray& bytes);
+    void acceptClient(Channel& pipe);
+    void dropClient(Channel& pipe);
+    // Hands bytes to the kernel; false when the other end is gone.
+    bool flush(Channel& ch, TimePoint now);
+    // Moves the bytes that are due from the queue to the line.
+    bool pump(Channel& ch, TimePoint now);
+    bool pumpByteByByte(Channel& ch, TimePoint now);
+    bool deadlineOf(const Channel& ch, TimePoint* deadline) const;
+    void receive(Channel& ch, const quint8* data, int n, TimePoint now);
     bool openPty();
     bool openPipe();
     void closeAll();

@@ -1,11 +1,11 @@
 #include "spreadsheet/Workbook.h"
 
+#include "device/Cp1251.h"
+#include "device/FileSave.h"
 #include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/CompoundFile.h"
-#include "spreadsheet/Cp1251.h"
 #include "spreadsheet/NumberFormat.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -425,17 +425,6 @@ QByteArray Workbook::fileContents() const {
 bool Workbook::save(QString* error) const { return save(fileName_, error); }
 
 bool Workbook::save(const QString& fileName, QString* error) const {
-    const QByteArray contents = fileContents();
-    QSaveFile file(fileName);
-    bool ok = file.open(QIODevice::WriteOnly);
-    // Write on after a short write, so a full disk reports its own reason.
-    for (qint64 done = 0; ok && done < contents.size();) {
-        const qint64 n = file.write(contents.constData() + done, contents.size() - done);
-        ok = n > 0;
-        done += n;
-    }
-    ok = ok && file.commit(); // the temporary file replaces the target only when complete
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
+    // The workbook replaces the file only when every byte is on the disk.
+    return saveFileSafely(fileName, fileContents(), error);
 }

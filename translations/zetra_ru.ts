@@ -139,6 +139,73 @@
         <source>Не удаётся записать файл </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveChart</name>
+    <message>
+        <source>Архив не прочитан</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>м3/ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Объём, м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время работы, ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Объём за минуту, м3 (справа: расход, м3/ч)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>События</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Объём за минуту, м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расход, м3/ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>рисунок PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calculators</name>
@@ -500,6 +567,10 @@
     </message>
     <message>
         <source>Завершено c ошибками. Повторите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1048,6 +1119,77 @@
     </message>
 </context>
 <context>
+    <name>MemoFontDialog</name>
+    <message>
+        <source>Чёрный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Бордовый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зелёный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Оливковый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тёмно-синий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Фиолетовый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сине-зелёный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Серый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Серебристый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Красный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ярко-зелёный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Жёлтый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Синий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Фуксия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Голубой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Белый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Цвет:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PortList</name>
     <message>
         <source>КВЗ-клиент</source>
@@ -1295,6 +1437,18 @@
         <source>Время: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Файл настроек слишком велик, это не файл настроек<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1 файла настроек должна начинаться с &quot;%2&quot;<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В строке %1 файла настроек нет ни &quot;%2&quot;, ни &quot;%3&quot;<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1323,11 +1477,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Журнал</source>
+        <source>Журнал обмена (Ctrl+L)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Журнал обмена (Ctrl+L)</source>
+        <source>Ж</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1335,10 +1489,6 @@
     <name>Zetra</name>
     <message>
         <source>ЗЕТРА</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ЗЕТРА (автономный) v1.16</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1383,6 +1533,21 @@
     </message>
     <message>
         <source>Прервано пользователем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗЕТРА (автономный) v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь с прибором потеряна: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Перевод стандартных окон Qt не найден в %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

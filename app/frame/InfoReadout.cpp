@@ -36,10 +36,18 @@ constexpr double kBatteryVoltsPerUnit = 3.7887 / 1024;
 
 QString caption(Row row) {
     static const char* const captions[kRowCount] = {
-        QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:"), QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:"), QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:"),
-        QT_TRANSLATE_NOOP("Info", "Время работы, часов:"),  QT_TRANSLATE_NOOP("Info", "Время простоя, часов:"), QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:"),
-        QT_TRANSLATE_NOOP("Info", "Внутренняя дата:"),      QT_TRANSLATE_NOOP("Info", "Внутреннее время:"),     QT_TRANSLATE_NOOP("Info", "Серийный номер:"),
-        QT_TRANSLATE_NOOP("Info", "Дата изготовления:"),    QT_TRANSLATE_NOOP("Info", "Версия прошивки:"),      QT_TRANSLATE_NOOP("Info", "Дата последней прошивки:"),
+        QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:"),
+        QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:"),
+        QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:"),
+        QT_TRANSLATE_NOOP("Info", "Время работы, часов:"),
+        QT_TRANSLATE_NOOP("Info", "Время простоя, часов:"),
+        QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:"),
+        QT_TRANSLATE_NOOP("Info", "Внутренняя дата:"),
+        QT_TRANSLATE_NOOP("Info", "Внутреннее время:"),
+        QT_TRANSLATE_NOOP("Info", "Серийный номер:"),
+        QT_TRANSLATE_NOOP("Info", "Дата изготовления:"),
+        QT_TRANSLATE_NOOP("Info", "Версия прошивки:"),
+        QT_TRANSLATE_NOOP("Info", "Дата последней прошивки:"),
     };
     return QCoreApplication::translate("Info", captions[row]);
 }

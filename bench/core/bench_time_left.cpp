@@ -25,7 +25,7 @@ namespace {
 const QDate kToday(2015, 3, 15);
 
 // Follows the progress as the window does, and notes the estimate when a tenth of the work of
-// the longest piece (the readout loop, or the planned firmware job) is done, and when its last
+// the last piece (the readout loop, or the planned firmware job) is done, and when its last
 // unit was done.
 class MeasuringFrontend : public Frontend {
 public:
@@ -35,7 +35,8 @@ public:
     QString status() const override { return status_; }
     void setProgressMaximum(int maximum) override {
         follower_.setMaximum(maximum);
-        if (!planned_ && maximum > watchedTotal_) {
+        // Each maximum starts a piece of work; the last one is the readout's loop.
+        if (!planned_) {
             watchedTotal_ = maximum;
             noted_ = false;
         }

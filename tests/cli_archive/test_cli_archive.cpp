@@ -3,6 +3,9 @@
 
 #include "tests/cli/SimProcess.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -203,6 +206,57 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 631 записей"));
         QVERIFY(fileBytes(dir.filePath(written)).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+    }
+
+    // The data formats: chosen by --format or the extension, a bare name extended; the file
+    // holds what the same readout gives in the window.
+    void saveDataFormats_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("format");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("begins");
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const QByteArray csvHeader =
+            bom + QStringLiteral("Дата,Объём (м3),Время работы (ч),События\r\n").toUtf8();
+        QTest::newRow("named .csv") << "d.csv" << QStringList{} << "d.csv" << csvHeader;
+        QTest::newRow("bare csv") << "d" << QStringList{"--format", "csv"} << "d.csv" << csvHeader;
+        QTest::newRow("named .xlsx") << "d.xlsx" << QStringList{} << "d.xlsx" << QByteArray("PK");
+        QTest::newRow("bare xlsx")
+            << "e" << QStringList{"--format", "xlsx"} << "e.xlsx" << QByteArray("PK");
+        QTest::newRow("named .json") << "d.json" << QStringList{} << "d.json" << QByteArray("{");
+        QTest::newRow("json over .txt")
+            << "f.txt" << QStringList{"--format", "json"} << "f.txt" << QByteArray("{");
+    }
+    void saveDataFormats() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, format);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, begins);
+        SimProcess sim(meter(kRecords));
+        QVERIFY(sim.ready());
+        const Run r = cli(QStringList{"--pipe", sim.pipe(), "daily", "13.03.2015", "15.03.2015",
+                                      "--save", dir.filePath(name)} +
+                          format);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.mid(0, kDailyReport.size()), kDailyReport);
+        const QByteArray bytes = fileBytes(dir.filePath(written));
+        QVERIFY(bytes.startsWith(begins));
+        if (begins == "{") {
+            const QJsonObject o = QJsonDocument::fromJson(bytes).object();
+            QCOMPARE(o.value("archive").toString(), QStringLiteral("daily"));
+            QCOMPARE(o.value("from").toString(), QStringLiteral("2015-03-13"));
+            QCOMPARE(o.value("records_read").toInt(), 3);
+            const QJsonArray entries = o.value("entries").toArray();
+            QCOMPARE(entries.size(), 2);
+            QCOMPARE(entries[1].toObject().value("volume_m3").toDouble(), 1024.0);
+            QCOMPARE(o.value("totals").toObject().value("volume_m3").toDouble(), 1280.0);
+        } else if (begins.startsWith("\xEF\xBB\xBF")) {
+            const QList<QByteArray> lines = bytes.split('\n');
+            QCOMPARE(lines.size(), 4);
+            QCOMPARE(lines[1], QByteArray("2015-03-15,256,1,\r"));
+            QCOMPARE(QString::fromUtf8(lines[2]),
+                     QStringLiteral("2015-03-13,1024,4.566666666666666,Oшибки в измерениях.\r"));
+        }
     }
 
     void unwritableFileFailsTheCommand() {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class FirmwareImageTest : public QObject {
     Q_OBJECT
 
@@ -78,6 +80,23 @@ private slots:
         QVERIFY(!load.image);
         QVERIFY(load.error.startsWith(QStringLiteral("Не удаётся прочитать файл прошивки\r")));
         QVERIFY(!loadFirmwareImage(dir.path()).image); // a folder is no image either
+    }
+
+    // A device or a pipe is refused unopened: reading it would never end, or never start.
+    void filesThatAreNotImages_data() {
+        QTest::addColumn<QString>("path");
+        const QString fifo = dir.filePath(QStringLiteral("fifo.zet"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("pipe") << fifo;
+    }
+    void filesThatAreNotImages() {
+        QFETCH(QString, path);
+        const ImageLoad load = loadFirmwareImage(path);
+        QVERIFY(!load.image);
+        QCOMPARE(load.error,
+                 QStringLiteral("Не удаётся прочитать файл прошивки\r%1\rэто не обычный файл")
+                     .arg(path));
     }
 
     void programmingRequestFrame() {

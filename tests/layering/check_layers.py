@@ -15,7 +15,7 @@ import sys
 LAYERS = {
     "device": ("zetra_device", []),
     "link": ("zetra_link", []),
-    "spreadsheet": ("zetra_spreadsheet", []),
+    "spreadsheet": ("zetra_spreadsheet", ["device"]),
     "core": ("zetra_core", ["link", "device"]),
     "archive": ("zetra_archive", ["core", "link", "device", "spreadsheet"]),
     "settings": ("zetra_settings", ["core", "link", "device"]),

@@ -153,31 +153,97 @@ private slots:
         QVERIFY(!protocol.replySeen());
     }
 
-    void lateBytesAreDiscardedBeforeEveryAttempt() {
+    void strayBytesAreDiscardedWhenNothingIsOwed() {
         // A previous answer's tail is still queued: it must not pass for this answer.
         link.pending = readAnswer(hex("AA"));
         link.answer(readAnswer(hex("10")));
         QVERIFY(protocol.ReadMemory(24, 1));
         QCOMPARE(protocol.at(1), quint8(0x10));
+        QCOMPARE(link.discards, 1);
+        QCOMPARE(protocol.answersOwed(), 0);
+        // Unanswered attempts are owed their answers; they are counted, not discarded.
         QVERIFY(!protocol.ReadMemory(23, 1));
-        QCOMPARE(link.discards, 4);
+        QCOMPARE(link.discards, 2);
+        QCOMPARE(protocol.answersOwed(), 3);
     }
 
-    void aLateAnswerIsDrainedBeforeTheNextTransaction() {
-        // The first attempt goes unanswered, the retry is answered: the first attempt's
-        // answer may still arrive, so the next transaction first waits for a quiet line.
-        link.silence();
+    // Answers are counted: whatever comes, and whenever, a transaction takes only an answer to
+    // its own request. Each script row: what arrives on each write ("-" nothing), and what
+    // arrives while the protocol waits for owed answers before a new transaction. The
+    // transactions read memory 24, 23, 22; the outcome lists each one's byte or "fail".
+    void answersAreCounted_data() {
+        QTest::addColumn<QStringList>("onWrite");
+        QTest::addColumn<QStringList>("whileWaiting");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("undisturbed")
+            << QStringList{"10", "07", "05"} << QStringList{} << "10 07 05";
+        QTest::newRow("retry takes the first attempt's late answer")
+            << QStringList{"-", "10", "07", "05"} << QStringList{"10"} << "10 07 05";
+        QTest::newRow("both answers in the retry's read")
+            << QStringList{"-", "10 10", "07", "05"} << QStringList{} << "10 07 05";
+        QTest::newRow("every attempt late, answers come while waiting")
+            << QStringList{"-", "-", "-", "07", "05"} << QStringList{"10", "10", "10"}
+            << "fail 07 05";
+        QTest::newRow("late answers of a failed read, then lost ones")
+            << QStringList{"-", "-", "-", "07", "05"} << QStringList{"10"} << "fail 07 05";
+        QTest::newRow("earlier attempts' answers ahead of this one's")
+            << QStringList{"-", "-", "10 10 10", "07", "05"} << QStringList{} << "10 07 05";
+        QTest::newRow("a bad answer, then the retry's")
+            << QStringList{"10!", "10", "07", "05"} << QStringList{} << "10 07 05";
+    }
+    void answersAreCounted() {
+        QFETCH(QStringList, onWrite);
+        QFETCH(QStringList, whileWaiting);
+        QFETCH(QString, outcome);
+        auto bytesOf = [](const QString& text) {
+            QByteArray out;
+            for (const QString& one : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                if (one == QLatin1String("-"))
+                    continue;
+                QByteArray a = readAnswer(QByteArray::fromHex(one.left(2).toLatin1()));
+                if (one.endsWith(QLatin1Char('!'))) // a broken CRC
+                    a[a.size() - 1] = char(~a[a.size() - 1]);
+                out += a;
+            }
+            return out;
+        };
+        for (const QString& w : onWrite)
+            link.answer(bytesOf(w));
+        for (const QString& w : whileWaiting)
+            link.arrivals.push_back(bytesOf(w));
+        QStringList got;
+        for (quint16 address : {24, 23, 22})
+            got << (protocol.ReadMemory(address, 1)
+                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
+                        : QStringLiteral("fail"));
+        QCOMPARE(got.join(QLatin1Char(' ')), outcome);
+    }
+
+    void aMeterThatLosesRequestsIsNotWaitedForLong() {
+        QVERIFY(!protocol.ReadMemory(24, 1));
+        QVERIFY(!protocol.ReadMemory(23, 1)); // the first three are awaited in full
+        QVERIFY(link.longestWaitMs > 10000);
+        link.longestWaitMs = 0;
+        QVERIFY(!protocol.ReadMemory(22, 1)); // these only briefly
+        QVERIFY(link.longestWaitMs <= Protocol::kLostAnswerGraceMs);
+        QVERIFY(link.longestWaitMs > 0);
+    }
+
+    // A line the system reports gone ends the action: nothing more is sent or awaited.
+    void aLinkThatGoesAwayIsNotUsedAgain() {
+        QStringList lost;
+        protocol.setLinkLostHook([&](const QString& reason) { lost << reason; });
+        link.goneAfterWrites = 2;
         link.answer(readAnswer(hex("10")));
         QVERIFY(protocol.ReadMemory(24, 1));
-        QCOMPARE(link.settles, 0);
-        link.answer(readAnswer(hex("07")));
-        QVERIFY(protocol.ReadMemory(23, 1));
-        QCOMPARE(link.settles, 1);
-        QCOMPARE(link.lastQuietMs, 64);
-        // An undisturbed transaction leaves nothing to wait for.
-        link.answer(readAnswer(hex("07")));
-        QVERIFY(protocol.ReadMemory(23, 1));
-        QCOMPARE(link.settles, 1);
+        QVERIFY(!protocol.ReadMemory(23, 1));
+        QVERIFY(!protocol.WriteSettingByte(1, 2));
+        QVERIFY(!protocol.WriteRecord(8));
+        QCOMPARE(link.writes.size(), 2);
+        QCOMPARE(lost, QStringList{QStringLiteral("Input/output error")});
+        QCOMPARE(progressSteps, 4);
+        QCOMPARE(pauses, 0);
+        QCOMPARE(link.waits, 0);
     }
 
     void requestsLargerThanAFrameAreRefused() {

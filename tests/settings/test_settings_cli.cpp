@@ -73,6 +73,24 @@ private slots:
         QCOMPARE(settings_file::lines(*loaded.form), r.out.mid(0, 33));
     }
 
+    // What settings-read prints is UTF-8; saved by the shell and written back it must set
+    // the meter to what it held, not to the other choice of every selection line.
+    void printedSettingsWriteBackUnchanged() {
+        Meter sim;
+        const CliRun before = sim.cli({"settings-read"});
+        QCOMPARE(before.exitCode, 0);
+        const QString path = dir.filePath(QStringLiteral("printed.dat"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(before.out.join(QLatin1Char('\n')).toUtf8() + "\n");
+        }
+        const CliRun write = sim.cli({"--yes", "settings-write", path});
+        QCOMPARE(write.out.last(), QStringLiteral("Завершено успешно"));
+        const CliRun after = sim.cli({"settings-read"});
+        QCOMPARE(after.out.mid(0, 33), before.out.mid(0, 33));
+    }
+
     void readWithoutAnAnswer() {
         Meter sim({"--fault", "drop@1-"});
         const CliRun r = sim.cli({"settings-read"});

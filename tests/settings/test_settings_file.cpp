@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
 
@@ -156,16 +158,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("first"); // the first choice of the line's pair
         QTest::newRow("axial with more words") << 2 << "ВТК-А (осевое) старого образца" << true;
-        QTest::newRow("axial lower case") << 2 << "вТК-А (осевое)" << false;
-        QTest::newRow("axial with a Latin A") << 2 << "ВТК-A (осевое)" << false;
+        QTest::newRow("axial lower case") << 2 << "вТК-А (осевое)" << true;
+        QTest::newRow("diametral upper case") << 2 << "ВТК-Б (ДИАМЕТРАЛЬНОЕ)" << false;
         QTest::newRow("type 6 inside") << 4 << "датчики тип 6" << true;
         QTest::newRow("type 3") << 4 << "тип 3" << false;
         QTest::newRow("water inside") << 6 << "морская вода" << true;
-        QTest::newRow("water with a capital") << 6 << "Вода" << false;
+        QTest::newRow("water with a capital") << 6 << "Вода" << true;
+        QTest::newRow("oil") << 6 << "Нефтепродукты" << false;
         QTest::newRow("period 10 contains 1") << 8 << "10" << true;
         QTest::newRow("period 4") << 8 << "4" << false;
         QTest::newRow("unit m3/h") << 26 << "в м3/ч" << true;
-        QTest::newRow("unit anything else") << 26 << "м3 / ч" << false;
+        QTest::newRow("unit percent") << 26 << " % " << false;
     }
 
     void containsMatching() {
@@ -195,12 +198,75 @@ private slots:
         }
     }
 
-    void labelsAreNotCompared() {
+    // Labels compare by the text before the colon, case and surrounding blanks aside.
+    void labelsThatStillMatch_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("upper case") << 1 << "ТИП ВРЕЗКИ:";
+        QTest::newRow("blanks around") << 3 << "  датчики  :  ";
+        QTest::newRow("words after the colon") << 9 << "Внутренний диаметр трубы, мм: 100";
+        QTest::newRow("last label") << 32 << "смещение окна, МКС:";
+    }
+    void labelsThatStillMatch() {
+        QFETCH(int, line);
+        QFETCH(QString, text);
         QStringList l = settings_file::lines(filledForm());
-        for (int line : {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 28, 30, 32})
-            l[line - 1] = QStringLiteral("что угодно");
+        l[line - 1] = text;
         const auto r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
-        QVERIFY(r.form);
+        QVERIFY2(r.form, qPrintable(r.error));
+        compareForms(*r.form, filledForm());
+    }
+
+    // A file of another kind, or garbled, is refused whole with the line that gave it away.
+    void linesThatRefuseTheFile_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        const QString label =
+            QStringLiteral("Строка %1 файла настроек должна начинаться с \"%2\"\rf.dat");
+        const QString choice =
+            QStringLiteral("В строке %1 файла настроек нет ни \"%2\", ни \"%3\"\rf.dat");
+        QTest::newRow("another label") << 1 << "что угодно:" << label.arg(1).arg("тип врезки:");
+        QTest::newRow("no colon") << 5 << "Рабочая среда" << label.arg(5).arg("Рабочая среда:");
+        QTest::newRow("empty label line")
+            << 28 << "" << label.arg(28).arg("Вес импульса, литров/импульс:");
+        QTest::newRow("label one line down")
+            << 17 << "1,0000" << label.arg(17).arg("Коэффициент коррекции K:");
+        QTest::newRow("axial with a Latin A")
+            << 2 << "ВТК-A (осевое)"
+            << choice.arg(2).arg("ВТК-А (осевое)", "ВТК-Б (диаметральное)");
+        QTest::newRow("no sensors type") << 4 << "тип 5" << choice.arg(4).arg("тип 6", "тип 3");
+        QTest::newRow("medium missing") << 6 << "" << choice.arg(6).arg("вода", "нефтепродукты");
+        QTest::newRow("period 2") << 8 << "2" << choice.arg(8).arg("1", "4");
+        QTest::newRow("unit spaced") << 26 << "м3 / ч" << choice.arg(26).arg("м3/ч", "%");
+    }
+    void linesThatRefuseTheFile() {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        QStringList l = settings_file::lines(filledForm());
+        l[line - 1] = text;
+        const auto r =
+            settings_file::parse(cp1251(l), SettingsForm(), kRu, QStringLiteral("f.dat"));
+        QVERIFY(!r.form);
+        QCOMPARE(r.error, error);
+    }
+
+    // The file this program writes is Windows-1251, but the same lines saved by another
+    // program in UTF-8 must read the same, never as other selections.
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QStringList l = settings_file::lines(filledForm());
+        const QByteArray utf8 = l.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+        QTest::newRow("Windows-1251") << cp1251(l);
+        QTest::newRow("UTF-8") << utf8;
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF") + utf8;
+        QTest::newRow("UTF-8, LF only") << QByteArray(l.join(QLatin1Char('\n')).toUtf8());
+    }
+    void encodings() {
+        QFETCH(QByteArray, bytes);
+        const auto r = settings_file::parse(bytes, SettingsForm(), kRu, QString());
+        QVERIFY2(r.form, qPrintable(r.error));
         compareForms(*r.form, filledForm());
     }
 
@@ -253,6 +319,33 @@ private slots:
         l[32] = QString();
         r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
         QVERIFY(!r.form);
+    }
+
+    // Only a regular file of at most 64 KiB is read; a device or a pipe would never end.
+    void filesThatAreNotSettingsFiles_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("error");
+        const QString big = dir.filePath(QStringLiteral("big.dat"));
+        QFile f(big);
+        if (f.open(QIODevice::WriteOnly)) {
+            QByteArray bytes = settings_file::contents(filledForm());
+            f.write(bytes + QByteArray(int(settings_file::kMaxFileSize) + 1 - bytes.size(), '\n'));
+        }
+        const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString cannot = QStringLiteral("Не удаётся прочитать файл настроек\r");
+        QTest::newRow("endless device") << "/dev/zero" << cannot + "/dev/zero";
+        QTest::newRow("pipe") << fifo << cannot + fifo;
+        QTest::newRow("folder") << dir.path() << cannot + dir.path();
+        QTest::newRow("over 64 KiB")
+            << big << QStringLiteral("Файл настроек слишком велик, это не файл настроек\r") + big;
+    }
+    void filesThatAreNotSettingsFiles() {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        const auto r = settings_file::load(path, SettingsForm(), kRu);
+        QVERIFY(!r.form);
+        QCOMPARE(r.error, error);
     }
 
     void unwritableFile() {

@@ -1,5 +1,5 @@
+#include "device/Cp1251.h"
 #include "spreadsheet/CompoundFile.h"
-#include "spreadsheet/Cp1251.h"
 #include "spreadsheet/NumberFormat.h"
 #include "spreadsheet/Workbook.h"
 #include "tests/support/LibreOffice.h"

@@ -28,6 +28,22 @@ public:
         pending.remove(0, n);
         return n;
     }
+    int readWithin(quint8* data, int count, int limitMs) override {
+        ++waits;
+        longestWaitMs = std::max(longestWaitMs, limitMs);
+        if (limitMs > 0 && !arrivals.empty()) { // what comes while the caller waits
+            pending += arrivals.front();
+            arrivals.pop_front();
+        }
+        const int n = std::min<int>(count, int(pending.size()));
+        std::copy_n(pending.constData(), n, reinterpret_cast<char*>(data));
+        pending.remove(0, n);
+        return n;
+    }
+    bool gone() const override { return goneAfterWrites >= 0 && writes.size() >= goneAfterWrites; }
+    QString goneReason() const override {
+        return gone() ? QStringLiteral("Input/output error") : QString();
+    }
     void discardInput() override {
         ++discards;
         pending.clear();
@@ -45,11 +61,15 @@ public:
     void silence() { answers.push_back(QByteArray()); }
 
     Kind kind_ = Kind::Serial;
-    std::deque<QByteArray> answers; // one per write, in order
-    QByteArray pending;             // received and not yet read
+    std::deque<QByteArray> answers;  // one per write, in order
+    QByteArray pending;              // received and not yet read
+    std::deque<QByteArray> arrivals; // one per wait: bytes that come while the caller waits
     QList<QByteArray> writes;
     ReadTimeouts timeouts;
     int reads = 0;
+    int waits = 0;            // readWithin calls
+    int longestWaitMs = 0;    // the longest readWithin asked for
+    int goneAfterWrites = -1; // the line goes away after this many writes (-1: never)
     int discards = 0;
     int settles = 0;
     int lastQuietMs = 0;

@@ -24,7 +24,7 @@ FOLDERS = ["core", "app", "link", "archive", "settings", "firmware", "calculator
 # stand; the answers the person may type at zetra-cli's question.
 KEPT_AS_WRITTEN = {
     "settings/SettingsTexts.cpp": re.compile(r":$"),
-    "archive/ArchiveTexts.cpp": re.compile(r"\|"),
+    "archive/ArchiveTexts.cpp": re.compile(r"\||\(м3\)"),
     "cli/CliFrontend.cpp": re.compile(r"^(д|да)$"),
 }
 CYRILLIC = re.compile("[\u0400-\u04ff]")

@@ -46,7 +46,9 @@ void pressSave(QFileDialog* dialog) {
 // Types `name` into the save dialog, picks the filter entry, presses Save.
 void answerSaveDialog(QFileDialog* dialog, const QString& filter, const QString& name) {
     QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
-    QCOMPARE(dialog->nameFilters(), (QStringList{kTextFilter, kWorkbookFilter}));
+    // The text file and the Excel 5.0 workbook come first; CSV, xlsx and JSON follow them.
+    QCOMPARE(dialog->nameFilters().mid(0, 2), (QStringList{kTextFilter, kWorkbookFilter}));
+    QCOMPARE(dialog->nameFilters().size(), 5);
     dialog->selectNameFilter(filter);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
@@ -231,6 +233,44 @@ private slots:
         });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(!QFile::exists(dir.filePath("cancelled.txt")));
+    }
+
+    // The entries after the two first ones save the readout as data; a bare name gets the
+    // entry's extension.
+    void saveDataFormats_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("begins");
+        QTest::newRow("csv") << 2 << "csv" << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("xlsx") << 3 << "xlsx" << QByteArray("PK");
+        QTest::newRow("json") << 4 << "json" << QByteArray("{\n  \"archive\": \"minute\"");
+    }
+    void saveDataFormats() {
+        QFETCH(int, entry);
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, begins);
+        sim::Options o;
+        o.contents.date = kToday;
+        o.contents.hour = 0;
+        o.contents.minute = 5;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 1, kToday, kToday);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(statusOf(w).startsWith("Завершено успешно"));
+        const QString name = dir.filePath("minute-" + extension);
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            QCOMPARE(d.nameFilters().size(), 5);
+            QCOMPARE(d.selectedNameFilter(), d.nameFilters().at(0)); // the text file stays first
+            const QString filter = d.nameFilters().at(entry);
+            QVERIFY(filter.endsWith("(*." + extension + ")"));
+            answerSaveDialog(&d, filter, name);
+        });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(fileBytes(name + "." + extension).startsWith(begins));
     }
 
     void workbookBeforeAnyReadoutIsRefused() {

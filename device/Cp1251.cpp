@@ -1,4 +1,4 @@
-#include "spreadsheet/Cp1251.h"
+#include "device/Cp1251.h"
 
 #include <array>
 
@@ -56,4 +56,12 @@ QChar decodeCp1251(unsigned char byte) {
         return QChar(byte);
     const char16_t c = kUpperHalf[byte - 0x80];
     return c == 0 ? QChar(QChar::ReplacementCharacter) : QChar(c);
+}
+
+QString decodeCp1251(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text.append(decodeCp1251(static_cast<unsigned char>(byte)));
+    return text;
 }

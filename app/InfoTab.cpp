@@ -1,0 +1,30 @@
+#include "app/InfoTab.h"
+
+#include "app/frame/Actions.h"
+#include "app/frame/InfoReadout.h"
+#include "ui_Form1.h"
+
+#include <QLabel>
+
+namespace {
+QLabel* label(QWidget& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1String(name));
+}
+} // namespace
+
+InfoTab::InfoTab(const TabContext& context) : c_(context) {
+    for (int row = 0; row < info::kRowCount; ++row)
+        label(c_.window, info::kRowLabels[std::size_t(row)].captionLabel)
+            ->setText(info::caption(info::Row(row)));
+}
+
+void InfoTab::read(const LinkTarget& target) {
+    const frame::InfoRun run = frame::readInfo(c_.session, target, QLocale());
+    if (!run.values)
+        return;
+    for (int row = 0; row < info::kRowCount; ++row)
+        label(c_.window, info::kRowLabels[std::size_t(row)].valueLabel)
+            ->setText(run.values->text[std::size_t(row)]);
+}
+
+void InfoTab::clearTotals(const LinkTarget& target) { frame::clearTotals(c_.session, target); }

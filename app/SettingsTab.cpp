@@ -1,0 +1,178 @@
+#include "app/SettingsTab.h"
+
+#include "app/frame/Actions.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsReadout.h"
+#include "settings/SettingsTexts.h"
+#include "settings/SettingsWriter.h"
+#include "settings/TabConversions.h"
+#include "ui_Form1.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QSignalBlocker>
+
+#include <functional>
+
+namespace {
+
+using Medium = SettingsForm::Medium;
+using Period = SettingsForm::Period;
+
+// The lists' items in their order: "вода", "нефтепродукты"; "1", "4".
+int mediumIndex(Medium m) { return m == Medium::Water ? 0 : m == Medium::Oil ? 1 : -1; }
+Medium mediumAt(int index) {
+    return index == 0 ? Medium::Water : index == 1 ? Medium::Oil : Medium::None;
+}
+int periodIndex(Period p) { return p == Period::OneSecond ? 0 : p == Period::FourSeconds ? 1 : -1; }
+Period periodAt(int index) {
+    return index == 0 ? Period::OneSecond : index == 1 ? Period::FourSeconds : Period::None;
+}
+
+QFileDialog* settingsDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setNameFilter(settings_texts::fileFilter());
+    dialog->setAcceptMode(mode);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // The save dialog asks before it overwrites, and a bare name gets ".dat".
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setDefaultSuffix(QLatin1String(settings_file::kSuffix));
+    }
+    return dialog;
+}
+
+} // namespace
+
+SettingsTab::SettingsTab(const TabContext& context) : c_(context) {
+    // Both lists start with nothing selected.
+    c_.ui.ComboBox2->setCurrentIndex(-1);
+    c_.ui.ComboBox3->setCurrentIndex(-1);
+
+    OpenDialog2 = settingsDialog(&c_.window, "OpenDialog2", QFileDialog::AcceptOpen);
+    SaveDialog2 = settingsDialog(&c_.window, "SaveDialog2", QFileDialog::AcceptSave);
+    c_.setActionEnabled(c_.ui.SpeedButton1, true);
+    c_.setActionEnabled(c_.ui.SpeedButton2, true);
+    applyInsertionRule();
+    applyMediumRule();
+}
+
+void SettingsTab::setFolder(const QString& folder) {
+    OpenDialog2->setDirectory(folder);
+    SaveDialog2->setDirectory(folder);
+}
+
+SettingsForm SettingsTab::form() const {
+    SettingsForm f;
+    f.diametral = !c_.ui.RadioButton1->isChecked();
+    f.sensorsType3 = !c_.ui.RadioButton3->isChecked();
+    f.medium = mediumAt(c_.ui.ComboBox2->currentIndex());
+    f.period = periodAt(c_.ui.ComboBox3->currentIndex());
+    f.diameter = c_.ui.Edit3->text();
+    f.base = c_.ui.Edit4->text();
+    f.angle = c_.ui.Edit5->text();
+    f.cableLength = c_.ui.Edit11->text();
+    f.k = c_.ui.Edit6->text();
+    f.a = c_.ui.Edit7->text();
+    f.b = c_.ui.Edit8->text();
+    f.c = c_.ui.Edit9->text();
+    f.zeroCutoff = c_.ui.Edit1->text();
+    f.cutoffInPercent = !c_.ui.RadioButton5->isChecked();
+    f.pulseWeight = c_.ui.Edit2->text();
+    f.zeroOffset = c_.ui.Edit12->text();
+    f.windowOffset = c_.ui.RzSpinEdit1->value();
+    f.date = c_.ui.DateTimePicker1->date();
+    f.time = c_.ui.Edit13->text();
+    f.clearDaily = c_.ui.CheckBox1->isChecked();
+    f.clearMinute = c_.ui.CheckBox2->isChecked();
+    return f;
+}
+
+void SettingsTab::show(const SettingsForm& f) {
+    (f.diametral ? c_.ui.RadioButton2 : c_.ui.RadioButton1)->setChecked(true);
+    (f.sensorsType3 ? c_.ui.RadioButton4 : c_.ui.RadioButton3)->setChecked(true);
+    c_.ui.ComboBox2->setCurrentIndex(mediumIndex(f.medium));
+    c_.ui.ComboBox3->setCurrentIndex(periodIndex(f.period));
+    c_.ui.Edit3->setText(f.diameter);
+    c_.ui.Edit4->setText(f.base);
+    c_.ui.Edit5->setText(f.angle);
+    c_.ui.Edit11->setText(f.cableLength);
+    c_.ui.Edit6->setText(f.k);
+    c_.ui.Edit7->setText(f.a);
+    c_.ui.Edit8->setText(f.b);
+    c_.ui.Edit9->setText(f.c);
+    {
+        // The cutoff's text already is in the form's unit: no conversion.
+        const QSignalBlocker block5(c_.ui.RadioButton5);
+        const QSignalBlocker block6(c_.ui.RadioButton6);
+        (f.cutoffInPercent ? c_.ui.RadioButton6 : c_.ui.RadioButton5)->setChecked(true);
+    }
+    c_.ui.Edit1->setText(f.zeroCutoff);
+    c_.ui.Edit2->setText(f.pulseWeight);
+    c_.ui.Edit12->setText(f.zeroOffset);
+    c_.ui.RzSpinEdit1->setValue(f.windowOffset);
+    if (f.date.isValid())
+        c_.ui.DateTimePicker1->setDate(f.date);
+    c_.ui.Edit13->setText(f.time);
+    c_.ui.CheckBox1->setChecked(f.clearDaily);
+    c_.ui.CheckBox2->setChecked(f.clearMinute);
+    applyInsertionRule();
+    applyMediumRule();
+}
+
+void SettingsTab::applyInsertionRule() {
+    const bool diametral = !c_.ui.RadioButton1->isChecked();
+    c_.setActionEnabled(c_.ui.Button7, diametral);
+    c_.ui.Label6->setEnabled(diametral);
+    c_.ui.Edit5->setEnabled(diametral);
+}
+
+void SettingsTab::applyMediumRule() {
+    c_.setActionEnabled(c_.ui.Button6, mediumAt(c_.ui.ComboBox2->currentIndex()) == Medium::Water);
+}
+
+void SettingsTab::read(const LinkTarget& target) {
+    const frame::SettingsRun run = frame::readSettings(c_.session, target, form(), QLocale());
+    if (run.form)
+        show(*run.form);
+}
+
+void SettingsTab::write(const LinkTarget& target) {
+    frame::writeSettings(c_.session, target, form(), QLocale());
+}
+
+void SettingsTab::loadFile() {
+    if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
+        return;
+    const settings_file::LoadResult r =
+        settings_file::load(OpenDialog2->selectedFiles().first(), form(), QLocale());
+    if (!r.form) {
+        c_.session.frontend().showError(texts::errorCaption(), r.error);
+        return;
+    }
+    show(*r.form);
+}
+
+void SettingsTab::saveFile() {
+    if (SaveDialog2->exec() != QDialog::Accepted || SaveDialog2->selectedFiles().isEmpty())
+        return;
+    const QString path = settings_file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
+    const QString error = settings_file::save(path, form());
+    if (!error.isEmpty())
+        c_.session.frontend().showError(texts::errorCaption(), error);
+}
+
+void SettingsTab::convertZeroCutoff(bool toPercent) {
+    if (const auto text = tab_conversions::convertZeroCutoff(
+            c_.ui.Edit1->text(), c_.ui.Edit3->text(), toPercent, QLocale()))
+        c_.ui.Edit1->setText(*text);
+}
+
+void SettingsTab::fillTime() {
+    c_.ui.Edit13->setText(tab_conversions::timeFill(QTime::currentTime()));
+}

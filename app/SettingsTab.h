@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/TabContext.h"
+#include "settings/SettingsForm.h"
+
+#include <QString>
+
+class QFileDialog;
+struct LinkTarget;
+
+// The Settings tab: reading the meter's settings into the tab, writing them back with the clock
+// and the archive clearing, the settings file, and the tab's own reactions.
+class SettingsTab {
+public:
+    explicit SettingsTab(const TabContext& context);
+
+    void setFolder(const QString& folder);
+    void read(const LinkTarget& target);
+    void write(const LinkTarget& target);
+    void loadFile();
+    void saveFile();
+
+    void applyInsertionRule();
+    void applyMediumRule();
+    void convertZeroCutoff(bool toPercent);
+    void fillTime();
+
+    // The tab as a plain form, and back.
+    SettingsForm form() const;
+    void show(const SettingsForm& form);
+
+private:
+    TabContext c_;
+    QFileDialog* OpenDialog2 = nullptr;
+    QFileDialog* SaveDialog2 = nullptr;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/TabContext.h"
+#include "firmware/FirmwareImage.h"
+
+#include <QString>
+
+class QFileDialog;
+struct LinkTarget;
+
+// The Update tab: loading a firmware image and reprogramming the meter.
+class UpdateTab {
+public:
+    explicit UpdateTab(const TabContext& context);
+
+    void setFolder(const QString& folder);
+    void loadImage();
+    void program(const LinkTarget& target);
+
+private:
+    TabContext c_;
+    QFileDialog* OpenDialog1 = nullptr;
+    FirmwareImage firmwareImage_;
+};

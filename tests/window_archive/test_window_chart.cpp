@@ -1,0 +1,185 @@
+// The archive sub-tabs' charts: the switch between report and chart after a readout, the
+// series of a known readout (points, gaps, event marks), saving as PNG.
+
+#include "app/ArchiveChart.h"
+#include "app/ProU.h"
+#include "sim/Sim.h"
+#include "tests/support/ArchiveRecords.h"
+#include "tests/support/Controls.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QImage>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace archive;
+using namespace test_records;
+
+namespace {
+
+template <typename S>
+QList<S*> seriesOf(const ArchiveChart& chart) {
+    QList<S*> out;
+    for (QAbstractSeries* s : chart.chart()->series()) {
+        if (auto* typed = qobject_cast<S*>(s))
+            out << typed;
+    }
+    return out;
+}
+
+int linePoints(const ArchiveChart& chart) {
+    int n = 0;
+    for (QLineSeries* s : seriesOf<QLineSeries>(chart)) {
+        if (!qobject_cast<QScatterSeries*>(s))
+            n += int(s->count());
+    }
+    return n;
+}
+
+QList<QLineSeries*> lines(const ArchiveChart& chart) {
+    QList<QLineSeries*> out;
+    for (QLineSeries* s : seriesOf<QLineSeries>(chart)) {
+        if (!qobject_cast<QScatterSeries*>(s))
+            out << s;
+    }
+    return out;
+}
+
+} // namespace
+
+class WindowChartTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // "Читать", then the switch shows the chart of that readout and back the report.
+    void switchAfterReadout_data() {
+        QTest::addColumn<int>("subTab");
+        QTest::addColumn<QString>("memo");
+        QTest::newRow("daily") << 0 << "Memo2";
+        QTest::newRow("minute") << 1 << "Memo3";
+    }
+    void switchAfterReadout() {
+        QFETCH(int, subTab);
+        QFETCH(QString, memo);
+        const QDate today(2015, 3, 15);
+        sim::Options o;
+        o.contents.date = today;
+        o.contents.hour = 0;
+        o.contents.minute = 29;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        child<QTabWidget>(w, "PageControl1")->setCurrentIndex(1);
+        child<QTabWidget>(w, "PageControl2")->setCurrentIndex(subTab);
+        child<QDateEdit>(w, "DateTimePicker2")->setDate(today.addDays(subTab == 0 ? -9 : 0));
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(today);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(!child<QPlainTextEdit>(w, qPrintable(memo))->toPlainText().isEmpty());
+
+        auto* stack = child<QStackedWidget>(w, qPrintable(memo + "Stack"));
+        auto* toggle = child<QToolButton>(w, qPrintable(memo + "ChartButton"));
+        QCOMPARE(stack->currentWidget()->objectName(), memo);
+        toggle->click();
+        auto* chart = qobject_cast<ArchiveChart*>(stack->currentWidget());
+        QVERIFY(chart);
+        QVERIFY(child<QToolButton>(w, qPrintable(memo + "PngButton"))->isEnabled());
+        // One point per readable present entry of the readout.
+        const int entries = subTab == 0 ? 10 : 30;
+        QVERIFY(linePoints(*chart) > 0 && linePoints(*chart) <= entries);
+        QVERIFY(chart->chart()->title().startsWith(subTab == 0 ? "Суточный" : "Минутный"));
+        // A readout while the chart is shown draws it again: daily one day, minute the whole
+        // day before.
+        const int before = linePoints(*chart);
+        const QDate day = subTab == 0 ? today : today.addDays(-1);
+        child<QDateEdit>(w, "DateTimePicker2")->setDate(day);
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(day);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(linePoints(*chart) != before);
+        QVERIFY(linePoints(*chart) <= (subTab == 0 ? 1 : 1440));
+        toggle->click();
+        QCOMPARE(stack->currentWidget()->objectName(), memo);
+        QVERIFY(!child<QToolButton>(w, qPrintable(memo + "PngButton"))->isEnabled());
+    }
+
+    // Newest first: present, absent, a transfer error, present, present with events.
+    void knownReadout_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("daily") << Kind::Daily;
+        QTest::newRow("minute") << Kind::Minute;
+    }
+    void knownReadout() {
+        QFETCH(Kind, kind);
+        Archives a;
+        auto& buffer = kind == Kind::Daily ? a.daily.entries : a.minute.entries;
+        buffer[0] = present(3906, 1800);
+        buffer[2] = unreadable();
+        buffer[3] = present(1000, 60);
+        buffer[4] = present(10, 60, 0x01);
+        a.daily.summary = {5, day(2008, 3, 5), 0, 0};
+        a.minute.summary = {5, day(2008, 3, 5), 10, 0, 0, 0};
+        ArchiveChart chart(kind, a);
+        chart.resize(800, 500);
+        // Two runs of present values: entries 4-3 (oldest) and entry 0; the absent entry 1 and
+        // the transfer error 2 are the gap between them.
+        const QList<QLineSeries*> runs = lines(chart);
+        QCOMPARE(runs.size(), 2);
+        QCOMPARE(runs[0]->count(), 2);
+        QCOMPARE(runs[1]->count(), 1);
+        QVERIFY(runs[0]->at(1).x() < runs[1]->at(0).x());
+        const double step = kind == Kind::Daily ? 86400e3 : 60e3;
+        QCOMPARE(runs[1]->at(0).x() - runs[0]->at(1).x(), 3 * step);
+        // Bars: four corners per present day.
+        const auto bars = seriesOf<QAreaSeries>(chart);
+        QCOMPARE(bars.size(), kind == Kind::Daily ? 1 : 0);
+        if (!bars.isEmpty())
+            QCOMPARE(bars[0]->upperSeries()->count(), 4 * 3);
+        // Marks: the meter fault and the transfer error.
+        const auto marks = seriesOf<QScatterSeries>(chart);
+        QCOMPARE(marks.size(), 1);
+        QCOMPARE(marks[0]->count(), 2);
+
+        // A readout of the other archive leaves this chart's data alone; a new one of the same
+        // archive is drawn on refresh.
+        buffer[1] = present(5, 5);
+        chart.refresh();
+        QCOMPARE(lines(chart).size(), 2);
+        QCOMPARE(linePoints(chart), 4);
+    }
+
+    void savesPng() {
+        Archives a;
+        a.minute.entries[0] = present(3906, 60);
+        a.minute.summary = {1, day(2008, 3, 5), 10, 0, 0, 0};
+        ArchiveChart chart(Kind::Minute, a);
+        chart.resize(640, 400);
+        chart.show();
+        const QString file = dir.filePath("chart.png");
+        QCOMPARE(chart.savePng(file), QString());
+        QImage image(file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), chart.view()->size());
+        // A folder that does not exist: a message, no file.
+        const QString missing = dir.filePath("no/such/chart.png");
+        QVERIFY(chart.savePng(missing).startsWith("Не удаётся записать файл " + missing));
+        QVERIFY(!QFile::exists(missing));
+    }
+};
+
+QTEST_MAIN(WindowChartTest)
+#include "test_window_chart.moc"
