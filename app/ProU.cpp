@@ -1,12 +1,14 @@
 #include "app/ProU.h"
 
 #include "app/ArchiveTab.h"
+#include "app/ExchangeLogWindow.h"
 #include "app/FittingScrollArea.h"
 #include "app/InfoTab.h"
 #include "app/PortListWatcher.h"
 #include "app/SettingsTab.h"
 #include "app/UpdateTab.h"
 #include "app/frame/InfoReadout.h"
+#include "core/CancelTexts.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
@@ -17,11 +19,17 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTime>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
 constexpr int kStatusPanel0Width = 300;
@@ -82,6 +90,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     ProgressBar1->setRange(0, kInitialProgressMaximum);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    setUpActionStrip();
 
     const TabContext context{*this, *ui, session_, [this](QWidget* control, bool enabled) {
                                  setActionEnabled(control, enabled);
@@ -123,9 +132,7 @@ void TForm1::FormCreate() {
 
     // The progress bar lives inside the status bar, right of the status line.
     ProgressBar1->setParent(ui->StatusBar1);
-    const int barHeight = ui->StatusBar1->sizeHint().height();
-    ProgressBar1->setGeometry(kStatusPanel0Width, 2, ui->StatusBar1->width() - kStatusPanel0Width,
-                              barHeight - 3);
+    placeProgressBar(ui->StatusBar1->sizeHint().height());
     ProgressBar1->show();
 
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -151,10 +158,134 @@ void TForm1::FormCreate() {
     PageControl1Change(ui->PageControl1->currentIndex());
 }
 
-void TForm1::FormResize() {
+void TForm1::FormResize() { placeProgressBar(ui->StatusBar1->height()); }
+
+// The bar runs from the status line to the status bar's right end; while an action runs it
+// leaves room for the time left and "Прервать" there. The log's small button stands in the
+// corner.
+void TForm1::placeProgressBar(int statusBarHeight) {
+    int reserved = kProgressRightMargin;
+    for (QWidget* w : std::initializer_list<QWidget*>{timeLeftLabel_, cancelButton_}) {
+        if (!w->isHidden())
+            reserved += w->sizeHint().width() + 6;
+    }
     ProgressBar1->setGeometry(kStatusPanel0Width, 2,
-                              width() - kStatusPanel0Width - kProgressRightMargin,
-                              ui->StatusBar1->height() - 3);
+                              std::max(width() - kStatusPanel0Width - reserved, 20),
+                              statusBarHeight - 3);
+}
+
+void TForm1::setUpActionStrip() {
+    timeLeftLabel_ = new QLabel(this);
+    timeLeftLabel_->setObjectName(QStringLiteral("TimeLeftLabel"));
+    timeLeftLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 4);
+    timeLeftLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeLeftLabel_->setToolTip(QCoreApplication::translate("TForm1", "Осталось времени"));
+    cancelButton_ = new QPushButton(cancel_texts::cancelButton(), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setVisible(false);
+    logButton_ = new QToolButton(this);
+    logButton_->setObjectName(QStringLiteral("LogButton"));
+    logButton_->setText(QCoreApplication::translate("TForm1", "Ж"));
+    logButton_->setFixedWidth(kProgressRightMargin - 4);
+    ui->StatusBar1->setSizeGripEnabled(false);
+    timeLeftLabel_->setVisible(false);
+    logButton_->setToolTip(QCoreApplication::translate("TForm1", "Журнал обмена (Ctrl+L)"));
+    logButton_->setAutoRaise(true);
+    ui->StatusBar1->addPermanentWidget(timeLeftLabel_);
+    ui->StatusBar1->addPermanentWidget(cancelButton_);
+    ui->StatusBar1->addPermanentWidget(logButton_);
+    connect(cancelButton_, &QPushButton::clicked, this, &TForm1::cancelAction);
+    connect(logButton_, &QToolButton::clicked, this, &TForm1::showExchangeLog);
+
+    auto* logKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    logKey->setContext(Qt::ApplicationShortcut);
+    connect(logKey, &QShortcut::activated, this, &TForm1::showExchangeLog);
+
+    session_.setExchangeLog(&exchangeLog_);
+    // While a phase that must not be cut runs, the button is disabled and says why.
+    session_.cancel().setPhaseObserver([this](CancelToken::Phase phase) {
+        cancelButton_->setEnabled(phase == CancelToken::Phase::Interruptible);
+        cancelButton_->setToolTip(
+            phase == CancelToken::Phase::Refused    ? cancel_texts::cannotStopFirmware()
+            : phase == CancelToken::Phase::Deferred ? cancel_texts::cannotStopSettings()
+                                                    : QString());
+    });
+}
+
+void TForm1::showCancelButton(bool shown) {
+    cancelButton_->setEnabled(true);
+    cancelButton_->setToolTip(QString());
+    cancelButton_->setVisible(shown);
+    FormResize();
+}
+
+void TForm1::cancelAction() {
+    if (busy_)
+        session_.cancel().request();
+}
+
+void TForm1::actionEnded() {
+    cancelButton_->setVisible(false);
+    progress_.endPlan();
+    timeLeftLabel_->clear();
+    timeLeftLabel_->setVisible(false);
+    FormResize();
+    // The close asked for during the action happens now that it has ended; a question still
+    // unanswered has nothing left to stop.
+    if (closeQuestion_)
+        closeQuestion_->reject();
+    if (closeWhenDone_)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TForm1::askToStopAndClose() {
+    if (closeWhenDone_ || closeQuestion_)
+        return;
+    auto* box =
+        new QMessageBox(QMessageBox::Question, texts::attentionCaption(),
+                        cancel_texts::closeQuestion(), QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setDefaultButton(QMessageBox::No);
+    closeQuestion_ = box;
+    connect(box, &QMessageBox::finished, this, [this](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        closeWhenDone_ = true;
+        if (busy_)
+            session_.cancel().request();
+        else
+            close();
+    });
+    box->open();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && cancelButton_->isVisible() &&
+        cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::showExchangeLog() {
+    if (!logWindow_)
+        logWindow_ = new ExchangeLogWindow(exchangeLog_, this);
+    logWindow_->show();
+    logWindow_->raise();
+    logWindow_->activateWindow();
+}
+
+void TForm1::showTimeLeft() {
+    const std::optional<qint64> left = progress_.timeLeftMs();
+    const QString text = left && ProgressBar1->value() > 0 ? TimeLeft::text(*left) : QString();
+    if (timeLeftLabel_->text() == text)
+        return;
+    timeLeftLabel_->setText(text);
+    if (timeLeftLabel_->isHidden() == text.isEmpty())
+        return;
+    timeLeftLabel_->setVisible(!text.isEmpty());
+    FormResize();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -187,7 +318,7 @@ void TForm1::PageControl1Change(int index) {
 void TForm1::Button1Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
+    ActionScope scope(*this, true);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         infoTab_->read(linkTarget());
@@ -206,7 +337,7 @@ void TForm1::Button1Click() {
 void TForm1::Button2Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
+    ActionScope scope(*this, ui->PageControl1->currentIndex() != kArchiveTab);
     switch (ui->PageControl1->currentIndex()) {
     case kInfoTab:
         infoTab_->clearTotals(linkTarget());
@@ -226,7 +357,10 @@ void TForm1::Button5Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (busy_) {
+        // Closing asks whether to stop the action; the action goes on while the question
+        // stands. On Yes the window closes once the action has ended.
         event->ignore();
+        askToStopAndClose();
         return;
     }
     QMainWindow::closeEvent(event);
@@ -286,7 +420,7 @@ void TForm1::Button9Click() {
 void TForm1::Button10Click() {
     if (busy_)
         return;
-    ActionScope scope(*this);
+    ActionScope scope(*this, true);
     updateTab_->program(linkTarget());
 }
 
@@ -344,13 +478,26 @@ QString TForm1::status() const { return statusPanel0_->text(); }
 void TForm1::setProgressMaximum(int maximum) {
     // A range of 0..0 would make the bar an endless busy indicator.
     ProgressBar1->setRange(0, std::max(maximum, 1));
+    progress_.setMaximum(maximum);
+    showTimeLeft();
 }
 
 void TForm1::setProgressPosition(int position) {
     ProgressBar1->setValue(std::clamp(position, 0, ProgressBar1->maximum()));
+    progress_.setPosition(position);
+    showTimeLeft();
 }
 
 void TForm1::stepProgress() { setProgressPosition(ProgressBar1->value() + 1); }
+
+void TForm1::planWork(qint64 totalUnits) { progress_.planWork(totalUnits); }
+
+void TForm1::workDone(qint64 units) {
+    progress_.workDone(units);
+    showTimeLeft();
+}
+
+void TForm1::endWork() { progress_.endPlan(); }
 
 void TForm1::processEvents() { QCoreApplication::processEvents(); }
 

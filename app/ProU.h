@@ -1,15 +1,22 @@
 #pragma once
 
+#include "core/ExchangeLog.h"
 #include "core/Frontend.h"
 #include "core/Session.h"
+#include "core/TimeLeft.h"
 #include "link/LinkOpener.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 
 #include <map>
 #include <memory>
 
 class ArchiveTab;
+class ExchangeLogWindow;
+class QPushButton;
+class QToolButton;
 class InfoTab;
 class SettingsTab;
 class UpdateTab;
@@ -30,7 +37,9 @@ class Form1;
 // action. Each tab's state and behaviour live in the tab's own class; the window's slots hand
 // each press to it.
 // Actions run to their end inside their handler; while one runs every action control is
-// disabled and closing the window is refused.
+// disabled, "Прервать" beside the progress bar (or Esc) stops it where stopping is safe, the
+// time left shows for long ones, and closing the window asks whether to stop the action first.
+// Every frame goes to the exchange log, which its own window shows (Ctrl+L).
 class TForm1 : public QMainWindow, public Frontend {
     Q_OBJECT
 
@@ -43,6 +52,9 @@ public:
     bool actionRunning() const { return busy_; }
 
     // Frontend
+    void planWork(qint64 totalUnits) override;
+    void workDone(qint64 units) override;
+    void endWork() override;
     void setStatus(const QString& text) override;
     QString status() const override;
     void setProgressMaximum(int maximum) override;
@@ -61,6 +73,11 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button5Click();
+
+    // Stops the running action where that is safe ("Прервать", Esc).
+    void cancelAction();
+    // The exchange log's window, created on first use (Ctrl+L, the status bar's button).
+    void showExchangeLog();
 
     // Archive tab: the font of the two memos.
     void Button3Click();
@@ -89,19 +106,22 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Marks an action as running for its whole length: action controls are disabled and the
-    // window refuses to close until the handler returns.
+    // window does not close until the handler returns. A meter action shows "Прервать".
     class ActionScope {
     public:
-        explicit ActionScope(TForm1& form) : form_(form) {
+        explicit ActionScope(TForm1& form, bool stoppable = false) : form_(form) {
             form_.busy_ = true;
             form_.applyActionStates();
+            form_.showCancelButton(stoppable);
         }
         ~ActionScope() {
             form_.busy_ = false;
             form_.applyActionStates();
+            form_.actionEnded();
         }
         ActionScope(const ActionScope&) = delete;
         ActionScope& operator=(const ActionScope&) = delete;
@@ -121,12 +141,28 @@ private:
     void setActionEnabled(QWidget* control, bool enabled);
     void applyActionStates();
 
+    void setUpActionStrip();
+    void showCancelButton(bool shown);
+    void actionEnded();
+    void askToStopAndClose();
+    void showTimeLeft();
+    void placeProgressBar(int statusBarHeight);
+
     std::unique_ptr<Ui::Form1> ui;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     std::map<QWidget*, bool> actionControls_;
     bool busy_ = false;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* timeLeftLabel_ = nullptr;
+    QToolButton* logButton_ = nullptr;
+    ProgressFollower progress_;
+    bool closeWhenDone_ = false;
+    QPointer<QMessageBox> closeQuestion_;
+
+    ExchangeLog exchangeLog_;
+    ExchangeLogWindow* logWindow_ = nullptr;
 
     // The meter session, and the pipe that the port list's last entry reaches.
     core::Session session_{*this};

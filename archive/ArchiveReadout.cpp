@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
+#include "core/CancelTexts.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
@@ -36,11 +37,14 @@ void copyRecord(const Protocol& protocol, Record& entry) {
 
 using core::Outcome;
 
-// A readout that ran to its end: the records read and the ones whose transfer failed.
-Outcome readOutcome(int read, int errors) {
-    Outcome o = errors == 0
-                    ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
-                    : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
+// A readout that ran to its end or was stopped: the records read and the ones whose transfer
+// failed.
+Outcome readOutcome(int read, int errors, bool stopped) {
+    Outcome o =
+        stopped ? Outcome::of(Outcome::Kind::Cancelled, cancel_texts::cancelledAfterReading(read))
+        : errors == 0
+            ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
+            : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
     o.done = read;
     o.failed = errors;
     return o;
@@ -48,6 +52,26 @@ Outcome readOutcome(int read, int errors) {
 
 Readout refused(Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
     return {core::finish(frontend, Outcome::of(kind, wording)), std::nullopt};
+}
+
+// A transaction of the preamble failed: stopped by the engineer, or no answer.
+Readout notAnswered(const Protocol& p, Frontend& frontend) {
+    return refused(frontend,
+                   p.stopRequested() ? Outcome::Kind::Cancelled : Outcome::Kind::NoAnswer);
+}
+
+// Reads one record into `entry`. A transfer that failed marks the entry; one that the
+// engineer's stop cut short leaves it unread and returns false.
+bool readEntry(Protocol& p, quint16 address, Record& entry, int& errors) {
+    if (p.ReadRecord(address)) {
+        copyRecord(p, entry);
+        return true;
+    }
+    if (p.stopRequested())
+        return false;
+    markUnreadable(entry);
+    ++errors;
+    return true;
 }
 
 Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
@@ -70,26 +94,25 @@ Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int
         // holds the day 731 days back.
         if (p.ReadMemory(memory::kRunningDayRecord, 8)) {
             copyRecord(p, entries[0]);
-        } else {
+            n = 1;
+        } else if (!p.stopRequested()) {
             markUnreadable(entries[0]);
             ++errors;
+            n = 1;
         }
-        entries[0].bytes[7] |= event_bit::kRecordPresent;
-        n = 1;
+        if (n == 1)
+            entries[0].bytes[7] |= event_bit::kRecordPresent;
         address = dailyRecordAddress(interval.end - 1);
     } else {
         address = dailyRecordAddress(interval.end);
     }
-    for (; n < count; ++n) {
-        if (p.ReadRecord(address)) {
-            copyRecord(p, entries[std::size_t(n)]);
-        } else {
-            markUnreadable(entries[std::size_t(n)]);
-            ++errors;
-        }
+    for (; n < count && !p.stopRequested(); ++n) {
+        if (!readEntry(p, address, entries[std::size_t(n)], errors))
+            break;
         address = previousRecordAddress(address, Area::Daily);
     }
-    const Outcome outcome = core::finish(frontend, readOutcome(n, errors));
+    const Outcome outcome =
+        core::finish(frontend, readOutcome(n, errors, n < count && p.stopRequested()));
 
     DailyReport report = buildDailyReport(entries, n, interval.start, interval.end, locale);
     archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal};
@@ -108,9 +131,8 @@ Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, in
     int minute = 59;
     if (interval.end == meterToday) {
         // Without the meter's time there is no newest minute to start from.
-        if (!p.ReadMemory(memory::kClock, 2)) {
-            return refused(frontend, Outcome::Kind::NoAnswer);
-        }
+        if (!p.ReadMemory(memory::kClock, 2))
+            return notAnswered(p, frontend);
         hour = p.at(1);
         minute = p.at(2);
         // An impossible time would reach past the ring and the buffer.
@@ -128,16 +150,13 @@ Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, in
 
     quint16 address = minuteRecordAddress(interval.end, hour, minute);
     int n = 0;
-    for (; n <= span; ++n) {
-        if (p.ReadRecord(address)) {
-            copyRecord(p, entries[std::size_t(n)]);
-        } else {
-            markUnreadable(entries[std::size_t(n)]);
-            ++errors;
-        }
+    for (; n <= span && !p.stopRequested(); ++n) {
+        if (!readEntry(p, address, entries[std::size_t(n)], errors))
+            break;
         address = previousRecordAddress(address, Area::Minute);
     }
-    const Outcome outcome = core::finish(frontend, readOutcome(n, errors));
+    const Outcome outcome =
+        core::finish(frontend, readOutcome(n, errors, n <= span && p.stopRequested()));
 
     MinuteReport report =
         buildMinuteReport(entries, n, interval.start, interval.end, hour, minute, locale);
@@ -152,17 +171,15 @@ Readout readArchive(Protocol& p, Frontend& frontend, Kind kind, const Interval& 
                     Archives& archives, const QLocale& locale) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
-    if (!p.ReadMemory(memory::kDeviceState, 1)) {
-        return refused(frontend, Outcome::Kind::NoAnswer);
-    }
+    if (!p.ReadMemory(memory::kDeviceState, 1))
+        return notAnswered(p, frontend);
     frontend.setProgressPosition(0);
     if (p.at(1) & device_state::kArchiveUnavailable) {
         return refused(frontend, Outcome::Kind::RefusedByMeter, texts::archiveUnavailable());
     }
     // Without the meter's date neither the interval checks nor the ring addresses can be made.
-    if (!p.ReadMemory(memory::kDate, 2)) {
-        return refused(frontend, Outcome::Kind::NoAnswer);
-    }
+    if (!p.ReadMemory(memory::kDate, 2))
+        return notAnswered(p, frontend);
     const int meterToday = dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
 
     if (kind == Kind::Daily)

@@ -13,12 +13,18 @@ int CliContext::finish(const core::Outcome& o) {
     outcome = o;
     statusLine = frontend.status();
     print(*statusLine);
-    return o.succeeded() ? kExitOk : kExitFailed;
+    return exitCode(o.kind);
 }
 
 int CliContext::endWithoutStatus(core::Outcome::Kind kind) {
     outcome = core::Outcome::of(kind);
-    return outcome->succeeded() ? kExitOk : kExitFailed;
+    return exitCode(kind);
+}
+
+int CliContext::exitCode(core::Outcome::Kind kind) {
+    if (kind == core::Outcome::Kind::Cancelled)
+        return kExitCancelled;
+    return core::Outcome::of(kind).succeeded() ? kExitOk : kExitFailed;
 }
 
 std::optional<QString> CommandArgs::takeValue(const QString& name) {

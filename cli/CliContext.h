@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliFrontend.h"
+#include "core/ExchangeLog.h"
 #include "core/Session.h"
 #include "link/LinkOpener.h"
 
@@ -14,7 +15,14 @@
 
 // Exit codes of the command line.
 // 3: the meter's settings differ from the file (settings-diff, settings-write --dry-run).
-enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitDifferent = 3 };
+// 130: the engineer stopped the action (Ctrl+C).
+enum ExitCode {
+    kExitOk = 0,
+    kExitFailed = 1,
+    kExitUsage = 2,
+    kExitDifferent = 3,
+    kExitCancelled = 130
+};
 
 // A usage error: the command line asked for something that is not there.
 struct UsageError {
@@ -33,6 +41,7 @@ struct CliContext {
     core::Session session{frontend};
     LinkTarget target;
     QLocale locale;
+    std::unique_ptr<ExchangeLog> log; // set by --log
     QTextStream out{stdout};
     bool json = false;
 
@@ -46,10 +55,12 @@ struct CliContext {
     void print(const QString& line);
     // One of the command's own keys of the JSON object (ignored by the text output).
     void put(const QString& key, const QJsonValue& value) { data.insert(key, value); }
-    // Prints the status line last; the exit code comes from the action's outcome.
+    // Prints the status line last; the exit code comes from the action's outcome (130 for a
+    // cancel).
     int finish(const core::Outcome& outcome);
     // An action that ends without a status line (a calculator's refused input).
     int endWithoutStatus(core::Outcome::Kind kind);
+    static int exitCode(core::Outcome::Kind kind);
 };
 
 // Command arguments: positional values and --options, read by each command.

@@ -1,5 +1,8 @@
 #include "cli/CliFrontend.h"
 
+#include "cli/Interrupt.h"
+#include "core/CancelTexts.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -7,6 +10,11 @@
 
 namespace {
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+void printLine(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::fflush(stderr);
+}
 
 void writeToStandardError(const QString& caption, const QString& text) {
     const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
@@ -25,7 +33,57 @@ CliFrontend::~CliFrontend() {
         current = nullptr;
 }
 
-void CliFrontend::processEvents() { QCoreApplication::processEvents(); }
+void CliFrontend::setProgressMaximum(int maximum) {
+    if (progress_)
+        progress_->setMaximum(maximum);
+}
+
+void CliFrontend::setProgressPosition(int position) {
+    if (progress_)
+        progress_->setPosition(position);
+}
+
+void CliFrontend::stepProgress() {
+    if (progress_)
+        progress_->step();
+}
+
+void CliFrontend::planWork(qint64 totalUnits) {
+    if (progress_)
+        progress_->follower().planWork(totalUnits);
+}
+
+void CliFrontend::workDone(qint64 units) {
+    if (progress_)
+        progress_->follower().workDone(units);
+}
+
+void CliFrontend::endWork() {
+    if (progress_)
+        progress_->follower().endPlan();
+}
+
+void CliFrontend::processEvents() {
+    takeSignals();
+    QCoreApplication::processEvents();
+}
+
+void CliFrontend::takeSignals() {
+    if (interrupt::take() == 0 || !cancel_)
+        return;
+    const CancelToken::Effect effect = cancel_->request();
+    if (effect != CancelToken::Effect::AfterPhase && effect != CancelToken::Effect::CannotStop)
+        return;
+    if (progress_)
+        progress_->erase();
+    if (effect == CancelToken::Effect::AfterPhase)
+        printLine(cancel_texts::cannotStopSettings() + QStringLiteral(". ") +
+                  QCoreApplication::translate("Cancel",
+                                              "Действие будет прервано, когда запись завершится"));
+    else
+        printLine(cancel_texts::cannotStopFirmware() + QStringLiteral(". ") +
+                  QCoreApplication::translate("Cancel", "Прошивка будет доведена до конца"));
+}
 
 void CliFrontend::printMessage(const QString& caption, const QString& text) {
     if (current)
@@ -34,14 +92,20 @@ void CliFrontend::printMessage(const QString& caption, const QString& text) {
         writeToStandardError(caption, text);
 }
 
+// A message box: kept for --json, printed unless only kept; the progress line gives way first.
 void CliFrontend::show(const QString& caption, const QString& text) {
     messages_.push_back({caption, text});
-    if (!keepOnly_)
-        writeToStandardError(caption, text);
+    if (keepOnly_)
+        return;
+    if (progress_)
+        progress_->erase();
+    writeToStandardError(caption, text);
 }
 
 bool CliFrontend::askYesNo(const QString& caption, const QString& text,
                            DefaultButton defaultButton) {
+    if (progress_)
+        progress_->erase();
     if (answerYes_)
         return true;
     if (!isatty(STDIN_FILENO))
@@ -51,8 +115,12 @@ bool CliFrontend::askYesNo(const QString& caption, const QString& text,
     std::fprintf(stderr, "%s %s ", question.constData(), yesByDefault ? "[Y/n]" : "[y/N]");
     std::fflush(stderr);
     char answer[64] = {};
-    if (!std::fgets(answer, sizeof answer, stdin))
+    // A signal while the question waits is its No (and the cancel that follows).
+    if (!std::fgets(answer, sizeof answer, stdin)) {
+        std::fputc('\n', stderr);
+        takeSignals();
         return false;
+    }
     const QString reply = QString::fromUtf8(answer).trimmed().toLower();
     if (reply.isEmpty())
         return yesByDefault;

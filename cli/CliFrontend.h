@@ -1,16 +1,21 @@
 #pragma once
 
+#include "cli/ProgressLine.h"
 #include "core/Frontend.h"
+#include "link/Cancel.h"
 
 #include <QString>
 #include <QTextStream>
 
+#include <memory>
 #include <vector>
 
 // The terminal as the person's side of an action: the status is kept for the last output line,
 // message boxes go to standard error as "Caption: text", questions are answered by --yes, by
 // the person at a terminal, or No. Every message box shown is also kept, in order, for the
-// --json output; while `keepMessagesOnly` is set they are kept and not printed.
+// --json output; while `keepMessagesOnly` is set they are kept and not printed. SIGINT and
+// SIGTERM are the cancel: they are seen here, each time pending work may run, and asked of the
+// cancel token.
 class CliFrontend : public Frontend {
 public:
     struct Message {
@@ -25,10 +30,20 @@ public:
 
     void setStatus(const QString& text) override { status_ = text; }
     QString status() const override { return status_; }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void stepProgress() override {}
+    void setProgressMaximum(int maximum) override;
+    void setProgressPosition(int position) override;
+    void stepProgress() override;
     void processEvents() override;
+    void planWork(qint64 totalUnits) override;
+    void workDone(qint64 units) override;
+    void endWork() override;
+
+    void setProgressLine(std::unique_ptr<ProgressLine> line) { progress_ = std::move(line); }
+    ProgressLine* progressLine() const { return progress_.get(); }
+    void setCancelToken(CancelToken* token) { cancel_ = token; }
+    // Turns the signals that came into requests to stop; says on standard error when the
+    // running phase holds the request back or cannot stop.
+    void takeSignals();
     // An empty answer takes the default button.
     bool askYesNo(const QString& caption, const QString& text,
                   DefaultButton defaultButton = DefaultButton::No) override;
@@ -49,4 +64,6 @@ private:
     bool keepOnly_ = false;
     QString status_;
     std::vector<Message> messages_;
+    std::unique_ptr<ProgressLine> progress_;
+    CancelToken* cancel_ = nullptr;
 };

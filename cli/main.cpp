@@ -1,6 +1,7 @@
 // zetra-cli: the meter actions of the window, for terminals and scripts.
 
 #include "cli/Commands.h"
+#include "cli/Interrupt.h"
 #include "cli/JsonOutput.h"
 #include "core/Language.h"
 #include "core/Texts.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +30,8 @@ void printUsage(FILE* stream) {
         "  --lang LANG     the program's own texts: ru (Russian, the default) or en (English)\n"
         "  --json          print one JSON object on standard output instead of the text lines;\n"
         "                  message boxes go into it instead of standard error\n"
+        "  --log FILE      append the exchange log to FILE (time, direction, bytes, meaning)\n"
+        "  --progress      progress lines on standard error even when it is not a terminal\n"
         "  --help, --version\n"
         "\n"
         "Commands:\n");
@@ -38,7 +42,8 @@ void printUsage(FILE* stream) {
                     .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
     text += QStringLiteral("\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
                            "the action did not succeed, 2 for a usage error, 3 when settings-diff "
-                           "or settings-write --dry-run found differences.\n");
+                           "or settings-write --dry-run found differences, 130 when SIGINT or "
+                           "SIGTERM cancelled it.\n");
     std::fputs(text.toUtf8().constData(), stream);
 }
 
@@ -56,9 +61,11 @@ struct GlobalOptions {
     std::optional<QString> pipe;
     std::optional<QString> locale;
     std::optional<QString> lang;
+    std::optional<QString> log;
     bool yes = false;
     bool trace = false;
     bool json = false;
+    bool progress = false;
     bool help = false;
     bool version = false;
 };
@@ -74,6 +81,8 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
     g.yes = scan.takeFlag(QStringLiteral("--yes"));
     g.trace = scan.takeFlag(QStringLiteral("--trace"));
     g.json = scan.takeFlag(QStringLiteral("--json"));
+    g.log = scan.takeValue(QStringLiteral("--log"));
+    g.progress = scan.takeFlag(QStringLiteral("--progress"));
     g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
     g.version = scan.takeFlag(QStringLiteral("--version"));
     // What is left keeps its order: the command and its own arguments.
@@ -151,11 +160,35 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "%s\n", line.toUtf8().constData());
             });
         }
+        if (g.log) {
+            if (g.log->isEmpty())
+                return usageError(QStringLiteral("--log needs a file name"));
+            context.log = std::make_unique<ExchangeLog>();
+            QString reason;
+            if (!context.log->attachFile(*g.log, &reason)) {
+                std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n",
+                             g.log->toUtf8().constData(), reason.toUtf8().constData());
+                return kExitFailed;
+            }
+            context.session.setExchangeLog(context.log.get());
+        }
+        const ProgressLine::Mode progressMode =
+            isatty(STDERR_FILENO)
+                ? ProgressLine::Mode::Redraw
+                : (g.progress ? ProgressLine::Mode::Lines : ProgressLine::Mode::Off);
+        context.frontend.setProgressLine(
+            std::make_unique<ProgressLine>(progressMode, [](const QString& text) {
+                std::fputs(text.toUtf8().constData(), stderr);
+                std::fflush(stderr);
+            }));
+        interrupt::install();
+        context.frontend.setCancelToken(&context.session.cancel());
         // A port or pipe that went away ends the action at once; why is said on standard
         // error, apart from the frame lines of --trace.
         context.session.protocol().setLinkLostHook([](const QString& reason) {
             std::fprintf(stderr, "%s\n", texts::linkLost(reason).toUtf8().constData());
         });
+
         CommandArgs commandArgs(args.mid(1));
         const int code = command->run(context, commandArgs);
         if (g.json) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // How a meter action talks to the person: the window implements it with its status bar,
 // progress bar and message boxes, zetra-cli with the terminal. In message texts a carriage
@@ -18,6 +19,13 @@ public:
     virtual void stepProgress() = 0;
     // Lets the window handle what is pending (repaint, input) once.
     virtual void processEvents() = 0;
+
+    // The time left is estimated from the bar's steps. An action whose bar restarts between
+    // the phases of one job (firmware: the blocks, then the read-back) plans the whole job in
+    // units of its own instead and says how many are done, until it ends the plan.
+    virtual void planWork(qint64 totalUnits) { Q_UNUSED(totalUnits); }
+    virtual void workDone(qint64 units) { Q_UNUSED(units); }
+    virtual void endWork() {}
 
     // Caption "Внимание", question icon, Yes and No. Before anything that changes the meter
     // the default button is No, so that a stray Enter changes nothing.

@@ -7,6 +7,9 @@
 namespace core {
 
 Outcome Outcome::fromFlags(const Protocol& protocol) {
+    // Transactions cut short by the engineer's stop: the group ends as stopped.
+    if (protocol.stopRequested())
+        return of(Kind::Cancelled);
     if (!protocol.replySeen())
         return of(Kind::NoAnswer);
     if (protocol.errorSeen())

@@ -10,6 +10,9 @@ std::optional<Outcome> refuseUnlessChangesPermitted(Protocol& p, Frontend& front
                                                     const QString& forbidden) {
     const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
+    // A stop asked meanwhile is honoured here, before anything is changed.
+    if (p.stopRequested())
+        return finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
     if (!stateRead)
         return finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
     if (!(p.at(1) & device_state::kChangesPermitted))

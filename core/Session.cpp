@@ -1,10 +1,22 @@
 #include "core/Session.h"
 
+#include "core/ExchangeLog.h"
 #include "core/Frontend.h"
+
+#include <QCoreApplication>
 
 namespace core {
 
+namespace {
+QString targetText(const LinkTarget& target) {
+    return target.isPipe()
+               ? QCoreApplication::translate("ExchangeLog", "канал %1").arg(target.name)
+               : QCoreApplication::translate("ExchangeLog", "порт %1").arg(target.name.trimmed());
+}
+} // namespace
+
 Session::Session(Frontend& frontend) : frontend_(frontend) {
+    protocol_.setCancelToken(&cancel_);
     // Each transaction steps the progress bar and lets the window breathe.
     protocol_.setProgressHook([this] {
         frontend_.stepProgress();
@@ -17,8 +29,23 @@ void Session::setTraceHook(Protocol::TraceHook hook) {
     protocol_.setTraceHook(trace_);
 }
 
+void Session::setExchangeLog(ExchangeLog* log) {
+    log_ = log;
+    if (log)
+        protocol_.setFrameHook([log](const Protocol::Frame& frame) { log->frame(frame); });
+    else
+        protocol_.setFrameHook({});
+}
+
+void Session::logEvent(const QString& text) {
+    if (log_)
+        log_->event(text);
+}
+
 Outcome Session::run(const LinkTarget& target, const ReadTimeouts& serialTimeouts, LinkUse use,
                      const std::function<Outcome(Link&)>& action) {
+    cancel_.reset();
+    logEvent(QCoreApplication::translate("ExchangeLog", "Соединение: %1").arg(targetText(target)));
     OpenResult opened = use == LinkUse::SerialOnly ? link_opener::openSerial(target, serialTimeouts)
                                                    : link_opener::open(target, serialTimeouts);
     if (!opened.link) {
@@ -26,15 +53,35 @@ Outcome Session::run(const LinkTarget& target, const ReadTimeouts& serialTimeout
         failed.portName = opened.portName;
         finish(frontend_, failed);
         frontend_.setProgressPosition(0);
+        if (log_) {
+            QString why = opened.failure.reason.isEmpty()
+                              ? QCoreApplication::translate("ExchangeLog", "порт не найден")
+                              : opened.failure.reason;
+            if (opened.failure.permissionDenied)
+                why += QCoreApplication::translate(
+                    "ExchangeLog", ". Нет прав на порт: добавьте пользователя в группу dialout "
+                                   "(sudo usermod -aG dialout $USER) и войдите в систему заново");
+            logEvent(QCoreApplication::translate("ExchangeLog", "Не удаётся открыть %1: %2")
+                         .arg(targetText(target), why));
+            logEvent(
+                QCoreApplication::translate("ExchangeLog", "Итог: %1").arg(frontend_.status()));
+        }
         return failed;
     }
     Link& link = *opened.link;
+    logEvent(QCoreApplication::translate("ExchangeLog", "Открыт: %1").arg(targetText(target)));
     link.setIdleHook([this] { frontend_.processEvents(); });
+    link.setCancelToken(&cancel_);
     protocol_.setLink(&link);
-    const Outcome outcome = action(link);
+    Outcome outcome = action(link);
+    // A question answered No because the engineer stopped (a signal at the terminal's prompt).
+    if (outcome.kind == Outcome::Kind::Declined && cancel_.stopNow())
+        outcome = finish(frontend_, Outcome::of(Outcome::Kind::Cancelled));
     protocol_.setLink(nullptr);
     link.close();
     frontend_.setProgressPosition(0);
+    logEvent(QCoreApplication::translate("ExchangeLog", "Итог: %1").arg(frontend_.status()));
+    logEvent(QCoreApplication::translate("ExchangeLog", "Закрыт: %1").arg(targetText(target)));
     return outcome;
 }
 

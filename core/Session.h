@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Outcome.h"
+#include "link/Cancel.h"
 #include "link/LinkOpener.h"
 #include "link/Protocol.h"
 
@@ -10,6 +11,7 @@
 #include <optional>
 #include <typeindex>
 
+class ExchangeLog;
 class Frontend;
 
 namespace core {
@@ -52,6 +54,16 @@ public:
     void setTraceHook(Protocol::TraceHook hook);
     const Protocol::TraceHook& traceHook() const { return trace_; }
 
+    // The exchange log that hears every frame and the connection's events; none by default.
+    void setExchangeLog(ExchangeLog* log);
+    ExchangeLog* exchangeLog() const { return log_; }
+    // Writes an event line when there is a log.
+    void logEvent(const QString& text);
+
+    // The person's request to stop: the link and the protocol honour it, each action decides
+    // what a stop leaves. Every run starts with no request standing.
+    CancelToken& cancel() { return cancel_; }
+
     // Opens the target's link (a serial port with `serialTimeouts`), runs `action` on it with
     // the protocol attached and closes it; the progress bar ends at 0. A link that cannot be
     // opened ends the action with its status.
@@ -63,6 +75,8 @@ private:
     Protocol protocol_;
     quint8 firmwareVersionByte_ = 0;
     Protocol::TraceHook trace_;
+    ExchangeLog* log_ = nullptr;
+    CancelToken cancel_;
     std::map<std::type_index, std::shared_ptr<void>> kept_;
 };
 

@@ -1,5 +1,6 @@
 #include "firmware/Programming.h"
 
+#include "core/ExchangeLog.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
@@ -18,11 +19,13 @@ std::array<quint8, 4> request() {
 
 namespace {
 
-// The raw exchange on the open port, with the trace and the window kept alive.
+// The raw exchange on the open port, with the trace, the exchange log and the window kept
+// alive. The log gets a line per frame of the entry, per block and per 512 read-back bytes.
 class Exchange {
 public:
-    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace)
-        : link_(link), frontend_(frontend), trace_(trace) {
+    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace, ExchangeLog* log,
+             const CancelToken& cancel)
+        : link_(link), frontend_(frontend), trace_(trace), log_(log), cancel_(cancel) {
         sinceEvents_.start();
     }
 
@@ -44,11 +47,11 @@ public:
         return byte;
     }
 
-    // Waits in short slices so the window repaints meanwhile.
+    // Waits in short slices so the window repaints meanwhile; a stop ends the wait.
     void pause(int ms) {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < ms) {
+        while (clock.elapsed() < ms && !stopNow()) {
             QThread::msleep(ulong(std::min<qint64>(ms - clock.elapsed(), 10)));
             keepWindowAlive();
         }
@@ -62,6 +65,18 @@ public:
         }
     }
 
+    bool stopNow() const { return cancel_.stopNow(); }
+
+    void log(Protocol::Direction d, const QByteArray& bytes, const QString& meaning) {
+        if (log_)
+            log_->frame(d, bytes, meaning);
+    }
+    // An awaited byte as the log tells it.
+    void logAnswer(const std::optional<quint8>& byte, const QString& meaning) {
+        log(Protocol::Direction::Received, byte ? QByteArray(1, char(*byte)) : QByteArray(),
+            byte ? meaning : QStringLiteral("timeout"));
+    }
+
 private:
     static constexpr int kEventsEveryMs = 30;
 
@@ -73,6 +88,8 @@ private:
     Link& link_;
     Frontend& frontend_;
     const Protocol::TraceHook& trace_;
+    ExchangeLog* log_;
+    const CancelToken& cancel_;
     QElapsedTimer sinceEvents_;
 };
 
@@ -82,53 +99,113 @@ Outcome failed(const QString& wording) {
     return Outcome::of(Outcome::Kind::FinishedWithErrors, wording);
 }
 
-// Steps 5 to the end, with the port open and the question answered Yes.
-Outcome program(Exchange& x, Link& link, Frontend& frontend, const FirmwareImage& image) {
+QByteArray bytesOf(const FirmwareImage& image, int first, int count) {
+    return QByteArray(reinterpret_cast<const char*>(image.bytes.data()) + first, count);
+}
+
+// The time left counts the bytes on the line: each block with its answer, then the read-back.
+constexpr int kWorkUnits = kBlocks * (kBlockSize + 1) + FirmwareImage::kSize;
+constexpr int kReadBackLogBytes = 512;
+
+// Steps 5 to the end, with the port open and the question answered Yes. Until the erase
+// command the engineer may stop; from it on nothing stops the run, since a meter without a
+// complete program does not work.
+Outcome program(Exchange& x, Link& link, Frontend& frontend, CancelToken& cancel,
+                const FirmwareImage& image) {
+    using Direction = Protocol::Direction;
+    const Outcome stopped = Outcome::of(Outcome::Kind::Cancelled);
     // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
-    if (!x.send(frame.data(), int(frame.size())))
+    const bool requestSent = x.send(frame.data(), int(frame.size()));
+    x.log(Direction::Sent, QByteArray(reinterpret_cast<const char*>(frame.data()), 4),
+          QStringLiteral("programming mode"));
+    if (!requestSent)
         return failed(firmware_texts::cannotEnter());
     x.pause(kRequestPauseMs);
-    if (!x.sendByte(kProbe))
+    if (x.stopNow())
+        return stopped;
+    const bool probeSent = x.sendByte(kProbe);
+    x.log(Direction::Sent, QByteArray(1, char(kProbe)), QStringLiteral("probe"));
+    if (!probeSent)
         return failed(firmware_texts::cannotEnter());
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
+    x.logAnswer(acknowledgement, acknowledgement == kAcknowledge
+                                     ? QStringLiteral("ok")
+                                     : QStringLiteral("wrong acknowledgement"));
+    if (x.stopNow())
+        return stopped;
     if (acknowledgement != kAcknowledge)
         return failed(firmware_texts::cannotEnter());
 
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
+    frontend.processEvents();
+    if (x.stopNow())
+        return stopped;
 
     // From the start of the image on, a byte that the line refused ends the run at once: the
     // meter did not get the image (or the finish), whatever else it may answer.
+    CancelToken::Scope toTheEnd(&cancel, CancelToken::Phase::Refused);
     frontend.setStatus(firmware_texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
-    if (!x.sendByte(kStartOfImage))
+    frontend.planWork(kWorkUnits);
+    const bool startSent = x.sendByte(kStartOfImage);
+    x.log(Direction::Sent, QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image"));
+    if (!startSent)
         return failed(firmware_texts::completedWithErrorsRepeat());
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
             if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
                 return failed(firmware_texts::completedWithErrorsRepeat());
+        x.log(Direction::Sent, bytesOf(image, block * kBlockSize, kBlockSize),
+              QStringLiteral("block %1/%2").arg(block + 1).arg(kBlocks));
         const auto answer = x.receiveByte();
+        x.logAnswer(answer, QStringLiteral("ok"));
         if (!answer)
             return failed(firmware_texts::completedWithErrorsRepeat());
         frontend.setProgressPosition(kBlocks - *answer);
+        frontend.workDone((block + 1) * (kBlockSize + 1));
     }
 
     frontend.setProgressMaximum(FirmwareImage::kSize);
     frontend.setStatus(firmware_texts::verifying());
     frontend.processEvents();
     bool match = true;
+    QByteArray chunk;
+    int chunkStart = 0;
+    bool chunkMatches = true;
+    auto logChunk = [&](const QString& verdict) {
+        x.log(Direction::Received, chunk,
+              QStringLiteral("read-back %1-%2/%3 %4")
+                  .arg(chunkStart + 1)
+                  .arg(chunkStart + chunk.size())
+                  .arg(FirmwareImage::kSize)
+                  .arg(verdict));
+        chunkStart += int(chunk.size());
+        chunk.clear();
+        chunkMatches = true;
+    };
     for (int i = 0; i < FirmwareImage::kSize; ++i) {
         const auto byte = x.receiveByte();
-        if (!byte)
+        if (!byte) {
+            logChunk(QStringLiteral("timeout"));
             return failed(firmware_texts::completedWithErrorsRepeat());
+        }
+        chunk.append(char(*byte));
         if (*byte != image.bytes[std::size_t(i)])
-            match = false;
+            match = chunkMatches = false;
+        if (chunk.size() == kReadBackLogBytes)
+            logChunk(chunkMatches ? QStringLiteral("ok") : QStringLiteral("differs"));
         frontend.setProgressPosition(i);
+        frontend.workDone(kBlocks * (kBlockSize + 1) + i + 1);
     }
-    if (!match || !x.sendByte(kFinish))
+    if (!match)
+        return failed(firmware_texts::completedWithErrorsRepeat());
+    const bool finishSent = x.sendByte(kFinish);
+    x.log(Direction::Sent, QByteArray(1, char(kFinish)), QStringLiteral("finish"));
+    if (!finishSent)
         return failed(firmware_texts::completedWithErrorsRepeat());
     return Outcome::of(Outcome::Kind::Succeeded);
 }
@@ -149,8 +226,11 @@ Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& ima
             return Outcome::of(Outcome::Kind::Declined);
         // The day of the programming is the day of the Yes, however long the question stood.
         image.stampDate(today());
-        Exchange exchange(link, frontend, session.traceHook());
-        return core::finish(frontend, program(exchange, link, frontend, image));
+        Exchange exchange(link, frontend, session.traceHook(), session.exchangeLog(),
+                          session.cancel());
+        const Outcome outcome = program(exchange, link, frontend, session.cancel(), image);
+        frontend.endWork();
+        return core::finish(frontend, outcome);
     });
 }
 

@@ -58,7 +58,7 @@ int IoDeviceLink::read(quint8* data, int count) {
             wait = std::min(wait, total - now);
         if (timeouts_.intervalMs > 0 && lastByteAt >= 0)
             wait = std::min(wait, timeouts_.intervalMs - (now - lastByteAt));
-        if (wait <= 0 || noteLoss() || !canReceive())
+        if (wait <= 0 || noteLoss() || !canReceive() || stopRequested())
             break;
         if (!dev->waitForReadyRead(int(wait)) && clock.elapsed() >= kSliceMs)
             idle();
@@ -81,7 +81,7 @@ int IoDeviceLink::readWithin(quint8* data, int count, int limitMs) {
             continue;
         }
         const qint64 left = limitMs - clock.elapsed();
-        if (left <= 0 || noteLoss() || !canReceive())
+        if (left <= 0 || noteLoss() || !canReceive() || stopRequested())
             break;
         if (!dev->waitForReadyRead(int(std::min<qint64>(left, kSliceMs))) &&
             clock.elapsed() >= kSliceMs)
@@ -112,7 +112,7 @@ void IoDeviceLink::discardUntilQuiet(int quietMs, int limitMs) {
             continue;
         }
         const qint64 quietLeft = quietMs - (clock.elapsed() - lastByteAt);
-        if (quietLeft <= 0 || noteLoss() || !canReceive())
+        if (quietLeft <= 0 || noteLoss() || !canReceive() || stopRequested())
             return;
         dev->waitForReadyRead(
             int(std::min<qint64>({quietLeft, kSliceMs, limitMs - clock.elapsed()})));

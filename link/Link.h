@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Cancel.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -19,6 +21,12 @@ struct ReadTimeouts {
 constexpr ReadTimeouts kConnectionTimeouts{0, 0, 32};
 // The remote-access client's pipe carries the frames with a bound of 4000 ms per answer.
 constexpr ReadTimeouts kPipeTimeouts{0, 0, 4000};
+
+// Why a link could not be opened, in the operating system's words.
+struct OpenFailure {
+    QString reason;
+    bool permissionDenied = false; // the user may not open the port
+};
 
 // One open byte stream to the meter: a serial port or the remote-access client's pipe.
 class Link {
@@ -55,13 +63,18 @@ public:
 
     // Called between the short slices of a long wait, so that the window stays live.
     void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+    // A read or a drain that is waiting gives up as soon as the token asks to stop; a write
+    // always completes, so no frame is cut in half.
+    void setCancelToken(const CancelToken* token) { cancel_ = token; }
 
 protected:
     void idle() {
         if (idleHook_)
             idleHook_();
     }
+    bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
 
 private:
     std::function<void()> idleHook_;
+    const CancelToken* cancel_ = nullptr;
 };

@@ -10,14 +10,14 @@ OpenResult openSerial(const LinkTarget& target, const ReadTimeouts& timeouts) {
     if (target.isPipe())
         return result;
     result.portName = target.name;
-    result.link = SerialLink::open(result.portName.trimmed(), timeouts);
+    result.link = SerialLink::open(result.portName.trimmed(), timeouts, &result.failure);
     return result;
 }
 
 OpenResult open(const LinkTarget& target, const ReadTimeouts& serialTimeouts) {
     if (target.isPipe()) {
         OpenResult result;
-        result.link = PipeLink::open(target.name);
+        result.link = PipeLink::open(target.name, &result.failure);
         return result;
     }
     return openSerial(target, serialTimeouts);

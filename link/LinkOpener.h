@@ -28,6 +28,7 @@ struct LinkTarget {
 struct OpenResult {
     std::unique_ptr<Link> link; // null when the open failed
     QString portName;           // for the failure text; empty for the pipe
+    OpenFailure failure;        // why the open failed
 };
 
 // Opens the link a target names.

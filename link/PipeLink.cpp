@@ -3,13 +3,18 @@
 PipeLink::PipeLink(std::unique_ptr<QLocalSocket> socket)
     : IoDeviceLink(kPipeTimeouts), socket_(std::move(socket)) {}
 
-std::unique_ptr<PipeLink> PipeLink::open(const QString& name) {
+std::unique_ptr<PipeLink> PipeLink::open(const QString& name, OpenFailure* failure) {
     if (name.isEmpty())
         return nullptr;
     auto socket = std::make_unique<QLocalSocket>();
     socket->connectToServer(name, QIODevice::ReadWrite);
-    if (!socket->waitForConnected(kConnectLimitMs))
+    if (!socket->waitForConnected(kConnectLimitMs)) {
+        if (failure) {
+            failure->reason = socket->errorString();
+            failure->permissionDenied = socket->error() == QLocalSocket::SocketAccessError;
+        }
         return nullptr;
+    }
     return std::unique_ptr<PipeLink>(new PipeLink(std::move(socket)));
 }
 

@@ -10,7 +10,7 @@ class PipeLink : public IoDeviceLink {
 public:
     // A bare name lives where the platform keeps local sockets (the temporary folder on Linux),
     // an absolute path is used as it is. Null when nobody serves the pipe.
-    static std::unique_ptr<PipeLink> open(const QString& name);
+    static std::unique_ptr<PipeLink> open(const QString& name, OpenFailure* failure = nullptr);
 
     static constexpr int kConnectLimitMs = 1000;
 

@@ -30,6 +30,7 @@ bool Protocol::refuse() {
 bool Protocol::ReadMemory(quint16 address, quint8 count) {
     if (count > kMaxReadCount)
         return refuse();
+    describe(address, count);
     buildRequest(kReadMemory, quint8(((address >> 8) & 0x0F) | (count << 4)), quint8(address), 0);
     return transact(4, count + 2, Answer::Data, false);
 }
@@ -37,6 +38,7 @@ bool Protocol::ReadMemory(quint16 address, quint8 count) {
 bool Protocol::WriteMemory(quint16 address, quint8 count) {
     if (count > kMaxWriteCount)
         return refuse();
+    describe(address, count);
     buildRequest(kWriteMemory, quint8(((address >> 8) & 0x0F) | (count << 4)), quint8(address),
                  count);
     return transact(count + 4, 1, Answer::Acknowledge, false);
@@ -45,28 +47,40 @@ bool Protocol::WriteMemory(quint16 address, quint8 count) {
 bool Protocol::ReadSettingBytes(quint8 address, quint8 count) {
     if (count > kMaxReadCount)
         return refuse();
+    describe(address, count);
     buildRequest(kReadSettingBytes, count, address, 0);
     return transact(4, count + 2, Answer::Data, false);
 }
 
 bool Protocol::WriteSettingByte(quint8 address, quint8 value) {
+    describe(address, value);
     buildRequest(kWriteSettingByte, value, address, 0);
     return transact(4, 1, Answer::Acknowledge, false);
 }
 
 bool Protocol::ReadRecord(quint16 recordAddress) {
+    describe(recordAddress, 0);
     buildRequest(kReadRecord, quint8(recordAddress >> 8), quint8(recordAddress), 0);
     return transact(4, kRecordSize + 2, Answer::Data, false);
 }
 
 bool Protocol::WriteRecord(quint16 recordAddress) {
+    describe(recordAddress, 0);
     buildRequest(kWriteRecord, quint8(recordAddress >> 8), quint8(recordAddress), kRecordSize);
     return transact(kRecordSize + 4, 1, Answer::Acknowledge, true);
+}
+
+void Protocol::describe(quint16 address, int countOrValue) {
+    if (!frameHook_)
+        return;
+    current_.address = address;
+    current_.countOrValue = countOrValue;
 }
 
 // The request is kept apart from the buffer: the answer is read into the buffer from
 // position 0, so every attempt sends the frame as it was first built.
 void Protocol::buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount) {
+    current_.command = command;
     request_[0] = command;
     request_[1] = p1;
     request_[2] = p2;
@@ -106,10 +120,12 @@ bool Protocol::linkGone() {
 bool Protocol::transact(int requestLength, int answerLength, Answer answer,
                         bool pauseAfterAttempt) {
     ++transaction_;
-    drainOwed();
+    // After the engineer's stop no answer is waited for: the link closes next.
+    if (!stopRequested())
+        drainOwed();
     bool ok = false;
-    for (int i = 0; i < kAttempts && !ok && !linkGone(); ++i) {
-        ok = attempt(requestLength, answerLength, answer);
+    for (int i = 0; i < kAttempts && !ok && !linkGone() && !stopRequested(); ++i) {
+        ok = attempt(requestLength, answerLength, answer, i + 1);
         if (pauseAfterAttempt && !linkGone())
             pause_(kWriteRecordPauseMs);
     }
@@ -132,6 +148,8 @@ void Protocol::drainOwed() {
         if (got > 0 && traceHook_)
             traceHook_(Direction::Received,
                        QByteArray(reinterpret_cast<const char*>(scrap.data()), got), got < want);
+        if (got > 0)
+            reportFrame(Direction::Received, scrap.data(), got, 0, Verdict::Late);
         if (got == want) {
             answersGetLost_ = false; // it came late, not never
             owed_.pop_front();
@@ -180,7 +198,7 @@ bool Protocol::answerValid(const quint8* bytes, int got, int answerLength, Answe
     return got == answerLength && bytes[got - 1] == crc8(bytes + 1, std::size_t(got - 2));
 }
 
-bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
+bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int number) {
     if (!link_)
         return false;
     if (owed_.empty()) {
@@ -198,8 +216,12 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
             if (traceHook_)
                 traceHook_(Direction::Received,
                            QByteArray(reinterpret_cast<const char*>(arrived.data()), got), false);
-            if (feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
-                     answer))
+            const bool earlierAnswered =
+                feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
+                     answer);
+            reportFrame(Direction::Received, arrived.data(), got, number,
+                        earlierAnswered ? Verdict::Ok : Verdict::Late);
+            if (earlierAnswered)
                 return true;
         }
     }
@@ -208,6 +230,7 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
         traceHook_(Direction::Sent,
                    QByteArray(reinterpret_cast<const char*>(request_.data()), requestLength),
                    false);
+    reportFrame(Direction::Sent, request_.data(), requestLength, number, Verdict::Ok);
     if (!sent) {
         linkGone();
         return false;
@@ -229,6 +252,9 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
         if (traceHook_)
             traceHook_(Direction::Received, bytes, got < ahead);
         ok = feed(bytes, answerLength, answer);
+        if (got > 0 || ok)
+            reportFrame(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()),
+                        got, number, ok ? Verdict::Ok : Verdict::Late);
         // When they did not all come in time, this attempt's answer cannot have come either.
         ownAwaited = !ok && got == ahead;
     }
@@ -242,6 +268,7 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
         // Kept as it came, as the callers have always found it.
         std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
         ok = feed(bytes, answerLength, answer);
+        reportAnswer(bytes, answerLength, answer, number);
     }
     if (linkGone())
         return ok;
@@ -252,4 +279,76 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer) {
         for (Owed& o : owed_)
             o.deadlineMs = std::min(o.deadlineMs, nowMs() + kLostAnswerGraceMs);
     return ok;
+}
+
+void Protocol::reportFrame(Direction direction, const quint8* data, int count, int number,
+                           Verdict verdict) {
+    if (!frameHook_)
+        return;
+    current_.direction = direction;
+    current_.bytes = QByteArray(reinterpret_cast<const char*>(data), count);
+    current_.attempt = number;
+    current_.verdict = verdict;
+    frameHook_(current_);
+}
+
+// What became of the answer awaited for the attempt: the bytes that came, told by the
+// acceptance test's steps.
+void Protocol::reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number) {
+    if (!frameHook_)
+        return;
+    const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
+    const int got = int(bytes.size());
+    Verdict verdict = Verdict::Ok;
+    if (got < 1)
+        verdict = Verdict::Timeout;
+    else if (b[0] != kAcknowledge)
+        verdict = Verdict::WrongAcknowledge;
+    else if (answer == Answer::Acknowledge)
+        verdict = Verdict::Ok;
+    else if (got < expected)
+        verdict = Verdict::Short;
+    else if (b[got - 1] != crc8(b + 1, std::size_t(got - 2)))
+        verdict = Verdict::BadCrc;
+    reportFrame(Direction::Received, b, got, number, verdict);
+}
+
+QString Protocol::transactionText(const Frame& f) {
+    switch (f.command) {
+    case kReadMemory:
+        return QStringLiteral("ReadMemory %1 %2").arg(f.address).arg(f.countOrValue);
+    case kWriteMemory:
+        return QStringLiteral("WriteMemory %1 %2").arg(f.address).arg(f.countOrValue);
+    case kReadSettingBytes:
+        return QStringLiteral("ReadSettingBytes %1 %2").arg(f.address).arg(f.countOrValue);
+    case kWriteSettingByte:
+        return QStringLiteral("WriteSettingByte %1=0x%2")
+            .arg(f.address)
+            .arg(QString::number(f.countOrValue, 16).rightJustified(2, QLatin1Char('0')).toUpper());
+    case kReadRecord:
+        return QStringLiteral("ReadRecord %1").arg(f.address);
+    case kWriteRecord:
+        return QStringLiteral("WriteRecord %1").arg(f.address);
+    default:
+        return QStringLiteral("0x%1").arg(
+            QString::number(f.command, 16).rightJustified(2, QLatin1Char('0')).toUpper());
+    }
+}
+
+QString Protocol::verdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Ok:
+        return QStringLiteral("ok");
+    case Verdict::Timeout:
+        return QStringLiteral("timeout");
+    case Verdict::Short:
+        return QStringLiteral("short");
+    case Verdict::WrongAcknowledge:
+        return QStringLiteral("wrong acknowledgement");
+    case Verdict::BadCrc:
+        return QStringLiteral("bad CRC");
+    case Verdict::Late:
+        return QStringLiteral("late");
+    }
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/Cancel.h"
 #include "link/Link.h"
 
 #include <QByteArray>
@@ -41,6 +42,31 @@ public:
     // Every frame that went out or came in; `timedOut` when fewer bytes came than awaited.
     using TraceHook = std::function<void(Direction, const QByteArray& bytes, bool timedOut)>;
 
+    // What became of an answer.
+    enum class Verdict {
+        Ok,
+        Timeout,          // nothing came
+        Short,            // some bytes came, then the read gave up
+        WrongAcknowledge, // the first byte is not the acknowledgement
+        BadCrc,           // complete, but the checksum does not match the data
+        Late,             // an earlier request's answer, come in after its read gave up
+    };
+    // Every frame with its place in the exchange: the transaction it belongs to, its
+    // arguments and the attempt; for an answer, also what became of it.
+    struct Frame {
+        Direction direction = Direction::Sent;
+        QByteArray bytes;
+        quint8 command = 0;
+        quint16 address = 0;
+        int countOrValue = 0; // the byte count of a read or memory write, a setting's value
+        int attempt = 1;      // 1..kAttempts
+        Verdict verdict = Verdict::Ok; // answers only
+    };
+    using FrameHook = std::function<void(const Frame&)>;
+    // "ReadMemory 1271 2", "WriteSettingByte 16=0x3A", "ReadRecord 5848".
+    static QString transactionText(const Frame& frame);
+    static QString verdictText(Verdict verdict);
+
     Protocol();
 
     // A new link starts with nothing owed.
@@ -62,6 +88,14 @@ public:
 
     void setProgressHook(std::function<void()> hook) { progressHook_ = std::move(hook); }
     void setTraceHook(TraceHook hook) { traceHook_ = std::move(hook); }
+    // The exchange log listens here; the trace hook above is left as it is.
+    void setFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
+    // Once the token asks to stop, a transaction sends no further attempt and one that has not
+    // started sends nothing; either counts as failed.
+    void setCancelToken(CancelToken* token) { cancel_ = token; }
+    // Where the actions mark the phases that must not be cut; null when nothing can stop.
+    CancelToken* cancelToken() const { return cancel_; }
+    bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
     // Called once when the link is found gone, with the operating system's reason.
     void setLinkLostHook(std::function<void(const QString& reason)> hook) {
         linkLostHook_ = std::move(hook);
@@ -104,7 +138,12 @@ private:
     };
     bool transact(int requestLength, int answerLength, Answer answer, bool pauseAfterAttempt);
     void buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount);
-    bool attempt(int requestLength, int answerLength, Answer answer);
+    bool attempt(int requestLength, int answerLength, Answer answer, int number);
+    void describe(quint16 address, int countOrValue);
+    // Tells the frame hook of a frame of the running transaction.
+    void reportFrame(Direction direction, const quint8* data, int count, int number,
+                     Verdict verdict);
+    void reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number);
     // A transaction asked for more than a frame carries: it fails without a frame sent.
     bool refuse();
     bool answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const;
@@ -126,6 +165,9 @@ private:
     bool errorSeen_ = false;
     std::function<void()> progressHook_;
     TraceHook traceHook_;
+    FrameHook frameHook_;
+    CancelToken* cancel_ = nullptr;
+    Frame current_; // the running transaction, as the frame hook is told of it
     std::function<void(int)> pause_;
     std::function<void(const QString&)> linkLostHook_;
     bool lossReported_ = false;

@@ -3,13 +3,19 @@
 SerialLink::SerialLink(std::unique_ptr<QSerialPort> port, const ReadTimeouts& timeouts)
     : IoDeviceLink(timeouts), port_(std::move(port)) {}
 
-std::unique_ptr<SerialLink> SerialLink::open(const QString& path, const ReadTimeouts& timeouts) {
+std::unique_ptr<SerialLink> SerialLink::open(const QString& path, const ReadTimeouts& timeouts,
+                                             OpenFailure* failure) {
     if (path.isEmpty())
         return nullptr;
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(path);
-    if (!port->open(QIODevice::ReadWrite))
+    if (!port->open(QIODevice::ReadWrite)) {
+        if (failure) {
+            failure->reason = port->errorString();
+            failure->permissionDenied = port->error() == QSerialPort::PermissionError;
+        }
         return nullptr;
+    }
     // Purge both directions, then the line settings. Their results do not matter: a line that
     // does not work shows up as transactions without answers.
     port->clear(QSerialPort::AllDirections);

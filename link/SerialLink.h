@@ -10,7 +10,8 @@ class SerialLink : public IoDeviceLink {
 public:
     // Opens the port exclusively and sets it up; null when the port cannot be opened.
     // `path` is a device path (/dev/ttyUSB0) or a bare port name (ttyUSB0, COM3).
-    static std::unique_ptr<SerialLink> open(const QString& path, const ReadTimeouts& timeouts);
+    static std::unique_ptr<SerialLink> open(const QString& path, const ReadTimeouts& timeouts,
+                                            OpenFailure* failure = nullptr);
 
     Kind kind() const override { return Kind::Serial; }
     void discardInput() override;

@@ -1,5 +1,6 @@
 #include "settings/SettingsWriter.h"
 
+#include "core/CancelTexts.h"
 #include "core/Frontend.h"
 #include "core/Permission.h"
 #include "core/Texts.h"
@@ -240,36 +241,51 @@ void sendSettings(Protocol& p, const PreparedWrite& w, quint8 version) {
     p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
 }
 
-void clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
-               quint16 first, int records) {
+// Returns how many records the meter acknowledged as cleared; stops early at the engineer's
+// stop (the record whose acknowledgement the stop cut short is not counted).
+int clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
+              quint16 first, int records) {
     frontend.setProgressPosition(0);
     frontend.setStatus(status);
     frontend.processEvents();
     p.clearFlags();
     frontend.setProgressMaximum(progressMaximum);
     static const quint8 zeros[archive_layout::kRecordSize] = {};
-    for (int i = 0; i < records; ++i) {
+    int cleared = 0;
+    for (int i = 0; i < records && !p.stopRequested(); ++i) {
         p.putData(zeros, archive_layout::kRecordSize);
-        p.WriteRecord(quint16(first + i * archive_layout::kRecordSize));
+        if (p.WriteRecord(quint16(first + i * archive_layout::kRecordSize)))
+            ++cleared;
     }
+    return cleared;
+}
+
+// The outcome of a clearing the engineer stopped, with how far it got.
+core::Outcome stoppedClearing(Frontend& frontend, int cleared, int records) {
+    core::Outcome o = core::Outcome::of(core::Outcome::Kind::Cancelled,
+                                        cancel_texts::cancelledAfterClearing(cleared, records));
+    o.done = cleared;
+    return core::finish(frontend, o);
 }
 
 } // namespace
 
-void clearDailyArchive(Protocol& p, Frontend& frontend) {
-    clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
-              archive_layout::kDailyFirst, archive_layout::kDailyRecords);
+int clearDailyArchive(Protocol& p, Frontend& frontend) {
+    return clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
+                     archive_layout::kDailyFirst, archive_layout::kDailyRecords);
 }
 
-void clearMinuteArchive(Protocol& p, Frontend& frontend) {
-    clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
-              archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
+int clearMinuteArchive(Protocol& p, Frontend& frontend) {
+    return clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
+                     archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
 }
 
 core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
     using core::Outcome;
     const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
+    if (p.stopRequested())
+        return core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
     // Without the archive state nothing is cleared.
     if (!stateRead)
         return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
@@ -277,12 +293,16 @@ core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool mi
         return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
                                                   settings_texts::archiveUnavailable()));
     if (daily) {
-        clearDailyArchive(p, frontend);
+        const int cleared = clearDailyArchive(p, frontend);
+        if (p.stopRequested())
+            return stoppedClearing(frontend, cleared, archive_layout::kDailyRecords);
         if (p.errorSeen())
             return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     }
     if (minute) {
-        clearMinuteArchive(p, frontend);
+        const int cleared = clearMinuteArchive(p, frontend);
+        if (p.stopRequested())
+            return stoppedClearing(frontend, cleared, archive_layout::kMinuteRecords);
         return core::finish(frontend, Outcome::of(p.errorSeen() ? Outcome::Kind::FinishedWithErrors
                                                                 : Outcome::Kind::Succeeded));
     }
@@ -313,31 +333,49 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, con
         return result;
     }
 
+    // A stop asked while the connection started is honoured before the first settings byte.
+    if (p.stopRequested()) {
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
+        return result;
+    }
+
     frontend.setStatus(settings_texts::writingSettings());
     frontend.processEvents();
     frontend.setProgressMaximum(kWriteProgressMaximum);
     p.clearFlags();
 
-    // Where A and C go depends on the firmware: without its version nothing is written.
-    if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
-        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
-        return result;
+    Outcome written = Outcome::of(Outcome::Kind::Succeeded);
+    {
+        // From the version read to the read-back the settings area is never left half written
+        // or unchecked by choice: a stop asked meanwhile waits for the end of the write.
+        CancelToken::Scope wholeWrite(p.cancelToken(), CancelToken::Phase::Deferred);
+        // Where A and C go depends on the firmware: without its version nothing is written.
+        if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
+            result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
+            return result;
+        }
+        const quint8 version = p.at(1);
+        result.firmwareVersionByte = version;
+        sendSettings(p, *prepared.write, version);
+        result.written = true;
+        // What the meter now holds is read back: a byte lost on the line shows here, field by
+        // field, and no archive is cleared after a write that did not take.
+        result.mismatches = readBack(p, *prepared.write, version, form, locale);
+        written = Outcome::fromFlags(p);
     }
-    const quint8 version = p.at(1);
-    result.firmwareVersionByte = version;
-    sendSettings(p, *prepared.write, version);
-    result.written = true;
 
-    // What the meter now holds is read back: a byte lost on the line shows here, field by
-    // field, and no archive is cleared after a write that did not take.
-    result.mismatches = readBack(p, *prepared.write, version, form, locale);
-    if (!result.mismatches.empty()) {
-        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
-        frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
+    // The stop is honoured now: nothing more is done, the archives are not cleared. Fields that
+    // did not take are still reported.
+    if (p.stopRequested() || !result.mismatches.empty()) {
+        result.outcome = core::finish(
+            frontend, Outcome::of(p.stopRequested() ? Outcome::Kind::Cancelled
+                                                    : Outcome::Kind::FinishedWithErrors));
+        if (!result.mismatches.empty())
+            frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
         return result;
     }
-    if (!p.replySeen() || p.errorSeen() || (!form.clearDaily && !form.clearMinute)) {
-        result.outcome = core::finish(frontend, Outcome::fromFlags(p));
+    if (!written.succeeded() || (!form.clearDaily && !form.clearMinute)) {
+        result.outcome = core::finish(frontend, written);
         return result;
     }
     result.outcome = clearArchives(p, frontend, form.clearDaily, form.clearMinute);

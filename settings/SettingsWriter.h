@@ -76,7 +76,8 @@ WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& fo
 core::Outcome clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
 
 // One area's clearing, without the archive-state read: the daily or the minute area.
-void clearDailyArchive(Protocol& protocol, Frontend& frontend);
-void clearMinuteArchive(Protocol& protocol, Frontend& frontend);
+// Each returns how many records the meter acknowledged; both stop at the engineer's stop.
+int clearDailyArchive(Protocol& protocol, Frontend& frontend);
+int clearMinuteArchive(Protocol& protocol, Frontend& frontend);
 
 } // namespace settings

@@ -415,10 +415,115 @@
     </message>
 </context>
 <context>
+    <name>Cancel</name>
+    <message>
+        <source>Прервано пользователем. Прочитано %1 записей</source>
+        <translation>Cancelled by the user. %1 records read</translation>
+    </message>
+    <message>
+        <source>Прервано пользователем. Очищено %1 записей из %2</source>
+        <translation>Cancelled by the user. %1 of %2 records cleared</translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Прошивку нельзя прервать после команды стирания: прибор без полной программы не работает</source>
+        <translation>Programming cannot be stopped after the erase command: a meter without a complete program does not work</translation>
+    </message>
+    <message>
+        <source>Запись настроек не прерывается: область настроек не должна остаться записанной наполовину</source>
+        <translation>The settings write is not interrupted: the settings area must not be left half written</translation>
+    </message>
+    <message>
+        <source>Выполняется обмен с прибором. Прервать его и закрыть программу?</source>
+        <translation>An exchange with the meter is running. Stop it and close the program?</translation>
+    </message>
+    <message>
+        <source>Действие будет прервано, когда запись завершится</source>
+        <translation>The action will stop when the write has ended</translation>
+    </message>
+    <message>
+        <source>Прошивка будет доведена до конца</source>
+        <translation>Programming will run to its end</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>%1.%2.%3г.</source>
         <translation>%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLog</name>
+    <message>
+        <source>канал %1</source>
+        <translation>pipe %1</translation>
+    </message>
+    <message>
+        <source>порт %1</source>
+        <translation>port %1</translation>
+    </message>
+    <message>
+        <source>Соединение: %1</source>
+        <translation>Connection: %1</translation>
+    </message>
+    <message>
+        <source>порт не найден</source>
+        <translation>port not found</translation>
+    </message>
+    <message>
+        <source>. Нет прав на порт: добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в систему заново</source>
+        <translation>. No permission for the port: add the user to the group dialout (sudo usermod -aG dialout $USER) and log in again</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>Итог: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Открыт: %1</source>
+        <translation>Opened: %1</translation>
+    </message>
+    <message>
+        <source>Закрыт: %1</source>
+        <translation>Closed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLogWindow</name>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Журнал обмена</source>
+        <translation>Exchange log</translation>
+    </message>
+    <message>
+        <source>Сохранить журнал обмена</source>
+        <translation>Save the exchange log</translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt *.log)</source>
+        <translation>Text files (*.txt *.log)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить журнал обмена в файл %1: %2</source>
+        <translation>Could not save the exchange log to the file %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1241,13 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>осталось</source>
+        <translation>left</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Диаметр указан неверно<byte value="xd"/></source>
@@ -1487,6 +1599,18 @@ weight, litres/pulse:</translation>
     <message>
         <source>В форме</source>
         <translation>In the form</translation>
+    </message>
+    <message>
+        <source>Осталось времени</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <source>Ж</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Журнал обмена (Ctrl+L)</source>
+        <translation>Exchange log (Ctrl+L)</translation>
     </message>
 </context>
 <context>

@@ -415,9 +415,114 @@
     </message>
 </context>
 <context>
+    <name>Cancel</name>
+    <message>
+        <source>Прервано пользователем. Прочитано %1 записей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервано пользователем. Очищено %1 записей из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прошивку нельзя прервать после команды стирания: прибор без полной программы не работает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись настроек не прерывается: область настроек не должна остаться записанной наполовину</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выполняется обмен с прибором. Прервать его и закрыть программу?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Действие будет прервано, когда запись завершится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прошивка будет доведена до конца</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>%1.%2.%3г.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLog</name>
+    <message>
+        <source>канал %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порт %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Соединение: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порт не найден</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Нет прав на порт: добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в систему заново</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итог: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыт: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыт: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeLogWindow</name>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал обмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить журнал обмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt *.log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить журнал обмена в файл %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1135,6 +1240,13 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>осталось</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Диаметр указан неверно<byte value="xd"/></source>
@@ -1473,6 +1585,18 @@
     </message>
     <message>
         <source>Применить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Осталось времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал обмена (Ctrl+L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ж</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

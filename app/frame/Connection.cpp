@@ -14,7 +14,11 @@ Outcome Connection::run(const LinkTarget& target, const std::function<Outcome()>
         frontend.processEvents();
         frontend.setProgressMaximum(kIdentityProgressMaximum);
 
-        if (!protocol.ReadMemory(kIdentityAddress, 2))
+        const bool answered = protocol.ReadMemory(kIdentityAddress, 2);
+        // A stop asked while the connection starts is honoured before the branch begins.
+        if (protocol.stopRequested())
+            return core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
+        if (!answered)
             return core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
         frontend.setProgressPosition(0);
         if (protocol.at(1) != 0)

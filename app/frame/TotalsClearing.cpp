@@ -36,6 +36,9 @@ core::Outcome clear(Protocol& p, Frontend& frontend) {
     frontend.setProgressMaximum(kProgressMaximum);
     p.clearFlags();
 
+    // Half-cleared totals would disagree with each other: the clearing is not cut, and with
+    // nothing after it, a stop asked meanwhile changes nothing of its outcome.
+    CancelToken::Scope whole(p.cancelToken(), CancelToken::Phase::Deferred);
     for (int i = 0; i < settings_map::kTotalsBytes; ++i)
         p.WriteSettingByte(quint8(settings_map::kTotalsFirst + i), 0);
     static const quint8 zeros[8] = {};

@@ -1,9 +1,11 @@
 // 1000 ReadMemory transactions against the simulated meter: the program's own time per
 // transaction with an immediate meter over the pty and over the pipe, and with 9600-baud line
-// emulation the measured time over the line-time limit.
+// emulation the measured time over the line-time limit; each without and with the exchange log
+// (kept in memory and appended to a file, as `zetra-cli --log` does).
 //
 //     build/bin/bench_protocol [transactions]
 
+#include "core/ExchangeLog.h"
 #include "link/LinkOpener.h"
 #include "link/PipeLink.h"
 #include "link/Protocol.h"
@@ -12,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <ctime>
@@ -32,9 +35,11 @@ struct Figures {
     int failed = 0;
 };
 
-Figures run(Link& link, int transactions) {
+Figures run(Link& link, int transactions, ExchangeLog* log) {
     Protocol protocol;
     protocol.setLink(&link);
+    if (log)
+        protocol.setFrameHook([log](const Protocol::Frame& frame) { log->frame(frame); });
     Figures f;
     QElapsedTimer clock;
     const double cpuStart = threadCpuMs();
@@ -60,28 +65,41 @@ int main(int argc, char* argv[]) {
     const int n = argc > 1 ? std::atoi(argv[1]) : 1000;
     std::printf("%d ReadMemory transactions of %d bytes\n", n, kCount);
 
-    for (const bool pipe : {false, true}) {
-        sim::Server meter;
-        if (!meter.start()) {
-            std::fprintf(stderr, "simulated meter: %s\n", qPrintable(meter.errorString()));
-            return 1;
+    QTemporaryDir dir;
+    // The log's runs come first: a second line-emulating meter in one process runs slower than
+    // the first, whatever the log does.
+    for (const bool logged : {true, false}) {
+        const char* logText = logged ? "log on " : "log off";
+        for (const bool pipe : {false, true}) {
+            sim::Server meter;
+            if (!meter.start()) {
+                std::fprintf(stderr, "simulated meter: %s\n", qPrintable(meter.errorString()));
+                return 1;
+            }
+            ExchangeLog log;
+            log.attachFile(dir.filePath(QStringLiteral("exchange.log")));
+            auto link = open(meter, pipe);
+            const Figures f = run(*link, n, logged ? &log : nullptr);
+            std::printf("immediate meter, %-4s, %s: %.3f ms wall, %.4f ms own CPU per "
+                        "transaction%s\n",
+                        pipe ? "pipe" : "pty", logText, f.wallMs / n, f.cpuMs / n,
+                        f.failed ? " (some failed!)" : "");
         }
-        auto link = open(meter, pipe);
-        const Figures f = run(*link, n);
-        std::printf("immediate meter, %-4s: %.3f ms wall, %.3f ms own CPU per transaction%s\n",
-                    pipe ? "pipe" : "pty", f.wallMs / n, f.cpuMs / n,
+
+        sim::Options timed;
+        timed.lineTiming = true;
+        sim::Server meter(timed);
+        if (!meter.start())
+            return 1;
+        ExchangeLog log;
+        log.attachFile(dir.filePath(QStringLiteral("exchange-timed.log")));
+        auto link = open(meter, false);
+        const Figures f = run(*link, n, logged ? &log : nullptr);
+        const double lineMs = n * (4 + kCount + 2) * kByteMs;
+        std::printf("9600-baud meter, pty, %s: %.1f ms for a line-time limit of %.1f ms: ratio "
+                    "%.4f, own CPU %.4f ms per transaction%s\n",
+                    logText, f.wallMs, lineMs, f.wallMs / lineMs, f.cpuMs / n,
                     f.failed ? " (some failed!)" : "");
     }
-
-    sim::Options timed;
-    timed.lineTiming = true;
-    sim::Server meter(timed);
-    if (!meter.start())
-        return 1;
-    auto link = open(meter, false);
-    const Figures f = run(*link, n);
-    const double lineMs = n * (4 + kCount + 2) * kByteMs;
-    std::printf("9600-baud meter, pty: %.1f ms for a line-time limit of %.1f ms: ratio %.4f%s\n",
-                f.wallMs, lineMs, f.wallMs / lineMs, f.failed ? " (some failed!)" : "");
     return 0;
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class ExchangeLog;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// The exchange log on screen: a window of its own that stays open beside the main window. New
+// lines are taken from the log in batches a few times a second, not one repaint per line, so a
+// long readout does not slow the window. The view follows the end unless the engineer has
+// scrolled up; it can be cleared and saved as a UTF-8 text file with exactly the logged lines.
+class ExchangeLogWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRefreshMs = 100;
+
+    explicit ExchangeLogWindow(ExchangeLog& log, QWidget* parent = nullptr);
+
+    // Takes what the log holds beyond what is shown (the timer does this on its own).
+    void refresh();
+    // Saves the lines to `path`; false with a message box when it fails.
+    bool saveTo(const QString& path);
+
+public slots:
+    void clearLog();
+    void saveLog();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    ExchangeLog& log_;
+    QPlainTextEdit* view_;
+    QPushButton* clearButton_;
+    QPushButton* saveButton_;
+    QTimer* timer_;
+    qint64 shownUpTo_ = 0;
+};

@@ -1,0 +1,35 @@
+#include "core/CancelTexts.h"
+
+#include <QCoreApplication>
+
+namespace cancel_texts {
+QString cancelledAfterReading(int records) {
+    return QCoreApplication::translate("Cancel", "Прервано пользователем. Прочитано %1 записей")
+        .arg(records);
+}
+
+QString cancelledAfterClearing(int cleared, int of) {
+    return QCoreApplication::translate("Cancel", "Прервано пользователем. Очищено %1 записей из %2")
+        .arg(cleared)
+        .arg(of);
+}
+
+QString cancelButton() { return QCoreApplication::translate("Cancel", "Прервать"); }
+
+QString cannotStopFirmware() {
+    return QCoreApplication::translate(
+        "Cancel", "Прошивку нельзя прервать после команды стирания: прибор без полной программы "
+                  "не работает");
+}
+
+QString cannotStopSettings() {
+    return QCoreApplication::translate(
+        "Cancel", "Запись настроек не прерывается: область настроек не должна остаться записанной "
+                  "наполовину");
+}
+
+QString closeQuestion() {
+    return QCoreApplication::translate(
+        "Cancel", "Выполняется обмен с прибором. Прервать его и закрыть программу?");
+}
+} // namespace cancel_texts

@@ -1,0 +1,179 @@
+// The window while a meter action runs: "Прервать" shows only then and Esc presses it, closing
+// the window asks first, and the exchange log shows and saves the frames of an Info readout.
+
+#include "app/ExchangeLogWindow.h"
+#include "app/ProU.h"
+#include "sim/Sim.h"
+#include "tests/support/Controls.h"
+#include "tests/support/ModalDriver.h"
+
+#include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+// A remote-access pipe whose far end takes every frame and never answers: each attempt would
+// wait its 4 s.
+class DeadPipe {
+public:
+    DeadPipe() {
+        server_.listen(dir_.filePath(QStringLiteral("dead_pipe")));
+        QObject::connect(&server_, &QLocalServer::newConnection, [this] {
+            while (QLocalSocket* s = server_.nextPendingConnection())
+                QObject::connect(s, &QLocalSocket::readyRead, s, [s] { s->readAll(); });
+        });
+    }
+    QString name() const { return server_.fullServerName(); }
+
+private:
+    QTemporaryDir dir_;
+    QLocalServer server_;
+};
+
+QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
+
+// Runs `during` once, the first time the window's action is running.
+void whileRunning(TForm1& w, std::function<void()> during) {
+    auto* probe = new QTimer(&w);
+    probe->setInterval(20);
+    QObject::connect(probe, &QTimer::timeout, [&w, probe, during] {
+        if (!w.actionRunning())
+            return;
+        probe->stop();
+        during();
+    });
+    probe->start();
+}
+} // namespace
+
+class WindowCancelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // "Прервать" is hidden until an action runs; pressing it or Esc stops a readout whose
+    // meter has gone silent at once, and it hides again.
+    void cancelStopsADeadPipe_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("button") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void cancelStopsADeadPipe() {
+        QFETCH(bool, escape);
+        DeadPipe pipe;
+        TForm1 w;
+        w.show();
+        w.selectPipe(pipe.name());
+        auto* cancel = child<QPushButton>(w, "CancelButton");
+        QVERIFY(!cancel->isVisible());
+        bool shown = false;
+        QElapsedTimer clock;
+        whileRunning(w, [&] {
+            shown = cancel->isVisible() && cancel->isEnabled() &&
+                    cancel->text() == QStringLiteral("Прервать");
+            clock.start();
+            if (escape)
+                QTest::keyClick(&w, Qt::Key_Escape);
+            else
+                cancel->click();
+        });
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(shown);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(statusOf(w), QStringLiteral("Прервано пользователем"));
+        QVERIFY(!cancel->isVisible());
+        QVERIFY(child<QPushButton>(w, "Button1")->isEnabled());
+    }
+
+    // The close box during an action asks; No lets the action go on, Yes stops it and the
+    // window closes once it has ended.
+    void closeAsksFirst_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void closeAsksFirst() {
+        QFETCH(bool, yes);
+        DeadPipe pipe;
+        TForm1 w;
+        w.show();
+        w.selectPipe(pipe.name());
+        QString question;
+        bool runningAfterNo = false;
+        whileRunning(w, [&] {
+            modal::onNext<QMessageBox>([&](QMessageBox& box) {
+                question = box.windowTitle() + QStringLiteral(": ") + box.text();
+                box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+                if (yes)
+                    return;
+                // The action goes on after No, until "Прервать".
+                QTimer::singleShot(100, &w, [&] {
+                    runningAfterNo = w.actionRunning() && w.isVisible();
+                    child<QPushButton>(w, "CancelButton")->click();
+                });
+            });
+            QVERIFY(!w.close());
+        });
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(question, QStringLiteral("Внимание: Выполняется обмен с прибором. Прервать его "
+                                          "и закрыть программу?"));
+        QCOMPARE(statusOf(w), QStringLiteral("Прервано пользователем"));
+        if (yes)
+            QTRY_VERIFY(!w.isVisible());
+        else
+            QVERIFY(runningAfterNo && w.isVisible());
+    }
+
+    // The log window (Ctrl+L) shows every frame of an Info readout with its meaning, and saves
+    // exactly the lines it shows.
+    void logOfAnInfoReadout() {
+        sim::Server meter;
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        TForm1 w;
+        w.show();
+        w.selectPipe(meter.pipeName());
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+        auto* log = w.findChild<ExchangeLogWindow*>(QStringLiteral("ExchangeLogWindow"));
+        QVERIFY(log);
+        QTRY_VERIFY(log->isVisible());
+        auto* view = log->findChild<QPlainTextEdit*>(QStringLiteral("ExchangeLogView"));
+        QTRY_VERIFY(view->toPlainText().contains(QLatin1String("ReadMemory 1261 4 1/3")));
+        const QStringList lines = view->toPlainText().split(QLatin1Char('\n'));
+        static const QRegularExpression shape(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} [<>*] "));
+        for (const QString& line : lines)
+            QVERIFY2(shape.match(line).hasMatch(), qPrintable(line));
+        QVERIFY(lines[0].endsWith(QStringLiteral("* Соединение: канал ") + meter.pipeName()));
+        QVERIFY(lines[2].endsWith(QLatin1String("> 18 24 F7 62  ReadMemory 1271 2 1/3")));
+        QVERIFY(lines[3].contains(QLatin1String(" < 64 00 ")) && lines[3].endsWith("  ok"));
+        QVERIFY2(lines.last().contains(QStringLiteral("* Закрыт")), qPrintable(lines.last()));
+        QVERIFY(lines[lines.size() - 2].endsWith(QStringLiteral("Итог: Завершено успешно")));
+        QVERIFY(lines.filter(QRegularExpression(QStringLiteral(" > .*  ReadMemory \\d+ \\d+ 1/3$")))
+                    .size() >= 10);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("exchange.txt"));
+        QVERIFY(log->saveTo(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), lines.join(QLatin1Char('\n')) + "\n");
+
+        child<QPushButton>(*log, "ClearLogButton")->click();
+        QVERIFY(view->toPlainText().isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowCancelTest)
+#include "test_window_cancel.moc"
