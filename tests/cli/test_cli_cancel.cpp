@@ -6,6 +6,7 @@
 #include "tests/cli/SimProcess.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -182,9 +183,16 @@ private slots:
         QVERIFY(before.mid(untouched) != QByteArray(before.size() - untouched, '\0'));
     }
 
-    // The settings write runs to its hour stamp whatever the signal; then the action stops, and
-    // the clearing asked for does not start. A second signal changes nothing.
+    // The settings write runs to its hour stamp and its read-back whatever the signal; then the
+    // action stops, and the clearing asked for does not start. A second signal changes nothing.
+    // With --json the object says the write went and nothing differs.
+    void settingsWriteEndsFirst_data() {
+        QTest::addColumn<bool>("json");
+        QTest::newRow("text") << false;
+        QTest::newRow("json") << true;
+    }
     void settingsWriteEndsFirst() {
+        QFETCH(bool, json);
         SimProcess sim({"--line-timing"});
         QVERIFY(sim.ready());
         const QString settings = dir.filePath(QStringLiteral("meter2.dat"));
@@ -193,18 +201,31 @@ private slots:
         QVERIFY(read.waitForFinished(30000));
         QCOMPARE(read.exitCode(), 0);
 
-        const Run r =
-            interrupt({"--yes", "--port", sim.pty(), "settings-write", settings, "--clear-daily"},
-                      QStringLiteral("WriteSettingByte 16="), 1, 0, 2);
+        QStringList args{"--yes", "--port", sim.pty(), "settings-write", settings, "--clear-daily"};
+        if (json)
+            args.prepend(QStringLiteral("--json"));
+        const Run r = interrupt(args, QStringLiteral("WriteSettingByte 16="), 1, 0, 2);
         QCOMPARE(r.exitCode, 130);
-        QCOMPARE(r.out.last(), QStringLiteral("Прервано пользователем"));
+        if (json) {
+            const QJsonObject o = QJsonDocument::fromJson(r.out.join(QString()).toUtf8()).object();
+            QCOMPARE(o.value(QLatin1String("outcome")).toString(), QStringLiteral("cancelled"));
+            QCOMPARE(o.value(QLatin1String("status")).toString(),
+                     QStringLiteral("Прервано пользователем"));
+            QCOMPARE(o.value(QLatin1String("written")).toBool(), true);
+            QCOMPARE(o.value(QLatin1String("mismatches")).toArray().size(), 0);
+        } else {
+            QCOMPARE(r.out.last(), QStringLiteral("Прервано пользователем"));
+        }
         QCOMPARE(countIn(r.err, QStringLiteral("\n")), 1);
         QVERIFY(r.err.contains(QStringLiteral("Запись настроек не прерывается")));
-        // Every settings byte went, and the clock; no record was cleared.
+        // Every settings byte went, and the clock, and the area was read back; no record was
+        // cleared.
         for (int address = 16; address <= 69; ++address)
             QVERIFY2(r.log.contains(QStringLiteral("WriteSettingByte %1=").arg(address)),
                      qPrintable(QString::number(address)));
-        QVERIFY(r.log.contains(QLatin1String("WriteMemory 1240 3")));
+        const qsizetype clockWritten = r.log.indexOf(QLatin1String("WriteMemory 1240 3"));
+        QVERIFY(clockWritten > 0);
+        QVERIFY(r.log.indexOf(QLatin1String("ReadMemory 1238 2"), clockWritten) > clockWritten);
         QVERIFY(!r.log.contains(QLatin1String("WriteRecord")));
     }
 
