@@ -265,7 +265,7 @@ QString ArchiveChart::savePng(const QString& fileName) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QString reason;
-    if (!picture.save(&buffer, "PNG") || !saveFileSafely(fileName, bytes, &reason))
+    if (!picture.save(&buffer, "PNG") || !device::saveFileSafely(fileName, bytes, &reason))
         return archive::texts::cannotWriteFile(fileName, reason);
     return {};
 }

@@ -58,10 +58,10 @@ ArchiveTab::ArchiveTab(const TabContext& context) : c_(context) {
     minuteChart_ = addArchiveChart(c_.ui.Memo3, archive::Kind::Minute, archives);
 }
 
-void ArchiveTab::read(const LinkTarget& target) {
+void ArchiveTab::read(const line::LinkTarget& target) {
     const archive::Kind kind = archiveKind(c_.ui.PageControl2);
-    const archive::Interval interval{dayNumberFromDate(c_.ui.DateTimePicker2->date()),
-                                     dayNumberFromDate(c_.ui.DateTimePicker3->date())};
+    const archive::Interval interval{device::dayNumberFromDate(c_.ui.DateTimePicker2->date()),
+                                     device::dayNumberFromDate(c_.ui.DateTimePicker3->date())};
     const archive::Readout readout =
         frame::readArchive(c_.session, target, kind, interval, QLocale());
     if (!readout.lines)

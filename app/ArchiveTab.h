@@ -5,7 +5,9 @@
 class ArchiveChart;
 class QFileDialog;
 class MemoFontDialog;
+namespace line {
 struct LinkTarget;
+}
 
 // The Archive tab: reading the daily or minute archive into its memo, saving it as a text file
 // or a workbook, and the memos' font. The session keeps the last readout of each archive for
@@ -14,7 +16,7 @@ class ArchiveTab {
 public:
     explicit ArchiveTab(const TabContext& context);
 
-    void read(const LinkTarget& target);
+    void read(const line::LinkTarget& target);
     void save();
     void chooseFont();
 

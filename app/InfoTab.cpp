@@ -19,7 +19,7 @@ InfoTab::InfoTab(const TabContext& context) : c_(context) {
             ->setText(info::caption(info::Row(row)));
 }
 
-void InfoTab::read(const LinkTarget& target) {
+void InfoTab::read(const line::LinkTarget& target) {
     const frame::InfoRun run = frame::readInfo(c_.session, target, QLocale());
     if (!run.values)
         return;
@@ -34,4 +34,6 @@ void InfoTab::read(const LinkTarget& target) {
                       : QString());
 }
 
-void InfoTab::clearTotals(const LinkTarget& target) { frame::clearTotals(c_.session, target); }
+void InfoTab::clearTotals(const line::LinkTarget& target) {
+    frame::clearTotals(c_.session, target);
+}

@@ -16,21 +16,22 @@ PortListWatcher::PortListWatcher(QComboBox* list, std::function<bool()> paused, 
     timer_.start(kIntervalMilliseconds);
 }
 
-void PortListWatcher::setSource(port_list::PortSource source) {
-    source_ = source ? std::move(source) : port_list::systemPorts;
+void PortListWatcher::setSource(line::port_list::PortSource source) {
+    source_ = source ? std::move(source) : line::port_list::systemPorts;
 }
 
 void PortListWatcher::refresh() {
     if ((paused_ && paused_()) || list_->view()->isVisible())
         return;
-    const QStringList ports = port_list::fromPorts(source_());
+    const QStringList ports = line::port_list::fromPorts(source_());
     if (ports == lastSeen_)
         return;
     lastSeen_ = ports;
     QStringList shown;
     for (int i = 0; i < list_->count(); ++i)
         shown.append(list_->itemText(i));
-    const port_list::Refreshed now = port_list::refresh(shown, list_->currentIndex(), ports);
+    const line::port_list::Refreshed now =
+        line::port_list::refresh(shown, list_->currentIndex(), ports);
     {
         // The list is rewritten in one go; only the final selection is announced.
         const QSignalBlocker blocker(list_);

@@ -23,7 +23,7 @@ public:
     PortListWatcher(QComboBox* list, std::function<bool()> paused, QObject* parent = nullptr);
 
     // Where the ports come from; the PC's serial ports unless a test gives its own.
-    void setSource(port_list::PortSource source);
+    void setSource(line::port_list::PortSource source);
 
 public slots:
     // One look at the ports now.
@@ -35,7 +35,7 @@ protected:
 private:
     QComboBox* list_;
     std::function<bool()> paused_;
-    port_list::PortSource source_ = port_list::systemPorts;
+    line::port_list::PortSource source_ = line::port_list::systemPorts;
     QStringList lastSeen_; // the list for the ports of the last look
     QTimer timer_;
 };

@@ -127,7 +127,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     ui->ComboBox1->clear();
-    ui->ComboBox1->addItems(port_list::present());
+    ui->ComboBox1->addItems(line::port_list::present());
     ui->ComboBox1->setCurrentIndex(0);
 
     // The progress bar lives inside the status bar, right of the status line.
@@ -146,7 +146,7 @@ void TForm1::FormCreate() {
         picker->setDate(today);
     }
     const QTime now = QTime::currentTime();
-    ui->Edit13->setText(formatClock(now.hour(), now.minute()));
+    ui->Edit13->setText(device::formatClock(now.hour(), now.minute()));
 
     // The window starts large enough for every tab to show whole (the design size is smaller
     // than the tabs need in the desktop's fonts), and may then be made smaller: its tabs scroll.
@@ -203,12 +203,12 @@ void TForm1::setUpActionStrip() {
 
     session_.setExchangeLog(&exchangeLog_);
     // While a phase that must not be cut runs, the button is disabled and says why.
-    session_.cancel().setPhaseObserver([this](CancelToken::Phase phase) {
-        cancelButton_->setEnabled(phase == CancelToken::Phase::Interruptible);
+    session_.cancel().setPhaseObserver([this](line::CancelToken::Phase phase) {
+        cancelButton_->setEnabled(phase == line::CancelToken::Phase::Interruptible);
         cancelButton_->setToolTip(
-            phase == CancelToken::Phase::Refused    ? cancel_texts::cannotStopFirmware()
-            : phase == CancelToken::Phase::Deferred ? cancel_texts::cannotStopSettings()
-                                                    : QString());
+            phase == line::CancelToken::Phase::Refused    ? cancel_texts::cannotStopFirmware()
+            : phase == line::CancelToken::Phase::Deferred ? cancel_texts::cannotStopSettings()
+                                                          : QString());
     });
 }
 
@@ -366,9 +366,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-LinkTarget TForm1::linkTarget() const {
+line::LinkTarget TForm1::linkTarget() const {
     const bool pipeEntry = ui->ComboBox1->currentIndex() == ui->ComboBox1->count() - 1;
-    return port_list::targetOfEntry(ui->ComboBox1->currentText(), pipeEntry, pipeName_);
+    return line::port_list::targetOfEntry(ui->ComboBox1->currentText(), pipeEntry, pipeName_);
 }
 
 void TForm1::selectPipe(const QString& name) {

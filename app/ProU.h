@@ -133,7 +133,7 @@ private:
     enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3 };
 
     // Where the port list's selection reaches the meter.
-    LinkTarget linkTarget() const;
+    line::LinkTarget linkTarget() const;
 
     void connectSettingsTab();
 
@@ -166,7 +166,7 @@ private:
 
     // The meter session, and the pipe that the port list's last entry reaches.
     core::Session session_{*this};
-    QString pipeName_ = link_opener::defaultPipeName();
+    QString pipeName_ = line::opener::defaultPipeName();
 
     // Calculators: each dialog is created on first use and kept to the end.
     void setUpCalculators();

@@ -144,17 +144,17 @@ void SettingsTab::applyMediumRule() {
     c_.setActionEnabled(c_.ui.Button6, mediumAt(c_.ui.ComboBox2->currentIndex()) == Medium::Water);
 }
 
-void SettingsTab::read(const LinkTarget& target) {
+void SettingsTab::read(const line::LinkTarget& target) {
     const frame::SettingsRun run = frame::readSettings(c_.session, target, form(), QLocale());
     if (run.form)
         show(*run.form);
 }
 
-void SettingsTab::write(const LinkTarget& target) {
+void SettingsTab::write(const line::LinkTarget& target) {
     frame::writeSettings(c_.session, target, form(), QLocale(), QDateTime::currentDateTime());
 }
 
-void SettingsTab::compare(const LinkTarget& target) {
+void SettingsTab::compare(const line::LinkTarget& target) {
     const frame::SettingsCompareRun run =
         frame::compareSettings(c_.session, target, form(), QLocale());
     if (!run.read)

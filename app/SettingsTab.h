@@ -6,7 +6,9 @@
 #include <QString>
 
 class QFileDialog;
+namespace line {
 struct LinkTarget;
+}
 
 // The Settings tab: reading the meter's settings into the tab, writing them back with the clock
 // and the archive clearing, the settings file, and the tab's own reactions.
@@ -15,11 +17,11 @@ public:
     explicit SettingsTab(const TabContext& context);
 
     void setFolder(const QString& folder);
-    void read(const LinkTarget& target);
-    void write(const LinkTarget& target);
+    void read(const line::LinkTarget& target);
+    void write(const line::LinkTarget& target);
     // "Сравнить": reads the meter's settings and shows what differs from the tab, which
     // stays as it is.
-    void compare(const LinkTarget& target);
+    void compare(const line::LinkTarget& target);
     void loadFile();
     void saveFile();
 

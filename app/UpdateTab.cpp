@@ -40,7 +40,7 @@ void UpdateTab::loadImage() {
     c_.setActionEnabled(c_.ui.Button10, true);
 }
 
-void UpdateTab::program(const LinkTarget& target) {
+void UpdateTab::program(const line::LinkTarget& target) {
     programming::run(c_.session, target, firmwareImage_,
                      std::function<QDate()>(&QDate::currentDate));
 }

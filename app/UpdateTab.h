@@ -6,7 +6,9 @@
 #include <QString>
 
 class QFileDialog;
+namespace line {
 struct LinkTarget;
+}
 
 // The Update tab: loading a firmware image and reprogramming the meter.
 class UpdateTab {
@@ -15,7 +17,7 @@ public:
 
     void setFolder(const QString& folder);
     void loadImage();
-    void program(const LinkTarget& target);
+    void program(const line::LinkTarget& target);
 
 private:
     TabContext c_;

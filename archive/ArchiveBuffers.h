@@ -10,8 +10,8 @@
 namespace archive {
 
 // The longest daily interval is the meter's today and the 731 days before it.
-constexpr int kDailyEntries = archive_layout::kDailyRecords + 1;
-constexpr int kMinuteEntries = archive_layout::kMinuteRecords;
+constexpr int kDailyEntries = device::archive_layout::kDailyRecords + 1;
+constexpr int kMinuteEntries = device::archive_layout::kMinuteRecords;
 // The daily working time counts 2 s units.
 constexpr double kDailyTimeUnitsPerHour = 1800;
 

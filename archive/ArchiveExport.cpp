@@ -115,7 +115,7 @@ QString withDefaultExtension(const QString& fileName, ExportFormat format) {
 
 QString writeExportFile(const QString& fileName, const QByteArray& bytes) {
     QString reason;
-    if (!saveFileSafely(fileName, bytes, &reason))
+    if (!device::saveFileSafely(fileName, bytes, &reason))
         return texts::cannotWriteFile(fileName, reason);
     return {};
 }
@@ -132,7 +132,7 @@ QStringList memoLines(const QString& plainText) {
 QString saveReportText(const QString& fileName, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encodeCp1251(line);
+        bytes += device::encodeCp1251(line);
         bytes += "\r\n";
     }
     return writeExportFile(fileName, bytes);
@@ -161,18 +161,19 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     // The stamp of each entry counts back from the end in whole minutes, so no fraction of a
     // day accumulates any error.
     const qint64 endMinute =
-        qint64(s.endDate) * archive_layout::kMinutesPerDay + s.endHour * 60 + s.endMinute;
+        qint64(s.endDate) * device::archive_layout::kMinutesPerDay + s.endHour * 60 + s.endMinute;
     auto stamp = [&](int i) {
         const qint64 minutes = endMinute - i;
-        const qint64 day = minutes / archive_layout::kMinutesPerDay;
-        return double(day) + double(minutes - day * archive_layout::kMinutesPerDay) /
-                                 archive_layout::kMinutesPerDay;
+        const qint64 day = minutes / device::archive_layout::kMinutesPerDay;
+        return double(day) + double(minutes - day * device::archive_layout::kMinutesPerDay) /
+                                 device::archive_layout::kMinutesPerDay;
     };
     rows(
         sheet, archive.entries, s.recordCount, SheetStyle::DateTime, stamp,
         {SheetStyle::Seconds, SheetStyle::SecondsTotal},
         [](const Record& r) { return double(r.workingTime()); }, s.volumeTotal, s.secondsTotal);
-    const int firstDay = int((endMinute - (s.recordCount - 1)) / archive_layout::kMinutesPerDay);
+    const int firstDay =
+        int((endMinute - (s.recordCount - 1)) / device::archive_layout::kMinutesPerDay);
     sheet.title = title(texts::minuteTitle(), firstDay, s.endDate, locale);
     return sheet;
 }

@@ -19,7 +19,7 @@ namespace {
 // yyyy-mm-dd of a day number.
 QByteArray isoDate(int dayNumber) {
     int y = 0, m = 0, d = 0;
-    dateFromDayNumber(dayNumber).getDate(&y, &m, &d);
+    device::dateFromDayNumber(dayNumber).getDate(&y, &m, &d);
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
     return QByteArray(text);
@@ -150,9 +150,9 @@ void presentRows(Kind kind, const Archives& archives, Visit visit) {
 // The date of the oldest entry of the minute readout.
 int minuteFirstDay(const MinuteSummary& s) {
     const qint64 end =
-        qint64(s.endDate) * archive_layout::kMinutesPerDay + s.endHour * 60 + s.endMinute;
+        qint64(s.endDate) * device::archive_layout::kMinutesPerDay + s.endHour * 60 + s.endMinute;
     return int((end - (s.recordCount > 0 ? s.recordCount - 1 : 0)) /
-               archive_layout::kMinutesPerDay);
+               device::archive_layout::kMinutesPerDay);
 }
 
 } // namespace
@@ -171,7 +171,7 @@ QString plainNumber(double value) { return QString::fromLatin1(plainNumberText(v
 QByteArray archiveCsv(Kind kind, const Archives& archives) {
     const QString header = kind == Kind::Daily ? texts::csvDailyHeader() : texts::csvMinuteHeader();
     QByteArray out = "\xEF\xBB\xBF" + header.toUtf8() + "\r\n";
-    out.reserve(archive_layout::kMinuteRecords * 40);
+    out.reserve(device::archive_layout::kMinuteRecords * 40);
     const QByteArray transferError = ",,," + csvField(texts::transferErrorCell()) + "\r\n";
     EventTexts events;
     presentRows(kind, archives, [&](const Row& row) {
@@ -228,7 +228,7 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
     field("totals", "{\"volume_m3\": " + plainNumberText(volumeTotal) + ", " + timeKey +
                         plainNumberText(timeTotal) + '}');
     out += "  \"entries\": [";
-    out.reserve(archive_layout::kMinuteRecords * 110);
+    out.reserve(device::archive_layout::kMinuteRecords * 110);
     const QByteArray stampKey = daily ? "\n    {\"date\": \"" : "\n    {\"time\": \"";
     const QByteArray transferError =
         ", \"transfer_error\": true, \"events\": [" + jsonString(texts::transferErrorCell()) + "]}";

@@ -17,8 +17,9 @@ namespace archive {
 namespace {
 constexpr int kPreambleProgressMaximum = 1000;
 // The daily interval may reach back 731 days before the meter's today, the minute interval 4.
-constexpr int kDailyDaysBack = archive_layout::kDailyRecords;
-constexpr int kMinuteDaysBack = archive_layout::kMinuteRecords / archive_layout::kMinutesPerDay - 1;
+constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
+constexpr int kMinuteDaysBack =
+    device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay - 1;
 
 // The checks both readouts make, in their order; empty when the interval is fine.
 QString intervalError(const Interval& interval, int meterToday, int daysBack) {
@@ -31,7 +32,7 @@ QString intervalError(const Interval& interval, int meterToday, int daysBack) {
     return {};
 }
 
-void copyRecord(const Protocol& protocol, Record& entry) {
+void copyRecord(const line::Protocol& protocol, Record& entry) {
     std::memcpy(entry.bytes.data(), protocol.buffer() + 1, entry.bytes.size());
 }
 
@@ -55,14 +56,14 @@ Readout refused(Frontend& frontend, Outcome::Kind kind, const QString& wording =
 }
 
 // A transaction of the preamble failed: stopped by the engineer, or no answer.
-Readout notAnswered(const Protocol& p, Frontend& frontend) {
+Readout notAnswered(const line::Protocol& p, Frontend& frontend) {
     return refused(frontend,
                    p.stopRequested() ? Outcome::Kind::Cancelled : Outcome::Kind::NoAnswer);
 }
 
 // Reads one record into `entry`. A transfer that failed marks the entry; one that the
 // engineer's stop cut short leaves it unread and returns false.
-bool readEntry(Protocol& p, quint16 address, Record& entry, int& errors) {
+bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
     if (p.ReadRecord(address)) {
         copyRecord(p, entry);
         return true;
@@ -74,7 +75,7 @@ bool readEntry(Protocol& p, quint16 address, Record& entry, int& errors) {
     return true;
 }
 
-Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
+Readout readDaily(line::Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
                   DailyArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
@@ -92,7 +93,7 @@ Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int
     if (interval.end == meterToday) {
         // Today's figures so far are in the running day record; the ring slot of today still
         // holds the day 731 days back.
-        if (p.ReadMemory(memory::kRunningDayRecord, 8)) {
+        if (p.ReadMemory(device::memory::kRunningDayRecord, 8)) {
             copyRecord(p, entries[0]);
             n = 1;
         } else if (!p.stopRequested()) {
@@ -119,7 +120,7 @@ Readout readDaily(Protocol& p, Frontend& frontend, const Interval& interval, int
     return {outcome, std::move(report.lines)};
 }
 
-Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
+Readout readMinute(line::Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
                    MinuteArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
@@ -131,7 +132,7 @@ Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, in
     int minute = 59;
     if (interval.end == meterToday) {
         // Without the meter's time there is no newest minute to start from.
-        if (!p.ReadMemory(memory::kClock, 2))
+        if (!p.ReadMemory(device::memory::kClock, 2))
             return notAnswered(p, frontend);
         hour = p.at(1);
         minute = p.at(2);
@@ -144,8 +145,8 @@ Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, in
     std::vector<Record>& entries = archive.entries;
     std::fill(entries.begin(), entries.end(), Record{});
     int errors = 0;
-    const int span =
-        (interval.end - interval.start) * archive_layout::kMinutesPerDay + hour * 60 + minute;
+    const int span = (interval.end - interval.start) * device::archive_layout::kMinutesPerDay +
+                     hour * 60 + minute;
     frontend.setProgressMaximum(span);
 
     quint16 address = minuteRecordAddress(interval.end, hour, minute);
@@ -167,20 +168,20 @@ Readout readMinute(Protocol& p, Frontend& frontend, const Interval& interval, in
 
 } // namespace
 
-Readout readArchive(Protocol& p, Frontend& frontend, Kind kind, const Interval& interval,
+Readout readArchive(line::Protocol& p, Frontend& frontend, Kind kind, const Interval& interval,
                     Archives& archives, const QLocale& locale) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
-    if (!p.ReadMemory(memory::kDeviceState, 1))
+    if (!p.ReadMemory(device::memory::kDeviceState, 1))
         return notAnswered(p, frontend);
     frontend.setProgressPosition(0);
-    if (p.at(1) & device_state::kArchiveUnavailable) {
+    if (p.at(1) & device::state::kArchiveUnavailable) {
         return refused(frontend, Outcome::Kind::RefusedByMeter, texts::archiveUnavailable());
     }
     // Without the meter's date neither the interval checks nor the ring addresses can be made.
-    if (!p.ReadMemory(memory::kDate, 2))
+    if (!p.ReadMemory(device::memory::kDate, 2))
         return notAnswered(p, frontend);
-    const int meterToday = dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
+    const int meterToday = device::dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
 
     if (kind == Kind::Daily)
         return readDaily(p, frontend, interval, meterToday, archives.daily, locale);

@@ -9,7 +9,9 @@
 #include <optional>
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 // "Читать" on the Archive tab: the branch of a connection that reads the daily or the minute
 // archive for an interval of dates, newest record first, into its buffer, and builds its report.
@@ -32,7 +34,7 @@ struct Readout {
     core::Outcome outcome;
     std::optional<QStringList> lines; // the report, when the readout passed its checks
 };
-Readout readArchive(Protocol& protocol, Frontend& frontend, Kind kind, const Interval& interval,
-                    Archives& archives, const QLocale& locale);
+Readout readArchive(line::Protocol& protocol, Frontend& frontend, Kind kind,
+                    const Interval& interval, Archives& archives, const QLocale& locale);
 
 } // namespace archive

@@ -6,7 +6,8 @@
 namespace archive {
 
 namespace {
-constexpr int kMinuteDays = archive_layout::kMinuteRecords / archive_layout::kMinutesPerDay;
+constexpr int kMinuteDays =
+    device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay;
 
 // The remainder that is never negative, so that days before the meter's day 0 still land
 // inside their ring.
@@ -28,25 +29,28 @@ double Record::volumeCubicMetres() const { return double(volumeUnits() * 256u) /
 quint16 Record::workingTime() const { return quint16(bytes[5] | (bytes[6] << 8)); }
 
 quint16 dailyRecordAddress(int dayNumber) {
-    const int slot = floorMod(deviceDayFromDayNumber(dayNumber) + 1, archive_layout::kDailyRecords);
-    return quint16(archive_layout::kDailyFirst + archive_layout::kRecordSize * slot);
+    const int slot = floorMod(device::deviceDayFromDayNumber(dayNumber) + 1,
+                              device::archive_layout::kDailyRecords);
+    return quint16(device::archive_layout::kDailyFirst +
+                   device::archive_layout::kRecordSize * slot);
 }
 
 quint16 minuteRecordAddress(int dayNumber, int hour, int minute) {
-    const int slot =
-        floorMod(deviceDayFromDayNumber(dayNumber), kMinuteDays) * archive_layout::kMinutesPerDay +
-        hour * 60 + minute;
-    return quint16(archive_layout::kMinuteFirst + archive_layout::kRecordSize * slot);
+    const int slot = floorMod(device::deviceDayFromDayNumber(dayNumber), kMinuteDays) *
+                         device::archive_layout::kMinutesPerDay +
+                     hour * 60 + minute;
+    return quint16(device::archive_layout::kMinuteFirst +
+                   device::archive_layout::kRecordSize * slot);
 }
 
 quint16 previousRecordAddress(quint16 address, Area area) {
-    const quint16 first =
-        area == Area::Daily ? archive_layout::kDailyFirst : archive_layout::kMinuteFirst;
-    const quint16 last =
-        area == Area::Daily ? archive_layout::kDailyLast : archive_layout::kMinuteLast;
+    const quint16 first = area == Area::Daily ? device::archive_layout::kDailyFirst
+                                              : device::archive_layout::kMinuteFirst;
+    const quint16 last = area == Area::Daily ? device::archive_layout::kDailyLast
+                                             : device::archive_layout::kMinuteLast;
     if (address <= first || address > last)
         return last;
-    return quint16(address - archive_layout::kRecordSize);
+    return quint16(address - device::archive_layout::kRecordSize);
 }
 
 QStringList eventTexts(quint8 events, EventTarget target) {

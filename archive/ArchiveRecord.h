@@ -26,7 +26,7 @@ constexpr quint8 kRecordPresent = 0x80;
 } // namespace event_bit
 
 struct Record {
-    std::array<quint8, archive_layout::kRecordSize> bytes{};
+    std::array<quint8, device::archive_layout::kRecordSize> bytes{};
 
     quint8 events() const { return bytes[7]; }
     // A record without the present bit is empty, whatever else it holds.

@@ -25,15 +25,15 @@ void addHeader(QStringList& lines, const QString& title, int startDate, int endD
 } // namespace
 
 QString shortDate(int dayNumber, const QLocale& locale) {
-    return locale.toString(dateFromDayNumber(dayNumber), QLocale::ShortFormat);
+    return locale.toString(device::dateFromDayNumber(dayNumber), QLocale::ShortFormat);
 }
 
 QString volumeField(double cubicMetres, const QLocale& locale) {
-    return formatFixed(cubicMetres, 15, 3, locale).rightJustified(kVolumeWidth);
+    return device::formatFixed(cubicMetres, 15, 3, locale).rightJustified(kVolumeWidth);
 }
 
 QString hoursField(double hours, const QLocale& locale) {
-    return formatFixed(hours, 3, 1, locale).rightJustified(kHoursWidth);
+    return device::formatFixed(hours, 3, 1, locale).rightJustified(kHoursWidth);
 }
 
 QString secondsField(double seconds) {
@@ -97,7 +97,7 @@ MinuteReport buildMinuteReport(const std::vector<Record>& entries, int count, in
                 dateText = shortDate(shownDate, locale);
             }
             const QString stamp =
-                dateText + QLatin1Char(' ') + formatClock(clock.hour, clock.minute);
+                dateText + QLatin1Char(' ') + device::formatClock(clock.hour, clock.minute);
             if (entry.unreadable()) {
                 lines << stamp + texts::transferErrorRow();
                 return;

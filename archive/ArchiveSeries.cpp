@@ -16,7 +16,8 @@ constexpr double kMinutesPerHour = 60;
 
 // A day number and a minute of the day as the axis counts time: the PC's local time.
 qint64 stampOf(int dayNumber, int minuteOfDay) {
-    return QDateTime(dateFromDayNumber(dayNumber), QTime(minuteOfDay / 60, minuteOfDay % 60))
+    return QDateTime(device::dateFromDayNumber(dayNumber),
+                     QTime(minuteOfDay / 60, minuteOfDay % 60))
         .toMSecsSinceEpoch();
 }
 

@@ -78,8 +78,8 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
         int need = 0;
         if (const auto* text = std::get_if<QString>(&cell.value)) {
             // Measured as the workbook stores it, at most 255 bytes of Windows-1251.
-            need =
-                fittingColumnWidth(encodeCp1251(*text).left(255), look.font.points, look.font.bold);
+            need = fittingColumnWidth(device::encodeCp1251(*text).left(255), look.font.points,
+                                      look.font.bold);
         } else {
             const double value = std::get<double>(cell.value);
             const auto key = std::make_pair(cell.style, value);
@@ -87,8 +87,8 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
             if (it != measured.end()) {
                 need = it->second;
             } else {
-                need = fittingColumnWidth(encodeCp1251(format.show(value)), look.font.points,
-                                          look.font.bold);
+                need = fittingColumnWidth(device::encodeCp1251(format.show(value)),
+                                          look.font.points, look.font.bold);
                 measured.emplace(key, need);
             }
         }

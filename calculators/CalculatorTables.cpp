@@ -155,7 +155,7 @@ QString roughnessMenuItem(int tag) {
 
 QString roughnessText(int tag, const QLocale& locale) {
     const auto value = roughness(tag);
-    return value ? formatFixed(double(*value), 3, 2, locale) : QString();
+    return value ? device::formatFixed(double(*value), 3, 2, locale) : QString();
 }
 
 std::optional<float> waterViscosity(int celsius) {
@@ -167,7 +167,7 @@ std::optional<float> waterViscosity(int celsius) {
 QString waterViscosityText(long long celsius, const QLocale& locale) {
     if (celsius < kFirstViscosityCelsius || celsius > kLastViscosityCelsius)
         return viscosityBeyondTable();
-    return formatFixed(double(*waterViscosity(int(celsius))), 5, 4, locale);
+    return device::formatFixed(double(*waterViscosity(int(celsius))), 5, 4, locale);
 }
 
 std::optional<float> speedOfSound(int tenthsCelsius) {

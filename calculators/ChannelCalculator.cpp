@@ -27,12 +27,13 @@ QString calculateChannel(ChannelForm& form, const QLocale& locale) {
         const Real celsius = readFloat(form.temperature, locale);
         const auto tenths = soundTableTenths(celsius.value());
         if (!tenths) {
-            return temperatureOutOfRange(formatFixed(kFirstSoundTenths / 10.0, 3, 1, locale),
-                                         formatFixed(kLastSoundTenths / 10.0, 3, 1, locale));
+            return temperatureOutOfRange(
+                device::formatFixed(kFirstSoundTenths / 10.0, 3, 1, locale),
+                device::formatFixed(kLastSoundTenths / 10.0, 3, 1, locale));
         }
         const Real speed = double(*speedOfSound(*tenths));
         const Real length = speed * timeSum / Real(2) * Real(0.001);
-        form.length = formatFixed(length.value(), 5, 1, locale);
+        form.length = device::formatFixed(length.value(), 5, 1, locale);
     } catch (const CalculationStopped& stop) {
         return stop.message;
     }

@@ -38,14 +38,14 @@ Real squareRoot(Real x) {
 Real tangent(Real radians) { return checked(std::tan(radians.value())); }
 
 Real readFloat(const QString& text, const QLocale& locale) {
-    const auto value = parseNumber(text, locale);
+    const auto value = device::parseNumber(text, locale);
     if (!value)
         throw CalculationStopped{notAFloatingPointValue(text)};
     return *value;
 }
 
 int readInteger(const QString& text) {
-    const auto value = parseInteger(text);
+    const auto value = device::parseInteger(text);
     if (!value || *value < std::numeric_limits<int>::min() ||
         *value > std::numeric_limits<int>::max())
         throw CalculationStopped{notAnIntegerValue(text)};

@@ -46,7 +46,7 @@ Real spanCoefficient(const Pipe& pipe, Real qHigh, Real qLow) {
 }
 
 QString coefficientText(Real value, const QLocale& locale) {
-    return formatFixed(value.value(), 5, 4, locale);
+    return device::formatFixed(value.value(), 5, 4, locale);
 }
 
 } // namespace
@@ -104,10 +104,11 @@ QString calculateCorrection(CorrectionForm& form, const QLocale& locale) {
         Real qMax = 0.0;
         if (form.byVelocity) {
             qMax = readFloat(form.velocityMax, locale) * section * Real(3600);
-            form.flowMax = formatFixed((qMax / Real(1e6)).value(), 15, 3, locale);
+            form.flowMax = device::formatFixed((qMax / Real(1e6)).value(), 15, 3, locale);
         } else {
             qMax = readFloat(form.flowMax, locale) * Real(1e6);
-            form.velocityMax = formatFixed((qMax / Real(3600) / section).value(), 15, 3, locale);
+            form.velocityMax =
+                device::formatFixed((qMax / Real(3600) / section).value(), 15, 3, locale);
         }
 
         const Real k = spanCoefficient(pipe, qMax, flowFigure(pipe, kUpperSpanTop));

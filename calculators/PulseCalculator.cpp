@@ -16,14 +16,15 @@ QString calculatePulseWeight(PulseForm& form, const QLocale& locale) {
         Real flow = 0.0;                                                            // m3/h
         if (form.byVelocity) {
             flow = readFloat(form.velocityMax, locale) * section * Real(3600);
-            form.flowMax = formatFixed(flow.value(), 15, 3, locale);
+            form.flowMax = device::formatFixed(flow.value(), 15, 3, locale);
         } else {
             flow = readFloat(form.flowMax, locale);
-            form.velocityMax = formatFixed((flow / Real(3600) / section).value(), 15, 3, locale);
+            form.velocityMax =
+                device::formatFixed((flow / Real(3600) / section).value(), 15, 3, locale);
         }
         const Real rate = readFloat(form.pulseRate, locale);
         const Real litresPerPulse = flow / Real(3600) / rate * Real(1000);
-        form.pulseWeight = formatFixed(litresPerPulse.value(), 7, 3, locale);
+        form.pulseWeight = device::formatFixed(litresPerPulse.value(), 7, 3, locale);
     } catch (const CalculationStopped& stop) {
         return stop.message;
     }

@@ -39,8 +39,8 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
     const QStringList dates = args.positionals();
     if (dates.size() != 2)
         throw UsageError{QStringLiteral("%1 takes the dates FROM and TO").arg(QLatin1String(name))};
-    const archive::Interval interval{dayNumberFromDate(parseCommandDate(dates[0])),
-                                     dayNumberFromDate(parseCommandDate(dates[1]))};
+    const archive::Interval interval{device::dayNumberFromDate(parseCommandDate(dates[0])),
+                                     device::dayNumberFromDate(parseCommandDate(dates[1]))};
 
     const archive::Readout readout =
         frame::readArchive(context.session, context.target, kind, interval, context.locale);

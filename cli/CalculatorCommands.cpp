@@ -63,7 +63,7 @@ int runCalcCorrection(CliContext& context, CommandArgs& args) {
     const auto viscMin = args.takeValue(QStringLiteral("--visc-min"));
     const auto viscMax = args.takeValue(QStringLiteral("--visc-max"));
     if (const auto firmware = args.takeValue(QStringLiteral("--firmware"))) {
-        const auto byte = parseInteger(*firmware);
+        const auto byte = device::parseInteger(*firmware);
         if (!byte || *byte < 0 || *byte > 255)
             throw UsageError{QStringLiteral("--firmware takes a version byte 0..255")};
         form.firmwareVersion = int(*byte);

@@ -34,12 +34,12 @@ struct UsageError {
 // hands the same results to `put` as JSON values; with --json the lines stay unprinted and the
 // values, the outcome, the status and the message boxes make the one JSON object instead.
 struct CliContext {
-    CliContext(bool answerYes, LinkTarget linkTarget, const QLocale& loc)
+    CliContext(bool answerYes, line::LinkTarget linkTarget, const QLocale& loc)
         : frontend(answerYes), target(std::move(linkTarget)), locale(loc) {}
 
     CliFrontend frontend;
     core::Session session{frontend};
-    LinkTarget target;
+    line::LinkTarget target;
     QLocale locale;
     std::unique_ptr<ExchangeLog> log; // set by --log
     QTextStream out{stdout};

@@ -71,12 +71,13 @@ void CliFrontend::processEvents() {
 void CliFrontend::takeSignals() {
     if (interrupt::take() == 0 || !cancel_)
         return;
-    const CancelToken::Effect effect = cancel_->request();
-    if (effect != CancelToken::Effect::AfterPhase && effect != CancelToken::Effect::CannotStop)
+    const line::CancelToken::Effect effect = cancel_->request();
+    if (effect != line::CancelToken::Effect::AfterPhase &&
+        effect != line::CancelToken::Effect::CannotStop)
         return;
     if (progress_)
         progress_->erase();
-    if (effect == CancelToken::Effect::AfterPhase)
+    if (effect == line::CancelToken::Effect::AfterPhase)
         printLine(cancel_texts::cannotStopSettings() + QStringLiteral(". ") +
                   QCoreApplication::translate("Cancel",
                                               "Действие будет прервано, когда запись завершится"));

@@ -40,7 +40,7 @@ public:
 
     void setProgressLine(std::unique_ptr<ProgressLine> line) { progress_ = std::move(line); }
     ProgressLine* progressLine() const { return progress_.get(); }
-    void setCancelToken(CancelToken* token) { cancel_ = token; }
+    void setCancelToken(line::CancelToken* token) { cancel_ = token; }
     // Turns the signals that came into requests to stop; says on standard error when the
     // running phase holds the request back or cannot stop.
     void takeSignals();
@@ -65,5 +65,5 @@ private:
     QString status_;
     std::vector<Message> messages_;
     std::unique_ptr<ProgressLine> progress_;
-    CancelToken* cancel_ = nullptr;
+    line::CancelToken* cancel_ = nullptr;
 };

@@ -11,7 +11,7 @@ QJsonObject infoValues(const info::Readings& r) {
     using namespace json_output;
     std::optional<QString> meterTime;
     if (r.clockHours && r.clockMinutes)
-        meterTime = formatClock(*r.clockHours, *r.clockMinutes);
+        meterTime = device::formatClock(*r.clockHours, *r.clockMinutes);
     return QJsonObject{
         {QStringLiteral("flow_m3h"), number(r.flowM3h)},
         {QStringLiteral("velocity_ms"), number(r.velocityMs)},
@@ -36,7 +36,7 @@ QJsonObject infoValues(const info::Readings& r) {
 
 int runPorts(CliContext& context, CommandArgs& args) {
     args.positionals();
-    const QStringList entries = port_list::present();
+    const QStringList entries = line::port_list::present();
     QJsonArray ports;
     for (int i = 0; i < entries.size(); ++i) {
         const QString& entry = entries[i];
@@ -45,8 +45,8 @@ int runPorts(CliContext& context, CommandArgs& args) {
         ports.append(QJsonObject{
             {QStringLiteral("entry"), entry},
             {QStringLiteral("kind"), pipe ? QStringLiteral("pipe") : QStringLiteral("serial")},
-            {QStringLiteral("name"),
-             pipe ? link_opener::defaultPipeName() : port_list::portNameOfEntry(entry).trimmed()},
+            {QStringLiteral("name"), pipe ? line::opener::defaultPipeName()
+                                          : line::port_list::portNameOfEntry(entry).trimmed()},
         });
     }
     context.put(QStringLiteral("ports"), ports);

@@ -133,16 +133,16 @@ int main(int argc, char* argv[]) {
             QLocale::setDefault(locale);
         }
 
-        LinkTarget target;
+        line::LinkTarget target;
         if (g.pipe) {
-            target = LinkTarget::pipe(*g.pipe);
+            target = line::LinkTarget::pipe(*g.pipe);
         } else if (g.port) {
             // The port as the list would write it: its name and one blank.
-            target = LinkTarget::serialPort(*g.port + QLatin1Char(' '));
+            target = line::LinkTarget::serialPort(*g.port + QLatin1Char(' '));
         } else {
-            const QStringList entries = port_list::present();
-            target = port_list::targetOfEntry(entries.first(), entries.size() == 1,
-                                              link_opener::defaultPipeName());
+            const QStringList entries = line::port_list::present();
+            target = line::port_list::targetOfEntry(entries.first(), entries.size() == 1,
+                                                    line::opener::defaultPipeName());
         }
 
         CliContext context(g.yes, target, locale);
@@ -150,15 +150,15 @@ int main(int argc, char* argv[]) {
         context.frontend.setKeepMessagesOnly(g.json);
         context.frontend.setStatus(texts::initialStatus());
         if (g.trace) {
-            context.session.setTraceHook([](Protocol::Direction d, const QByteArray& bytes,
-                                            bool timedOut) {
-                QString line =
-                    (d == Protocol::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ")) +
-                    hexBytes(bytes);
-                if (timedOut)
-                    line += QStringLiteral(" (timeout)");
-                std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-            });
+            context.session.setTraceHook(
+                [](line::Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
+                    QString line = (d == line::Protocol::Direction::Sent ? QStringLiteral("> ")
+                                                                         : QStringLiteral("< ")) +
+                                   hexBytes(bytes);
+                    if (timedOut)
+                        line += QStringLiteral(" (timeout)");
+                    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+                });
         }
         if (g.log) {
             if (g.log->isEmpty())

@@ -34,12 +34,13 @@ QString ExchangeLog::hex(const QByteArray& bytes) {
     return text;
 }
 
-QString ExchangeLog::frameLine(const QString& stamp, Protocol::Direction direction,
+QString ExchangeLog::frameLine(const QString& stamp, line::Protocol::Direction direction,
                                const QByteArray& bytes, const QString& meaning) {
     QString line;
     line.reserve(stamp.size() + 8 + bytes.size() * 3 + meaning.size());
     line += stamp;
-    line += direction == Protocol::Direction::Sent ? QLatin1String(" > ") : QLatin1String(" < ");
+    line +=
+        direction == line::Protocol::Direction::Sent ? QLatin1String(" > ") : QLatin1String(" < ");
     line += hex(bytes);
     if (!meaning.isEmpty()) {
         line += QLatin1String("  ");
@@ -52,18 +53,18 @@ QString ExchangeLog::eventLine(const QString& stamp, const QString& text) {
     return stamp + QLatin1String(" * ") + text;
 }
 
-QString ExchangeLog::meaning(const Protocol::Frame& f) {
-    if (f.direction == Protocol::Direction::Received)
-        return Protocol::verdictText(f.verdict);
-    return Protocol::transactionText(f) + QLatin1Char(' ') + QString::number(f.attempt) +
-           QLatin1Char('/') + QString::number(Protocol::kAttempts);
+QString ExchangeLog::meaning(const line::Protocol::Frame& f) {
+    if (f.direction == line::Protocol::Direction::Received)
+        return line::Protocol::verdictText(f.verdict);
+    return line::Protocol::transactionText(f) + QLatin1Char(' ') + QString::number(f.attempt) +
+           QLatin1Char('/') + QString::number(line::Protocol::kAttempts);
 }
 
-void ExchangeLog::frame(const Protocol::Frame& f) {
+void ExchangeLog::frame(const line::Protocol::Frame& f) {
     append(frameLine(stamp(), f.direction, f.bytes, meaning(f)));
 }
 
-void ExchangeLog::frame(Protocol::Direction direction, const QByteArray& bytes,
+void ExchangeLog::frame(line::Protocol::Direction direction, const QByteArray& bytes,
                         const QString& meaning) {
     append(frameLine(stamp(), direction, bytes, meaning));
 }

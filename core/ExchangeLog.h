@@ -38,9 +38,10 @@ public:
     bool attachFile(const QString& path, QString* reason = nullptr);
 
     // A frame of the transactions, with its meaning.
-    void frame(const Protocol::Frame& frame);
+    void frame(const line::Protocol::Frame& frame);
     // Any other frame (the programming procedure's), with a meaning of the caller's words.
-    void frame(Protocol::Direction direction, const QByteArray& bytes, const QString& meaning);
+    void frame(line::Protocol::Direction direction, const QByteArray& bytes,
+               const QString& meaning);
     // An event: connection start and end, the port, the outcome, a failure's reason.
     void event(const QString& text);
 
@@ -59,11 +60,11 @@ public:
 
     // Line formats, for the log itself and its tests.
     static QString hex(const QByteArray& bytes);
-    static QString frameLine(const QString& stamp, Protocol::Direction direction,
+    static QString frameLine(const QString& stamp, line::Protocol::Direction direction,
                              const QByteArray& bytes, const QString& meaning);
     static QString eventLine(const QString& stamp, const QString& text);
     // The request's meaning "ReadMemory 1271 2 1/3", the answer's "ok", "timeout", ...
-    static QString meaning(const Protocol::Frame& frame);
+    static QString meaning(const line::Protocol::Frame& frame);
 
 private:
     QString stamp();

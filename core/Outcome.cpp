@@ -6,7 +6,7 @@
 
 namespace core {
 
-Outcome Outcome::fromFlags(const Protocol& protocol) {
+Outcome Outcome::fromFlags(const line::Protocol& protocol) {
     // Transactions cut short by the engineer's stop: the group ends as stopped.
     if (protocol.stopRequested())
         return of(Kind::Cancelled);

@@ -5,7 +5,9 @@
 #include <optional>
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 namespace core {
 
@@ -40,7 +42,7 @@ struct Outcome {
         return o;
     }
     // The end of a group of transactions: nothing answered, something failed, or all went well.
-    static Outcome fromFlags(const Protocol& protocol);
+    static Outcome fromFlags(const line::Protocol& protocol);
 };
 
 // The status line an outcome leaves: the action's own wording, else the shared text of its

@@ -6,16 +6,16 @@
 
 namespace core {
 
-std::optional<Outcome> refuseUnlessChangesPermitted(Protocol& p, Frontend& frontend,
+std::optional<Outcome> refuseUnlessChangesPermitted(line::Protocol& p, Frontend& frontend,
                                                     const QString& forbidden) {
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
+    const bool stateRead = p.ReadMemory(device::memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
     // A stop asked meanwhile is honoured here, before anything is changed.
     if (p.stopRequested())
         return finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
     if (!stateRead)
         return finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
-    if (!(p.at(1) & device_state::kChangesPermitted))
+    if (!(p.at(1) & device::state::kChangesPermitted))
         return finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter, forbidden));
     return std::nullopt;
 }

@@ -5,14 +5,16 @@
 #include <optional>
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 namespace core {
 
 // Before the settings or the totals are changed, the meter's state byte must permit changes.
 // A state that could not be read counts as a refusal. Empty when changes are permitted;
 // otherwise the refusal, its status already shown (`forbidden` when the meter said no).
-std::optional<Outcome> refuseUnlessChangesPermitted(Protocol& protocol, Frontend& frontend,
+std::optional<Outcome> refuseUnlessChangesPermitted(line::Protocol& protocol, Frontend& frontend,
                                                     const QString& forbidden);
 
 } // namespace core

@@ -8,7 +8,7 @@
 namespace core {
 
 namespace {
-QString targetText(const LinkTarget& target) {
+QString targetText(const line::LinkTarget& target) {
     return target.isPipe()
                ? QCoreApplication::translate("ExchangeLog", "канал %1").arg(target.name)
                : QCoreApplication::translate("ExchangeLog", "порт %1").arg(target.name.trimmed());
@@ -24,7 +24,7 @@ Session::Session(Frontend& frontend) : frontend_(frontend) {
     });
 }
 
-void Session::setTraceHook(Protocol::TraceHook hook) {
+void Session::setTraceHook(line::Protocol::TraceHook hook) {
     trace_ = std::move(hook);
     protocol_.setTraceHook(trace_);
 }
@@ -32,7 +32,7 @@ void Session::setTraceHook(Protocol::TraceHook hook) {
 void Session::setExchangeLog(ExchangeLog* log) {
     log_ = log;
     if (log)
-        protocol_.setFrameHook([log](const Protocol::Frame& frame) { log->frame(frame); });
+        protocol_.setFrameHook([log](const line::Protocol::Frame& frame) { log->frame(frame); });
     else
         protocol_.setFrameHook({});
 }
@@ -42,12 +42,13 @@ void Session::logEvent(const QString& text) {
         log_->event(text);
 }
 
-Outcome Session::run(const LinkTarget& target, const ReadTimeouts& serialTimeouts, LinkUse use,
-                     const std::function<Outcome(Link&)>& action) {
+Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& serialTimeouts,
+                     LinkUse use, const std::function<Outcome(line::Link&)>& action) {
     cancel_.reset();
     logEvent(QCoreApplication::translate("ExchangeLog", "Соединение: %1").arg(targetText(target)));
-    OpenResult opened = use == LinkUse::SerialOnly ? link_opener::openSerial(target, serialTimeouts)
-                                                   : link_opener::open(target, serialTimeouts);
+    line::OpenResult opened = use == LinkUse::SerialOnly
+                                  ? line::opener::openSerial(target, serialTimeouts)
+                                  : line::opener::open(target, serialTimeouts);
     if (!opened.link) {
         Outcome failed = Outcome::of(Outcome::Kind::PortNotOpened);
         failed.portName = opened.portName;
@@ -68,7 +69,7 @@ Outcome Session::run(const LinkTarget& target, const ReadTimeouts& serialTimeout
         }
         return failed;
     }
-    Link& link = *opened.link;
+    line::Link& link = *opened.link;
     logEvent(QCoreApplication::translate("ExchangeLog", "Открыт: %1").arg(targetText(target)));
     link.setIdleHook([this] { frontend_.processEvents(); });
     link.setCancelToken(&cancel_);

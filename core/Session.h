@@ -32,7 +32,7 @@ public:
     explicit Session(Frontend& frontend);
 
     Frontend& frontend() { return frontend_; }
-    Protocol& protocol() { return protocol_; }
+    line::Protocol& protocol() { return protocol_; }
 
     // The version byte decides where the coefficients A and C go; 0 until a meter told it.
     quint8 firmwareVersionByte() const { return firmwareVersionByte_; }
@@ -51,8 +51,8 @@ public:
     }
 
     // Every frame sent and received, the transactions' and the programming procedure's.
-    void setTraceHook(Protocol::TraceHook hook);
-    const Protocol::TraceHook& traceHook() const { return trace_; }
+    void setTraceHook(line::Protocol::TraceHook hook);
+    const line::Protocol::TraceHook& traceHook() const { return trace_; }
 
     // The exchange log that hears every frame and the connection's events; none by default.
     void setExchangeLog(ExchangeLog* log);
@@ -62,21 +62,21 @@ public:
 
     // The person's request to stop: the link and the protocol honour it, each action decides
     // what a stop leaves. Every run starts with no request standing.
-    CancelToken& cancel() { return cancel_; }
+    line::CancelToken& cancel() { return cancel_; }
 
     // Opens the target's link (a serial port with `serialTimeouts`), runs `action` on it with
     // the protocol attached and closes it; the progress bar ends at 0. A link that cannot be
     // opened ends the action with its status.
-    Outcome run(const LinkTarget& target, const ReadTimeouts& serialTimeouts, LinkUse use,
-                const std::function<Outcome(Link&)>& action);
+    Outcome run(const line::LinkTarget& target, const line::ReadTimeouts& serialTimeouts,
+                LinkUse use, const std::function<Outcome(line::Link&)>& action);
 
 private:
     Frontend& frontend_;
-    Protocol protocol_;
+    line::Protocol protocol_;
     quint8 firmwareVersionByte_ = 0;
-    Protocol::TraceHook trace_;
+    line::Protocol::TraceHook trace_;
     ExchangeLog* log_ = nullptr;
-    CancelToken cancel_;
+    line::CancelToken cancel_;
     std::map<std::type_index, std::shared_ptr<void>> kept_;
 };
 

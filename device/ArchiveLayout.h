@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace device {
+
 // The meter's archive memory, addressed by ReadRecord/WriteRecord with the byte address of an
 // 8-byte record: a daily ring of 731 day records and a minute ring of 7200 minute records.
 namespace archive_layout {
@@ -19,3 +21,5 @@ constexpr int kMinutesPerDay = 1440;
 static_assert(kDailyLast == kDailyFirst + (kDailyRecords - 1) * kRecordSize);
 static_assert(kMinuteLast == kMinuteFirst + (kMinuteRecords - 1) * kRecordSize);
 } // namespace archive_layout
+
+} // namespace device

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace device {
+
 namespace {
 // Bytes 0x80..0xFF; 0 marks the unassigned 0x98. Bytes below 0x80 are ASCII.
 constexpr std::array<char16_t, 128> kUpperHalf = {
@@ -65,3 +67,5 @@ QString decodeCp1251(const QByteArray& bytes) {
         text.append(decodeCp1251(static_cast<unsigned char>(byte)));
     return text;
 }
+
+} // namespace device

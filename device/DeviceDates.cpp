@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace device {
+
 namespace {
 // Day 0 of the day numbers. A function rather than a global, so that other files' globals
 // may use the day numbers while the program starts.
@@ -45,3 +47,5 @@ quint8 deviceShortDateMonthYear(int month, int year) {
 QString formatClock(int hours, int minutes) {
     return twoDigits(hours) + QLatin1Char(':') + twoDigits(minutes);
 }
+
+} // namespace device

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+namespace device {
+
 // Calendar dates on the PC side are day numbers: days since 1899-12-30 (the OLE automation
 // date, also the spreadsheet's own date count). The meter counts its date as the device day
 // number: days since 2000-01-01, an unsigned 16-bit value.
@@ -24,3 +26,5 @@ QDate dateFromDeviceShortDate(quint8 day, quint8 monthYear);
 
 // Hours and minutes, each two digits, joined by ":" (09:05). Values above 99 are written whole.
 QString formatClock(int hours, int minutes);
+
+} // namespace device

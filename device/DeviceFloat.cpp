@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace device {
+
 namespace {
 constexpr quint32 kExponentBias = 64; // IEEE exponent field = device exponent + 64
 }
@@ -35,3 +37,5 @@ std::optional<DeviceFloatBytes> encodeDeviceFloat(float value) {
     out[3] = quint8(bits);
     return out;
 }
+
+} // namespace device

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+namespace device {
+
 // The meter's 4-byte floating-point format, sign-and-exponent byte first:
 //   d0: bit 7 sign, bits 6..0 exponent e (bias 63)
 //   d1: bit 7 explicit leading mantissa bit, bits 6..0 mantissa bits 22..16
@@ -18,3 +20,5 @@ float decodeDeviceFloat(const quint8* bytes);
 // Empty when the value has no representation (magnitude below 2^-63 or from 2^65 up,
 // infinities and NaN). Zero encodes as four zero bytes.
 std::optional<DeviceFloatBytes> encodeDeviceFloat(float value);
+
+} // namespace device

@@ -7,6 +7,9 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+
+namespace device {
+
 #endif
 
 namespace {
@@ -46,3 +49,5 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
     }
     return true;
 }
+
+} // namespace device

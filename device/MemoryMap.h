@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace device {
+
 // The meter's status and measurement memory: the 12-bit address space of ReadMemory and
 // WriteMemory. Addresses are decimal, multi-byte integers little-endian.
 namespace memory {
@@ -21,9 +23,11 @@ constexpr quint16 kCompatibility = 1271;    // first byte 0 for a meter this pro
 constexpr quint16 kBattery = 1274;          // 16-bit raw, volts = raw / 1024 * 3.7887
 } // namespace memory
 
-namespace device_state {
+namespace state {
 constexpr quint8 kBatteryLow = 0x01;
 constexpr quint8 kArchiveUnavailable = 0x04;
 constexpr quint8 kChangesPermitted = 0x10;
 constexpr quint8 kLowPower = 0x80; // the "LP" indicator
-} // namespace device_state
+} // namespace state
+
+} // namespace device

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace device {
+
 namespace {
 
 // Decimal digits of |value| with the position of the decimal point: value = 0.DIGITS x 10^point.
@@ -170,3 +172,5 @@ std::optional<long long> parseInteger(const QString& text) {
         return std::nullopt;
     return t.toLongLong();
 }
+
+} // namespace device

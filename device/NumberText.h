@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace device {
+
 // The number display used throughout the program ("fixed P/D"): the value is rounded to at
 // most `precision` significant digits and at most `decimals` decimals and written in fixed
 // notation with exactly `decimals` decimals (trailing zeros kept), with the locale's decimal
@@ -22,3 +24,5 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale);
 
 // Reads a whole number: optional blanks, an optional sign, decimal digits, optional blanks.
 std::optional<long long> parseInteger(const QString& text);
+
+} // namespace device

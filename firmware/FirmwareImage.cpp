@@ -12,16 +12,16 @@ QString FirmwareImage::versionText() const {
 }
 
 QString FirmwareImage::creationDateText() const {
-    return formatDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
+    return device::formatDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
 }
 
 QDate FirmwareImage::creationDate() const {
-    return dateFromDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
+    return device::dateFromDeviceShortDate(bytes[kDateDay], bytes[kDateMonthYear]);
 }
 
 void FirmwareImage::stampDate(const QDate& date) {
     bytes[kDateDay] = quint8(date.day());
-    bytes[kDateMonthYear] = deviceShortDateMonthYear(date.month(), date.year());
+    bytes[kDateMonthYear] = device::deviceShortDateMonthYear(date.month(), date.year());
 }
 
 ImageLoad loadFirmwareImage(const QString& path) {

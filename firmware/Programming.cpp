@@ -13,7 +13,7 @@ namespace programming {
 
 std::array<quint8, 4> request() {
     std::array<quint8, 4> frame{kRequestCommand, 0xFF, 0xFF, 0};
-    frame[3] = crc8(frame.data(), 3);
+    frame[3] = line::crc8(frame.data(), 3);
     return frame;
 }
 
@@ -23,15 +23,15 @@ namespace {
 // alive. The log gets a line per frame of the entry, per block and per 512 read-back bytes.
 class Exchange {
 public:
-    Exchange(Link& link, Frontend& frontend, const Protocol::TraceHook& trace, ExchangeLog* log,
-             const CancelToken& cancel)
+    Exchange(line::Link& link, Frontend& frontend, const line::Protocol::TraceHook& trace,
+             ExchangeLog* log, const line::CancelToken& cancel)
         : link_(link), frontend_(frontend), trace_(trace), log_(log), cancel_(cancel) {
         sinceEvents_.start();
     }
 
     bool send(const quint8* data, int count) {
         const bool ok = link_.write(data, count);
-        trace(Protocol::Direction::Sent, data, count, false);
+        trace(line::Protocol::Direction::Sent, data, count, false);
         return ok;
     }
     bool sendByte(quint8 byte) { return send(&byte, 1); }
@@ -40,7 +40,7 @@ public:
     std::optional<quint8> receiveByte() {
         quint8 byte = 0;
         const int got = link_.read(&byte, 1);
-        trace(Protocol::Direction::Received, &byte, got, got < 1);
+        trace(line::Protocol::Direction::Received, &byte, got, got < 1);
         keepWindowAlive();
         if (got < 1)
             return std::nullopt;
@@ -67,29 +67,29 @@ public:
 
     bool stopNow() const { return cancel_.stopNow(); }
 
-    void log(Protocol::Direction d, const QByteArray& bytes, const QString& meaning) {
+    void log(line::Protocol::Direction d, const QByteArray& bytes, const QString& meaning) {
         if (log_)
             log_->frame(d, bytes, meaning);
     }
     // An awaited byte as the log tells it.
     void logAnswer(const std::optional<quint8>& byte, const QString& meaning) {
-        log(Protocol::Direction::Received, byte ? QByteArray(1, char(*byte)) : QByteArray(),
+        log(line::Protocol::Direction::Received, byte ? QByteArray(1, char(*byte)) : QByteArray(),
             byte ? meaning : QStringLiteral("timeout"));
     }
 
 private:
     static constexpr int kEventsEveryMs = 30;
 
-    void trace(Protocol::Direction d, const quint8* data, int count, bool timedOut) {
+    void trace(line::Protocol::Direction d, const quint8* data, int count, bool timedOut) {
         if (trace_)
             trace_(d, QByteArray(reinterpret_cast<const char*>(data), count), timedOut);
     }
 
-    Link& link_;
+    line::Link& link_;
     Frontend& frontend_;
-    const Protocol::TraceHook& trace_;
+    const line::Protocol::TraceHook& trace_;
     ExchangeLog* log_;
-    const CancelToken& cancel_;
+    const line::CancelToken& cancel_;
     QElapsedTimer sinceEvents_;
 };
 
@@ -110,9 +110,9 @@ constexpr int kReadBackLogBytes = 512;
 // Steps 5 to the end, with the port open and the question answered Yes. Until the erase
 // command the engineer may stop; from it on nothing stops the run, since a meter without a
 // complete program does not work.
-Outcome program(Exchange& x, Link& link, Frontend& frontend, CancelToken& cancel,
+Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelToken& cancel,
                 const FirmwareImage& image) {
-    using Direction = Protocol::Direction;
+    using Direction = line::Protocol::Direction;
     const Outcome stopped = Outcome::of(Outcome::Kind::Cancelled);
     // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
@@ -146,7 +146,7 @@ Outcome program(Exchange& x, Link& link, Frontend& frontend, CancelToken& cancel
 
     // From the start of the image on, a byte that the line refused ends the run at once: the
     // meter did not get the image (or the finish), whatever else it may answer.
-    CancelToken::Scope toTheEnd(&cancel, CancelToken::Phase::Refused);
+    line::CancelToken::Scope toTheEnd(&cancel, line::CancelToken::Phase::Refused);
     frontend.setStatus(firmware_texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
@@ -212,26 +212,27 @@ Outcome program(Exchange& x, Link& link, Frontend& frontend, CancelToken& cancel
 
 } // namespace
 
-Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImage& image,
             const QDate& today) {
     return run(session, target, image, std::function<QDate()>([today] { return today; }));
 }
 
-Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImage& image,
             const std::function<QDate()>& today) {
-    return session.run(target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](Link& link) {
-        Frontend& frontend = session.frontend();
-        if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
-                               Frontend::DefaultButton::No))
-            return Outcome::of(Outcome::Kind::Declined);
-        // The day of the programming is the day of the Yes, however long the question stood.
-        image.stampDate(today());
-        Exchange exchange(link, frontend, session.traceHook(), session.exchangeLog(),
-                          session.cancel());
-        const Outcome outcome = program(exchange, link, frontend, session.cancel(), image);
-        frontend.endWork();
-        return core::finish(frontend, outcome);
-    });
+    return session.run(
+        target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](line::Link& link) {
+            Frontend& frontend = session.frontend();
+            if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
+                                   Frontend::DefaultButton::No))
+                return Outcome::of(Outcome::Kind::Declined);
+            // The day of the programming is the day of the Yes, however long the question stood.
+            image.stampDate(today());
+            Exchange exchange(link, frontend, session.traceHook(), session.exchangeLog(),
+                              session.cancel());
+            const Outcome outcome = program(exchange, link, frontend, session.cancel(), image);
+            frontend.endWork();
+            return core::finish(frontend, outcome);
+        });
 }
 
 } // namespace programming

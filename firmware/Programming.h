@@ -25,11 +25,11 @@ constexpr int kRequestPauseMs = 250;
 constexpr int kProbePauseMs = 10;
 
 // Until the acknowledgement a byte is awaited a few milliseconds.
-constexpr ReadTimeouts kEntryTimeouts{2, 2, 1};
+constexpr line::ReadTimeouts kEntryTimeouts{2, 2, 1};
 // After it, every awaited byte (a block answer, a read-back byte) is awaited at most this
 // long: far above a byte's 1.04 ms at 9600 baud, short enough that a meter that fell silent
 // ends the run.
-constexpr ReadTimeouts kTransferTimeouts{0, 0, 3000};
+constexpr line::ReadTimeouts kTransferTimeouts{0, 0, 3000};
 
 // The 4-byte programming-mode request: 7E FF FF and its CRC-8.
 std::array<quint8, 4> request();
@@ -38,11 +38,11 @@ std::array<quint8, 4> request();
 // `today` into the image (the stamp stays in the image afterwards). Every write and read goes
 // to the session's trace. Sets the final status; the port is closed and the progress bar at 0
 // on every path.
-core::Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+core::Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImage& image,
                   const QDate& today);
 // The same with the PC's calendar asked for the stamp once the question is answered Yes, so
 // that a Yes after midnight stamps the new day.
-core::Outcome run(core::Session& session, const LinkTarget& target, FirmwareImage& image,
+core::Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImage& image,
                   const std::function<QDate()>& today);
 
 } // namespace programming

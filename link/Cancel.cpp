@@ -1,5 +1,7 @@
 #include "link/Cancel.h"
 
+namespace line {
+
 CancelToken::Effect CancelToken::request() {
     const Phase now = phase();
     if (askedInPhase_ || (requested_ && now != Phase::Refused))
@@ -52,3 +54,5 @@ CancelToken::Scope::~Scope() {
     if (token_)
         token_->leave();
 }
+
+} // namespace line

@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+namespace line {
+
 // A person's request to stop the running action, and the phases that must not be cut.
 //
 // The window's "Прервать" and zetra-cli's signals ask here; the link gives up a read that is
@@ -56,3 +58,5 @@ private:
     std::vector<Phase> phases_;
     std::function<void(Phase)> observer_;
 };
+
+} // namespace line

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace line {
+
 namespace {
 constexpr std::array<quint8, 256> makeTable() {
     std::array<quint8, 256> table{};
@@ -22,3 +24,5 @@ quint8 crc8(const quint8* data, std::size_t count) {
         crc = kTable[crc ^ data[i]];
     return crc;
 }
+
+} // namespace line

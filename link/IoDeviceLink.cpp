@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace line {
+
 bool IoDeviceLink::noteLoss() {
     if (!goneReason_.isEmpty())
         return true;
@@ -125,3 +127,5 @@ int IoDeviceLink::quietPeriodMs() const {
     const int answerTime = timeouts_.totalConstantMs + 17 * timeouts_.totalMultiplierMs;
     return std::min(2 * std::max(answerTime, timeouts_.intervalMs), kQuietPeriodLimitMs);
 }
+
+} // namespace line

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace line {
+
 // The waiting rules shared by the serial port and the pipe: both are QIODevices that can wait
 // for incoming bytes. Long waits are cut into short slices with the idle hook between them.
 class IoDeviceLink : public Link {
@@ -44,3 +46,5 @@ private:
     ReadTimeouts timeouts_;
     QString goneReason_;
 };
+
+} // namespace line

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace line {
+
 // Read time-outs in the meter's terms: a read of n bytes gives up once
 // totalMultiplierMs * n + totalConstantMs have passed, or once more than intervalMs pass
 // between two bytes (counted from the first byte); zero disables each limit. All three zero
@@ -78,3 +80,5 @@ private:
     std::function<void()> idleHook_;
     const CancelToken* cancel_ = nullptr;
 };
+
+} // namespace line

@@ -3,7 +3,9 @@
 #include "link/PipeLink.h"
 #include "link/SerialLink.h"
 
-namespace link_opener {
+namespace line {
+
+namespace opener {
 
 OpenResult openSerial(const LinkTarget& target, const ReadTimeouts& timeouts) {
     OpenResult result;
@@ -23,4 +25,6 @@ OpenResult open(const LinkTarget& target, const ReadTimeouts& serialTimeouts) {
     return openSerial(target, serialTimeouts);
 }
 
-} // namespace link_opener
+} // namespace opener
+
+} // namespace line

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace line {
+
 // Where a meter action reaches the meter: a serial port by its name, or the remote-access
 // client's pipe by the pipe's name. The window turns its port-list entry into one; zetra-cli
 // its --port or --pipe.
@@ -32,7 +34,7 @@ struct OpenResult {
 };
 
 // Opens the link a target names.
-namespace link_opener {
+namespace opener {
 
 inline QString defaultPipeName() { return QStringLiteral("kwz_pipe"); }
 
@@ -42,4 +44,6 @@ OpenResult open(const LinkTarget& target, const ReadTimeouts& serialTimeouts);
 // Serial only: the pipe has no port name and fails.
 OpenResult openSerial(const LinkTarget& target, const ReadTimeouts& timeouts);
 
-} // namespace link_opener
+} // namespace opener
+
+} // namespace line

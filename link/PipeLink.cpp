@@ -1,5 +1,7 @@
 #include "link/PipeLink.h"
 
+namespace line {
+
 PipeLink::PipeLink(std::unique_ptr<QLocalSocket> socket)
     : IoDeviceLink(kPipeTimeouts), socket_(std::move(socket)) {}
 
@@ -36,3 +38,5 @@ QString PipeLink::lossReason() const {
 }
 
 void PipeLink::close() { socket_->abort(); }
+
+} // namespace line

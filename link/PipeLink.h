@@ -4,6 +4,8 @@
 
 #include <QLocalSocket>
 
+namespace line {
+
 // The remote-access client's pipe: a local socket (a named pipe on Windows, a Unix-domain
 // socket elsewhere) that passes the frames to and from a meter.
 class PipeLink : public IoDeviceLink {
@@ -27,3 +29,5 @@ private:
     explicit PipeLink(std::unique_ptr<QLocalSocket> socket);
     std::unique_ptr<QLocalSocket> socket_;
 };
+
+} // namespace line

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace line {
+
 namespace port_list {
 
 QString pipeEntry() { return QCoreApplication::translate("PortList", "КВЗ-клиент"); }
@@ -85,3 +87,5 @@ LinkTarget targetOfEntry(const QString& entry, bool isPipeEntry, const QString& 
 }
 
 } // namespace port_list
+
+} // namespace line

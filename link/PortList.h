@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace line {
+
 // The port list: one entry per serial port present on the PC, in alphabetical order, then the
 // remote-access client's pseudo-port, which is always the last entry.
 namespace port_list {
@@ -64,3 +66,5 @@ QString portNameOfEntry(const QString& entry);
 LinkTarget targetOfEntry(const QString& entry, bool isPipeEntry, const QString& pipeName);
 
 } // namespace port_list
+
+} // namespace line

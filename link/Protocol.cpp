@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace line {
+
 Protocol::Protocol() : pause_([](int ms) { QThread::msleep(ulong(ms)); }) {}
 
 void Protocol::putData(const quint8* data, int count) {
@@ -352,3 +354,5 @@ QString Protocol::verdictText(Verdict verdict) {
     }
     return {};
 }
+
+} // namespace line

@@ -11,6 +11,8 @@
 #include <deque>
 #include <functional>
 
+namespace line {
+
 // The six request/answer transactions with the meter. Every answer starts with the
 // acknowledgement 0x64; read answers then carry their data bytes and a CRC-8 over them. Each
 // transaction makes up to three attempts, records its outcome in the reply-seen or error-seen
@@ -178,3 +180,5 @@ private:
     bool answersGetLost_ = false;
     std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
 };
+
+} // namespace line

@@ -1,5 +1,7 @@
 #include "link/SerialLink.h"
 
+namespace line {
+
 SerialLink::SerialLink(std::unique_ptr<QSerialPort> port, const ReadTimeouts& timeouts)
     : IoDeviceLink(timeouts), port_(std::move(port)) {}
 
@@ -46,3 +48,5 @@ void SerialLink::discardInput() {
 }
 
 void SerialLink::close() { port_->close(); }
+
+} // namespace line

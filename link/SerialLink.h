@@ -4,6 +4,8 @@
 
 #include <QSerialPort>
 
+namespace line {
+
 // A serial port at 9600 baud, 8 data bits, no parity, one stop bit, no flow control, with DTR
 // and RTS held off.
 class SerialLink : public IoDeviceLink {
@@ -27,3 +29,5 @@ private:
     explicit SerialLink(std::unique_ptr<QSerialPort> port, const ReadTimeouts& timeouts);
     std::unique_ptr<QSerialPort> port_;
 };
+
+} // namespace line

@@ -96,7 +96,7 @@ std::vector<FieldDifference> differences(const SettingsImage& meter, quint8 vers
     return out;
 }
 
-CompareResult compare(Protocol& p, Frontend& frontend, const SettingsForm& form,
+CompareResult compare(line::Protocol& p, Frontend& frontend, const SettingsForm& form,
                       const QLocale& locale) {
     frontend.setStatus(texts::transferringParameters());
     frontend.processEvents();
@@ -104,7 +104,7 @@ CompareResult compare(Protocol& p, Frontend& frontend, const SettingsForm& form,
     p.clearFlags();
 
     CompareResult result;
-    const bool versionKnown = p.ReadMemory(memory::kFirmwareVersion, 2);
+    const bool versionKnown = p.ReadMemory(device::memory::kFirmwareVersion, 2);
     const quint8 version = p.at(1);
     SettingsImage meter;
     readSettingsArea(p, sm::kWrittenFirst, sm::kWrittenLast, meter);
@@ -154,7 +154,7 @@ std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,
     }
 
     // The clock was set to the form's date and time; by the read-back it may have run on.
-    const QDateTime written(dateFromDeviceDay(write.deviceDay),
+    const QDateTime written(device::dateFromDeviceDay(write.deviceDay),
                             QTime(write.time.hours, write.time.minutes));
     const bool clockTook = meterClock && meterClock->isValid() &&
                            written.secsTo(*meterClock) >= 0 &&
@@ -164,10 +164,10 @@ std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,
             meterClock ? locale.toString(meterClock->date(), QLocale::ShortFormat) : QString();
         const QString meterTime =
             meterClock && meterClock->time().isValid()
-                ? formatClock(meterClock->time().hour(), meterClock->time().minute())
+                ? device::formatClock(meterClock->time().hour(), meterClock->time().minute())
                 : QString();
         const QString writtenDate = locale.toString(written.date(), QLocale::ShortFormat);
-        const QString writtenTime = formatClock(write.time.hours, write.time.minutes);
+        const QString writtenTime = device::formatClock(write.time.hours, write.time.minutes);
         if (meterDate != writtenDate)
             out.push_back({st::clockDateLabel(), meterDate, writtenDate});
         if (meterTime != writtenTime || meterDate == writtenDate)
@@ -176,17 +176,18 @@ std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,
     return out;
 }
 
-std::vector<FieldDifference> readBack(Protocol& p, const PreparedWrite& write, quint8 versionByte,
-                                      const SettingsForm& form, const QLocale& locale) {
+std::vector<FieldDifference> readBack(line::Protocol& p, const PreparedWrite& write,
+                                      quint8 versionByte, const SettingsForm& form,
+                                      const QLocale& locale) {
     SettingsImage meter;
     readSettingsArea(p, sm::kDateStamp, sm::kWrittenLast, meter);
     std::optional<QDateTime> clock;
-    if (p.ReadMemory(memory::kDate, 2)) {
-        const QDate date = dateFromDeviceDay(int(p.dataLE(1, 2)));
-        if (p.ReadMemory(memory::kClock, 2))
+    if (p.ReadMemory(device::memory::kDate, 2)) {
+        const QDate date = device::dateFromDeviceDay(int(p.dataLE(1, 2)));
+        if (p.ReadMemory(device::memory::kClock, 2))
             clock = QDateTime(date, QTime(p.at(1), p.at(2)));
     } else {
-        p.ReadMemory(memory::kClock, 2);
+        p.ReadMemory(device::memory::kClock, 2);
     }
     return writeMismatches(meter, clock, write, versionByte, form, locale);
 }
@@ -211,9 +212,9 @@ QString applyQuestion(const SettingsForm& form, const QDateTime& now, const QLoc
             text += QLatin1Char('\r') +
                     st::clockWillBeSet(
                         locale.toString(form.date, QLocale::ShortFormat) + QLatin1Char(' ') +
-                            formatClock(time->hours, time->minutes),
+                            device::formatClock(time->hours, time->minutes),
                         locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                            formatClock(now.time().hour(), now.time().minute()));
+                            device::formatClock(now.time().hour(), now.time().minute()));
     }
     return text;
 }

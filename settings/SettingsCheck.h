@@ -12,7 +12,9 @@
 #include <vector>
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 namespace settings {
 
@@ -38,7 +40,7 @@ struct CompareResult {
 // "Сравнить" on the Settings tab, entered with the link open and the identity confirmed: reads
 // the firmware version and the settings area 16..69 and compares them with `form`, which it
 // leaves as it is. Sets the final status.
-CompareResult compare(Protocol& protocol, Frontend& frontend, const SettingsForm& form,
+CompareResult compare(line::Protocol& protocol, Frontend& frontend, const SettingsForm& form,
                       const QLocale& locale);
 
 // The dialog's text: the differences one a line, or that the meter holds the form's values.
@@ -55,7 +57,7 @@ constexpr int kClockToleranceSeconds = 120;
 // What the meter holds after a write of `write` with `versionByte`, compared field by field:
 // the fields that did not take or could not be read back, with what the write sent. `form`
 // is the form written (the unit of the zero cutoff).
-std::vector<FieldDifference> readBack(Protocol& protocol, const PreparedWrite& write,
+std::vector<FieldDifference> readBack(line::Protocol& protocol, const PreparedWrite& write,
                                       quint8 versionByte, const SettingsForm& form,
                                       const QLocale& locale);
 

@@ -67,7 +67,7 @@ QString decode(const QByteArray& bytes) {
         if (cyrillic || hasBom)
             return asUtf8;
     }
-    return decodeCp1251(bytes);
+    return device::decodeCp1251(bytes);
 }
 
 QStringList lines(const SettingsForm& f) {
@@ -99,7 +99,7 @@ QStringList lines(const SettingsForm& f) {
 QByteArray contents(const SettingsForm& form) {
     QByteArray out;
     for (const QString& line : lines(form)) {
-        out += encodeCp1251(line);
+        out += device::encodeCp1251(line);
         out += "\r\n";
     }
     return out;
@@ -115,7 +115,7 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
     }
     auto line = [&all](int n) -> const QString& { return all[n - 1]; };
 
-    const auto offset = parseNumber(line(33), locale);
+    const auto offset = device::parseNumber(line(33), locale);
     if (!offset) {
         result.error = st::windowOffsetInFileNotANumber(line(33));
         return result;
@@ -204,7 +204,7 @@ LoadResult load(const QString& path, const SettingsForm& current, const QLocale&
 }
 
 QString save(const QString& path, const SettingsForm& form) {
-    if (!saveFileSafely(path, contents(form)))
+    if (!device::saveFileSafely(path, contents(form)))
         return st::cannotWriteFile(path);
     return {};
 }

@@ -42,13 +42,13 @@ bool SettingsImage::equal(const SettingsImage& other, int address, int count, qu
 
 int settingsAreaReads(int first, int last) {
     const int count = last - first + 1;
-    return (count + Protocol::kMaxReadCount - 1) / Protocol::kMaxReadCount;
+    return (count + line::Protocol::kMaxReadCount - 1) / line::Protocol::kMaxReadCount;
 }
 
-int readSettingsArea(Protocol& p, int first, int last, SettingsImage& image) {
+int readSettingsArea(line::Protocol& p, int first, int last, SettingsImage& image) {
     int failed = 0;
-    for (int address = first; address <= last; address += Protocol::kMaxReadCount) {
-        const int count = std::min(Protocol::kMaxReadCount, last - address + 1);
+    for (int address = first; address <= last; address += line::Protocol::kMaxReadCount) {
+        const int count = std::min(line::Protocol::kMaxReadCount, last - address + 1);
         if (p.ReadSettingBytes(quint8(address), quint8(count)))
             image.put(address, p.buffer() + 1, count);
         else
@@ -104,7 +104,7 @@ quint32 bigEndian32(const SettingsImage& image, int address) {
 std::optional<float> floatAt(const SettingsImage& image, int address) {
     if (!image.allKnown(address, 4))
         return std::nullopt;
-    return decodeDeviceFloat(image.bytes.data() + address);
+    return device::decodeDeviceFloat(image.bytes.data() + address);
 }
 
 } // namespace
@@ -166,7 +166,7 @@ SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> ver
                            const SettingsForm& current, const QLocale& locale) {
     SettingsForm f = current;
     auto show = [&locale](long double value, int precision, int decimals) {
-        return formatFixed(double(value), precision, decimals, locale);
+        return device::formatFixed(double(value), precision, decimals, locale);
     };
     auto wordAt = [&image](int address) -> std::optional<quint16> {
         if (!image.allKnown(address, 2))
@@ -389,11 +389,12 @@ QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& im
     case FieldId::DelayConstant:
         return QString::number(bigEndian32(image, r.address));
     case FieldId::CrossSection:
-        return formatFixed(double(*floatAt(image, r.address)), 8, 4, locale);
+        return device::formatFixed(double(*floatAt(image, r.address)), 8, 4, locale);
     case FieldId::PathCoefficient:
-        return formatFixed(double(*floatAt(image, r.address)), 8, 1, locale);
+        return device::formatFixed(double(*floatAt(image, r.address)), 8, 1, locale);
     case FieldId::DateStamp:
-        return locale.toString(dateFromDeviceDay(word(image, r.address)), QLocale::ShortFormat);
+        return locale.toString(device::dateFromDeviceDay(word(image, r.address)),
+                               QLocale::ShortFormat);
     case FieldId::HourStamp:
         return QString::number(image.bytes[std::size_t(r.address)]);
     }

@@ -10,7 +10,9 @@
 #include <optional>
 #include <vector>
 
+namespace line {
 class Protocol;
+}
 
 namespace settings {
 
@@ -44,7 +46,7 @@ struct SettingsImage {
 
 // Reads the addresses first..last into `image` with ReadSettingBytes, at most a frame's worth
 // a transaction. Returns how many transactions failed.
-int readSettingsArea(Protocol& protocol, int first, int last, SettingsImage& image);
+int readSettingsArea(line::Protocol& protocol, int first, int last, SettingsImage& image);
 // The transactions that readSettingsArea makes for first..last.
 int settingsAreaReads(int first, int last);
 

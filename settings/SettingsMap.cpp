@@ -20,7 +20,7 @@ constexpr long double kWindowBaseLimit = 1e15L;
 std::optional<long double> parseTabNumber(const QString& text, const QLocale& locale) {
     // The shared reader decides what counts as a number; the digits are then read again with
     // the extra precision, independent of the C library's locale.
-    if (!parseNumber(text, locale))
+    if (!device::parseNumber(text, locale))
         return std::nullopt;
     QString plain = text.trimmed();
     plain.replace(locale.decimalPoint(), QStringLiteral("."));
@@ -63,15 +63,15 @@ std::optional<quint32> encodeThousandths(long double value) {
     return scaledUnsigned(value, 1000, kMaxU24);
 }
 
-std::optional<DeviceFloatBytes> encodeFloat(long double value) {
+std::optional<device::DeviceFloatBytes> encodeFloat(long double value) {
     if (value == 0)
-        return DeviceFloatBytes{0, 0, 0, 0};
+        return device::DeviceFloatBytes{0, 0, 0, 0};
     if (!(std::fabs(value) < kFloatLimit))
         return std::nullopt;
     const float narrowed = static_cast<float>(value);
     if (narrowed == 0.0f)
         return std::nullopt;
-    return encodeDeviceFloat(narrowed);
+    return device::encodeDeviceFloat(narrowed);
 }
 
 long double diameterFromStored(quint16 stored) { return (stored & 0x7FFF) / 10.0L; }

@@ -77,7 +77,7 @@ std::optional<quint32> encodeThousandths(long double value); // pulse weight, 24
 
 // A float field: empty when the value has no representation in the meter's format, also when
 // narrowing to single precision would lose a non-zero value to zero.
-std::optional<DeviceFloatBytes> encodeFloat(long double value);
+std::optional<device::DeviceFloatBytes> encodeFloat(long double value);
 
 constexpr quint32 kMaxU16 = 0xFFFF;
 constexpr quint32 kMaxU24 = 0xFFFFFF;

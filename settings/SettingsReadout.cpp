@@ -13,7 +13,7 @@ namespace settings {
 
 namespace sm = settings_map;
 
-ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
+ReadResult read(line::Protocol& p, Frontend& frontend, const SettingsForm& current,
                 const QLocale& locale) {
     frontend.setStatus(texts::transferringParameters());
     frontend.processEvents();
@@ -24,13 +24,13 @@ ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
     result.form = current;
     SettingsForm& f = result.form;
 
-    const bool versionKnown = p.ReadMemory(memory::kFirmwareVersion, 2);
+    const bool versionKnown = p.ReadMemory(device::memory::kFirmwareVersion, 2);
     const quint8 version = p.at(1);
     if (versionKnown)
         result.firmwareVersionByte = version;
 
     auto show = [&locale](long double value, int precision, int decimals) {
-        return formatFixed(double(value), precision, decimals, locale);
+        return device::formatFixed(double(value), precision, decimals, locale);
     };
     auto readWord = [&p](quint8 address) -> std::optional<quint16> {
         if (!p.ReadSettingBytes(address, 2))
@@ -40,7 +40,7 @@ ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
     auto readFloat = [&p](quint8 address) -> std::optional<float> {
         if (!p.ReadSettingBytes(address, 4))
             return std::nullopt;
-        return decodeDeviceFloat(p.buffer() + 1);
+        return device::decodeDeviceFloat(p.buffer() + 1);
     };
     auto showFloat = [&show](std::optional<float> value, int precision, int decimals) {
         return value ? show(*value, precision, decimals) : QString();
@@ -105,10 +105,11 @@ ReadResult read(Protocol& p, Frontend& frontend, const SettingsForm& current,
                 settings_form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
     }
 
-    result.dateRead = p.ReadMemory(memory::kDate, 2);
-    f.date = result.dateRead ? dateFromDeviceDay(int(p.dataLE(1, 2))) : dateFromDeviceDay(0);
-    result.timeRead = p.ReadMemory(memory::kClock, 2);
-    f.time = result.timeRead ? formatClock(p.at(1), p.at(2)) : formatClock(0, 0);
+    result.dateRead = p.ReadMemory(device::memory::kDate, 2);
+    f.date = result.dateRead ? device::dateFromDeviceDay(int(p.dataLE(1, 2)))
+                             : device::dateFromDeviceDay(0);
+    result.timeRead = p.ReadMemory(device::memory::kClock, 2);
+    f.time = result.timeRead ? device::formatClock(p.at(1), p.at(2)) : device::formatClock(0, 0);
 
     result.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     return result;

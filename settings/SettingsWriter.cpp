@@ -194,11 +194,11 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
 
     block.put(sm::kFlags, sm::encodeFlags(form));
 
-    if (!form.date.isValid() || form.date < dateFromDeviceDay(0))
+    if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
         return refuse(settings_texts::dateTooEarly());
-    if (form.date > dateFromDeviceDay(int(sm::kMaxU16)))
+    if (form.date > device::dateFromDeviceDay(int(sm::kMaxU16)))
         return refuse(settings_texts::dateTooLate());
-    w.deviceDay = quint16(dateFromDeviceDay(0).daysTo(form.date));
+    w.deviceDay = quint16(device::dateFromDeviceDay(0).daysTo(form.date));
     w.time = *time;
 
     Preparation p;
@@ -222,39 +222,39 @@ std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwar
 
 namespace {
 
-void sendSettings(Protocol& p, const PreparedWrite& w, quint8 version) {
+void sendSettings(line::Protocol& p, const PreparedWrite& w, quint8 version) {
     for (const auto& [address, value] : settingBytes(w, version))
         p.WriteSettingByte(address, value);
 
     // The clock is read first (the answers are not needed), then set, and the same date and
     // hour go into the settings area as the stamp of this write.
-    p.ReadMemory(memory::kDate, 2);
-    p.ReadMemory(memory::kClock, 1);
+    p.ReadMemory(device::memory::kDate, 2);
+    p.ReadMemory(device::memory::kClock, 1);
     const auto day = sm::u16Bytes(w.deviceDay);
     p.putData(day.data(), 2);
-    p.WriteMemory(memory::kDate, 2);
+    p.WriteMemory(device::memory::kDate, 2);
     p.WriteSettingByte(sm::kDateStamp, day[0]);
     p.WriteSettingByte(sm::kDateStamp + 1, day[1]);
     const quint8 clock[3] = {quint8(w.time.hours), quint8(w.time.minutes), 0};
     p.putData(clock, 3);
-    p.WriteMemory(memory::kClock, 3);
+    p.WriteMemory(device::memory::kClock, 3);
     p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
 }
 
 // Returns how many records the meter acknowledged as cleared; stops early at the engineer's
 // stop (the record whose acknowledgement the stop cut short is not counted).
-int clearArea(Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
+int clearArea(line::Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
               quint16 first, int records) {
     frontend.setProgressPosition(0);
     frontend.setStatus(status);
     frontend.processEvents();
     p.clearFlags();
     frontend.setProgressMaximum(progressMaximum);
-    static const quint8 zeros[archive_layout::kRecordSize] = {};
+    static const quint8 zeros[device::archive_layout::kRecordSize] = {};
     int cleared = 0;
     for (int i = 0; i < records && !p.stopRequested(); ++i) {
-        p.putData(zeros, archive_layout::kRecordSize);
-        if (p.WriteRecord(quint16(first + i * archive_layout::kRecordSize)))
+        p.putData(zeros, device::archive_layout::kRecordSize);
+        if (p.WriteRecord(quint16(first + i * device::archive_layout::kRecordSize)))
             ++cleared;
     }
     return cleared;
@@ -270,47 +270,47 @@ core::Outcome stoppedClearing(Frontend& frontend, int cleared, int records) {
 
 } // namespace
 
-int clearDailyArchive(Protocol& p, Frontend& frontend) {
+int clearDailyArchive(line::Protocol& p, Frontend& frontend) {
     return clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
-                     archive_layout::kDailyFirst, archive_layout::kDailyRecords);
+                     device::archive_layout::kDailyFirst, device::archive_layout::kDailyRecords);
 }
 
-int clearMinuteArchive(Protocol& p, Frontend& frontend) {
+int clearMinuteArchive(line::Protocol& p, Frontend& frontend) {
     return clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
-                     archive_layout::kMinuteFirst, archive_layout::kMinuteRecords);
+                     device::archive_layout::kMinuteFirst, device::archive_layout::kMinuteRecords);
 }
 
-core::Outcome clearArchives(Protocol& p, Frontend& frontend, bool daily, bool minute) {
+core::Outcome clearArchives(line::Protocol& p, Frontend& frontend, bool daily, bool minute) {
     using core::Outcome;
-    const bool stateRead = p.ReadMemory(memory::kDeviceState, 1);
+    const bool stateRead = p.ReadMemory(device::memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
     if (p.stopRequested())
         return core::finish(frontend, Outcome::of(Outcome::Kind::Cancelled));
     // Without the archive state nothing is cleared.
     if (!stateRead)
         return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
-    if (p.at(1) & device_state::kArchiveUnavailable)
+    if (p.at(1) & device::state::kArchiveUnavailable)
         return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
                                                   settings_texts::archiveUnavailable()));
     if (daily) {
         const int cleared = clearDailyArchive(p, frontend);
         if (p.stopRequested())
-            return stoppedClearing(frontend, cleared, archive_layout::kDailyRecords);
+            return stoppedClearing(frontend, cleared, device::archive_layout::kDailyRecords);
         if (p.errorSeen())
             return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     }
     if (minute) {
         const int cleared = clearMinuteArchive(p, frontend);
         if (p.stopRequested())
-            return stoppedClearing(frontend, cleared, archive_layout::kMinuteRecords);
+            return stoppedClearing(frontend, cleared, device::archive_layout::kMinuteRecords);
         return core::finish(frontend, Outcome::of(p.errorSeen() ? Outcome::Kind::FinishedWithErrors
                                                                 : Outcome::Kind::Succeeded));
     }
     return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
 
-WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, const QLocale& locale,
-                  const QDateTime& now) {
+WriteResult write(line::Protocol& p, Frontend& frontend, const SettingsForm& form,
+                  const QLocale& locale, const QDateTime& now) {
     using core::Outcome;
     WriteResult result;
     result.outcome = Outcome::of(Outcome::Kind::Declined);
@@ -348,9 +348,9 @@ WriteResult write(Protocol& p, Frontend& frontend, const SettingsForm& form, con
     {
         // From the version read to the read-back the settings area is never left half written
         // or unchecked by choice: a stop asked meanwhile waits for the end of the write.
-        CancelToken::Scope wholeWrite(p.cancelToken(), CancelToken::Phase::Deferred);
+        line::CancelToken::Scope wholeWrite(p.cancelToken(), line::CancelToken::Phase::Deferred);
         // Where A and C go depends on the firmware: without its version nothing is written.
-        if (!p.ReadMemory(memory::kFirmwareVersion, 2)) {
+        if (!p.ReadMemory(device::memory::kFirmwareVersion, 2)) {
             result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::NoAnswer));
             return result;
         }

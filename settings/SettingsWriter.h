@@ -15,7 +15,9 @@
 #include <vector>
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 namespace settings {
 
@@ -67,17 +69,17 @@ struct WriteResult {
 // question, the permission, the checks, the settings bytes, the clock, the read-back of both
 // and, when everything took and the form asks for it, the archive clearing. Sets the final
 // status (nothing when the question is answered No). `now` is the PC's clock for the question.
-WriteResult write(Protocol& protocol, Frontend& frontend, const SettingsForm& form,
+WriteResult write(line::Protocol& protocol, Frontend& frontend, const SettingsForm& form,
                   const QLocale& locale, const QDateTime& now = QDateTime::currentDateTime());
 
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the
 // final status.
-core::Outcome clearArchives(Protocol& protocol, Frontend& frontend, bool daily, bool minute);
+core::Outcome clearArchives(line::Protocol& protocol, Frontend& frontend, bool daily, bool minute);
 
 // One area's clearing, without the archive-state read: the daily or the minute area.
 // Each returns how many records the meter acknowledged; both stop at the engineer's stop.
-int clearDailyArchive(Protocol& protocol, Frontend& frontend);
-int clearMinuteArchive(Protocol& protocol, Frontend& frontend);
+int clearDailyArchive(line::Protocol& protocol, Frontend& frontend);
+int clearMinuteArchive(line::Protocol& protocol, Frontend& frontend);
 
 } // namespace settings

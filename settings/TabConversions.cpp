@@ -22,9 +22,9 @@ std::optional<QString> convertZeroCutoff(const QString& cutoff, const QString& d
     const long double converted = toPercent ? *value / q12 * 100 : *value / 100 * q12;
     if (!std::isfinite(converted))
         return std::nullopt;
-    return formatFixed(double(converted), 15, 6, locale);
+    return device::formatFixed(double(converted), 15, 6, locale);
 }
 
-QString timeFill(const QTime& now) { return formatClock(now.hour(), now.minute()); }
+QString timeFill(const QTime& now) { return device::formatClock(now.hour(), now.minute()); }
 
 } // namespace tab_conversions

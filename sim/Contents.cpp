@@ -99,7 +99,7 @@ void putBE(QByteArray& mem, int address, quint64 value, int count) {
 }
 
 void putFloat(QByteArray& mem, int address, float value) {
-    const auto bytes = encodeDeviceFloat(value);
+    const auto bytes = device::encodeDeviceFloat(value);
     for (int i = 0; i < 4; ++i)
         mem[address + i] = char(bytes ? (*bytes)[std::size_t(i)] : 0);
 }
@@ -217,7 +217,7 @@ MeterClock resolveClock(const Contents& contents) {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = contents.date.isValid() ? contents.date : now.date();
     MeterClock clock;
-    clock.deviceDay = deviceDayFromDayNumber(dayNumberFromDate(date));
+    clock.deviceDay = device::deviceDayFromDayNumber(device::dayNumberFromDate(date));
     clock.hour = contents.hour >= 0 ? contents.hour : now.time().hour();
     clock.minute = contents.minute >= 0 ? contents.minute : now.time().minute();
     return clock;
@@ -257,31 +257,32 @@ Memories buildMemories(const Contents& c) {
     }
 
     QByteArray& mem = m.memory;
-    mem[memory::kMeasurementState] = char(c.measurementState);
-    mem[memory::kDeviceState] = char(c.deviceState);
-    putFloat(mem, memory::kFlowRate, kFlowCm3PerSecond);
-    putFloat(mem, memory::kFlowVelocity, kVelocityCmPerSecond);
+    mem[device::memory::kMeasurementState] = char(c.measurementState);
+    mem[device::memory::kDeviceState] = char(c.deviceState);
+    putFloat(mem, device::memory::kFlowRate, kFlowCm3PerSecond);
+    putFloat(mem, device::memory::kFlowVelocity, kVelocityCmPerSecond);
 
     const QByteArray running = dayRecord(c.seed, today, nowMinute + 1);
     const quint64 baseVolume = (200000 + hash(c.seed, 1, 0xB0) % 800000) * 1000000ULL; // cm3
-    putLE(mem, memory::kVolume, baseVolume + (archivedVolume + recordVolume(running)) * 256, 6);
+    putLE(mem, device::memory::kVolume, baseVolume + (archivedVolume + recordVolume(running)) * 256,
+          6);
     const quint64 operating =
         archivedSeconds + 2ULL * recordWork(running) + hash(c.seed, 2, 0xB0) % 10000000;
-    putLE(mem, memory::kOperatingTime, operating, 4);
-    putLE(mem, memory::kIdleTime, 86400ULL * 30 + hash(c.seed, 3, 0xB0) % 1000000, 4);
-    putLE(mem, memory::kDate, quint64(today), 2);
-    mem[memory::kClock] = char(clock.hour);
-    mem[memory::kClock + 1] = char(clock.minute);
-    mem[memory::kClock + 2] = 0;
-    putBytes(mem, memory::kRunningDayRecord, running);
-    putLE(mem, memory::kFirmwareVersion, c.firmwareVersion, 2);
-    mem[memory::kFirmwareVersion + 2] = char(kProgrammedDay);
-    mem[memory::kFirmwareVersion + 3] = char(kProgrammedMonthYear);
-    putLE(mem, memory::kSerialNumber, c.serialNumber, 2);
-    mem[memory::kSerialNumber + 2] = char(kManufacturedDay);
-    mem[memory::kSerialNumber + 3] = char(kManufacturedMonthYear);
-    mem[memory::kCompatibility] = char(c.identity);
-    putLE(mem, memory::kBattery, kBatteryRaw, 2);
+    putLE(mem, device::memory::kOperatingTime, operating, 4);
+    putLE(mem, device::memory::kIdleTime, 86400ULL * 30 + hash(c.seed, 3, 0xB0) % 1000000, 4);
+    putLE(mem, device::memory::kDate, quint64(today), 2);
+    mem[device::memory::kClock] = char(clock.hour);
+    mem[device::memory::kClock + 1] = char(clock.minute);
+    mem[device::memory::kClock + 2] = 0;
+    putBytes(mem, device::memory::kRunningDayRecord, running);
+    putLE(mem, device::memory::kFirmwareVersion, c.firmwareVersion, 2);
+    mem[device::memory::kFirmwareVersion + 2] = char(kProgrammedDay);
+    mem[device::memory::kFirmwareVersion + 3] = char(kProgrammedMonthYear);
+    putLE(mem, device::memory::kSerialNumber, c.serialNumber, 2);
+    mem[device::memory::kSerialNumber + 2] = char(kManufacturedDay);
+    mem[device::memory::kSerialNumber + 3] = char(kManufacturedMonthYear);
+    mem[device::memory::kCompatibility] = char(c.identity);
+    putLE(mem, device::memory::kBattery, kBatteryRaw, 2);
 
     buildSettings(m.settings, c, clock);
 

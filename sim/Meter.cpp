@@ -18,7 +18,7 @@ enum : quint8 {
 const quint8* u8(const QByteArray& bytes) { return reinterpret_cast<const quint8*>(bytes.data()); }
 
 quint8 crcOf(const QByteArray& bytes, int from, int count) {
-    return crc8(u8(bytes) + from, std::size_t(count));
+    return line::crc8(u8(bytes) + from, std::size_t(count));
 }
 
 // Length of the frame that begins with `command`, given what has arrived so far: 0 when the

@@ -210,7 +210,8 @@ int main(int argc, char** argv) {
             options.contents.identity = quint8(n);
         } else if (opt == QLatin1String("--date")) {
             const QDate d = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            const int day = d.isValid() ? deviceDayFromDayNumber(dayNumberFromDate(d)) : -1;
+            const int day =
+                d.isValid() ? device::deviceDayFromDayNumber(device::dayNumberFromDate(d)) : -1;
             if (day < 0 || day > 0xFFFF)
                 return usageError(QStringLiteral("bad date '%1' (2000-01-01 or later)").arg(value));
             options.contents.date = d;

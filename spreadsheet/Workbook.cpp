@@ -106,7 +106,7 @@ void font(QByteArray& out, const CellFont& f) {
     u8(b, 0);  // family: any
     u8(b, kCyrillicCharset);
     u8(b, 0);
-    byteString(b, encodeCp1251(f.name).left(kMaxFontNameChars));
+    byteString(b, device::encodeCp1251(f.name).left(kMaxFontNameChars));
     record(out, kFont, b);
 }
 
@@ -164,7 +164,7 @@ QByteArray cleanSheetName(const QString& name) {
     }
     if (clean.trimmed().isEmpty())
         clean = QStringLiteral("Sheet 1");
-    return encodeCp1251(clean);
+    return device::encodeCp1251(clean);
 }
 
 bool isGeneral(const QString& code) {
@@ -201,7 +201,7 @@ Workbook::Style Workbook::addStyle(const CellStyle& requested) {
         s.solidFill.reset();
     QByteArray code; // stays empty for the general format
     if (!isGeneral(s.numberFormat)) {
-        code = encodeCp1251(s.numberFormat);
+        code = device::encodeCp1251(s.numberFormat);
         if (code.size() > 255) // more than a FORMAT record holds
             code.clear();
     }
@@ -243,7 +243,7 @@ bool Workbook::place(int column, int row, Style style, Cell cell) {
 bool Workbook::writeText(int column, int row, const QString& text, Style style) {
     // A single-byte code page: cutting the bytes never splits a character.
     return place(column, row, style,
-                 {Cell::Kind::Text, 0, 0, encodeCp1251(text).left(kMaxLabelBytes)});
+                 {Cell::Kind::Text, 0, 0, device::encodeCp1251(text).left(kMaxLabelBytes)});
 }
 
 bool Workbook::writeNumber(int column, int row, double value, Style style) {
@@ -266,7 +266,7 @@ void Workbook::fitColumns(int first, int last) {
             auto& format = formats[cell.style];
             if (!format)
                 format.emplace(style.style.numberFormat);
-            shown = encodeCp1251(format->show(cell.number));
+            shown = device::encodeCp1251(format->show(cell.number));
         }
         int& width = columnWidths_[column];
         width = std::max(width,
@@ -426,5 +426,5 @@ bool Workbook::save(QString* error) const { return save(fileName_, error); }
 
 bool Workbook::save(const QString& fileName, QString* error) const {
     // The workbook replaces the file only when every byte is on the disk.
-    return saveFileSafely(fileName, fileContents(), error);
+    return device::saveFileSafely(fileName, fileContents(), error);
 }

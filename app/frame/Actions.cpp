@@ -13,7 +13,7 @@ using core::Outcome;
 
 namespace frame {
 
-InfoRun readInfo(core::Session& session, const LinkTarget& target, const QLocale& locale) {
+InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale) {
     InfoRun run;
     run.outcome = Connection(session).run(target, [&] {
         run.values = info::read(session.protocol(), session.frontend(), locale);
@@ -23,13 +23,14 @@ InfoRun readInfo(core::Session& session, const LinkTarget& target, const QLocale
     return run;
 }
 
-Outcome clearTotals(core::Session& session, const LinkTarget& target) {
+Outcome clearTotals(core::Session& session, const line::LinkTarget& target) {
     return Connection(session).run(
         target, [&] { return totals::clear(session.protocol(), session.frontend()); });
 }
 
-archive::Readout readArchive(core::Session& session, const LinkTarget& target, archive::Kind kind,
-                             const archive::Interval& interval, const QLocale& locale) {
+archive::Readout readArchive(core::Session& session, const line::LinkTarget& target,
+                             archive::Kind kind, const archive::Interval& interval,
+                             const QLocale& locale) {
     archive::Readout readout;
     readout.outcome = Connection(session).run(target, [&] {
         readout = archive::readArchive(session.protocol(), session.frontend(), kind, interval,
@@ -39,7 +40,7 @@ archive::Readout readArchive(core::Session& session, const LinkTarget& target, a
     return readout;
 }
 
-SettingsRun readSettings(core::Session& session, const LinkTarget& target,
+SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
                          const SettingsForm& current, const QLocale& locale) {
     SettingsRun run;
     run.outcome = Connection(session).run(target, [&] {
@@ -54,7 +55,7 @@ SettingsRun readSettings(core::Session& session, const LinkTarget& target,
     return run;
 }
 
-SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
+SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& target,
                                const SettingsForm& form, const QLocale& locale,
                                const QDateTime& now) {
     SettingsWriteRun run;
@@ -69,7 +70,7 @@ SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
     return run;
 }
 
-SettingsCompareRun compareSettings(core::Session& session, const LinkTarget& target,
+SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarget& target,
                                    const SettingsForm& form, const QLocale& locale, bool validate) {
     SettingsCompareRun run;
     run.outcome = Connection(session).run(target, [&] {

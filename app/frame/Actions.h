@@ -23,13 +23,14 @@ struct InfoRun {
     core::Outcome outcome;
     std::optional<info::Values> values; // when the readout ran
 };
-InfoRun readInfo(core::Session& session, const LinkTarget& target, const QLocale& locale);
+InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale);
 
-core::Outcome clearTotals(core::Session& session, const LinkTarget& target);
+core::Outcome clearTotals(core::Session& session, const line::LinkTarget& target);
 
 // The readout replaces the archive's buffer in the session when it passed its checks.
-archive::Readout readArchive(core::Session& session, const LinkTarget& target, archive::Kind kind,
-                             const archive::Interval& interval, const QLocale& locale);
+archive::Readout readArchive(core::Session& session, const line::LinkTarget& target,
+                             archive::Kind kind, const archive::Interval& interval,
+                             const QLocale& locale);
 
 struct SettingsRun {
     core::Outcome outcome;
@@ -37,7 +38,7 @@ struct SettingsRun {
     bool dateRead = false;            // the form's date and time came from the meter
     bool timeRead = false;
 };
-SettingsRun readSettings(core::Session& session, const LinkTarget& target,
+SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
                          const SettingsForm& current, const QLocale& locale);
 
 struct SettingsWriteRun {
@@ -47,7 +48,7 @@ struct SettingsWriteRun {
     std::vector<settings::FieldDifference> mismatches;
 };
 // `now` is the PC's clock the question compares the form's clock with.
-SettingsWriteRun writeSettings(core::Session& session, const LinkTarget& target,
+SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& target,
                                const SettingsForm& form, const QLocale& locale,
                                const QDateTime& now);
 
@@ -59,7 +60,7 @@ struct SettingsCompareRun {
 // Reads the meter's settings and compares them with `form`, which stays as it is. With
 // `validate` the form is first checked as "Применить" checks it (same messages); a refused
 // form ends the action before anything is read.
-SettingsCompareRun compareSettings(core::Session& session, const LinkTarget& target,
+SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarget& target,
                                    const SettingsForm& form, const QLocale& locale,
                                    bool validate = false);
 

@@ -16,7 +16,7 @@ public:
 
     // Runs `branch` with the link open and the identity confirmed; its outcome is the
     // connection's.
-    core::Outcome run(const LinkTarget& target, const std::function<core::Outcome()>& branch);
+    core::Outcome run(const line::LinkTarget& target, const std::function<core::Outcome()>& branch);
 
 private:
     core::Session& session_;

@@ -60,30 +60,31 @@ QString measurementError() { return QStringLiteral("Error"); }
 
 namespace {
 
-QString flowText(Protocol& p, const QLocale& locale, Readings& r) {
-    if (!p.ReadMemory(memory::kDeviceState, 1))
+QString flowText(line::Protocol& p, const QLocale& locale, Readings& r) {
+    if (!p.ReadMemory(device::memory::kDeviceState, 1))
         return {};
     const quint8 deviceState = p.at(1);
-    r.lowBattery = (deviceState & device_state::kBatteryLow) != 0;
-    r.lowPower = (deviceState & device_state::kLowPower) != 0;
-    if (deviceState & device_state::kBatteryLow)
+    r.lowBattery = (deviceState & device::state::kBatteryLow) != 0;
+    r.lowPower = (deviceState & device::state::kLowPower) != 0;
+    if (deviceState & device::state::kBatteryLow)
         return lowBattery();
-    if (!p.ReadMemory(memory::kMeasurementState, 1))
+    if (!p.ReadMemory(device::memory::kMeasurementState, 1))
         return {};
     const quint8 measurement = p.at(1);
     r.measurementError = (measurement & 0x07) == 0x03;
-    const QString prefix = (deviceState & device_state::kLowPower) ? lowPowerPrefix() : QString();
+    const QString prefix = (deviceState & device::state::kLowPower) ? lowPowerPrefix() : QString();
     if (!(measurement & 0x01))
         return prefix + noFlow();
     if (!(measurement & 0x02))
         return prefix + noMeasurement();
     if (!(measurement & 0x04))
         return measurementError();
-    if (!p.ReadMemory(memory::kFlowRate, 4))
+    if (!p.ReadMemory(device::memory::kFlowRate, 4))
         return {};
-    const double flow = double(decodeDeviceFloat(p.buffer() + 1)) * kFlowToCubicMetresPerHour;
+    const double flow =
+        double(device::decodeDeviceFloat(p.buffer() + 1)) * kFlowToCubicMetresPerHour;
     r.flowM3h = flow;
-    return formatFixed(flow, 8, 2, locale);
+    return device::formatFixed(flow, 8, 2, locale);
 }
 
 } // namespace
@@ -97,7 +98,7 @@ std::optional<qint64> Readings::clockDriftSeconds() const {
     return pcTimeAtClock.secsTo(QDateTime(*meterDate, time));
 }
 
-Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
+Values read(line::Protocol& p, Frontend& frontend, const QLocale& locale) {
     frontend.setStatus(texts::transferringParameters());
     frontend.processEvents();
     frontend.setProgressMaximum(kProgressMaximum);
@@ -106,50 +107,50 @@ Values read(Protocol& p, Frontend& frontend, const QLocale& locale) {
     Values v;
     Readings& r = v.readings;
     v.text[kFlow] = flowText(p, locale, r);
-    if (p.ReadMemory(memory::kFlowVelocity, 4)) {
-        r.velocityMs = double(decodeDeviceFloat(p.buffer() + 1)) / 100;
-        v.text[kVelocity] = formatFixed(*r.velocityMs, 8, 3, locale);
+    if (p.ReadMemory(device::memory::kFlowVelocity, 4)) {
+        r.velocityMs = double(device::decodeDeviceFloat(p.buffer() + 1)) / 100;
+        v.text[kVelocity] = device::formatFixed(*r.velocityMs, 8, 3, locale);
     }
-    if (p.ReadMemory(memory::kVolume, 6)) {
+    if (p.ReadMemory(device::memory::kVolume, 6)) {
         r.volumeM3 = double(p.dataLE(1, 6)) / 1000000;
-        v.text[kVolume] = formatFixed(*r.volumeM3, 10, 3, locale);
+        v.text[kVolume] = device::formatFixed(*r.volumeM3, 10, 3, locale);
     }
-    if (p.ReadMemory(memory::kOperatingTime, 4)) {
+    if (p.ReadMemory(device::memory::kOperatingTime, 4)) {
         r.workHours = double(p.dataLE(1, 4)) / 3600;
-        v.text[kOperatingHours] = formatFixed(*r.workHours, 8, 1, locale);
+        v.text[kOperatingHours] = device::formatFixed(*r.workHours, 8, 1, locale);
     }
-    if (p.ReadMemory(memory::kIdleTime, 4)) {
+    if (p.ReadMemory(device::memory::kIdleTime, 4)) {
         r.idleHours = double(p.dataLE(1, 4)) / 3600;
-        v.text[kIdleHours] = formatFixed(*r.idleHours, 8, 1, locale);
+        v.text[kIdleHours] = device::formatFixed(*r.idleHours, 8, 1, locale);
     }
-    if (p.ReadMemory(memory::kBattery, 2)) {
+    if (p.ReadMemory(device::memory::kBattery, 2)) {
         r.batteryVolts = double(p.dataLE(1, 2)) * kBatteryVoltsPerUnit;
-        v.text[kBattery] = formatFixed(*r.batteryVolts, 8, 2, locale);
+        v.text[kBattery] = device::formatFixed(*r.batteryVolts, 8, 2, locale);
     }
-    if (p.ReadMemory(memory::kDate, 2)) {
-        r.meterDate = dateFromDeviceDay(int(p.dataLE(1, 2)));
+    if (p.ReadMemory(device::memory::kDate, 2)) {
+        r.meterDate = device::dateFromDeviceDay(int(p.dataLE(1, 2)));
         v.text[kDate] = locale.toString(*r.meterDate, QLocale::ShortFormat);
     }
-    if (p.ReadMemory(memory::kClock, 2)) {
+    if (p.ReadMemory(device::memory::kClock, 2)) {
         r.pcTimeAtClock = QDateTime::currentDateTime();
         r.clockHours = p.at(1);
         r.clockMinutes = p.at(2);
-        v.text[kTime] = formatClock(p.at(1), p.at(2));
+        v.text[kTime] = device::formatClock(p.at(1), p.at(2));
         const QTime time(p.at(1), p.at(2));
         if (r.meterDate && time.isValid())
             v.meterClock = QDateTime(*r.meterDate, time);
     }
-    if (p.ReadMemory(memory::kSerialNumber, 4)) {
+    if (p.ReadMemory(device::memory::kSerialNumber, 4)) {
         r.serialNumber = int(p.dataLE(1, 2));
-        r.manufactured = dateFromDeviceShortDate(p.at(3), p.at(4));
+        r.manufactured = device::dateFromDeviceShortDate(p.at(3), p.at(4));
         v.text[kSerialNumber] = QString::number(p.dataLE(1, 2));
-        v.text[kManufactured] = formatDeviceShortDate(p.at(3), p.at(4));
+        v.text[kManufactured] = device::formatDeviceShortDate(p.at(3), p.at(4));
     }
-    if (p.ReadMemory(memory::kFirmwareVersion, 4)) {
+    if (p.ReadMemory(device::memory::kFirmwareVersion, 4)) {
         r.firmwareVersionByte = p.at(1);
-        r.lastProgrammed = dateFromDeviceShortDate(p.at(3), p.at(4));
+        r.lastProgrammed = device::dateFromDeviceShortDate(p.at(3), p.at(4));
         v.text[kFirmwareVersion] = QString::number(p.dataLE(1, 2));
-        v.text[kLastProgrammed] = formatDeviceShortDate(p.at(3), p.at(4));
+        v.text[kLastProgrammed] = device::formatDeviceShortDate(p.at(3), p.at(4));
         v.firmwareVersionByte = p.at(1);
     }
     v.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
@@ -172,7 +173,7 @@ QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const
         amount = QCoreApplication::translate("Info", "%1 сут %2 ч")
                      .arg(size / (24 * 60))
                      .arg(size % (24 * 60) / 60);
-    QString pcText = formatClock(now.time().hour(), now.time().minute());
+    QString pcText = device::formatClock(now.time().hour(), now.time().minute());
     if (meterClock.date() != now.date())
         pcText = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + pcText;
     return minutes < 0 ? QCoreApplication::translate("Info", "ПК: %1, прибор отстаёт на %2")

@@ -18,11 +18,16 @@ struct Block {
     quint8 count;
 };
 constexpr Block kBlocks[] = {
-    {memory::kVolume, 6}, {memory::kOperatingTime, 8}, {1243, 3}, {1246, 6}, {1252, 3}, {1255, 6},
+    {device::memory::kVolume, 6},
+    {device::memory::kOperatingTime, 8},
+    {1243, 3},
+    {1246, 6},
+    {1252, 3},
+    {1255, 6},
 };
 } // namespace
 
-core::Outcome clear(Protocol& p, Frontend& frontend) {
+core::Outcome clear(line::Protocol& p, Frontend& frontend) {
     using core::Outcome;
     if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion(),
                            Frontend::DefaultButton::No))
@@ -38,7 +43,7 @@ core::Outcome clear(Protocol& p, Frontend& frontend) {
 
     // Half-cleared totals would disagree with each other: the clearing is not cut, and with
     // nothing after it, a stop asked meanwhile changes nothing of its outcome.
-    CancelToken::Scope whole(p.cancelToken(), CancelToken::Phase::Deferred);
+    line::CancelToken::Scope whole(p.cancelToken(), line::CancelToken::Phase::Deferred);
     for (int i = 0; i < settings_map::kTotalsBytes; ++i)
         p.WriteSettingByte(quint8(settings_map::kTotalsFirst + i), 0);
     static const quint8 zeros[8] = {};

@@ -3,7 +3,9 @@
 #include "core/Outcome.h"
 
 class Frontend;
+namespace line {
 class Protocol;
+}
 
 // "Очистить" on the Info tab: after the question and the meter's permission, the accumulated
 // volume, the operating and idle times and the related counters go to zero. Entered with the
@@ -13,6 +15,6 @@ namespace totals {
 
 constexpr int kProgressMaximum = 18;
 
-core::Outcome clear(Protocol& protocol, Frontend& frontend);
+core::Outcome clear(line::Protocol& protocol, Frontend& frontend);
 
 } // namespace totals

@@ -33,8 +33,8 @@ double readout(sim::Server& meter, bool pipe, archive::Kind kind, archive::Inter
                archive::Archives& archives, QString* status) {
     QuietFrontend frontend(false);
     core::Session session(frontend);
-    const LinkTarget target =
-        pipe ? LinkTarget::pipe(meter.pipeName()) : LinkTarget::serialPort(meter.ptyPath() + " ");
+    const line::LinkTarget target = pipe ? line::LinkTarget::pipe(meter.pipeName())
+                                         : line::LinkTarget::serialPort(meter.ptyPath() + " ");
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     QElapsedTimer clock;
     clock.start();
@@ -65,7 +65,7 @@ double medianMs(int rounds, F f) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QLocale ru(QLocale::Russian, QLocale::Russia);
-    const int today = dayNumberFromDate(kToday);
+    const int today = device::dayNumberFromDate(kToday);
 
     sim::Options o;
     o.contents.date = kToday;

@@ -71,7 +71,7 @@ archive::Archives fullMinuteReadout(const QLocale& locale) {
         r.bytes[5] = 60;
         r.bytes[7] = quint8(0x80 | (roll > 995 ? 0x18 : 0));
     }
-    const int today = dayNumberFromDate(QDate(2015, 3, 15));
+    const int today = device::dayNumberFromDate(QDate(2015, 3, 15));
     const archive::MinuteReport report = archive::buildMinuteReport(
         a.minute.entries, archive::kMinuteEntries, today - 4, today, 23, 59, locale);
     a.minute.summary = {
@@ -79,7 +79,7 @@ archive::Archives fullMinuteReadout(const QLocale& locale) {
     return a;
 }
 
-void line(const char* what, double ms, double cpu, double budget) {
+void benchLine(const char* what, double ms, double cpu, double budget) {
     std::printf("  %-34s %8.2f ms (processor %7.2f ms)  ratio %.3f  %s\n", what, ms, cpu,
                 ms / budget, ms <= budget ? "within budget" : "OVER BUDGET");
 }
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
                                        {}, archives, ru);
             },
             &cpu);
-        line(what, ms, cpu, kExportBudgetMs);
+        benchLine(what, ms, cpu, kExportBudgetMs);
     };
     save("xlsx (sheet, library, file)", archive::ExportFormat::Xlsx, "m.xlsx");
     save("CSV", archive::ExportFormat::Csv, "m.csv");
@@ -146,6 +146,6 @@ int main(int argc, char** argv) {
                 std::printf("  nothing drawn\n");
         },
         &chartCpu);
-    line("series built and first painted", chart, chartCpu, kChartBudgetMs);
+    benchLine("series built and first painted", chart, chartCpu, kChartBudgetMs);
     return 0;
 }

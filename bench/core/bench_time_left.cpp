@@ -102,7 +102,7 @@ void readout(sim::Server& meter, archive::Kind kind, archive::Interval interval,
     core::Session session(frontend);
     archive::Archives archives;
     const QLocale locale(QLocale::Russian, QLocale::Russia);
-    Connection(session).run(LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
+    Connection(session).run(line::LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
         return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
             .outcome;
     });
@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "simulated meter: %s\n", qPrintable(meter.errorString()));
         return 1;
     }
-    const int today = dayNumberFromDate(kToday);
+    const int today = device::dayNumberFromDate(kToday);
     std::printf("Time left at 10 %% of the work against the real remaining time, 9600-baud "
                 "simulated meter, pty\n");
     readout(meter, archive::Kind::Daily, {today - 730, today}, "daily readout, 731 days");
@@ -134,8 +134,8 @@ int main(int argc, char* argv[]) {
     FirmwareImage image;
     for (int i = 0; i < FirmwareImage::kSize; ++i)
         image.bytes[std::size_t(i)] = quint8(i);
-    programming::run(session, LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")), image,
-                     QDate::currentDate());
+    programming::run(session, line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
+                     image, QDate::currentDate());
     report("firmware programming", frontend);
     return 0;
 }

@@ -35,8 +35,8 @@ int main(int argc, char* argv[]) {
     core::Session session(frontend);
     QElapsedTimer clock;
     clock.start();
-    programming::run(session, LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")), image,
-                     QDate::currentDate());
+    programming::run(session, line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
+                     image, QDate::currentDate());
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     const double lineMs = 2.0 * FirmwareImage::kSize * kByteMs;
     const double fixedMs = programming::kRequestPauseMs + programming::kProbePauseMs;

@@ -35,11 +35,11 @@ struct Figures {
     int failed = 0;
 };
 
-Figures run(Link& link, int transactions, ExchangeLog* log) {
-    Protocol protocol;
+Figures run(line::Link& link, int transactions, ExchangeLog* log) {
+    line::Protocol protocol;
     protocol.setLink(&link);
     if (log)
-        protocol.setFrameHook([log](const Protocol::Frame& frame) { log->frame(frame); });
+        protocol.setFrameHook([log](const line::Protocol::Frame& frame) { log->frame(frame); });
     Figures f;
     QElapsedTimer clock;
     const double cpuStart = threadCpuMs();
@@ -53,10 +53,10 @@ Figures run(Link& link, int transactions, ExchangeLog* log) {
     return f;
 }
 
-std::unique_ptr<Link> open(const sim::Server& meter, bool pipe) {
+std::unique_ptr<line::Link> open(const sim::Server& meter, bool pipe) {
     if (pipe)
-        return PipeLink::open(meter.pipeName());
-    return SerialLink::open(meter.ptyPath(), kConnectionTimeouts);
+        return line::PipeLink::open(meter.pipeName());
+    return line::SerialLink::open(meter.ptyPath(), line::kConnectionTimeouts);
 }
 } // namespace
 

@@ -32,28 +32,30 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const double floorMs = archive_layout::kDailyRecords * Protocol::kWriteRecordPauseMs;
+    const double floorMs =
+        device::archive_layout::kDailyRecords * line::Protocol::kWriteRecordPauseMs;
     std::printf("daily archive clearing, %d records, floor %.0f ms (the 15 ms pauses)\n",
-                archive_layout::kDailyRecords, floorMs);
+                device::archive_layout::kDailyRecords, floorMs);
     double best = 0;
     for (int round = 0; round < rounds; ++round) {
         QuietFrontend frontend;
         core::Session session(frontend);
         QElapsedTimer clock;
         double ms = 0;
-        Connection(session).run(LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")),
-                                [&] {
-                                    clock.start();
-                                    settings::clearDailyArchive(session.protocol(), frontend);
-                                    ms = double(clock.nsecsElapsed()) / 1e6;
-                                    return core::Outcome();
-                                });
+        Connection(session).run(
+            line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
+                clock.start();
+                settings::clearDailyArchive(session.protocol(), frontend);
+                ms = double(clock.nsecsElapsed()) / 1e6;
+                return core::Outcome();
+            });
         if (session.protocol().errorSeen()) {
             std::fprintf(stderr, "a record was not acknowledged\n");
             return 1;
         }
         std::printf("  round %d: %.0f ms, ratio %.3f, %.3f ms per record above the pause\n",
-                    round + 1, ms, ms / floorMs, (ms - floorMs) / archive_layout::kDailyRecords);
+                    round + 1, ms, ms / floorMs,
+                    (ms - floorMs) / device::archive_layout::kDailyRecords);
         best = round == 0 ? ms : std::min(best, ms);
     }
     std::printf("best ratio %.3f\n", best / floorMs);

@@ -19,7 +19,8 @@ namespace {
 QByteArray request(quint8 command, quint8 p1, quint8 p2, const QByteArray& data = {}) {
     QByteArray f;
     f.append(char(command)).append(char(p1)).append(char(p2)).append(data);
-    f.append(char(crc8(reinterpret_cast<const quint8*>(f.constData()), std::size_t(f.size()))));
+    f.append(
+        char(line::crc8(reinterpret_cast<const quint8*>(f.constData()), std::size_t(f.size()))));
     return f;
 }
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", qPrintable(server.errorString()));
             return 1;
         }
-        auto link = SerialLink::open(server.ptyPath(), ReadTimeouts{0, 0, 1000});
+        auto link = line::SerialLink::open(server.ptyPath(), line::ReadTimeouts{0, 0, 1000});
         if (!link)
             return 1;
         const std::vector<Case> cases = {

@@ -54,7 +54,7 @@ private slots:
         QFETCH(int, hour);
         QFETCH(int, minute);
         QFETCH(int, address);
-        QCOMPARE(int(minuteRecordAddress(dayNumberFromDeviceDay(deviceDay), hour, minute)),
+        QCOMPARE(int(minuteRecordAddress(device::dayNumberFromDeviceDay(deviceDay), hour, minute)),
                  address);
     }
 

@@ -20,7 +20,7 @@ QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 const QDate kToday(2015, 3, 15); // device day 5552, day 2 of the minute cycle
 // A function, not a constant: the day count's own constants are set up at run time.
-int todayNumber() { return dayNumberFromDate(kToday); }
+int todayNumber() { return device::dayNumberFromDate(kToday); }
 
 struct Request {
     quint8 command;
@@ -52,8 +52,8 @@ struct Bench {
 
     std::optional<QStringList> read(bool pipe, Kind kind, Interval interval) {
         meter.withMeter([](sim::Meter& m) { m.clearLog(); });
-        const LinkTarget target = pipe ? LinkTarget::pipe(meter.pipeName())
-                                       : LinkTarget::serialPort(meter.ptyPath() + " ");
+        const line::LinkTarget target = pipe ? line::LinkTarget::pipe(meter.pipeName())
+                                             : line::LinkTarget::serialPort(meter.ptyPath() + " ");
         std::optional<QStringList> lines;
         Connection(session).run(target, [&] {
             archive::Readout r =
@@ -86,7 +86,7 @@ struct Bench {
     sim::Server meter;
     RecordingFrontend frontend;
     core::Session session{frontend};
-    Protocol& protocol = session.protocol();
+    line::Protocol& protocol = session.protocol();
     archive::Archives archives;
     QLocale locale{QLocale::Russian, QLocale::Russia};
 };
@@ -95,7 +95,7 @@ QByteArray bytesOf(const archive::Record& r) {
     return QByteArray(reinterpret_cast<const char*>(r.bytes.data()), 8);
 }
 
-int dayOf(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
+int dayOf(int y, int m, int d) { return device::dayNumberFromDate(QDate(y, m, d)); }
 
 const QString kRule(39, QLatin1Char('-'));
 } // namespace

@@ -17,8 +17,8 @@ QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 QByteArray readAnswer(const QByteArray& data) {
     QByteArray a(1, char(0x64));
     a.append(data);
-    a.append(
-        char(crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
+    a.append(char(
+        line::crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
     return a;
 }
 // A line without its 23-character time stamp and the blank after it.
@@ -64,15 +64,15 @@ private slots:
         ScriptedLink link;
         for (const QByteArray& a : answers)
             link.answer(a);
-        for (int i = int(answers.size()); i < Protocol::kAttempts; ++i)
+        for (int i = int(answers.size()); i < line::Protocol::kAttempts; ++i)
             link.silence();
-        Protocol protocol;
+        line::Protocol protocol;
         protocol.setLink(&link);
         QStringList traced;
         protocol.setTraceHook(
-            [&](Protocol::Direction, const QByteArray&, bool) { traced.append(QString()); });
+            [&](line::Protocol::Direction, const QByteArray&, bool) { traced.append(QString()); });
         ExchangeLog log;
-        protocol.setFrameHook([&](const Protocol::Frame& f) { log.frame(f); });
+        protocol.setFrameHook([&](const line::Protocol::Frame& f) { log.frame(f); });
         const QStringList words = transaction.split(QLatin1Char(' '));
         if (words[0] == QLatin1String("ReadMemory"))
             protocol.ReadMemory(quint16(words[1].toInt()), quint8(words[2].toInt()));
@@ -94,7 +94,7 @@ private slots:
         log.setClock([&] { return now; });
         log.event(QStringLiteral("Порт открыт"));
         now += 996;
-        log.frame(Protocol::Direction::Received, {}, QStringLiteral("timeout"));
+        log.frame(line::Protocol::Direction::Received, {}, QStringLiteral("timeout"));
         QCOMPARE(log.linesFrom(0), (QStringList{"2026-03-15 10:42:07.005 * Порт открыт",
                                                 "2026-03-15 10:42:08.001 <   timeout"}));
     }
@@ -130,7 +130,7 @@ private slots:
         ExchangeLog log;
         QVERIFY(log.attachFile(path));
         log.event(QStringLiteral("Соединение"));
-        log.frame(Protocol::Direction::Sent, hex("FD"), QStringLiteral("FD"));
+        log.frame(line::Protocol::Direction::Sent, hex("FD"), QStringLiteral("FD"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList inFile = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));

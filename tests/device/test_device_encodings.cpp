@@ -14,7 +14,7 @@ class DeviceEncodings : public QObject {
     QLocale ru{QLocale::Russian, QLocale::Russia};
     QLocale en{QLocale::English, QLocale::UnitedStates};
 
-    static QByteArray bytes(const DeviceFloatBytes& b) {
+    static QByteArray bytes(const device::DeviceFloatBytes& b) {
         return QByteArray(reinterpret_cast<const char*>(b.data()), 4);
     }
 
@@ -35,57 +35,58 @@ private slots:
     void deviceFloatEncodesKnownValues() {
         QFETCH(float, value);
         QFETCH(QByteArray, encoded);
-        const auto out = encodeDeviceFloat(value);
+        const auto out = device::encodeDeviceFloat(value);
         QVERIFY(out);
         QCOMPARE(bytes(*out), encoded);
-        QCOMPARE(decodeDeviceFloat(out->data()), value == 0 ? 0.0f : value);
+        QCOMPARE(device::decodeDeviceFloat(out->data()), value == 0 ? 0.0f : value);
     }
 
     void deviceFloatRefusesWhatItCannotHold() {
-        QVERIFY(!encodeDeviceFloat(std::ldexp(1.0f, 65)));
-        QVERIFY(!encodeDeviceFloat(-std::ldexp(1.0f, 65)));
-        QVERIFY(!encodeDeviceFloat(std::ldexp(1.0f, -64)));
-        QVERIFY(!encodeDeviceFloat(std::numeric_limits<float>::infinity()));
-        QVERIFY(!encodeDeviceFloat(std::numeric_limits<float>::quiet_NaN()));
-        QVERIFY(encodeDeviceFloat(std::nextafter(std::ldexp(1.0f, 65), 0.0f)));
+        QVERIFY(!device::encodeDeviceFloat(std::ldexp(1.0f, 65)));
+        QVERIFY(!device::encodeDeviceFloat(-std::ldexp(1.0f, 65)));
+        QVERIFY(!device::encodeDeviceFloat(std::ldexp(1.0f, -64)));
+        QVERIFY(!device::encodeDeviceFloat(std::numeric_limits<float>::infinity()));
+        QVERIFY(!device::encodeDeviceFloat(std::numeric_limits<float>::quiet_NaN()));
+        QVERIFY(device::encodeDeviceFloat(std::nextafter(std::ldexp(1.0f, 65), 0.0f)));
     }
 
     void deviceFloatDecodingIgnoresTheExplicitBit() {
         const quint8 withBit[4] = {0x3F, 0x80, 0, 0};
         const quint8 withoutBit[4] = {0x3F, 0x00, 0, 0};
-        QCOMPARE(decodeDeviceFloat(withBit), 1.0f);
-        QCOMPARE(decodeDeviceFloat(withoutBit), 1.0f);
+        QCOMPARE(device::decodeDeviceFloat(withBit), 1.0f);
+        QCOMPARE(device::decodeDeviceFloat(withoutBit), 1.0f);
         const quint8 zero[4] = {0, 0, 0, 0};
-        QCOMPARE(decodeDeviceFloat(zero), 0.0f);
+        QCOMPARE(device::decodeDeviceFloat(zero), 0.0f);
     }
 
     void dayNumbers() {
-        QCOMPARE(dayNumberFromDate(QDate(2000, 1, 1)), 36526);
-        QCOMPARE(dateFromDayNumber(0), QDate(1899, 12, 30));
-        QCOMPARE(dateFromDeviceDay(0), QDate(2000, 1, 1));
-        QCOMPARE(dateFromDeviceDay(3700), QDate(2010, 2, 17));
-        QCOMPARE(dateFromDeviceDay(65535), QDate(2000, 1, 1).addDays(65535));
-        QCOMPARE(deviceDayFromDayNumber(dayNumberFromDate(QDate(2024, 1, 1))), 8766);
+        QCOMPARE(device::dayNumberFromDate(QDate(2000, 1, 1)), 36526);
+        QCOMPARE(device::dateFromDayNumber(0), QDate(1899, 12, 30));
+        QCOMPARE(device::dateFromDeviceDay(0), QDate(2000, 1, 1));
+        QCOMPARE(device::dateFromDeviceDay(3700), QDate(2010, 2, 17));
+        QCOMPARE(device::dateFromDeviceDay(65535), QDate(2000, 1, 1).addDays(65535));
+        QCOMPARE(device::deviceDayFromDayNumber(device::dayNumberFromDate(QDate(2024, 1, 1))),
+                 8766);
     }
 
     void shortDates() {
-        QCOMPARE(formatDeviceShortDate(0x05, 0x31), QStringLiteral("05.03.2008г."));
-        QCOMPARE(formatDeviceShortDate(0x05, 0x32), QStringLiteral("05.03.2009г."));
-        QCOMPARE(formatDeviceShortDate(31, 0xAF), QStringLiteral("31.10.2022г."));
-        QCOMPARE(formatDeviceShortDate(1, 0x00), QStringLiteral("01.00.2007г."));
+        QCOMPARE(device::formatDeviceShortDate(0x05, 0x31), QStringLiteral("05.03.2008г."));
+        QCOMPARE(device::formatDeviceShortDate(0x05, 0x32), QStringLiteral("05.03.2009г."));
+        QCOMPARE(device::formatDeviceShortDate(31, 0xAF), QStringLiteral("31.10.2022г."));
+        QCOMPARE(device::formatDeviceShortDate(1, 0x00), QStringLiteral("01.00.2007г."));
         // As a calendar date for scripts: none where the bytes name no day.
-        QCOMPARE(dateFromDeviceShortDate(0x05, 0x32), QDate(2009, 3, 5));
-        QCOMPARE(dateFromDeviceShortDate(31, 0xAF), QDate(2022, 10, 31));
-        QVERIFY(!dateFromDeviceShortDate(1, 0x00).isValid());
-        QVERIFY(!dateFromDeviceShortDate(31, 0x42).isValid());
-        QVERIFY(!dateFromDeviceShortDate(0, 0x32).isValid());
-        QCOMPARE(deviceShortDateMonthYear(3, 2015), quint8(0x38));
+        QCOMPARE(device::dateFromDeviceShortDate(0x05, 0x32), QDate(2009, 3, 5));
+        QCOMPARE(device::dateFromDeviceShortDate(31, 0xAF), QDate(2022, 10, 31));
+        QVERIFY(!device::dateFromDeviceShortDate(1, 0x00).isValid());
+        QVERIFY(!device::dateFromDeviceShortDate(31, 0x42).isValid());
+        QVERIFY(!device::dateFromDeviceShortDate(0, 0x32).isValid());
+        QCOMPARE(device::deviceShortDateMonthYear(3, 2015), quint8(0x38));
         // The year nibble wraps instead of spilling into the month.
-        QCOMPARE(deviceShortDateMonthYear(12, 2026), quint8(0xC3));
-        QCOMPARE(deviceShortDateMonthYear(12, 2022), quint8(0xCF));
-        QCOMPARE(deviceShortDateMonthYear(1, 2023), quint8(0x10));
-        QCOMPARE(formatClock(9, 5), QStringLiteral("09:05"));
-        QCOMPARE(formatClock(25, 0), QStringLiteral("25:00"));
+        QCOMPARE(device::deviceShortDateMonthYear(12, 2026), quint8(0xC3));
+        QCOMPARE(device::deviceShortDateMonthYear(12, 2022), quint8(0xCF));
+        QCOMPARE(device::deviceShortDateMonthYear(1, 2023), quint8(0x10));
+        QCOMPARE(device::formatClock(9, 5), QStringLiteral("09:05"));
+        QCOMPARE(device::formatClock(25, 0), QStringLiteral("25:00"));
     }
 
     void numberDisplay_data() {
@@ -118,12 +119,12 @@ private slots:
         QFETCH(int, precision);
         QFETCH(int, decimals);
         QFETCH(QString, shown);
-        QCOMPARE(formatFixed(value, precision, decimals, ru), shown);
+        QCOMPARE(device::formatFixed(value, precision, decimals, ru), shown);
     }
 
     void numberDisplayUsesTheLocaleSeparator() {
-        QCOMPARE(formatFixed(1234.5, 3, 1, en), QStringLiteral("1.23E3"));
-        QCOMPARE(formatFixed(3.79, 8, 2, en), QStringLiteral("3.79"));
+        QCOMPARE(device::formatFixed(1234.5, 3, 1, en), QStringLiteral("1.23E3"));
+        QCOMPARE(device::formatFixed(3.79, 8, 2, en), QStringLiteral("3.79"));
     }
 
     // The process's own C locale (set from the environment) must not change how numbers are
@@ -133,30 +134,30 @@ private slots:
         const std::string previous = saved ? saved : "C";
         if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
             QSKIP("no ru_RU.UTF-8 locale on this machine");
-        const auto parsed = parseNumber(QStringLiteral("1.5"), en);
-        const QString shown = formatFixed(1234.5, 15, 3, ru);
+        const auto parsed = device::parseNumber(QStringLiteral("1.5"), en);
+        const QString shown = device::formatFixed(1234.5, 15, 3, ru);
         std::setlocale(LC_NUMERIC, previous.c_str());
         QCOMPARE(parsed, std::optional<double>(1.5));
         QCOMPARE(shown, QStringLiteral("1234,500"));
     }
 
     void parsingNumbers() {
-        QCOMPARE(parseNumber(QStringLiteral("0,3653"), ru), std::optional<double>(0.3653));
-        QCOMPARE(parseNumber(QStringLiteral(" -12,5 "), ru), std::optional<double>(-12.5));
-        QCOMPARE(parseNumber(QStringLiteral("1E3"), ru), std::optional<double>(1000));
-        QCOMPARE(parseNumber(QStringLiteral("1,5e-2"), ru), std::optional<double>(0.015));
-        QCOMPARE(parseNumber(QStringLiteral(",5"), ru), std::optional<double>(0.5));
-        QCOMPARE(parseNumber(QStringLiteral("60"), en), std::optional<double>(60));
-        QCOMPARE(parseNumber(QStringLiteral("60.1"), en), std::optional<double>(60.1));
+        QCOMPARE(device::parseNumber(QStringLiteral("0,3653"), ru), std::optional<double>(0.3653));
+        QCOMPARE(device::parseNumber(QStringLiteral(" -12,5 "), ru), std::optional<double>(-12.5));
+        QCOMPARE(device::parseNumber(QStringLiteral("1E3"), ru), std::optional<double>(1000));
+        QCOMPARE(device::parseNumber(QStringLiteral("1,5e-2"), ru), std::optional<double>(0.015));
+        QCOMPARE(device::parseNumber(QStringLiteral(",5"), ru), std::optional<double>(0.5));
+        QCOMPARE(device::parseNumber(QStringLiteral("60"), en), std::optional<double>(60));
+        QCOMPARE(device::parseNumber(QStringLiteral("60.1"), en), std::optional<double>(60.1));
         for (const char* bad :
              {"", " ", "abc", "1.5", "1 000", "1,2,3", "-", "1E", "1e+", ",", "12abc", "1e999"})
-            QVERIFY2(!parseNumber(QString::fromUtf8(bad), ru), bad);
-        QVERIFY(!parseNumber(QStringLiteral("1,5"), en));
-        QCOMPARE(parseInteger(QStringLiteral(" -5")), std::optional<long long>(-5));
-        QCOMPARE(parseInteger(QStringLiteral("149")), std::optional<long long>(149));
-        QVERIFY(!parseInteger(QStringLiteral("1,5")));
-        QVERIFY(!parseInteger(QStringLiteral("")));
-        QVERIFY(!parseInteger(QStringLiteral("+")));
+            QVERIFY2(!device::parseNumber(QString::fromUtf8(bad), ru), bad);
+        QVERIFY(!device::parseNumber(QStringLiteral("1,5"), en));
+        QCOMPARE(device::parseInteger(QStringLiteral(" -5")), std::optional<long long>(-5));
+        QCOMPARE(device::parseInteger(QStringLiteral("149")), std::optional<long long>(149));
+        QVERIFY(!device::parseInteger(QStringLiteral("1,5")));
+        QVERIFY(!device::parseInteger(QStringLiteral("")));
+        QVERIFY(!device::parseInteger(QStringLiteral("+")));
     }
 };
 

@@ -27,9 +27,10 @@ Outcome readInfo(Transport transport, sim::Options options) {
         qFatal("simulated meter: %s", qPrintable(meter.errorString()));
     RecordingFrontend frontend;
     core::Session session(frontend);
-    const LinkTarget target = transport == Transport::Pipe
-                                  ? LinkTarget::pipe(meter.pipeName())
-                                  : LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
+    const line::LinkTarget target =
+        transport == Transport::Pipe
+            ? line::LinkTarget::pipe(meter.pipeName())
+            : line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
     Outcome out;
     Connection(session).run(target, [&] {
         out.branchRan = true;
@@ -222,7 +223,7 @@ private slots:
         RecordingFrontend frontend;
         core::Session session(frontend);
         const core::Outcome outcome = Connection(session).run(
-            LinkTarget::pipe(QStringLiteral("/nonexistent/zetra-info-pipe")),
+            line::LinkTarget::pipe(QStringLiteral("/nonexistent/zetra-info-pipe")),
             []() -> core::Outcome { qFatal("no branch"); });
         QCOMPARE(outcome.kind, core::Outcome::Kind::PortNotOpened);
         QCOMPARE(frontend.status(), QStringLiteral("Не удаётся открыть порт "));

@@ -64,13 +64,13 @@ private slots:
             o.faults.push_back(sim::Fault::late(lateMs));
         sim::Server meter(o);
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
-        std::unique_ptr<Link> link;
+        std::unique_ptr<line::Link> link;
         if (transport == Transport::Pty)
-            link = SerialLink::open(meter.ptyPath(), kConnectionTimeouts);
+            link = line::SerialLink::open(meter.ptyPath(), line::kConnectionTimeouts);
         else
-            link = PipeLink::open(meter.pipeName());
+            link = line::PipeLink::open(meter.pipeName());
         QVERIFY(link);
-        Protocol protocol;
+        line::Protocol protocol;
         protocol.setLink(link.get());
 
         const Request* requests = kind == Kind::Memory     ? kMemory

@@ -37,15 +37,15 @@ Run program(sim::Server& meter, const QString& entry, bool answerYes = true,
     Run r;
     r.image = sampleImage();
     core::Session session(frontend);
-    session.setTraceHook([&r](Protocol::Direction d, const QByteArray& bytes, bool) {
-        if (d == Protocol::Direction::Sent)
+    session.setTraceHook([&r](line::Protocol::Direction d, const QByteArray& bytes, bool) {
+        if (d == line::Protocol::Direction::Sent)
             r.sent += bytes;
         else
             ++r.reads;
     });
     // The port list's entry, as the window turns it into where the meter is reached.
-    const LinkTarget target =
-        port_list::targetOfEntry(entry, entry == port_list::pipeEntry(), meter.pipeName());
+    const line::LinkTarget target = line::port_list::targetOfEntry(
+        entry, entry == line::port_list::pipeEntry(), meter.pipeName());
     QElapsedTimer clock;
     clock.start();
     programming::run(session, target, r.image, today);
@@ -201,8 +201,8 @@ private slots:
         };
         core::Session session(frontend);
         programming::run(session,
-                         port_list::targetOfEntry(ptyEntry(meter), false, meter.pipeName()), image,
-                         calendar);
+                         line::port_list::targetOfEntry(ptyEntry(meter), false, meter.pipeName()),
+                         image, calendar);
         QCOMPARE(calls, calendarCalls);
         if (calls)
             QCOMPARE(questionsBefore, qsizetype(1)); // asked once the question was answered

@@ -20,7 +20,7 @@ QString save(Writer writer, const QString& path, int size) {
     QString error;
     switch (writer) {
     case Writer::Plain:
-        return saveFileSafely(path, QByteArray(size, 'x'), &error) ? QString() : error;
+        return device::saveFileSafely(path, QByteArray(size, 'x'), &error) ? QString() : error;
     case Writer::Text:
         return archive::saveReportText(path,
                                        QStringList(size / 40 + 1, QString(38, QLatin1Char('7'))));

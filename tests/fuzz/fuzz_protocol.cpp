@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
     ScriptedLink link;
-    Protocol protocol;
+    line::Protocol protocol;
     protocol.setLink(&link);
     protocol.setPause([](int) {});
     // The input: a control byte, then pieces; each piece is a length byte and that many
@@ -32,19 +32,19 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
         switch ((control + i) % 4) {
         case 0:
             ok = protocol.ReadMemory(quint16(24 + i), count);
-            if (ok && (protocol.at(0) != Protocol::kAcknowledge ||
-                       protocol.at(count + 1) != crc8(protocol.buffer() + 1, count)))
+            if (ok && (protocol.at(0) != line::Protocol::kAcknowledge ||
+                       protocol.at(count + 1) != line::crc8(protocol.buffer() + 1, count)))
                 std::abort();
             break;
         case 1:
             ok = protocol.ReadRecord(quint16(8 * i));
-            if (ok && (protocol.at(0) != Protocol::kAcknowledge ||
-                       protocol.at(9) != crc8(protocol.buffer() + 1, 8)))
+            if (ok && (protocol.at(0) != line::Protocol::kAcknowledge ||
+                       protocol.at(9) != line::crc8(protocol.buffer() + 1, 8)))
                 std::abort();
             break;
         case 2:
             ok = protocol.WriteSettingByte(quint8(i), count);
-            if (ok && protocol.at(0) != Protocol::kAcknowledge)
+            if (ok && protocol.at(0) != line::Protocol::kAcknowledge)
                 std::abort();
             break;
         default:
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
         if (link.gone() && link.writes.size() > link.goneAfterWrites)
             std::abort();
         // Nothing owed outlives the transaction that owes it by more than its own attempts.
-        if (protocol.answersOwed() > Protocol::kAttempts)
+        if (protocol.answersOwed() > line::Protocol::kAttempts)
             std::abort();
     }
     return 0;

@@ -15,7 +15,7 @@ import sys
 # Each library folder with the namespace its headers declare into.
 FOLDERS = {
     "device": "device",
-    "link": "link",
+    "link": "line",  # the C library declares a function link()
     "core": "core",
     "archive": "archive",
     "settings": "settings",

@@ -10,8 +10,8 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-using Effect = CancelToken::Effect;
-using Phase = CancelToken::Phase;
+using Effect = line::CancelToken::Effect;
+using Phase = line::CancelToken::Phase;
 
 Q_DECLARE_METATYPE(QList<Effect>)
 
@@ -19,7 +19,7 @@ namespace {
 // A scripted line on which the person asks to stop while a chosen read is waiting.
 class CancellingLink : public ScriptedLink {
 public:
-    CancelToken* token = nullptr;
+    line::CancelToken* token = nullptr;
     int cancelAtRead = -1;
     int read(quint8* data, int count) override {
         if (reads + 1 == cancelAtRead)
@@ -58,18 +58,20 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QList<Effect>, effects);
         QFETCH(bool, stopAtEnd);
-        CancelToken token;
+        line::CancelToken token;
         QList<Phase> seen;
         token.setPhaseObserver([&](Phase p) { seen.append(p); });
-        std::vector<std::unique_ptr<CancelToken::Scope>> scopes;
+        std::vector<std::unique_ptr<line::CancelToken::Scope>> scopes;
         QList<Effect> got;
         for (const QChar c : script) {
             if (c == QLatin1Char('?'))
                 got.append(token.request());
             else if (c == QLatin1Char('d'))
-                scopes.push_back(std::make_unique<CancelToken::Scope>(&token, Phase::Deferred));
+                scopes.push_back(
+                    std::make_unique<line::CancelToken::Scope>(&token, Phase::Deferred));
             else if (c == QLatin1Char('r'))
-                scopes.push_back(std::make_unique<CancelToken::Scope>(&token, Phase::Refused));
+                scopes.push_back(
+                    std::make_unique<line::CancelToken::Scope>(&token, Phase::Refused));
             else if (c == QLatin1Char('.'))
                 scopes.pop_back();
         }
@@ -93,11 +95,11 @@ private slots:
     void protocolStopsAttempting() {
         QFETCH(int, cancelAtRead);
         QFETCH(int, writesExpected);
-        CancelToken token;
+        line::CancelToken token;
         CancellingLink link;
         link.token = &token;
         link.cancelAtRead = cancelAtRead;
-        Protocol protocol;
+        line::Protocol protocol;
         protocol.setPause([](int) {});
         protocol.setLink(&link);
         protocol.setCancelToken(&token);
@@ -119,14 +121,14 @@ private slots:
 
     // The settings write's phase: the request waits, every transaction runs in full.
     void deferredPhaseKeepsTransacting() {
-        CancelToken token;
+        line::CancelToken token;
         CancellingLink link;
         link.token = &token;
         link.cancelAtRead = 1;
-        Protocol protocol;
+        line::Protocol protocol;
         protocol.setLink(&link);
         protocol.setCancelToken(&token);
-        CancelToken::Scope scope(&token, Phase::Deferred);
+        line::CancelToken::Scope scope(&token, Phase::Deferred);
         link.silence();
         link.answer(QByteArray::fromHex("64"));
         QVERIFY(protocol.WriteSettingByte(16, 0x3A));
@@ -145,9 +147,9 @@ private slots:
     void waitsGiveUpAtOnce() {
         QFETCH(bool, drain);
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, ReadTimeouts{0, 0, 4000});
+        auto link = line::SerialLink::open(meter.path, line::ReadTimeouts{0, 0, 4000});
         QVERIFY(link);
-        CancelToken token;
+        line::CancelToken token;
         link->setCancelToken(&token);
         QElapsedTimer clock;
         clock.start();

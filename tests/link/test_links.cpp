@@ -20,38 +20,38 @@ class LinksTest : public QObject {
 private slots:
     void serialPortIsOpenedExclusively() {
         PtyLine meter;
-        auto first = SerialLink::open(meter.path, kConnectionTimeouts);
+        auto first = line::SerialLink::open(meter.path, line::kConnectionTimeouts);
         QVERIFY(first);
-        QVERIFY(!SerialLink::open(meter.path, kConnectionTimeouts));
+        QVERIFY(!line::SerialLink::open(meter.path, line::kConnectionTimeouts));
         first->close();
         first.reset();
-        QVERIFY(SerialLink::open(meter.path, kConnectionTimeouts));
+        QVERIFY(line::SerialLink::open(meter.path, line::kConnectionTimeouts));
     }
 
     void aPortThatIsNotThere() {
         const auto serial = [](const QString& entry) {
-            return port_list::targetOfEntry(entry, false, link_opener::defaultPipeName());
+            return line::port_list::targetOfEntry(entry, false, line::opener::defaultPipeName());
         };
-        const OpenResult r =
-            link_opener::open(serial(QStringLiteral("/dev/zetra-none x")), kConnectionTimeouts);
+        const line::OpenResult r = line::opener::open(serial(QStringLiteral("/dev/zetra-none x")),
+                                                      line::kConnectionTimeouts);
         QVERIFY(!r.link);
         QCOMPARE(r.portName, QStringLiteral("/dev/zetra-none "));
-        const OpenResult blank =
-            link_opener::open(serial(QStringLiteral(" Modem")), kConnectionTimeouts);
+        const line::OpenResult blank =
+            line::opener::open(serial(QStringLiteral(" Modem")), line::kConnectionTimeouts);
         QVERIFY(!blank.link);
         QCOMPARE(blank.portName, QStringLiteral(" "));
         // Programming never takes the pipe entry: it has no port name.
-        const OpenResult pipe =
-            link_opener::openSerial(port_list::targetOfEntry(QStringLiteral("КВЗ-клиент"), true,
-                                                             link_opener::defaultPipeName()),
-                                    kConnectionTimeouts);
+        const line::OpenResult pipe = line::opener::openSerial(
+            line::port_list::targetOfEntry(QStringLiteral("КВЗ-клиент"), true,
+                                           line::opener::defaultPipeName()),
+            line::kConnectionTimeouts);
         QVERIFY(!pipe.link);
         QCOMPARE(pipe.portName, QString());
     }
 
     void readReturnsWhatCameWithinTheTotalTimeout() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        auto link = line::SerialLink::open(meter.path, line::kConnectionTimeouts);
         QVERIFY(link);
         quint8 buf[17] = {};
         meter.send(QByteArray::fromHex("6400"));
@@ -70,7 +70,7 @@ private slots:
 
     void entryTimeoutsGiveUpWithinMilliseconds() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, ReadTimeouts{2, 2, 1});
+        auto link = line::SerialLink::open(meter.path, line::ReadTimeouts{2, 2, 1});
         QVERIFY(link);
         quint8 byte = 0;
         QElapsedTimer clock;
@@ -81,7 +81,7 @@ private slots:
 
     void intervalTimeoutEndsAPausedAnswer() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, ReadTimeouts{20, 0, 2000});
+        auto link = line::SerialLink::open(meter.path, line::ReadTimeouts{20, 0, 2000});
         QVERIFY(link);
         meter.send(QByteArray::fromHex("AA"));
         quint8 buf[4];
@@ -93,7 +93,7 @@ private slots:
 
     void longWaitsKeepTheWindowAlive() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, ReadTimeouts{0, 0, 300});
+        auto link = line::SerialLink::open(meter.path, line::ReadTimeouts{0, 0, 300});
         int idles = 0;
         link->setIdleHook([&idles] { ++idles; });
         quint8 byte;
@@ -103,7 +103,7 @@ private slots:
 
     void discardingDropsWhatIsQueued() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        auto link = line::SerialLink::open(meter.path, line::kConnectionTimeouts);
         meter.send(QByteArray::fromHex("01020304"));
         QThread::msleep(20);
         link->discardInput();
@@ -118,7 +118,7 @@ private slots:
 
     void waitingForAQuietLine() {
         PtyLine meter;
-        auto link = SerialLink::open(meter.path, kConnectionTimeouts);
+        auto link = line::SerialLink::open(meter.path, line::kConnectionTimeouts);
         QCOMPARE(link->quietPeriodMs(), 64);
         meter.send(QByteArray::fromHex("6401"));
         QElapsedTimer clock;
@@ -136,11 +136,11 @@ private slots:
         QLocalServer server;
         const QString path = dir.filePath(QStringLiteral("kwz_pipe"));
         QVERIFY(server.listen(path));
-        auto link = PipeLink::open(path);
+        auto link = line::PipeLink::open(path);
         QVERIFY(link);
-        QCOMPARE(link->kind(), Link::Kind::Pipe);
-        QVERIFY(!PipeLink::open(dir.filePath(QStringLiteral("nobody"))));
-        QVERIFY(!PipeLink::open(QString()));
+        QCOMPARE(link->kind(), line::Link::Kind::Pipe);
+        QVERIFY(!line::PipeLink::open(dir.filePath(QStringLiteral("nobody"))));
+        QVERIFY(!line::PipeLink::open(QString()));
     }
 };
 

@@ -5,12 +5,12 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(QList<port_list::Port>)
+Q_DECLARE_METATYPE(QList<line::port_list::Port>)
 
 namespace {
 // A list as the window shows it: the device entries in their order, then the pipe.
 QStringList listOf(QStringList devices) {
-    devices.append(port_list::pipeEntry());
+    devices.append(line::port_list::pipeEntry());
     return devices;
 }
 } // namespace
@@ -20,9 +20,9 @@ class PortListTest : public QObject {
 
 private slots:
     void entriesOfThePorts_data() {
-        QTest::addColumn<QList<port_list::Port>>("ports");
+        QTest::addColumn<QList<line::port_list::Port>>("ports");
         QTest::addColumn<QStringList>("entries");
-        using P = port_list::Port;
+        using P = line::port_list::Port;
         QTest::newRow("none: the pipe alone") << QList<P>{} << listOf({});
         QTest::newRow("described")
             << QList<P>{{"ttyUSB0", "FT232R USB UART"}} << listOf({"ttyUSB0 FT232R USB UART "});
@@ -34,9 +34,9 @@ private slots:
             << QList<P>{{"ttyUSB0", ""}, {"TTYACM0", ""}} << listOf({"TTYACM0 ", "ttyUSB0 "});
     }
     void entriesOfThePorts() {
-        QFETCH(QList<port_list::Port>, ports);
+        QFETCH(QList<line::port_list::Port>, ports);
         QFETCH(QStringList, entries);
-        QCOMPARE(port_list::fromPorts(ports), entries);
+        QCOMPARE(line::port_list::fromPorts(ports), entries);
     }
 
     void selectionFollowsItsPort_data() {
@@ -72,10 +72,10 @@ private slots:
         QFETCH(int, selected);
         QFETCH(QStringList, now);
         QFETCH(int, selectedNow);
-        const port_list::Refreshed r = port_list::refresh(shown, selected, now);
+        const line::port_list::Refreshed r = line::port_list::refresh(shown, selected, now);
         QCOMPARE(r.entries, now);
         QCOMPARE(r.selected, selectedNow);
-        QCOMPARE(r.entries.last(), port_list::pipeEntry());
+        QCOMPARE(r.entries.last(), line::port_list::pipeEntry());
     }
 };
 

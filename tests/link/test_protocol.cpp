@@ -13,8 +13,8 @@ QByteArray readAnswer(const QByteArray& data) {
     QByteArray a;
     a.append(char(0x64));
     a.append(data);
-    a.append(
-        char(crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
+    a.append(char(
+        line::crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
     return a;
 }
 } // namespace
@@ -23,14 +23,14 @@ class ProtocolTest : public QObject {
     Q_OBJECT
 
     ScriptedLink link;
-    Protocol protocol;
+    line::Protocol protocol;
     int progressSteps = 0;
     int pauses = 0;
 
 private slots:
     void init() {
         link = ScriptedLink();
-        protocol = Protocol();
+        protocol = line::Protocol();
         protocol.setLink(&link);
         progressSteps = 0;
         pauses = 0;
@@ -43,8 +43,8 @@ private slots:
 
     void crcMatchesTheMaximCheckValue() {
         const QByteArray check("123456789");
-        QCOMPARE(crc8(reinterpret_cast<const quint8*>(check.constData()), 9), quint8(0xA1));
-        QCOMPARE(crc8(nullptr, 0), quint8(0));
+        QCOMPARE(line::crc8(reinterpret_cast<const quint8*>(check.constData()), 9), quint8(0xA1));
+        QCOMPARE(line::crc8(nullptr, 0), quint8(0));
     }
 
     void requestFrames() {
@@ -57,25 +57,25 @@ private slots:
         protocol.putData(data, 3);
         QVERIFY(protocol.WriteMemory(1240, 3));
         QByteArray frame = hex("2434D8010203");
-        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 6)));
+        frame.append(char(line::crc8(reinterpret_cast<const quint8*>(frame.constData()), 6)));
         QCOMPARE(link.writes.last(), frame);
 
         link.answer(readAnswer(hex("E803")));
         QVERIFY(protocol.ReadSettingBytes(16, 2));
         frame = hex("3C0210");
-        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        frame.append(char(line::crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
         QCOMPARE(link.writes.last(), frame);
 
         link.answer(hex("64"));
         QVERIFY(protocol.WriteSettingByte(69, 0x8D));
         frame = hex("428D45");
-        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        frame.append(char(line::crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
         QCOMPARE(link.writes.last(), frame);
 
         link.answer(readAnswer(hex("40420F0000080780")));
         QVERIFY(protocol.ReadRecord(63440));
         frame = hex("5AF7D0");
-        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
+        frame.append(char(line::crc8(reinterpret_cast<const quint8*>(frame.constData()), 3)));
         QCOMPARE(link.writes.last(), frame);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(protocol.buffer() + 1), 8),
                  hex("40420F0000080780"));
@@ -85,7 +85,7 @@ private slots:
         protocol.putData(record, 8);
         QVERIFY(protocol.WriteRecord(5848));
         frame = hex("6616D80102030405060708");
-        frame.append(char(crc8(reinterpret_cast<const quint8*>(frame.constData()), 11)));
+        frame.append(char(line::crc8(reinterpret_cast<const quint8*>(frame.constData()), 11)));
         QCOMPARE(link.writes.last(), frame);
         QCOMPARE(link.writes.last().size(), 12);
     }
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(link.longestWaitMs > 10000);
         link.longestWaitMs = 0;
         QVERIFY(!protocol.ReadMemory(22, 1)); // these only briefly
-        QVERIFY(link.longestWaitMs <= Protocol::kLostAnswerGraceMs);
+        QVERIFY(link.longestWaitMs <= line::Protocol::kLostAnswerGraceMs);
         QVERIFY(link.longestWaitMs > 0);
     }
 
@@ -270,7 +270,7 @@ private slots:
     }
 
     void writeRecordPauseIsRealTimeByDefault() {
-        Protocol plain;
+        line::Protocol plain;
         plain.setLink(&link);
         link.answer(hex("64"));
         QElapsedTimer clock;
@@ -281,9 +281,10 @@ private slots:
 
     void traceShowsEveryFrame() {
         QList<QPair<QString, bool>> trace;
-        protocol.setTraceHook([&](Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
-            trace.append(
-                {(d == Protocol::Direction::Sent ? "> " : "< ") + bytes.toHex(' '), timedOut});
+        protocol.setTraceHook([&](line::Protocol::Direction d, const QByteArray& bytes,
+                                  bool timedOut) {
+            trace.append({(d == line::Protocol::Direction::Sent ? "> " : "< ") + bytes.toHex(' '),
+                          timedOut});
         });
         link.answer(hex("64"));
         link.answer(readAnswer(hex("10")));
@@ -296,23 +297,25 @@ private slots:
     }
 
     void portList() {
-        QCOMPARE(port_list::entryFromFriendlyName(QStringLiteral("Communications Port (COM1)")),
-                 QStringLiteral("COM1 Communications Port "));
-        QCOMPARE(port_list::entryFromFriendlyName(QStringLiteral("USB Serial Port (COM12)")),
+        QCOMPARE(
+            line::port_list::entryFromFriendlyName(QStringLiteral("Communications Port (COM1)")),
+            QStringLiteral("COM1 Communications Port "));
+        QCOMPARE(line::port_list::entryFromFriendlyName(QStringLiteral("USB Serial Port (COM12)")),
                  QStringLiteral("COM12 USB Serial Port "));
-        QCOMPARE(port_list::portNameOfEntry(QStringLiteral("COM12 USB Serial Port ")),
+        QCOMPARE(line::port_list::portNameOfEntry(QStringLiteral("COM12 USB Serial Port ")),
                  QStringLiteral("COM12 "));
-        const QString noParenthesis = port_list::entryFromFriendlyName(QStringLiteral("Modem"));
+        const QString noParenthesis =
+            line::port_list::entryFromFriendlyName(QStringLiteral("Modem"));
         QVERIFY(noParenthesis.startsWith(QLatin1Char(' ')));
-        QCOMPARE(port_list::portNameOfEntry(noParenthesis).trimmed(), QString());
-        QCOMPARE(port_list::portNameOfEntry(port_list::pipeEntry()), QString());
+        QCOMPARE(line::port_list::portNameOfEntry(noParenthesis).trimmed(), QString());
+        QCOMPARE(line::port_list::portNameOfEntry(line::port_list::pipeEntry()), QString());
 
-        const QStringList list =
-            port_list::build({QStringLiteral("COM2 Port "), QStringLiteral("COM10 Port "),
-                              QStringLiteral("LPT1 Printer Port "), QStringLiteral("COM1 Port ")});
+        const QStringList list = line::port_list::build(
+            {QStringLiteral("COM2 Port "), QStringLiteral("COM10 Port "),
+             QStringLiteral("LPT1 Printer Port "), QStringLiteral("COM1 Port ")});
         QCOMPARE(list, QStringList({"COM1 Port ", "COM10 Port ", "COM2 Port ", "LPT1 Printer Port ",
-                                    port_list::pipeEntry()}));
-        QCOMPARE(port_list::build({}), QStringList{port_list::pipeEntry()});
+                                    line::port_list::pipeEntry()}));
+        QCOMPARE(line::port_list::build({}), QStringList{line::port_list::pipeEntry()});
     }
 };
 

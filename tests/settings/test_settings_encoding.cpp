@@ -163,11 +163,11 @@ private slots:
     }
 
     void referenceFlowAndCutoff() {
-        QCOMPARE(formatFixed(double(sm::referenceFlow(100)), 15, 3, kRu),
+        QCOMPARE(device::formatFixed(double(sm::referenceFlow(100)), 15, 3, kRu),
                  QStringLiteral("339,292"));
-        QCOMPARE(formatFixed(double(sm::zeroCutoffStored(1, true, 100)), 8, 2, kRu),
+        QCOMPARE(device::formatFixed(double(sm::zeroCutoffStored(1, true, 100)), 8, 2, kRu),
                  QStringLiteral("942,48"));
-        QCOMPARE(formatFixed(double(sm::zeroCutoffStored(1, false, 100)), 8, 2, kRu),
+        QCOMPARE(device::formatFixed(double(sm::zeroCutoffStored(1, false, 100)), 8, 2, kRu),
                  QStringLiteral("277,78"));
     }
 

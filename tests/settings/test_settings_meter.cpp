@@ -52,12 +52,12 @@ struct Bench {
 
     bool run(const std::function<void()>& branch) {
         bool ran = false;
-        Connection(session).run(LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")),
-                                [&] {
-                                    ran = true;
-                                    branch();
-                                    return core::Outcome();
-                                });
+        Connection(session).run(
+            line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
+                ran = true;
+                branch();
+                return core::Outcome();
+            });
         return ran;
     }
 
@@ -95,7 +95,7 @@ struct Bench {
     sim::Server server;
     RecordingFrontend frontend;
     core::Session session{frontend};
-    Protocol& protocol = session.protocol();
+    line::Protocol& protocol = session.protocol();
 };
 
 SettingsForm writeForm() {
@@ -612,7 +612,7 @@ private slots:
         core::Session infoSession(infoFrontend);
         info::Values values;
         Connection(infoSession)
-            .run(LinkTarget::serialPort(b.server.ptyPath() + QStringLiteral(" ")), [&] {
+            .run(line::LinkTarget::serialPort(b.server.ptyPath() + QStringLiteral(" ")), [&] {
                 values = info::read(infoSession.protocol(), infoFrontend, kRu);
                 return values.outcome;
             });

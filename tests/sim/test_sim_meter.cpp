@@ -16,7 +16,7 @@ namespace {
 const quint8* u8(const QByteArray& b) { return reinterpret_cast<const quint8*>(b.constData()); }
 
 QByteArray withCrc(QByteArray bytes) {
-    bytes.append(char(crc8(u8(bytes), std::size_t(bytes.size()))));
+    bytes.append(char(line::crc8(u8(bytes), std::size_t(bytes.size()))));
     return bytes;
 }
 
@@ -294,7 +294,7 @@ private slots:
         QTest::addColumn<QStringList>("answers");
         const QString ok = QString::fromLatin1(readAnswer(hex("10")).toHex());
         const QString badCrc = QString::fromLatin1(
-            (readAnswer(hex("10")).left(2) + char(~crc8(u8(hex("10")), 1))).toHex());
+            (readAnswer(hex("10")).left(2) + char(~line::crc8(u8(hex("10")), 1))).toHex());
         QTest::newRow("drop one") << "drop@3" << QStringList{ok, ok, "-", ok, ok};
         QTest::newRow("silent from 2") << "silence@2-" << QStringList{ok, "-", "-", "-", "-"};
         QTest::newRow("range") << "drop@2-3" << QStringList{ok, "-", "-", ok, ok};
@@ -362,7 +362,7 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             const QByteArray a = m.receive(Port::Pty, readRecord(4000), t0)[0].bytes;
             QCOMPARE(a.size(), 10);
-            QVERIFY(quint8(a[9]) != crc8(u8(a) + 1, 8));
+            QVERIFY(quint8(a[9]) != line::crc8(u8(a) + 1, 8));
         }
     }
 
@@ -496,7 +496,7 @@ private slots:
         c.minute = minute;
         c.seed = 7;
         const Meter m(c);
-        const int today = deviceDayFromDayNumber(dayNumberFromDate(date));
+        const int today = device::deviceDayFromDayNumber(device::dayNumberFromDate(date));
         QCOMPARE(m.deviceDay(), today);
         QCOMPARE(m.hour(), hour);
         QCOMPARE(m.minute(), minute);
@@ -574,7 +574,7 @@ private slots:
         const Meter m(c);
         QCOMPARE(m.byte(Space::Memory, 24), quint8(0x10));
         QCOMPARE(m.byte(Space::Memory, 23), quint8(0x07));
-        const float flow = decodeDeviceFloat(u8(m.read(Space::Memory, 1216, 4)));
+        const float flow = device::decodeDeviceFloat(u8(m.read(Space::Memory, 1216, 4)));
         QVERIFY(qAbs(flow * 0.0036f - 12.5f) < 0.01f);
         QCOMPARE(m.read(Space::Memory, 1261, 2), hex("0600"));
         QCOMPARE(m.read(Space::Memory, 1267, 4), hex("39300537"));
@@ -587,7 +587,7 @@ private slots:
         QCOMPARE(m.read(Space::Settings, 33, 8), hex("00061EB800140000"));
         QCOMPARE(m.read(Space::Settings, 41, 4), hex("459D1463")); // 78.5398 cm2
         const auto deviceFloat = [](float v) {
-            const auto b = *encodeDeviceFloat(v);
+            const auto b = *device::encodeDeviceFloat(v);
             return QByteArray(reinterpret_cast<const char*>(b.data()), 4);
         };
         // The path coefficient of axial insertion: K x base / 2 x 100000.
@@ -596,10 +596,10 @@ private slots:
         QCOMPARE(m.read(Space::Settings, 49, 4), deviceFloat(builtin::kK));
         QCOMPARE(m.byte(Space::Settings, 69), quint8(0x04));
         // From version 6 on, C lies at 53 and A at 61.
-        QCOMPARE(decodeDeviceFloat(u8(m.read(Space::Settings, 53, 4))), builtin::kC);
-        QCOMPARE(decodeDeviceFloat(u8(m.read(Space::Settings, 61, 4))), builtin::kA);
+        QCOMPARE(device::decodeDeviceFloat(u8(m.read(Space::Settings, 53, 4))), builtin::kC);
+        QCOMPARE(device::decodeDeviceFloat(u8(m.read(Space::Settings, 61, 4))), builtin::kA);
         c.firmwareVersion = 5;
-        QCOMPARE(decodeDeviceFloat(u8(Meter(c).read(Space::Settings, 53, 4))), builtin::kA);
+        QCOMPARE(device::decodeDeviceFloat(u8(Meter(c).read(Space::Settings, 53, 4))), builtin::kA);
     }
 
     void contentsAreDeterministicAndOverridable() {

@@ -83,9 +83,9 @@ private slots:
         QCOMPARE(s.pipe, socketPath);
 
         {
-            auto serial = SerialLink::open(s.pty, kConnectionTimeouts);
+            auto serial = line::SerialLink::open(s.pty, line::kConnectionTimeouts);
             QVERIFY(serial);
-            Protocol p;
+            line::Protocol p;
             p.setLink(serial.get());
             QVERIFY(p.ReadMemory(1271, 2)); // request 1
             QCOMPARE(int(p.at(1)), 0);
@@ -98,9 +98,9 @@ private slots:
             QVERIFY(p.WriteMemory(1224, 6)); // request 5
         }
         {
-            auto pipe = PipeLink::open(name);
+            auto pipe = line::PipeLink::open(name);
             QVERIFY(pipe);
-            Protocol p;
+            line::Protocol p;
             p.setLink(pipe.get());
             QVERIFY(p.ReadMemory(1238, 2)); // request 6
             QCOMPARE(int(p.dataLE(1, 2)), 5552);
@@ -140,9 +140,9 @@ private slots:
         const Started s = waitForReady(sim);
         QVERIFY(s.ready);
         QVERIFY(s.pipe.isEmpty());
-        auto serial = SerialLink::open(s.pty, kConnectionTimeouts);
+        auto serial = line::SerialLink::open(s.pty, line::kConnectionTimeouts);
         QVERIFY(serial);
-        Protocol p;
+        line::Protocol p;
         p.setLink(serial.get());
         QVERIFY(p.ReadMemory(1271, 2));
         QCOMPARE(int(p.at(1)), 1);

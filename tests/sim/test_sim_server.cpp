@@ -31,9 +31,9 @@ Options quietOptions() {
 struct Trace {
     int sent = 0;
     std::vector<QByteArray> received;
-    void attach(Protocol& p) {
-        p.setTraceHook([this](Protocol::Direction d, const QByteArray& bytes, bool) {
-            if (d == Protocol::Direction::Sent)
+    void attach(line::Protocol& p) {
+        p.setTraceHook([this](line::Protocol::Direction d, const QByteArray& bytes, bool) {
+            if (d == line::Protocol::Direction::Sent)
                 ++sent;
             else
                 received.push_back(bytes);
@@ -41,13 +41,13 @@ struct Trace {
     }
 };
 
-QByteArray bufferBytes(const Protocol& p, int count) {
+QByteArray bufferBytes(const line::Protocol& p, int count) {
     return QByteArray(reinterpret_cast<const char*>(p.buffer()) + 1, count);
 }
 
 // The six transactions against a meter on any link.
-void runTransactions(Link* link, Server& server) {
-    Protocol p;
+void runTransactions(line::Link* link, Server& server) {
+    line::Protocol p;
     p.setLink(link);
     QVERIFY(p.ReadMemory(1271, 2));
     QCOMPARE(bufferBytes(p, 2), hex("0000"));
@@ -90,7 +90,7 @@ private slots:
         QVERIFY2(server.start(), qPrintable(server.errorString()));
         QVERIFY(server.ptyPath().startsWith("/dev/"));
         QVERIFY(server.pipePath().isEmpty());
-        auto link = SerialLink::open(server.ptyPath(), kConnectionTimeouts);
+        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
         QVERIFY(link);
         runTransactions(link.get(), server);
         if (QTest::currentTestFailed())
@@ -98,9 +98,9 @@ private slots:
 
         // Closing and opening the terminal again finds the meter as before.
         link->close();
-        link = SerialLink::open(server.ptyPath(), kConnectionTimeouts);
+        link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         QVERIFY(p.ReadMemory(1238, 2));
         QCOMPARE(int(p.dataLE(1, 2)), 5552); // 2015-03-15
@@ -113,7 +113,7 @@ private slots:
         QVERIFY2(server.start(), qPrintable(server.errorString()));
         QVERIFY(QFile::exists(server.pipePath()));
         QVERIFY(server.pipePath().endsWith(server.pipeName()));
-        auto link = PipeLink::open(server.pipeName());
+        auto link = line::PipeLink::open(server.pipeName());
         QVERIFY(link);
         runTransactions(link.get(), server);
         if (QTest::currentTestFailed())
@@ -123,7 +123,7 @@ private slots:
         QLocalSocket second;
         second.connectToServer(server.pipeName());
         QVERIFY(second.state() != QLocalSocket::ConnectedState || second.waitForDisconnected(2000));
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         QVERIFY(p.ReadMemory(24, 1));
 
@@ -142,16 +142,16 @@ private slots:
         });
         QVERIFY(server.start());
         {
-            auto link = PipeLink::open(server.pipeName());
+            auto link = line::PipeLink::open(server.pipeName());
             QVERIFY(link);
             // The start of a 19-byte write that never ends.
             QVERIFY(link->write(reinterpret_cast<const quint8*>("\x24\xF0"), 2));
             link->close();
         }
         QTRY_COMPARE_WITH_TIMEOUT(disconnects.load(), 1, 2000);
-        auto link = PipeLink::open(server.pipeName());
+        auto link = line::PipeLink::open(server.pipeName());
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         Trace trace;
         trace.attach(p);
@@ -169,9 +169,9 @@ private slots:
         QVERIFY(!second.start());
         QVERIFY(second.errorString().contains("another program"));
         // The first server's socket is still there and still answers.
-        auto link = PipeLink::open(first.pipeName());
+        auto link = line::PipeLink::open(first.pipeName());
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         QVERIFY(p.ReadMemory(24, 1));
     }
@@ -184,9 +184,9 @@ private slots:
         o.faults.push_back(Fault::late(45, Selector::request(1)));
         Server server(o);
         QVERIFY(server.start());
-        auto link = SerialLink::open(server.ptyPath(), kConnectionTimeouts);
+        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         Trace trace;
         trace.attach(p);
@@ -220,9 +220,9 @@ private slots:
         Server server(o);
         QVERIFY(server.start());
         server.setFaults({*parseFault(spec)});
-        auto link = SerialLink::open(server.ptyPath(), kConnectionTimeouts);
+        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         Trace trace;
         trace.attach(p);
@@ -247,9 +247,9 @@ private slots:
         o.lineTiming = true;
         Server server(o);
         QVERIFY(server.start());
-        auto link = SerialLink::open(server.ptyPath(), kConnectionTimeouts);
+        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
         QVERIFY(link);
-        Protocol p;
+        line::Protocol p;
         p.setLink(link.get());
         // 4 request bytes and 17 answer bytes take 21 byte times, 21.9 ms.
         qint64 best = -1;
@@ -275,7 +275,7 @@ private slots:
         o.servePipe = false;
         Server server(o);
         QVERIFY(server.start());
-        auto link = SerialLink::open(server.ptyPath(), ReadTimeouts{0, 0, 5000});
+        auto link = line::SerialLink::open(server.ptyPath(), line::ReadTimeouts{0, 0, 5000});
         QVERIFY(link);
         QByteArray image(kProgramSize, '\0');
         for (int i = 0; i < image.size(); ++i)
@@ -296,7 +296,7 @@ private slots:
             QCOMPARE(int(answer), 120 - k);
         }
         QByteArray back(kProgramSize, '\0');
-        link->setTimeouts(ReadTimeouts{0, 0, 10000});
+        link->setTimeouts(line::ReadTimeouts{0, 0, 10000});
         QCOMPARE(link->read(reinterpret_cast<quint8*>(back.data()), kProgramSize), kProgramSize);
         QVERIFY(back == image);
         QVERIFY(send(hex("F9")));
@@ -310,7 +310,7 @@ private slots:
         o.faults.push_back(Fault::stallBlocks(3));
         Server server(o);
         QVERIFY(server.start());
-        auto link = SerialLink::open(server.ptyPath(), ReadTimeouts{0, 0, 300});
+        auto link = line::SerialLink::open(server.ptyPath(), line::ReadTimeouts{0, 0, 300});
         QVERIFY(link);
         const QByteArray start = hex("7EFFFFAFFB");
         QVERIFY(link->write(reinterpret_cast<const quint8*>(start.constData()), 5));

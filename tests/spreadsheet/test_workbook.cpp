@@ -394,13 +394,13 @@ private slots:
                 continue;
             const char c = char(byte);
             const QString expected = decoder.decode(QByteArrayView(&c, 1));
-            QCOMPARE(QString(decodeCp1251(uchar(byte))), expected);
-            QCOMPARE(encodeCp1251(expected), QByteArray(1, c));
+            QCOMPARE(QString(device::decodeCp1251(uchar(byte))), expected);
+            QCOMPARE(device::encodeCp1251(expected), QByteArray(1, c));
         }
         const QString russian = QStringLiteral("Съешь же ещё этих мягких французских булок, да "
                                                "выпей чаю. ЁЖ №5");
         QStringEncoder encoder("windows-1251");
-        QCOMPARE(encodeCp1251(russian), QByteArray(encoder.encode(russian)));
+        QCOMPARE(device::encodeCp1251(russian), QByteArray(encoder.encode(russian)));
     }
 
     void qtFormatsBecomeExcelCodes_data() {

@@ -8,7 +8,7 @@
 // Archive records as the tests need them.
 namespace test_records {
 
-inline int day(int y, int m, int d) { return dayNumberFromDate(QDate(y, m, d)); }
+inline int day(int y, int m, int d) { return device::dayNumberFromDate(QDate(y, m, d)); }
 
 // A present record with `volumeUnits` (0.000256 m3 each), `time` and the event bits.
 inline archive::Record present(quint64 volumeUnits, quint16 time, quint8 events = 0) {

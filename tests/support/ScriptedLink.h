@@ -10,7 +10,7 @@
 // A link whose answers are scripted by the test: every write is recorded, every read takes the
 // next scripted answer (possibly nothing) and returns what fits. Bytes left over from an answer
 // stay queued as late bytes until discarded.
-class ScriptedLink : public Link {
+class ScriptedLink : public line::Link {
 public:
     Kind kind() const override { return kind_; }
     bool write(const quint8* data, int count) override {
@@ -54,7 +54,7 @@ public:
         pending.clear();
     }
     int quietPeriodMs() const override { return 64; }
-    void setTimeouts(const ReadTimeouts& t) override { timeouts = t; }
+    void setTimeouts(const line::ReadTimeouts& t) override { timeouts = t; }
     void close() override { closed = true; }
 
     void answer(const QByteArray& bytes) { answers.push_back(bytes); }
@@ -65,7 +65,7 @@ public:
     QByteArray pending;              // received and not yet read
     std::deque<QByteArray> arrivals; // one per wait: bytes that come while the caller waits
     QList<QByteArray> writes;
-    ReadTimeouts timeouts;
+    line::ReadTimeouts timeouts;
     int reads = 0;
     int waits = 0;            // readWithin calls
     int longestWaitMs = 0;    // the longest readWithin asked for

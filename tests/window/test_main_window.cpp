@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(child<QLabel>(w, "Label34")->text(), QStringLiteral("Дата последней прошивки:"));
         auto* ports = child<QComboBox>(w, "ComboBox1");
         QVERIFY(ports->count() >= 1);
-        QCOMPARE(ports->itemText(ports->count() - 1), port_list::pipeEntry());
+        QCOMPARE(ports->itemText(ports->count() - 1), line::port_list::pipeEntry());
         QCOMPARE(ports->currentIndex(), 0);
         QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->maximum(), 500);
         QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->parentWidget(),

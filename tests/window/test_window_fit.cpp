@@ -260,7 +260,7 @@ private slots:
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("selectedAfter");
-        const QString pipe = port_list::pipeEntry();
+        const QString pipe = line::port_list::pipeEntry();
         QTest::newRow("adapter plugged in before the selected port")
             << QStringList{"ttyS0", "ttyS1"} << "ttyS1 " << QStringList{"ttyACM0", "ttyS0", "ttyS1"}
             << "ttyS1 ";
@@ -281,7 +281,7 @@ private slots:
         auto* list = child<QComboBox>(w, "ComboBox1");
         QStringList names = before;
         watcher->setSource([&names] {
-            QList<port_list::Port> ports;
+            QList<line::port_list::Port> ports;
             for (const QString& name : names)
                 ports.append({name, QString()});
             return ports;
@@ -295,7 +295,7 @@ private slots:
         QStringList expected;
         for (const QString& name : after)
             expected.append(name + QLatin1Char(' '));
-        expected.append(port_list::pipeEntry());
+        expected.append(line::port_list::pipeEntry());
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown.append(list->itemText(i));
@@ -313,7 +313,9 @@ private slots:
         modal::onNext<QFileDialog>(
             [&](QFileDialog& dialog) {
                 // Loading a settings file is an action: a port appears while its dialog is open.
-                watcher->setSource([] { return QList<port_list::Port>{{"ttyFAKE0", QString()}}; });
+                watcher->setSource([] {
+                    return QList<line::port_list::Port>{{"ttyFAKE0", QString()}};
+                });
                 watcher->refresh();
                 changed = list->count() != count;
                 dialog.reject();
