@@ -316,7 +316,7 @@ ArchiveChart* addArchiveChart(QPlainTextEdit* memo, archive::Kind kind,
         const QString file = name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".png");
         const QString error = chart->savePng(file);
         if (!error.isEmpty()) {
-            QMessageBox::critical(chart, ::texts::errorCaption(),
+            QMessageBox::critical(chart, core::texts::errorCaption(),
                                   QString(error).replace(QLatin1Char('\r'), QLatin1Char('\n')));
         }
     });

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 void showCalculatorError(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, texts::applicationTitle(), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, core::texts::applicationTitle(), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("CalculatorErrorBox"));
     box.exec();

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-ExchangeLogWindow::ExchangeLogWindow(ExchangeLog& log, QWidget* parent)
+ExchangeLogWindow::ExchangeLogWindow(core::ExchangeLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), view_(new QPlainTextEdit(this)),
       clearButton_(
           new QPushButton(QCoreApplication::translate("ExchangeLogWindow", "Очистить"), this)),

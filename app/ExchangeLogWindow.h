@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+namespace core {
 class ExchangeLog;
+}
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -17,7 +19,7 @@ class ExchangeLogWindow : public QWidget {
 public:
     static constexpr int kRefreshMs = 100;
 
-    explicit ExchangeLogWindow(ExchangeLog& log, QWidget* parent = nullptr);
+    explicit ExchangeLogWindow(core::ExchangeLog& log, QWidget* parent = nullptr);
 
     // Takes what the log holds beyond what is shown (the timer does this on its own).
     void refresh();
@@ -33,7 +35,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    ExchangeLog& log_;
+    core::ExchangeLog& log_;
     QPlainTextEdit* view_;
     QPushButton* clearButton_;
     QPushButton* saveButton_;

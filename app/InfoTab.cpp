@@ -14,23 +14,23 @@ QLabel* label(QWidget& window, const char* name) {
 } // namespace
 
 InfoTab::InfoTab(const TabContext& context) : c_(context) {
-    for (int row = 0; row < info::kRowCount; ++row)
-        label(c_.window, info::kRowLabels[std::size_t(row)].captionLabel)
-            ->setText(info::caption(info::Row(row)));
+    for (int row = 0; row < frame::info::kRowCount; ++row)
+        label(c_.window, frame::info::kRowLabels[std::size_t(row)].captionLabel)
+            ->setText(frame::info::caption(frame::info::Row(row)));
 }
 
 void InfoTab::read(const line::LinkTarget& target) {
     const frame::InfoRun run = frame::readInfo(c_.session, target, QLocale());
     if (!run.values)
         return;
-    for (int row = 0; row < info::kRowCount; ++row)
-        label(c_.window, info::kRowLabels[std::size_t(row)].valueLabel)
+    for (int row = 0; row < frame::info::kRowCount; ++row)
+        label(c_.window, frame::info::kRowLabels[std::size_t(row)].valueLabel)
             ->setText(run.values->text[std::size_t(row)]);
     // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
     label(c_.window, "Label45")
         ->setText(run.values->meterClock
-                      ? info::clockDifference(*run.values->meterClock, QDateTime::currentDateTime(),
-                                              QLocale())
+                      ? frame::info::clockDifference(*run.values->meterClock,
+                                                     QDateTime::currentDateTime(), QLocale())
                       : QString());
 }
 

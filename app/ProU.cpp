@@ -72,12 +72,12 @@ static void initResources() {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
-    setWindowTitle(texts::mainWindowCaption());
+    setWindowTitle(core::texts::mainWindowCaption());
     // Dialogs and message boxes are windows of their own and do not inherit the main window's
     // font: the window's font becomes the program's, so they all read alike.
     QApplication::setFont(font());
 
-    statusPanel0_ = new QLabel(texts::initialStatus(), ui->StatusBar1);
+    statusPanel0_ = new QLabel(core::texts::initialStatus(), ui->StatusBar1);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
     statusPanel0_->setFixedWidth(kStatusPanel0Width);
     statusPanel1_ = new QLabel(ui->StatusBar1);
@@ -180,7 +180,7 @@ void TForm1::setUpActionStrip() {
     timeLeftLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 4);
     timeLeftLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLeftLabel_->setToolTip(QCoreApplication::translate("TForm1", "Осталось времени"));
-    cancelButton_ = new QPushButton(cancel_texts::cancelButton(), this);
+    cancelButton_ = new QPushButton(core::texts::cancel::cancelButton(), this);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setVisible(false);
     logButton_ = new QToolButton(this);
@@ -205,10 +205,11 @@ void TForm1::setUpActionStrip() {
     // While a phase that must not be cut runs, the button is disabled and says why.
     session_.cancel().setPhaseObserver([this](line::CancelToken::Phase phase) {
         cancelButton_->setEnabled(phase == line::CancelToken::Phase::Interruptible);
-        cancelButton_->setToolTip(
-            phase == line::CancelToken::Phase::Refused    ? cancel_texts::cannotStopFirmware()
-            : phase == line::CancelToken::Phase::Deferred ? cancel_texts::cannotStopSettings()
-                                                          : QString());
+        cancelButton_->setToolTip(phase == line::CancelToken::Phase::Refused
+                                      ? core::texts::cancel::cannotStopFirmware()
+                                  : phase == line::CancelToken::Phase::Deferred
+                                      ? core::texts::cancel::cannotStopSettings()
+                                      : QString());
     });
 }
 
@@ -241,9 +242,9 @@ void TForm1::actionEnded() {
 void TForm1::askToStopAndClose() {
     if (closeWhenDone_ || closeQuestion_)
         return;
-    auto* box =
-        new QMessageBox(QMessageBox::Question, texts::attentionCaption(),
-                        cancel_texts::closeQuestion(), QMessageBox::Yes | QMessageBox::No, this);
+    auto* box = new QMessageBox(QMessageBox::Question, core::texts::attentionCaption(),
+                                core::texts::cancel::closeQuestion(),
+                                QMessageBox::Yes | QMessageBox::No, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setDefaultButton(QMessageBox::No);
     closeQuestion_ = box;
@@ -278,7 +279,8 @@ void TForm1::showExchangeLog() {
 
 void TForm1::showTimeLeft() {
     const std::optional<qint64> left = progress_.timeLeftMs();
-    const QString text = left && ProgressBar1->value() > 0 ? TimeLeft::text(*left) : QString();
+    const QString text =
+        left && ProgressBar1->value() > 0 ? core::TimeLeft::text(*left) : QString();
     if (timeLeftLabel_->text() == text)
         return;
     timeLeftLabel_->setText(text);

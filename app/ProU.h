@@ -40,7 +40,7 @@ class Form1;
 // disabled, "Прервать" beside the progress bar (or Esc) stops it where stopping is safe, the
 // time left shows for long ones, and closing the window asks whether to stop the action first.
 // Every frame goes to the exchange log, which its own window shows (Ctrl+L).
-class TForm1 : public QMainWindow, public Frontend {
+class TForm1 : public QMainWindow, public core::Frontend {
     Q_OBJECT
 
 public:
@@ -157,11 +157,11 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QLabel* timeLeftLabel_ = nullptr;
     QToolButton* logButton_ = nullptr;
-    ProgressFollower progress_;
+    core::ProgressFollower progress_;
     bool closeWhenDone_ = false;
     QPointer<QMessageBox> closeQuestion_;
 
-    ExchangeLog exchangeLog_;
+    core::ExchangeLog exchangeLog_;
     ExchangeLogWindow* logWindow_ = nullptr;
 
     // The meter session, and the pipe that the port list's last entry reaches.

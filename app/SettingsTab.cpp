@@ -26,8 +26,8 @@
 
 namespace {
 
-using Medium = SettingsForm::Medium;
-using Period = SettingsForm::Period;
+using Medium = settings::SettingsForm::Medium;
+using Period = settings::SettingsForm::Period;
 
 // The lists' items in their order: "вода", "нефтепродукты"; "1", "4".
 int mediumIndex(Medium m) { return m == Medium::Water ? 0 : m == Medium::Oil ? 1 : -1; }
@@ -42,7 +42,7 @@ Period periodAt(int index) {
 QFileDialog* settingsDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
     dialog->setObjectName(QLatin1String(name));
-    dialog->setNameFilter(settings_texts::fileFilter());
+    dialog->setNameFilter(settings::texts::fileFilter());
     dialog->setAcceptMode(mode);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     if (mode == QFileDialog::AcceptOpen) {
@@ -50,7 +50,7 @@ QFileDialog* settingsDialog(QWidget* parent, const char* name, QFileDialog::Acce
     } else {
         // The save dialog asks before it overwrites, and a bare name gets ".dat".
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QLatin1String(settings_file::kSuffix));
+        dialog->setDefaultSuffix(QLatin1String(settings::file::kSuffix));
     }
     return dialog;
 }
@@ -75,8 +75,8 @@ void SettingsTab::setFolder(const QString& folder) {
     SaveDialog2->setDirectory(folder);
 }
 
-SettingsForm SettingsTab::form() const {
-    SettingsForm f;
+settings::SettingsForm SettingsTab::form() const {
+    settings::SettingsForm f;
     f.diametral = !c_.ui.RadioButton1->isChecked();
     f.sensorsType3 = !c_.ui.RadioButton3->isChecked();
     f.medium = mediumAt(c_.ui.ComboBox2->currentIndex());
@@ -101,7 +101,7 @@ SettingsForm SettingsTab::form() const {
     return f;
 }
 
-void SettingsTab::show(const SettingsForm& f) {
+void SettingsTab::show(const settings::SettingsForm& f) {
     (f.diametral ? c_.ui.RadioButton2 : c_.ui.RadioButton1)->setChecked(true);
     (f.sensorsType3 ? c_.ui.RadioButton4 : c_.ui.RadioButton3)->setChecked(true);
     c_.ui.ComboBox2->setCurrentIndex(mediumIndex(f.medium));
@@ -160,16 +160,16 @@ void SettingsTab::compare(const line::LinkTarget& target) {
     if (!run.read)
         return; // the status line says why
     if (run.differences.empty()) {
-        c_.session.frontend().showInformation(settings_texts::compareCaption(),
-                                              settings_texts::settingsEqual());
+        c_.session.frontend().showInformation(settings::texts::compareCaption(),
+                                              settings::texts::settingsEqual());
         return;
     }
     // One row per differing setting: its label, the meter's value, the form's.
     QDialog dialog(&c_.window);
     dialog.setObjectName(QStringLiteral("CompareDialog"));
-    dialog.setWindowTitle(settings_texts::compareCaption());
+    dialog.setWindowTitle(settings::texts::compareCaption());
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(settings_texts::settingsDiffer(), &dialog));
+    layout->addWidget(new QLabel(settings::texts::settingsDiffer(), &dialog));
     auto* table = new QTableWidget(int(run.differences.size()), 3, &dialog);
     table->setObjectName(QStringLiteral("CompareTable"));
     table->setHorizontalHeaderLabels({QCoreApplication::translate("TForm1", "Параметр"),
@@ -196,10 +196,10 @@ void SettingsTab::compare(const line::LinkTarget& target) {
 void SettingsTab::loadFile() {
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
-    const settings_file::LoadResult r =
-        settings_file::load(OpenDialog2->selectedFiles().first(), form(), QLocale());
+    const settings::file::LoadResult r =
+        settings::file::load(OpenDialog2->selectedFiles().first(), form(), QLocale());
     if (!r.form) {
-        c_.session.frontend().showError(texts::errorCaption(), r.error);
+        c_.session.frontend().showError(core::texts::errorCaption(), r.error);
         return;
     }
     show(*r.form);
@@ -208,18 +208,18 @@ void SettingsTab::loadFile() {
 void SettingsTab::saveFile() {
     if (SaveDialog2->exec() != QDialog::Accepted || SaveDialog2->selectedFiles().isEmpty())
         return;
-    const QString path = settings_file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
-    const QString error = settings_file::save(path, form());
+    const QString path = settings::file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
+    const QString error = settings::file::save(path, form());
     if (!error.isEmpty())
-        c_.session.frontend().showError(texts::errorCaption(), error);
+        c_.session.frontend().showError(core::texts::errorCaption(), error);
 }
 
 void SettingsTab::convertZeroCutoff(bool toPercent) {
-    if (const auto text = tab_conversions::convertZeroCutoff(
+    if (const auto text = settings::conversions::convertZeroCutoff(
             c_.ui.Edit1->text(), c_.ui.Edit3->text(), toPercent, QLocale()))
         c_.ui.Edit1->setText(*text);
 }
 
 void SettingsTab::fillTime() {
-    c_.ui.Edit13->setText(tab_conversions::timeFill(QTime::currentTime()));
+    c_.ui.Edit13->setText(settings::conversions::timeFill(QTime::currentTime()));
 }

@@ -31,8 +31,8 @@ public:
     void fillTime();
 
     // The tab as a plain form, and back.
-    SettingsForm form() const;
-    void show(const SettingsForm& form);
+    settings::SettingsForm form() const;
+    void show(const settings::SettingsForm& form);
 
 private:
     TabContext c_;

@@ -11,7 +11,7 @@
 UpdateTab::UpdateTab(const TabContext& context) : c_(context) {
     OpenDialog1 = new QFileDialog(&c_.window);
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    OpenDialog1->setNameFilter(firmware_texts::openDialogFilter());
+    OpenDialog1->setNameFilter(firmware::texts::openDialogFilter());
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
@@ -28,9 +28,9 @@ void UpdateTab::loadImage() {
     if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
         return;
     const QString path = OpenDialog1->selectedFiles().first();
-    const ImageLoad load = loadFirmwareImage(path);
+    const firmware::ImageLoad load = firmware::loadFirmwareImage(path);
     if (!load.image) {
-        c_.session.frontend().showError(texts::errorCaption(), load.error);
+        c_.session.frontend().showError(core::texts::errorCaption(), load.error);
         return;
     }
     firmwareImage_ = *load.image;
@@ -41,6 +41,6 @@ void UpdateTab::loadImage() {
 }
 
 void UpdateTab::program(const line::LinkTarget& target) {
-    programming::run(c_.session, target, firmwareImage_,
-                     std::function<QDate()>(&QDate::currentDate));
+    firmware::programming::run(c_.session, target, firmwareImage_,
+                               std::function<QDate()>(&QDate::currentDate));
 }

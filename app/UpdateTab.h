@@ -22,5 +22,5 @@ public:
 private:
     TabContext c_;
     QFileDialog* OpenDialog1 = nullptr;
-    FirmwareImage firmwareImage_;
+    firmware::FirmwareImage firmwareImage_;
 };

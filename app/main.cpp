@@ -14,18 +14,19 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    const auto lang = language::fromArguments(args);
+    const auto lang = core::language::fromArguments(args);
     if (!lang) {
         std::fprintf(stderr, "zetra: --lang takes one of: %s\n",
-                     language::knownNames().toUtf8().constData());
+                     core::language::knownNames().toUtf8().constData());
         return 2;
     }
-    if (!language::use(*lang))
+    if (!core::language::use(*lang))
         std::fprintf(stderr, "zetra: the English translation could not be loaded\n");
-    QApplication::setApplicationName(texts::applicationTitle());
+    QApplication::setApplicationName(core::texts::applicationTitle());
     // Qt's standard dialogs and buttons speak Russian like the rest of the window, whatever the
     // PC's locale is.
-    if (*lang == language::Language::Russian && !qt_translation::install(QStringLiteral("ru")))
+    if (*lang == core::language::Language::Russian &&
+        !qt_translation::install(QStringLiteral("ru")))
         qWarning("%s", qPrintable(QCoreApplication::translate(
                                       "main", "Перевод стандартных окон Qt не найден в %1")
                                       .arg(qt_translation::folder())));

@@ -178,8 +178,9 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     return sheet;
 }
 
-bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QString& fileName,
-                   const QStringList& memoText, const Archives& archives, const QLocale& locale) {
+bool exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
+                   const QString& fileName, const QStringList& memoText, const Archives& archives,
+                   const QLocale& locale) {
     QString error;
     if (format == ExportFormat::Text) {
         error = saveReportText(fileName, memoText);
@@ -187,7 +188,7 @@ bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QSt
         const bool read = kind == Kind::Daily ? archives.daily.summary.recordCount > 0
                                               : archives.minute.summary.recordCount > 0;
         if (!read) {
-            frontend.showError(::texts::errorCaption(), texts::notReadYet());
+            frontend.showError(core::texts::errorCaption(), texts::notReadYet());
             return false;
         }
         switch (format) {
@@ -210,7 +211,7 @@ bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QSt
         }
     }
     if (!error.isEmpty()) {
-        frontend.showError(::texts::errorCaption(), error);
+        frontend.showError(core::texts::errorCaption(), error);
         return false;
     }
     return true;

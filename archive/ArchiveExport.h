@@ -13,7 +13,9 @@
 #include <variant>
 #include <vector>
 
+namespace core {
 class Frontend;
+}
 
 // "Сохранить" on the Archive tab: the report as a text file, or the last readout of the
 // archive as an Excel 5.0 workbook, an xlsx workbook of the same sheet, CSV or JSON. No
@@ -83,7 +85,7 @@ QString dateStyleFormat(const QLocale& locale);
 QString dateTimeStyleFormat(const QLocale& locale);
 
 // How a style looks: font, fill and number format. Both workbook formats take it from here.
-CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale);
+spreadsheet::CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale);
 
 // The widths of columns A to D, in 1/256 of a character, fitted to the cells as the Excel 5.0
 // workbook fits them (the title in A1 left out).
@@ -113,7 +115,8 @@ QByteArray plainNumberText(double value);
 // The whole export of one archive to `fileName` (already extended). The text file takes the
 // memo's lines; every other format the archive's last readout, refused when it was never read.
 // Failures are shown through the frontend with the caption "Ошибка"; true when written.
-bool exportArchive(Frontend& frontend, Kind kind, ExportFormat format, const QString& fileName,
-                   const QStringList& memoText, const Archives& archives, const QLocale& locale);
+bool exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
+                   const QString& fileName, const QStringList& memoText, const Archives& archives,
+                   const QLocale& locale);
 
 } // namespace archive

@@ -41,22 +41,22 @@ using core::Outcome;
 // A readout that ran to its end or was stopped: the records read and the ones whose transfer
 // failed.
 Outcome readOutcome(int read, int errors, bool stopped) {
-    Outcome o =
-        stopped ? Outcome::of(Outcome::Kind::Cancelled, cancel_texts::cancelledAfterReading(read))
-        : errors == 0
-            ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
-            : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
+    Outcome o = stopped ? Outcome::of(Outcome::Kind::Cancelled,
+                                      core::texts::cancel::cancelledAfterReading(read))
+                : errors == 0
+                    ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
+                    : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
     o.done = read;
     o.failed = errors;
     return o;
 }
 
-Readout refused(Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
+Readout refused(core::Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
     return {core::finish(frontend, Outcome::of(kind, wording)), std::nullopt};
 }
 
 // A transaction of the preamble failed: stopped by the engineer, or no answer.
-Readout notAnswered(const line::Protocol& p, Frontend& frontend) {
+Readout notAnswered(const line::Protocol& p, core::Frontend& frontend) {
     return refused(frontend,
                    p.stopRequested() ? Outcome::Kind::Cancelled : Outcome::Kind::NoAnswer);
 }
@@ -75,8 +75,8 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
     return true;
 }
 
-Readout readDaily(line::Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
-                  DailyArchive& archive, const QLocale& locale) {
+Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
+                  int meterToday, DailyArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingDaily());
@@ -120,8 +120,8 @@ Readout readDaily(line::Protocol& p, Frontend& frontend, const Interval& interva
     return {outcome, std::move(report.lines)};
 }
 
-Readout readMinute(line::Protocol& p, Frontend& frontend, const Interval& interval, int meterToday,
-                   MinuteArchive& archive, const QLocale& locale) {
+Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
+                   int meterToday, MinuteArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
@@ -168,8 +168,8 @@ Readout readMinute(line::Protocol& p, Frontend& frontend, const Interval& interv
 
 } // namespace
 
-Readout readArchive(line::Protocol& p, Frontend& frontend, Kind kind, const Interval& interval,
-                    Archives& archives, const QLocale& locale) {
+Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
+                    const Interval& interval, Archives& archives, const QLocale& locale) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
     if (!p.ReadMemory(device::memory::kDeviceState, 1))

@@ -8,7 +8,9 @@
 
 #include <optional>
 
+namespace core {
 class Frontend;
+}
 namespace line {
 class Protocol;
 }
@@ -34,7 +36,7 @@ struct Readout {
     core::Outcome outcome;
     std::optional<QStringList> lines; // the report, when the readout passed its checks
 };
-Readout readArchive(line::Protocol& protocol, Frontend& frontend, Kind kind,
+Readout readArchive(line::Protocol& protocol, core::Frontend& frontend, Kind kind,
                     const Interval& interval, Archives& archives, const QLocale& locale);
 
 } // namespace archive

@@ -23,8 +23,10 @@ constexpr SheetStyle kStyles[] = {
 };
 
 // The cell styles of the export, added to the workbook in their order.
-std::map<SheetStyle, Workbook::Style> addStyles(Workbook& book, const QLocale& locale) {
-    std::map<SheetStyle, Workbook::Style> styles{{SheetStyle::Default, Workbook::kDefaultStyle}};
+std::map<SheetStyle, spreadsheet::Workbook::Style> addStyles(spreadsheet::Workbook& book,
+                                                             const QLocale& locale) {
+    std::map<SheetStyle, spreadsheet::Workbook::Style> styles{
+        {SheetStyle::Default, spreadsheet::Workbook::kDefaultStyle}};
     for (const SheetStyle style : kStyles) {
         if (style != SheetStyle::Default)
             styles[style] = book.addStyle(sheetCellStyle(style, locale));
@@ -33,14 +35,14 @@ std::map<SheetStyle, Workbook::Style> addStyles(Workbook& book, const QLocale& l
 }
 } // namespace
 
-CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale) {
-    const CellFont plain;
-    const CellFont bold{QStringLiteral("Arial"), 10, true};
+spreadsheet::CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale) {
+    const spreadsheet::CellFont plain;
+    const spreadsheet::CellFont bold{QStringLiteral("Arial"), 10, true};
     switch (style) {
     case SheetStyle::Default:
         break;
     case SheetStyle::Heading:
-        return {bold, kGoldFill, {}};
+        return {bold, spreadsheet::kGoldFill, {}};
     case SheetStyle::Date:
         return {plain, {}, dateStyleFormat(locale)};
     case SheetStyle::DateTime:
@@ -50,24 +52,25 @@ CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale) {
     case SheetStyle::Hours:
         return {plain, {}, kHoursFormat};
     case SheetStyle::VolumeTotal:
-        return {bold, kGoldFill, kVolumeFormat};
+        return {bold, spreadsheet::kGoldFill, kVolumeFormat};
     case SheetStyle::HoursTotal:
-        return {bold, kGoldFill, kHoursFormat};
+        return {bold, spreadsheet::kGoldFill, kHoursFormat};
     case SheetStyle::Seconds:
         return {plain, {}, kSecondsFormat};
     case SheetStyle::SecondsTotal:
-        return {bold, kGoldFill, kSecondsFormat};
+        return {bold, spreadsheet::kGoldFill, kSecondsFormat};
     }
     return {plain, {}, {}};
 }
 
 std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& locale) {
     std::array<int, 4> widths;
-    widths.fill(kDefaultColumnCharacters * kColumnWidthUnit);
-    std::map<SheetStyle, std::pair<CellStyle, CellValueFormat>> styles;
+    widths.fill(spreadsheet::kDefaultColumnCharacters * spreadsheet::kColumnWidthUnit);
+    std::map<SheetStyle, std::pair<spreadsheet::CellStyle, spreadsheet::CellValueFormat>> styles;
     for (const SheetStyle style : kStyles) {
-        const CellStyle look = sheetCellStyle(style, locale);
-        styles.emplace(style, std::make_pair(look, CellValueFormat(look.numberFormat)));
+        const spreadsheet::CellStyle look = sheetCellStyle(style, locale);
+        styles.emplace(style,
+                       std::make_pair(look, spreadsheet::CellValueFormat(look.numberFormat)));
     }
     // Volumes and working times repeat a lot: each distinct value is measured once.
     std::map<std::pair<SheetStyle, double>, int> measured;
@@ -78,8 +81,8 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
         int need = 0;
         if (const auto* text = std::get_if<QString>(&cell.value)) {
             // Measured as the workbook stores it, at most 255 bytes of Windows-1251.
-            need = fittingColumnWidth(device::encodeCp1251(*text).left(255), look.font.points,
-                                      look.font.bold);
+            need = spreadsheet::fittingColumnWidth(device::encodeCp1251(*text).left(255),
+                                                   look.font.points, look.font.bold);
         } else {
             const double value = std::get<double>(cell.value);
             const auto key = std::make_pair(cell.style, value);
@@ -87,8 +90,8 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
             if (it != measured.end()) {
                 need = it->second;
             } else {
-                need = fittingColumnWidth(device::encodeCp1251(format.show(value)),
-                                          look.font.points, look.font.bold);
+                need = spreadsheet::fittingColumnWidth(device::encodeCp1251(format.show(value)),
+                                                       look.font.points, look.font.bold);
                 measured.emplace(key, need);
             }
         }
@@ -99,29 +102,30 @@ std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& l
 }
 
 QString dateStyleFormat(const QLocale& locale) {
-    return excelFormatFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
+    return spreadsheet::excelFormatFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
 }
 
 QString dateTimeStyleFormat(const QLocale& locale) {
-    return excelFormatFromQtFormat(locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') +
-                                   locale.timeFormat(QLocale::ShortFormat));
+    return spreadsheet::excelFormatFromQtFormat(locale.dateFormat(QLocale::ShortFormat) +
+                                                QLatin1Char(' ') +
+                                                locale.timeFormat(QLocale::ShortFormat));
 }
 
 QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale) {
-    Workbook book;
+    spreadsheet::Workbook book;
     book.setFileName(fileName);
     book.clear();
-    const std::map<SheetStyle, Workbook::Style> styles = addStyles(book, locale);
+    const std::map<SheetStyle, spreadsheet::Workbook::Style> styles = addStyles(book, locale);
     // The writer counts rows from 0.
     for (const SheetCell& cell : sheet.cells) {
-        const Workbook::Style style = styles.at(cell.style);
+        const spreadsheet::Workbook::Style style = styles.at(cell.style);
         if (const auto* text = std::get_if<QString>(&cell.value))
             book.writeText(cell.column, cell.row - 1, *text, style);
         else
             book.writeNumber(cell.column, cell.row - 1, std::get<double>(cell.value), style);
     }
     book.fitColumns(0, 3);
-    book.writeText(0, 0, sheet.title, Workbook::kDefaultStyle);
+    book.writeText(0, 0, sheet.title, spreadsheet::Workbook::kDefaultStyle);
     QString reason;
     if (!book.save(&reason))
         return texts::cannotWriteFile(fileName, reason);

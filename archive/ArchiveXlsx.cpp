@@ -22,7 +22,7 @@ constexpr lxw_color_t kGold = 0xFFCC00; // palette colour 51 of the Excel 5.0 wo
 // the library adds them to the width it is given.
 constexpr double kMarginCharacters = 5.0 / 7.0;
 
-lxw_format* addFormat(lxw_workbook* book, const CellStyle& style) {
+lxw_format* addFormat(lxw_workbook* book, const spreadsheet::CellStyle& style) {
     lxw_format* format = workbook_add_format(book);
     format_set_font_name(format, style.font.name.toUtf8().constData());
     format_set_font_size(format, style.font.points);

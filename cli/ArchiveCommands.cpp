@@ -5,6 +5,8 @@
 #include "cli/JsonOutput.h"
 #include "device/DeviceDates.h"
 
+namespace cli {
+
 namespace {
 
 struct SaveRequest {
@@ -50,7 +52,7 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
             context.print(line);
         const archive::Archives& archives = context.session.kept<archive::Archives>();
         if (context.json) // the whole readout again: made only when it is printed
-            context.put(QStringLiteral("archive"), json_output::archiveObject(kind, archives));
+            context.put(QStringLiteral("archive"), json::archiveObject(kind, archives));
         if (save) {
             saved = archive::exportArchive(context.frontend, kind, save->format, save->fileName,
                                            *readout.lines, archives, context.locale);
@@ -71,3 +73,5 @@ int runDaily(CliContext& context, CommandArgs& args) {
 int runMinute(CliContext& context, CommandArgs& args) {
     return runArchive(context, args, archive::Kind::Minute, "minute");
 }
+
+} // namespace cli

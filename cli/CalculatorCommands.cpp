@@ -6,6 +6,8 @@
 #include "core/Texts.h"
 #include "device/NumberText.h"
 
+namespace cli {
+
 namespace {
 
 QString required(CommandArgs& args, const char* name) {
@@ -35,7 +37,7 @@ void takeMaximum(CommandArgs& args, bool& byVelocity, QString& velocity, QString
 
 // A calculator's error is shown as the window's application-wide error handler shows it.
 int calculatorFailed(CliContext& context, const QString& error) {
-    context.frontend.showError(texts::applicationTitle(), error);
+    context.frontend.showError(core::texts::applicationTitle(), error);
     return context.endWithoutStatus(core::Outcome::Kind::InputRefused);
 }
 
@@ -114,3 +116,5 @@ int runCalcPulse(CliContext& context, CommandArgs& args) {
         return calculatorFailed(context, error);
     return printReport(context, calculators::pulseFields(form));
 }
+
+} // namespace cli

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace cli {
+
 void CliContext::print(const QString& line) {
     if (json)
         return;
@@ -68,3 +70,5 @@ QDate parseCommandDate(const QString& text) {
             QStringLiteral("malformed date %1 (use dd.mm.yyyy or yyyy-mm-dd)").arg(text)};
     return date;
 }
+
+} // namespace cli

@@ -13,6 +13,8 @@
 
 #include <optional>
 
+namespace cli {
+
 // Exit codes of the command line.
 // 3: the meter's settings differ from the file (settings-diff, settings-write --dry-run).
 // 130: the engineer stopped the action (Ctrl+C).
@@ -41,7 +43,7 @@ struct CliContext {
     core::Session session{frontend};
     line::LinkTarget target;
     QLocale locale;
-    std::unique_ptr<ExchangeLog> log; // set by --log
+    std::unique_ptr<core::ExchangeLog> log; // set by --log
     QTextStream out{stdout};
     bool json = false;
 
@@ -82,3 +84,5 @@ private:
 
 // Dates are written dd.mm.yyyy or yyyy-mm-dd; anything else is a usage error.
 QDate parseCommandDate(const QString& text);
+
+} // namespace cli

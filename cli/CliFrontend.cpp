@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace cli {
+
 namespace {
 QString withLineBreaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
@@ -78,11 +80,11 @@ void CliFrontend::takeSignals() {
     if (progress_)
         progress_->erase();
     if (effect == line::CancelToken::Effect::AfterPhase)
-        printLine(cancel_texts::cannotStopSettings() + QStringLiteral(". ") +
+        printLine(core::texts::cancel::cannotStopSettings() + QStringLiteral(". ") +
                   QCoreApplication::translate("Cancel",
                                               "Действие будет прервано, когда запись завершится"));
     else
-        printLine(cancel_texts::cannotStopFirmware() + QStringLiteral(". ") +
+        printLine(core::texts::cancel::cannotStopFirmware() + QStringLiteral(". ") +
                   QCoreApplication::translate("Cancel", "Прошивка будет доведена до конца"));
 }
 
@@ -134,3 +136,5 @@ void CliFrontend::showInformation(const QString& caption, const QString& text) {
 }
 
 void CliFrontend::showError(const QString& caption, const QString& text) { show(caption, text); }
+
+} // namespace cli

@@ -10,13 +10,15 @@
 #include <memory>
 #include <vector>
 
+namespace cli {
+
 // The terminal as the person's side of an action: the status is kept for the last output line,
 // message boxes go to standard error as "Caption: text", questions are answered by --yes, by
 // the person at a terminal, or No. Every message box shown is also kept, in order, for the
 // --json output; while `keepMessagesOnly` is set they are kept and not printed. SIGINT and
 // SIGTERM are the cancel: they are seen here, each time pending work may run, and asked of the
 // cancel token.
-class CliFrontend : public Frontend {
+class CliFrontend : public core::Frontend {
 public:
     struct Message {
         QString caption;
@@ -67,3 +69,5 @@ private:
     std::unique_ptr<ProgressLine> progress_;
     line::CancelToken* cancel_ = nullptr;
 };
+
+} // namespace cli

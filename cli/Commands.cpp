@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+namespace cli {
+
 namespace {
 const Command kCommands[] = {
     {"ports", "", &runPorts},
@@ -35,3 +37,5 @@ const Command* findCommand(const QString& name) {
     }
     return nullptr;
 }
+
+} // namespace cli

@@ -2,6 +2,8 @@
 
 #include "cli/CliContext.h"
 
+namespace cli {
+
 // One row per command: its name, its argument synopsis, and whether it talks to the meter.
 struct Command {
     const char* name;
@@ -26,3 +28,5 @@ int runSettingsRead(CliContext& context, CommandArgs& args);
 int runSettingsWrite(CliContext& context, CommandArgs& args);
 int runSettingsDiff(CliContext& context, CommandArgs& args);
 int runClearTotals(CliContext& context, CommandArgs& args);
+
+} // namespace cli

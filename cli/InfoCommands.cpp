@@ -4,11 +4,13 @@
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 
+namespace cli {
+
 namespace {
 
 // The Info tab's items as numbers, dates and flags.
-QJsonObject infoValues(const info::Readings& r) {
-    using namespace json_output;
+QJsonObject infoValues(const frame::info::Readings& r) {
+    using namespace json;
     std::optional<QString> meterTime;
     if (r.clockHours && r.clockMinutes)
         meterTime = device::formatClock(*r.clockHours, *r.clockMinutes);
@@ -59,8 +61,8 @@ int runInfo(CliContext& context, CommandArgs& args) {
     const frame::InfoRun run = frame::readInfo(context.session, context.target, context.locale);
     if (run.values) {
         QJsonArray rows;
-        for (int row = 0; row < info::kRowCount; ++row) {
-            const QString caption = info::caption(info::Row(row));
+        for (int row = 0; row < frame::info::kRowCount; ++row) {
+            const QString caption = frame::info::caption(frame::info::Row(row));
             const QString& text = run.values->text[std::size_t(row)];
             context.print(caption + QLatin1Char(' ') + text);
             rows.append(
@@ -71,3 +73,5 @@ int runInfo(CliContext& context, CommandArgs& args) {
     }
     return context.finish(run.outcome);
 }
+
+} // namespace cli

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <csignal>
 
-namespace interrupt {
+namespace cli::interrupt {
 namespace {
 // A lock-free atomic may be touched from a signal handler.
 std::atomic<int> received{0};
@@ -25,4 +25,4 @@ int take() { return received.exchange(0); }
 
 void raiseForTest() { onSignal(SIGINT); }
 
-} // namespace interrupt
+} // namespace cli::interrupt

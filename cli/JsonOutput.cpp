@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace json_output {
+namespace cli::json {
 
 QString outcomeName(core::Outcome::Kind kind) {
     using Kind = core::Outcome::Kind;
@@ -82,4 +82,4 @@ QJsonObject archiveObject(archive::Kind kind, const archive::Archives& archives)
     return archive::archiveJson(kind, archives);
 }
 
-} // namespace json_output
+} // namespace cli::json

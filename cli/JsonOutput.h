@@ -12,10 +12,12 @@
 
 #include <optional>
 
+namespace cli {
 struct CliContext;
+}
 
 // zetra-cli --json: one JSON object per run, made of what the command handed its context.
-namespace json_output {
+namespace cli::json {
 
 // The outcome's name as scripts read it: ok, errors, no_answer, cannot_open, foreign_device,
 // refused, input_refused, interval_refused, declined, cancelled.
@@ -38,4 +40,4 @@ QJsonValue text(const std::optional<QString>& value);
 // The last readout of an archive as the JSON export object.
 QJsonObject archiveObject(archive::Kind kind, const archive::Archives& archives);
 
-} // namespace json_output
+} // namespace cli::json

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace cli {
+
 ProgressLine::ProgressLine(Mode mode, std::function<void(const QString&)> write)
     : mode_(mode), write_(std::move(write)) {
     sinceStart_.start();
@@ -11,7 +13,7 @@ QString ProgressLine::text(int percent, int position, int maximum, std::optional
     QString line = QStringLiteral("%1% %2/%3").arg(percent).arg(position).arg(maximum);
     if (leftMs)
         line += QLatin1Char(' ') + QCoreApplication::translate("Progress", "осталось") +
-                QLatin1Char(' ') + TimeLeft::text(*leftMs);
+                QLatin1Char(' ') + core::TimeLeft::text(*leftMs);
     return line;
 }
 
@@ -68,3 +70,5 @@ void ProgressLine::erase() {
     shownWidth_ = 0;
     lastPercent_ = -1;
 }
+
+} // namespace cli

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace cli {
+
 // The progress of a long action on standard error: the percent, the count done and the time
 // left. On a terminal one line is redrawn in place; with --progress on anything else, one line
 // per whole percent, each ending in a line feed; otherwise nothing. Only actions expected to
@@ -17,7 +19,7 @@ public:
 
     ProgressLine(Mode mode, std::function<void(const QString&)> write);
 
-    ProgressFollower& follower() { return follower_; }
+    core::ProgressFollower& follower() { return follower_; }
 
     void setMaximum(int maximum);
     void setPosition(int position);
@@ -36,9 +38,11 @@ private:
 
     Mode mode_;
     std::function<void(const QString&)> write_;
-    ProgressFollower follower_;
+    core::ProgressFollower follower_;
     int lastPercent_ = -1;
     qint64 lastDrawAt_ = -kRedrawEveryMs;
     int shownWidth_ = 0;
     QElapsedTimer sinceStart_;
 };
+
+} // namespace cli

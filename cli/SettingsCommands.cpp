@@ -13,14 +13,16 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+namespace cli {
+
 namespace {
 // The Settings tab as the window starts with it: nothing selected, empty fields, the clock
 // fields at the PC's date and time.
-SettingsForm startingForm() {
-    SettingsForm form;
+settings::SettingsForm startingForm() {
+    settings::SettingsForm form;
     const QDateTime now = QDateTime::currentDateTime();
     form.date = now.date();
-    form.time = tab_conversions::timeFill(now.time());
+    form.time = settings::conversions::timeFill(now.time());
     return form;
 }
 
@@ -52,22 +54,21 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
         frame::readSettings(context.session, context.target, startingForm(), context.locale);
     bool saveFailed = false;
     if (run.form) {
-        const SettingsForm& form = *run.form;
-        const QStringList lines = settings_file::lines(form);
+        const settings::SettingsForm& form = *run.form;
+        const QStringList lines = settings::file::lines(form);
         for (const QString& line : lines)
             context.print(line);
-        context.print(settings_texts::dateLinePrefix() +
+        context.print(settings::texts::dateLinePrefix() +
                       context.locale.toString(form.date, QLocale::ShortFormat));
-        context.print(settings_texts::timeLinePrefix() + form.time);
+        context.print(settings::texts::timeLinePrefix() + form.time);
         context.put(QStringLiteral("lines"), QJsonArray::fromStringList(lines));
-        context.put(QStringLiteral("date"),
-                    run.dateRead ? json_output::isoDate(form.date) : QJsonValue());
+        context.put(QStringLiteral("date"), run.dateRead ? json::isoDate(form.date) : QJsonValue());
         context.put(QStringLiteral("time"), run.timeRead ? QJsonValue(form.time) : QJsonValue());
         if (saveTo) {
-            const QString path = settings_file::withDefaultSuffix(*saveTo);
-            const QString error = settings_file::save(path, form);
+            const QString path = settings::file::withDefaultSuffix(*saveTo);
+            const QString error = settings::file::save(path, form);
             if (!error.isEmpty()) {
-                context.frontend.showError(texts::errorCaption(), error);
+                context.frontend.showError(core::texts::errorCaption(), error);
                 saveFailed = true;
             } else {
                 context.put(QStringLiteral("saved"), path);
@@ -82,11 +83,11 @@ namespace {
 
 // Loads FILE into the starting form as the load button does; a refused file is reported like
 // the window's box and leaves the meter alone.
-std::optional<SettingsForm> loadForm(CliContext& context, const QString& path) {
-    const settings_file::LoadResult loaded =
-        settings_file::load(path, startingForm(), context.locale);
+std::optional<settings::SettingsForm> loadForm(CliContext& context, const QString& path) {
+    const settings::file::LoadResult loaded =
+        settings::file::load(path, startingForm(), context.locale);
     if (!loaded.form)
-        context.frontend.showError(texts::errorCaption(), loaded.error);
+        context.frontend.showError(core::texts::errorCaption(), loaded.error);
     return loaded.form;
 }
 
@@ -103,7 +104,7 @@ QString onlyFile(CommandArgs& args, const char* what) {
 // meter's settings could not be read (or the form was refused).
 int printDifferences(CliContext& context, const frame::SettingsCompareRun& run) {
     for (const settings::FieldDifference& d : run.differences)
-        context.print(settings_texts::differenceLine(d.label, d.meter, d.intended));
+        context.print(settings::texts::differenceLine(d.label, d.meter, d.intended));
     context.put(QStringLiteral("differences"), fieldArray(run.differences, "file"));
     const int code = context.finish(run.outcome);
     if (!run.read)
@@ -113,7 +114,7 @@ int printDifferences(CliContext& context, const frame::SettingsCompareRun& run) 
 
 int runSettingsDiff(CliContext& context, CommandArgs& args) {
     const QString file = onlyFile(args, "settings");
-    const std::optional<SettingsForm> form = loadForm(context, file);
+    const std::optional<settings::SettingsForm> form = loadForm(context, file);
     if (!form)
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     return printDifferences(
@@ -131,13 +132,13 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
 
     // The file goes into the form as the load button puts it there; a refused file leaves the
     // meter alone.
-    const std::optional<SettingsForm> loaded = loadForm(context, file);
+    const std::optional<settings::SettingsForm> loaded = loadForm(context, file);
     if (!loaded) {
         context.put(QStringLiteral("written"), false);
         context.put(QStringLiteral("mismatches"), QJsonArray());
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     }
-    SettingsForm form = *loaded;
+    settings::SettingsForm form = *loaded;
     if (clockDate.isValid())
         form.date = clockDate;
     if (time)
@@ -159,3 +160,5 @@ int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
     return context.finish(frame::clearTotals(context.session, context.target));
 }
+
+} // namespace cli

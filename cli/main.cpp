@@ -36,7 +36,7 @@ void printUsage(FILE* stream) {
         "\n"
         "Commands:\n");
     int count = 0;
-    const Command* commands = commandTable(&count);
+    const cli::Command* commands = cli::commandTable(&count);
     for (int i = 0; i < count; ++i)
         text += QStringLiteral("  %1 %2\n")
                     .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
@@ -49,7 +49,7 @@ void printUsage(FILE* stream) {
 
 int usageError(const QString& message) {
     std::fprintf(stderr, "zetra-cli: %s\nTry 'zetra-cli --help'.\n", message.toUtf8().constData());
-    return kExitUsage;
+    return cli::kExitUsage;
 }
 
 QString hexBytes(const QByteArray& bytes) {
@@ -73,7 +73,7 @@ struct GlobalOptions {
 // Takes the global options out of the argument list, wherever they stand.
 GlobalOptions takeGlobalOptions(QStringList& args) {
     GlobalOptions g;
-    CommandArgs scan(args);
+    cli::CommandArgs scan(args);
     g.port = scan.takeValue(QStringLiteral("--port"));
     g.pipe = scan.takeValue(QStringLiteral("--pipe"));
     g.locale = scan.takeValue(QStringLiteral("--locale"));
@@ -95,33 +95,33 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
-    QCoreApplication::setApplicationVersion(texts::programVersion());
+    QCoreApplication::setApplicationVersion(core::texts::programVersion());
 
     QStringList args = QCoreApplication::arguments().mid(1);
     try {
         const GlobalOptions g = takeGlobalOptions(args);
         // The language comes first: every text from here on is looked up in it.
         if (g.lang) {
-            const auto lang = language::fromName(*g.lang);
+            const auto lang = core::language::fromName(*g.lang);
             if (!lang)
                 return usageError(QStringLiteral("unknown language %1 (known: %2)")
-                                      .arg(*g.lang, language::knownNames()));
-            if (!language::use(*lang))
+                                      .arg(*g.lang, core::language::knownNames()));
+            if (!core::language::use(*lang))
                 std::fprintf(stderr, "zetra-cli: the English translation could not be loaded\n");
         }
         if (g.help) {
             printUsage(stdout);
-            return kExitOk;
+            return cli::kExitOk;
         }
         if (g.version) {
-            std::printf("zetra-cli %s\n", qPrintable(texts::programVersion()));
-            return kExitOk;
+            std::printf("zetra-cli %s\n", qPrintable(core::texts::programVersion()));
+            return cli::kExitOk;
         }
         if (g.port && g.pipe)
             return usageError(QStringLiteral("--port and --pipe exclude each other"));
         if (args.isEmpty())
             return usageError(QStringLiteral("no command given"));
-        const Command* command = findCommand(args.first());
+        const cli::Command* command = cli::findCommand(args.first());
         if (!command)
             return usageError(QStringLiteral("unknown command %1").arg(args.first()));
 
@@ -145,10 +145,10 @@ int main(int argc, char* argv[]) {
                                                     line::opener::defaultPipeName());
         }
 
-        CliContext context(g.yes, target, locale);
+        cli::CliContext context(g.yes, target, locale);
         context.json = g.json;
         context.frontend.setKeepMessagesOnly(g.json);
-        context.frontend.setStatus(texts::initialStatus());
+        context.frontend.setStatus(core::texts::initialStatus());
         if (g.trace) {
             context.session.setTraceHook(
                 [](line::Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
@@ -163,42 +163,42 @@ int main(int argc, char* argv[]) {
         if (g.log) {
             if (g.log->isEmpty())
                 return usageError(QStringLiteral("--log needs a file name"));
-            context.log = std::make_unique<ExchangeLog>();
+            context.log = std::make_unique<core::ExchangeLog>();
             QString reason;
             if (!context.log->attachFile(*g.log, &reason)) {
                 std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n",
                              g.log->toUtf8().constData(), reason.toUtf8().constData());
-                return kExitFailed;
+                return cli::kExitFailed;
             }
             context.session.setExchangeLog(context.log.get());
         }
-        const ProgressLine::Mode progressMode =
+        const cli::ProgressLine::Mode progressMode =
             isatty(STDERR_FILENO)
-                ? ProgressLine::Mode::Redraw
-                : (g.progress ? ProgressLine::Mode::Lines : ProgressLine::Mode::Off);
+                ? cli::ProgressLine::Mode::Redraw
+                : (g.progress ? cli::ProgressLine::Mode::Lines : cli::ProgressLine::Mode::Off);
         context.frontend.setProgressLine(
-            std::make_unique<ProgressLine>(progressMode, [](const QString& text) {
+            std::make_unique<cli::ProgressLine>(progressMode, [](const QString& text) {
                 std::fputs(text.toUtf8().constData(), stderr);
                 std::fflush(stderr);
             }));
-        interrupt::install();
+        cli::interrupt::install();
         context.frontend.setCancelToken(&context.session.cancel());
         // A port or pipe that went away ends the action at once; why is said on standard
         // error, apart from the frame lines of --trace.
         context.session.protocol().setLinkLostHook([](const QString& reason) {
-            std::fprintf(stderr, "%s\n", texts::linkLost(reason).toUtf8().constData());
+            std::fprintf(stderr, "%s\n", core::texts::linkLost(reason).toUtf8().constData());
         });
 
-        CommandArgs commandArgs(args.mid(1));
+        cli::CommandArgs commandArgs(args.mid(1));
         const int code = command->run(context, commandArgs);
         if (g.json) {
             const QByteArray json =
-                json_output::line(json_output::commandObject(args.first(), context));
+                cli::json::line(cli::json::commandObject(args.first(), context));
             std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
             std::fflush(stdout);
         }
         return code;
-    } catch (const UsageError& e) {
+    } catch (const cli::UsageError& e) {
         return usageError(e.message);
     }
 }

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
-namespace cancel_texts {
+namespace core {
+
+namespace texts::cancel {
 QString cancelledAfterReading(int records) {
     return QCoreApplication::translate("Cancel", "Прервано пользователем. Прочитано %1 записей")
         .arg(records);
@@ -32,4 +34,6 @@ QString closeQuestion() {
     return QCoreApplication::translate(
         "Cancel", "Выполняется обмен с прибором. Прервать его и закрыть программу?");
 }
-} // namespace cancel_texts
+} // namespace texts::cancel
+
+} // namespace core

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QSaveFile>
 
+namespace core {
+
 ExchangeLog::ExchangeLog(int capacity)
     : capacity_(std::max(capacity, 1)), clock_([] { return QDateTime::currentMSecsSinceEpoch(); }) {
 }
@@ -139,3 +141,5 @@ bool ExchangeLog::save(const QString& path, QString* reason) const {
     }
     return true;
 }
+
+} // namespace core

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+namespace core {
+
 // What went over the wire, one line per frame and per event, as a service engineer reads it:
 //
 //   2026-03-15 10:42:07.118 > 18 24 F7 62  ReadMemory 1271 2 1/3
@@ -79,3 +81,5 @@ private:
     qint64 stampSecond_ = -1;
     QString stampPrefix_;
 };
+
+} // namespace core

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace core {
+
 // How a meter action talks to the person: the window implements it with its status bar,
 // progress bar and message boxes, zetra-cli with the terminal. In message texts a carriage
 // return breaks the line.
@@ -35,3 +37,5 @@ public:
     virtual void showInformation(const QString& caption, const QString& text) = 0;
     virtual void showError(const QString& caption, const QString& text) = 0;
 };
+
+} // namespace core

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+namespace core {
+
 namespace language {
 namespace {
 // The English translation of every text, built from translations/zetra_en.ts into the
@@ -53,3 +55,5 @@ bool use(Language language) {
 }
 
 } // namespace language
+
+} // namespace core

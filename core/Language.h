@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace core {
+
 // The language of the program's own texts. They are written in Russian, the default; the
 // English translation is built into the programs and used only when asked for.
 namespace language {
@@ -26,3 +28,5 @@ std::optional<Language> fromArguments(const QStringList& arguments);
 bool use(Language language);
 
 } // namespace language
+
+} // namespace core

@@ -4,12 +4,13 @@
 
 #include <optional>
 
-class Frontend;
 namespace line {
 class Protocol;
 }
 
 namespace core {
+
+class Frontend;
 
 // How a meter action ended, as a value: the window turns it into the status line, zetra-cli
 // into its status line and exit code. Counts say how far the action got.

@@ -4,12 +4,13 @@
 
 #include <optional>
 
-class Frontend;
 namespace line {
 class Protocol;
 }
 
 namespace core {
+
+class Frontend;
 
 // Before the settings or the totals are changed, the meter's state byte must permit changes.
 // A state that could not be read counts as a refusal. Empty when changes are permitted;

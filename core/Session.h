@@ -11,10 +11,10 @@
 #include <optional>
 #include <typeindex>
 
+namespace core {
+
 class ExchangeLog;
 class Frontend;
-
-namespace core {
 
 // The one meter session of a front end (the window or zetra-cli) for the whole run: the
 // protocol with its buffer and flags, the firmware version byte last read from the meter, and

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace core {
+
 namespace texts {
 QString applicationTitle() { return QCoreApplication::translate("Zetra", "ЗЕТРА"); }
 QString programVersion() { return QStringLiteral(ZETRA_VERSION); }
@@ -34,3 +36,5 @@ QString errorCaption() { return QCoreApplication::translate("Zetra", "Ошибк
 QString cancelled() { return QCoreApplication::translate("Zetra", "Прервано пользователем"); }
 
 } // namespace texts
+
+} // namespace core

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace core {
+
 // Texts of the program and of every connection, shared by the window and zetra-cli.
 namespace texts {
 QString applicationTitle();  // "ЗЕТРА"
@@ -21,3 +23,5 @@ QString attentionCaption();       // "Внимание"
 QString errorCaption();           // "Ошибка"
 QString cancelled();              // "Прервано пользователем"
 } // namespace texts
+
+} // namespace core

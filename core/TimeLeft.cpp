@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace core {
+
 void TimeLeft::start(qint64 totalUnits, qint64 nowMs) {
     running_ = totalUnits > 0;
     total_ = std::max<qint64>(totalUnits, 0);
@@ -100,3 +102,5 @@ std::optional<qint64> ProgressFollower::timeLeftMs() const {
         return std::nullopt;
     return estimate_.remainingMs();
 }
+
+} // namespace core

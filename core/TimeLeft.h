@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace core {
+
 // How long the running action still takes: the units of work still to go (transactions,
 // records, bytes) times what the recent ones took. The rate is taken over the last few seconds
 // rather than from the start, so that when a unit's cost changes (a meter that falls silent
@@ -82,3 +84,5 @@ private:
     int maximum_ = 100;
     int position_ = 0;
 };
+
+} // namespace core

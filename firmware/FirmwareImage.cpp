@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace firmware {
+
 QString FirmwareImage::versionText() const {
     return QString::number(bytes[kVersionMajor]) + QLatin1Char('.') +
            QString::number(bytes[kVersionMinor]);
@@ -30,26 +32,26 @@ ImageLoad loadFirmwareImage(const QString& path) {
     // never end, and any other size is not an image.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        result.error = firmware_texts::cannotReadImage(path, firmware_texts::notARegularFile());
+        result.error = texts::cannotReadImage(path, texts::notARegularFile());
         return result;
     }
     if (info.isFile() && info.size() != FirmwareImage::kSize) {
-        result.error = firmware_texts::wrongImageSize(path, info.size());
+        result.error = texts::wrongImageSize(path, info.size());
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = firmware_texts::cannotReadImage(path, file.errorString());
+        result.error = texts::cannotReadImage(path, file.errorString());
         return result;
     }
     // One byte more than an image holds tells a longer file from an image.
     const QByteArray data = file.read(FirmwareImage::kSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error = firmware_texts::cannotReadImage(path, file.errorString());
+        result.error = texts::cannotReadImage(path, file.errorString());
         return result;
     }
     if (data.size() != FirmwareImage::kSize || !file.atEnd()) {
-        result.error = firmware_texts::wrongImageSize(path, file.size());
+        result.error = texts::wrongImageSize(path, file.size());
         return result;
     }
     FirmwareImage image;
@@ -57,3 +59,5 @@ ImageLoad loadFirmwareImage(const QString& path) {
     result.image = image;
     return result;
 }
+
+} // namespace firmware

@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+namespace firmware {
+
 // The firmware image: the meter's whole program memory, 7680 bytes, sent as it is. Its last
 // four bytes are the trailer: version major and minor, then the creation date as a device
 // short date (day; month << 4 | year - 2007).
@@ -32,3 +34,5 @@ struct ImageLoad {
 
 // Reads an image file; anything but a readable file of exactly 7680 bytes is refused.
 ImageLoad loadFirmwareImage(const QString& path);
+
+} // namespace firmware

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace firmware_texts {
+namespace firmware::texts {
 QString versionCaption() { return QCoreApplication::translate("Firmware", "Версия прошивки:"); }
 QString creationDateCaption() { return QCoreApplication::translate("Firmware", "Дата создания:"); }
 QString openDialogFilter() {
@@ -41,4 +41,4 @@ QString verifying() { return QCoreApplication::translate("Firmware", "Прове
 QString completedWithErrorsRepeat() {
     return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите");
 }
-} // namespace firmware_texts
+} // namespace firmware::texts

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Texts of the Update tab and of the programming procedure.
-namespace firmware_texts {
+namespace firmware::texts {
 QString versionCaption();      // "Версия прошивки:"
 QString creationDateCaption(); // "Дата создания:"
 QString openDialogFilter();    // "файл прошивки ЗЕТРА (*.zet)"
@@ -18,4 +18,4 @@ QString cannotEnter(); // "Не удалось войти в режим прог
 QString programming();               // "Программирование..."
 QString verifying();                 // "Проверка..."
 QString completedWithErrorsRepeat(); // "Завершено c ошибками. Повторите" (Latin c)
-} // namespace firmware_texts
+} // namespace firmware::texts

@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-namespace programming {
+namespace firmware::programming {
 
 std::array<quint8, 4> request() {
     std::array<quint8, 4> frame{kRequestCommand, 0xFF, 0xFF, 0};
@@ -23,8 +23,8 @@ namespace {
 // alive. The log gets a line per frame of the entry, per block and per 512 read-back bytes.
 class Exchange {
 public:
-    Exchange(line::Link& link, Frontend& frontend, const line::Protocol::TraceHook& trace,
-             ExchangeLog* log, const line::CancelToken& cancel)
+    Exchange(line::Link& link, core::Frontend& frontend, const line::Protocol::TraceHook& trace,
+             core::ExchangeLog* log, const line::CancelToken& cancel)
         : link_(link), frontend_(frontend), trace_(trace), log_(log), cancel_(cancel) {
         sinceEvents_.start();
     }
@@ -86,9 +86,9 @@ private:
     }
 
     line::Link& link_;
-    Frontend& frontend_;
+    core::Frontend& frontend_;
     const line::Protocol::TraceHook& trace_;
-    ExchangeLog* log_;
+    core::ExchangeLog* log_;
     const line::CancelToken& cancel_;
     QElapsedTimer sinceEvents_;
 };
@@ -110,7 +110,7 @@ constexpr int kReadBackLogBytes = 512;
 // Steps 5 to the end, with the port open and the question answered Yes. Until the erase
 // command the engineer may stop; from it on nothing stops the run, since a meter without a
 // complete program does not work.
-Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelToken& cancel,
+Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::CancelToken& cancel,
                 const FirmwareImage& image) {
     using Direction = line::Protocol::Direction;
     const Outcome stopped = Outcome::of(Outcome::Kind::Cancelled);
@@ -120,14 +120,14 @@ Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelT
     x.log(Direction::Sent, QByteArray(reinterpret_cast<const char*>(frame.data()), 4),
           QStringLiteral("programming mode"));
     if (!requestSent)
-        return failed(firmware_texts::cannotEnter());
+        return failed(texts::cannotEnter());
     x.pause(kRequestPauseMs);
     if (x.stopNow())
         return stopped;
     const bool probeSent = x.sendByte(kProbe);
     x.log(Direction::Sent, QByteArray(1, char(kProbe)), QStringLiteral("probe"));
     if (!probeSent)
-        return failed(firmware_texts::cannotEnter());
+        return failed(texts::cannotEnter());
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     x.logAnswer(acknowledgement, acknowledgement == kAcknowledge
@@ -136,10 +136,10 @@ Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelT
     if (x.stopNow())
         return stopped;
     if (acknowledgement != kAcknowledge)
-        return failed(firmware_texts::cannotEnter());
+        return failed(texts::cannotEnter());
 
     link.setTimeouts(kTransferTimeouts);
-    frontend.showInformation(firmware_texts::noticeCaption(), firmware_texts::notice());
+    frontend.showInformation(texts::noticeCaption(), texts::notice());
     frontend.processEvents();
     if (x.stopNow())
         return stopped;
@@ -147,30 +147,30 @@ Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelT
     // From the start of the image on, a byte that the line refused ends the run at once: the
     // meter did not get the image (or the finish), whatever else it may answer.
     line::CancelToken::Scope toTheEnd(&cancel, line::CancelToken::Phase::Refused);
-    frontend.setStatus(firmware_texts::programming());
+    frontend.setStatus(texts::programming());
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
     frontend.planWork(kWorkUnits);
     const bool startSent = x.sendByte(kStartOfImage);
     x.log(Direction::Sent, QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image"));
     if (!startSent)
-        return failed(firmware_texts::completedWithErrorsRepeat());
+        return failed(texts::completedWithErrorsRepeat());
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
             if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
-                return failed(firmware_texts::completedWithErrorsRepeat());
+                return failed(texts::completedWithErrorsRepeat());
         x.log(Direction::Sent, bytesOf(image, block * kBlockSize, kBlockSize),
               QStringLiteral("block %1/%2").arg(block + 1).arg(kBlocks));
         const auto answer = x.receiveByte();
         x.logAnswer(answer, QStringLiteral("ok"));
         if (!answer)
-            return failed(firmware_texts::completedWithErrorsRepeat());
+            return failed(texts::completedWithErrorsRepeat());
         frontend.setProgressPosition(kBlocks - *answer);
         frontend.workDone((block + 1) * (kBlockSize + 1));
     }
 
     frontend.setProgressMaximum(FirmwareImage::kSize);
-    frontend.setStatus(firmware_texts::verifying());
+    frontend.setStatus(texts::verifying());
     frontend.processEvents();
     bool match = true;
     QByteArray chunk;
@@ -191,7 +191,7 @@ Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelT
         const auto byte = x.receiveByte();
         if (!byte) {
             logChunk(QStringLiteral("timeout"));
-            return failed(firmware_texts::completedWithErrorsRepeat());
+            return failed(texts::completedWithErrorsRepeat());
         }
         chunk.append(char(*byte));
         if (*byte != image.bytes[std::size_t(i)])
@@ -202,11 +202,11 @@ Outcome program(Exchange& x, line::Link& link, Frontend& frontend, line::CancelT
         frontend.workDone(kBlocks * (kBlockSize + 1) + i + 1);
     }
     if (!match)
-        return failed(firmware_texts::completedWithErrorsRepeat());
+        return failed(texts::completedWithErrorsRepeat());
     const bool finishSent = x.sendByte(kFinish);
     x.log(Direction::Sent, QByteArray(1, char(kFinish)), QStringLiteral("finish"));
     if (!finishSent)
-        return failed(firmware_texts::completedWithErrorsRepeat());
+        return failed(texts::completedWithErrorsRepeat());
     return Outcome::of(Outcome::Kind::Succeeded);
 }
 
@@ -221,9 +221,9 @@ Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImag
             const std::function<QDate()>& today) {
     return session.run(
         target, kEntryTimeouts, core::Session::LinkUse::SerialOnly, [&](line::Link& link) {
-            Frontend& frontend = session.frontend();
-            if (!frontend.askYesNo(texts::attentionCaption(), firmware_texts::startQuestion(),
-                                   Frontend::DefaultButton::No))
+            core::Frontend& frontend = session.frontend();
+            if (!frontend.askYesNo(core::texts::attentionCaption(), texts::startQuestion(),
+                                   core::Frontend::DefaultButton::No))
                 return Outcome::of(Outcome::Kind::Declined);
             // The day of the programming is the day of the Yes, however long the question stood.
             image.stampDate(today());
@@ -235,4 +235,4 @@ Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImag
         });
 }
 
-} // namespace programming
+} // namespace firmware::programming

@@ -12,7 +12,7 @@
 // Reprograms the meter over a serial port: the programming-mode request, the probe and its
 // acknowledgement, the stamped image in 120 blocks of 64 bytes, and the meter's read-back of its
 // whole program memory compared byte for byte; the finish byte only after a full match.
-namespace programming {
+namespace firmware::programming {
 
 constexpr quint8 kRequestCommand = 0x7E;
 constexpr quint8 kProbe = 0xFB;
@@ -45,4 +45,4 @@ core::Outcome run(core::Session& session, const line::LinkTarget& target, Firmwa
 core::Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImage& image,
                   const std::function<QDate()>& today);
 
-} // namespace programming
+} // namespace firmware::programming

@@ -11,8 +11,8 @@
 
 namespace settings {
 
-namespace sm = settings_map;
-namespace st = settings_texts;
+namespace sm = map;
+namespace st = texts;
 
 namespace {
 
@@ -96,9 +96,9 @@ std::vector<FieldDifference> differences(const SettingsImage& meter, quint8 vers
     return out;
 }
 
-CompareResult compare(line::Protocol& p, Frontend& frontend, const SettingsForm& form,
+CompareResult compare(line::Protocol& p, core::Frontend& frontend, const SettingsForm& form,
                       const QLocale& locale) {
-    frontend.setStatus(texts::transferringParameters());
+    frontend.setStatus(core::texts::transferringParameters());
     frontend.processEvents();
     frontend.setProgressMaximum(kCompareProgressMaximum);
     p.clearFlags();

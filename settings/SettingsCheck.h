@@ -11,7 +11,9 @@
 #include <optional>
 #include <vector>
 
+namespace core {
 class Frontend;
+}
 namespace line {
 class Protocol;
 }
@@ -40,7 +42,7 @@ struct CompareResult {
 // "Сравнить" on the Settings tab, entered with the link open and the identity confirmed: reads
 // the firmware version and the settings area 16..69 and compares them with `form`, which it
 // leaves as it is. Sets the final status.
-CompareResult compare(line::Protocol& protocol, Frontend& frontend, const SettingsForm& form,
+CompareResult compare(line::Protocol& protocol, core::Frontend& frontend, const SettingsForm& form,
                       const QLocale& locale);
 
 // The dialog's text: the differences one a line, or that the meter holds the form's values.

@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace settings_file {
+namespace settings::file {
 
-namespace st = settings_texts;
+namespace st = texts;
 
 namespace {
 
@@ -167,8 +167,8 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
     f.pulseWeight = line(29);
     f.zeroOffset = line(31);
     // The spin box holds whole microseconds; a fraction is dropped as the write would drop it.
-    f.windowOffset = settings_form::clampWindowOffset(
-        static_cast<long long>(std::trunc(std::clamp(*offset, -1e9, 1e9))));
+    f.windowOffset =
+        form::clampWindowOffset(static_cast<long long>(std::trunc(std::clamp(*offset, -1e9, 1e9))));
     result.form = f;
     return result;
 }
@@ -215,4 +215,4 @@ QString withDefaultSuffix(const QString& path) {
     return path;
 }
 
-} // namespace settings_file
+} // namespace settings::file

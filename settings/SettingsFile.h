@@ -12,7 +12,7 @@
 // The settings file (extension dat): 33 lines of labels and values in Windows-1251 with CR LF
 // line ends. It keeps the tab's texts and selections, not the meter's bytes; the date, the
 // time and the archive check boxes are not kept.
-namespace settings_file {
+namespace settings::file {
 
 constexpr int kLineCount = 33;
 inline const char* kSuffix = "dat";
@@ -47,4 +47,4 @@ QString save(const QString& path, const SettingsForm& form);
 // A name without an extension gets ".dat".
 QString withDefaultSuffix(const QString& path);
 
-} // namespace settings_file
+} // namespace settings::file

@@ -6,6 +6,8 @@
 // The Settings tab as texts and selections, the way the window shows them and zetra-cli fills
 // them. Reading the meter produces one, the settings file saves and restores one, and writing
 // the meter takes one.
+namespace settings {
+
 struct SettingsForm {
     enum class Medium { None, Water, Oil }; // ComboBox2: nothing, "вода", "нефтепродукты"
     enum class Period { None, OneSecond, FourSeconds }; // ComboBox3: nothing, "1", "4"
@@ -40,8 +42,10 @@ struct SettingsForm {
     bool channelCalculatorEnabled() const { return medium == Medium::Water; }
 };
 
-namespace settings_form {
+namespace form {
 constexpr int kWindowOffsetMinimum = -100;
 constexpr int kWindowOffsetMaximum = 100;
 int clampWindowOffset(long long value);
-} // namespace settings_form
+} // namespace form
+
+} // namespace settings

@@ -12,8 +12,8 @@
 
 namespace settings {
 
-namespace sm = settings_map;
-namespace st = settings_texts;
+namespace sm = map;
+namespace st = texts;
 
 void SettingsImage::put(int address, const quint8* data, int count) {
     for (int i = 0; i < count && address + i < kSize; ++i) {
@@ -228,7 +228,7 @@ SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> ver
     if (const auto start = wordAt(sm::kWindowStart))
         if (const auto l = sm::parseTabNumber(f.base, locale))
             f.windowOffset =
-                settings_form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
+                form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
     return f;
 }
 

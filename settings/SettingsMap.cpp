@@ -6,7 +6,7 @@
 #include <locale>
 #include <sstream>
 
-namespace settings_map {
+namespace settings::map {
 
 namespace {
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
@@ -164,9 +164,9 @@ std::array<quint8, 4> u32BigEndianBytes(quint32 v) {
     return {quint8(v >> 24), quint8(v >> 16), quint8(v >> 8), quint8(v)};
 }
 
-} // namespace settings_map
+} // namespace settings::map
 
-namespace settings_form {
+namespace settings::form {
 int clampWindowOffset(long long value) {
     if (value < kWindowOffsetMinimum)
         return kWindowOffsetMinimum;
@@ -174,4 +174,4 @@ int clampWindowOffset(long long value) {
         return kWindowOffsetMaximum;
     return int(value);
 }
-} // namespace settings_form
+} // namespace settings::form

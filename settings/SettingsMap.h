@@ -16,7 +16,7 @@
 //
 // The arithmetic between the tab's numbers and the stored ones runs in long double on the
 // numbers parsed from the tab's texts; float fields are narrowed to single precision last.
-namespace settings_map {
+namespace settings::map {
 
 constexpr quint8 kTotalsFirst = 0; // 0..12: cleared with the totals, never read
 constexpr int kTotalsBytes = 13;
@@ -119,4 +119,4 @@ std::array<quint8, 2> u16Bytes(quint16 value);
 std::array<quint8, 3> u24Bytes(quint32 value);
 std::array<quint8, 4> u32BigEndianBytes(quint32 value);
 
-} // namespace settings_map
+} // namespace settings::map

@@ -11,11 +11,11 @@
 
 namespace settings {
 
-namespace sm = settings_map;
+namespace sm = map;
 
-ReadResult read(line::Protocol& p, Frontend& frontend, const SettingsForm& current,
+ReadResult read(line::Protocol& p, core::Frontend& frontend, const SettingsForm& current,
                 const QLocale& locale) {
-    frontend.setStatus(texts::transferringParameters());
+    frontend.setStatus(core::texts::transferringParameters());
     frontend.processEvents();
     frontend.setProgressMaximum(kReadProgressMaximum);
     p.clearFlags();
@@ -102,7 +102,7 @@ ReadResult read(line::Protocol& p, Frontend& frontend, const SettingsForm& curre
     if (const auto start = readWord(sm::kWindowStart)) {
         if (const auto l = sm::parseTabNumber(f.base, locale))
             f.windowOffset =
-                settings_form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
+                form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
     }
 
     result.dateRead = p.ReadMemory(device::memory::kDate, 2);

@@ -7,7 +7,9 @@
 
 #include <optional>
 
+namespace core {
 class Frontend;
+}
 namespace line {
 class Protocol;
 }
@@ -28,7 +30,7 @@ struct ReadResult {
 // the settings area and the clock into the form. `current` is the tab as it stands: the unit
 // of the zero cutoff, and the radio buttons that a failed flags read leaves alone, come from
 // it. Every field is tried; a failed one is emptied. Sets the final status.
-ReadResult read(line::Protocol& protocol, Frontend& frontend, const SettingsForm& current,
+ReadResult read(line::Protocol& protocol, core::Frontend& frontend, const SettingsForm& current,
                 const QLocale& locale);
 
 } // namespace settings

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace settings_texts {
+namespace settings::texts {
 namespace {
 // The settings file is a data format: its labels and values stay as they are in every
 // translation, so that files keep loading.
@@ -284,4 +284,4 @@ QString clockWillBeSet(const QString& set, const QString& pc) {
 QString dateLinePrefix() { return QCoreApplication::translate("Settings", "Дата: "); }
 QString timeLinePrefix() { return QCoreApplication::translate("Settings", "Время: "); }
 
-} // namespace settings_texts
+} // namespace settings::texts

@@ -4,7 +4,7 @@
 
 // Every text of the Settings tab's actions and of clearing the totals, shared by the window
 // and zetra-cli. In message texts a carriage return breaks the line.
-namespace settings_texts {
+namespace settings::texts {
 
 // The fields that the write checks, in the order it checks them.
 enum class Field {
@@ -105,4 +105,4 @@ QString clockWillBeSet(const QString& set, const QString& pc);
 QString dateLinePrefix(); // "Дата: "
 QString timeLinePrefix(); // "Время: "
 
-} // namespace settings_texts
+} // namespace settings::texts

@@ -15,8 +15,8 @@
 
 namespace settings {
 
-namespace sm = settings_map;
-using Field = settings_texts::Field;
+namespace sm = map;
+using Field = texts::Field;
 
 std::optional<ClockTime> parseClockTime(const QString& text) {
     if (text.size() < 5)
@@ -66,28 +66,28 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     // The checks, in the order the engineer reads the form; the first one that fails speaks.
     const auto d = number(form.diameter);
     if (!d)
-        return refuse(settings_texts::notANumber(Field::Diameter, form.diameter));
+        return refuse(texts::notANumber(Field::Diameter, form.diameter));
     if (!(*d > 0))
-        return refuse(settings_texts::ruleBroken(Field::Diameter));
+        return refuse(texts::ruleBroken(Field::Diameter));
     const auto l = number(form.base);
     if (!l)
-        return refuse(settings_texts::notANumber(Field::Base, form.base));
+        return refuse(texts::notANumber(Field::Base, form.base));
     if (!(*l > 60))
-        return refuse(settings_texts::ruleBroken(Field::Base));
+        return refuse(texts::ruleBroken(Field::Base));
     std::optional<long double> angle = number(form.angle);
     if (form.diametral) {
         if (!angle)
-            return refuse(settings_texts::notANumber(Field::Angle, form.angle));
+            return refuse(texts::notANumber(Field::Angle, form.angle));
         if (!(*angle > 0))
-            return refuse(settings_texts::ruleBroken(Field::Angle));
+            return refuse(texts::ruleBroken(Field::Angle));
         if (!(*angle < 90))
-            return refuse(settings_texts::angleNotBelow90());
+            return refuse(texts::angleNotBelow90());
     }
     const auto cable = number(form.cableLength);
     if (!cable)
-        return refuse(settings_texts::notANumber(Field::CableLength, form.cableLength));
+        return refuse(texts::notANumber(Field::CableLength, form.cableLength));
     if (!(*cable >= 0))
-        return refuse(settings_texts::ruleBroken(Field::CableLength));
+        return refuse(texts::ruleBroken(Field::CableLength));
 
     struct Coefficient {
         Field field;
@@ -99,29 +99,29 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     for (int i = 0; i < 4; ++i) {
         const auto v = number(coefficients[i].text);
         if (!v)
-            return refuse(settings_texts::notANumber(coefficients[i].field, coefficients[i].text));
+            return refuse(texts::notANumber(coefficients[i].field, coefficients[i].text));
         if (!(*v > 0))
-            return refuse(settings_texts::ruleBroken(coefficients[i].field));
+            return refuse(texts::ruleBroken(coefficients[i].field));
         coefficientValues[i] = *v;
     }
     const auto cutoff = number(form.zeroCutoff);
     if (!cutoff)
-        return refuse(settings_texts::notANumber(Field::ZeroCutoff, form.zeroCutoff));
+        return refuse(texts::notANumber(Field::ZeroCutoff, form.zeroCutoff));
     if (!(*cutoff >= 0))
-        return refuse(settings_texts::ruleBroken(Field::ZeroCutoff));
+        return refuse(texts::ruleBroken(Field::ZeroCutoff));
     const auto pulse = number(form.pulseWeight);
     if (!pulse)
-        return refuse(settings_texts::notANumber(Field::PulseWeight, form.pulseWeight));
+        return refuse(texts::notANumber(Field::PulseWeight, form.pulseWeight));
     if (!(*pulse > 0))
-        return refuse(settings_texts::ruleBroken(Field::PulseWeight));
+        return refuse(texts::ruleBroken(Field::PulseWeight));
     const auto zeroOffset = number(form.zeroOffset);
     if (!zeroOffset)
-        return refuse(settings_texts::notANumber(Field::ZeroOffset, form.zeroOffset));
+        return refuse(texts::notANumber(Field::ZeroOffset, form.zeroOffset));
     const auto time = parseClockTime(form.time);
     if (!time)
-        return refuse(settings_texts::timeInvalid());
+        return refuse(texts::timeInvalid());
     if (!(form.windowOffset + (*l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
-        return refuse(settings_texts::windowTooSmall());
+        return refuse(texts::windowTooSmall());
 
     // Each value must fit its field, so that the meter gets what the form says.
     PreparedWrite w;
@@ -129,39 +129,39 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
 
     const auto diameter = sm::encodeTenths(*d);
     if (!diameter)
-        return refuse(settings_texts::diameterTooLarge());
+        return refuse(texts::diameterTooLarge());
     block.put(sm::kDiameter, sm::u16Bytes(*diameter));
     const auto base = sm::encodeTenths(*l);
     if (!base)
-        return refuse(settings_texts::baseTooLarge());
+        return refuse(texts::baseTooLarge());
     block.put(sm::kBase, sm::u16Bytes(*base));
 
     // With axial insertion the angle field is disabled and unchecked: it goes in as it stands
     // when it is a number that fits, else as 0.
     std::optional<quint16> angleStored = angle ? sm::encodeHundredths(*angle) : std::nullopt;
     if (form.diametral && !angleStored)
-        return refuse(settings_texts::angleTooLarge());
+        return refuse(texts::angleTooLarge());
     block.put(sm::kAngle, sm::u16Bytes(angleStored.value_or(0)));
 
     const auto cableStored = sm::encodeTenths(*cable);
     if (!cableStored)
-        return refuse(settings_texts::cableLengthTooLarge());
+        return refuse(texts::cableLengthTooLarge());
     block.put(sm::kCableLength, sm::u16Bytes(*cableStored));
 
     const auto cutoffBytes =
         sm::encodeFloat(sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, *d));
     if (!cutoffBytes)
-        return refuse(settings_texts::outOfRange(Field::ZeroCutoff));
+        return refuse(texts::outOfRange(Field::ZeroCutoff));
     block.put(sm::kZeroCutoff, *cutoffBytes);
 
     const auto pulseStored = sm::encodeThousandths(*pulse);
     if (!pulseStored)
-        return refuse(settings_texts::pulseWeightTooLarge());
+        return refuse(texts::pulseWeightTooLarge());
     block.put(sm::kPulseWeight, sm::u24Bytes(*pulseStored));
 
     const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
     if (start < 0 || start > sm::kMaxU16)
-        return refuse(settings_texts::windowTooLarge());
+        return refuse(texts::windowTooLarge());
     block.put(sm::kWindowStart, sm::u16Bytes(quint16(start)));
 
     // The cable length's own limit keeps the delay well inside 32 bits.
@@ -173,31 +173,31 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     for (int i = 0; i < 4; ++i) {
         const auto bytes = sm::encodeFloat(coefficientValues[i]);
         if (!bytes)
-            return refuse(settings_texts::outOfRange(coefficients[i].field));
+            return refuse(texts::outOfRange(coefficients[i].field));
         block.put(floatAddresses[i], *bytes);
     }
     const auto offsetBytes = sm::encodeFloat(*zeroOffset);
     if (!offsetBytes)
-        return refuse(settings_texts::outOfRange(Field::ZeroOffset));
+        return refuse(texts::outOfRange(Field::ZeroOffset));
     block.put(sm::kZeroOffset, *offsetBytes);
 
     // The derived fields come last, so that a bad field is named before what it feeds.
     const auto section = sm::encodeFloat(sm::crossSection(*d));
     if (!section)
-        return refuse(settings_texts::diameterTooSmall());
+        return refuse(texts::diameterTooSmall());
     block.put(sm::kCrossSection, *section);
     const auto pathCoefficient =
         sm::encodeFloat(sm::pathCoefficient(coefficientValues[0], *l, *d, form.diametral));
     if (!pathCoefficient)
-        return refuse(settings_texts::pathCoefficientOutOfRange());
+        return refuse(texts::pathCoefficientOutOfRange());
     block.put(sm::kPathCoefficient, *pathCoefficient);
 
     block.put(sm::kFlags, sm::encodeFlags(form));
 
     if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
-        return refuse(settings_texts::dateTooEarly());
+        return refuse(texts::dateTooEarly());
     if (form.date > device::dateFromDeviceDay(int(sm::kMaxU16)))
-        return refuse(settings_texts::dateTooLate());
+        return refuse(texts::dateTooLate());
     w.deviceDay = quint16(device::dateFromDeviceDay(0).daysTo(form.date));
     w.time = *time;
 
@@ -243,8 +243,8 @@ void sendSettings(line::Protocol& p, const PreparedWrite& w, quint8 version) {
 
 // Returns how many records the meter acknowledged as cleared; stops early at the engineer's
 // stop (the record whose acknowledgement the stop cut short is not counted).
-int clearArea(line::Protocol& p, Frontend& frontend, const QString& status, int progressMaximum,
-              quint16 first, int records) {
+int clearArea(line::Protocol& p, core::Frontend& frontend, const QString& status,
+              int progressMaximum, quint16 first, int records) {
     frontend.setProgressPosition(0);
     frontend.setStatus(status);
     frontend.processEvents();
@@ -261,26 +261,27 @@ int clearArea(line::Protocol& p, Frontend& frontend, const QString& status, int 
 }
 
 // The outcome of a clearing the engineer stopped, with how far it got.
-core::Outcome stoppedClearing(Frontend& frontend, int cleared, int records) {
-    core::Outcome o = core::Outcome::of(core::Outcome::Kind::Cancelled,
-                                        cancel_texts::cancelledAfterClearing(cleared, records));
+core::Outcome stoppedClearing(core::Frontend& frontend, int cleared, int records) {
+    core::Outcome o =
+        core::Outcome::of(core::Outcome::Kind::Cancelled,
+                          core::texts::cancel::cancelledAfterClearing(cleared, records));
     o.done = cleared;
     return core::finish(frontend, o);
 }
 
 } // namespace
 
-int clearDailyArchive(line::Protocol& p, Frontend& frontend) {
-    return clearArea(p, frontend, settings_texts::clearingDaily(), kDailyClearProgressMaximum,
+int clearDailyArchive(line::Protocol& p, core::Frontend& frontend) {
+    return clearArea(p, frontend, texts::clearingDaily(), kDailyClearProgressMaximum,
                      device::archive_layout::kDailyFirst, device::archive_layout::kDailyRecords);
 }
 
-int clearMinuteArchive(line::Protocol& p, Frontend& frontend) {
-    return clearArea(p, frontend, settings_texts::clearingMinute(), kMinuteClearProgressMaximum,
+int clearMinuteArchive(line::Protocol& p, core::Frontend& frontend) {
+    return clearArea(p, frontend, texts::clearingMinute(), kMinuteClearProgressMaximum,
                      device::archive_layout::kMinuteFirst, device::archive_layout::kMinuteRecords);
 }
 
-core::Outcome clearArchives(line::Protocol& p, Frontend& frontend, bool daily, bool minute) {
+core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool daily, bool minute) {
     using core::Outcome;
     const bool stateRead = p.ReadMemory(device::memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
@@ -290,8 +291,8 @@ core::Outcome clearArchives(line::Protocol& p, Frontend& frontend, bool daily, b
     if (!stateRead)
         return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     if (p.at(1) & device::state::kArchiveUnavailable)
-        return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
-                                                  settings_texts::archiveUnavailable()));
+        return core::finish(
+            frontend, Outcome::of(Outcome::Kind::RefusedByMeter, texts::archiveUnavailable()));
     if (daily) {
         const int cleared = clearDailyArchive(p, frontend);
         if (p.stopRequested())
@@ -309,27 +310,27 @@ core::Outcome clearArchives(line::Protocol& p, Frontend& frontend, bool daily, b
     return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
 
-WriteResult write(line::Protocol& p, Frontend& frontend, const SettingsForm& form,
+WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsForm& form,
                   const QLocale& locale, const QDateTime& now) {
     using core::Outcome;
     WriteResult result;
     result.outcome = Outcome::of(Outcome::Kind::Declined);
-    if (!frontend.askYesNo(texts::attentionCaption(), applyQuestion(form, now, locale),
-                           Frontend::DefaultButton::No))
+    if (!frontend.askYesNo(core::texts::attentionCaption(), applyQuestion(form, now, locale),
+                           core::Frontend::DefaultButton::No))
         return result;
     result.confirmed = true;
 
-    if (const auto refusal = core::refuseUnlessChangesPermitted(
-            p, frontend, settings_texts::programmingForbidden())) {
+    if (const auto refusal =
+            core::refuseUnlessChangesPermitted(p, frontend, texts::programmingForbidden())) {
         result.outcome = *refusal;
         return result;
     }
 
     const Preparation prepared = prepareWrite(form, locale);
     if (!prepared.write) {
-        frontend.showError(texts::errorCaption(), prepared.error);
-        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
-                                                            settings_texts::settingsNotWritten()));
+        frontend.showError(core::texts::errorCaption(), prepared.error);
+        result.outcome = core::finish(
+            frontend, Outcome::of(Outcome::Kind::InputRefused, texts::settingsNotWritten()));
         return result;
     }
 
@@ -339,7 +340,7 @@ WriteResult write(line::Protocol& p, Frontend& frontend, const SettingsForm& for
         return result;
     }
 
-    frontend.setStatus(settings_texts::writingSettings());
+    frontend.setStatus(texts::writingSettings());
     frontend.processEvents();
     frontend.setProgressMaximum(kWriteProgressMaximum);
     p.clearFlags();
@@ -371,7 +372,7 @@ WriteResult write(line::Protocol& p, Frontend& frontend, const SettingsForm& for
             frontend, Outcome::of(p.stopRequested() ? Outcome::Kind::Cancelled
                                                     : Outcome::Kind::FinishedWithErrors));
         if (!result.mismatches.empty())
-            frontend.showError(texts::errorCaption(), mismatchReport(result.mismatches));
+            frontend.showError(core::texts::errorCaption(), mismatchReport(result.mismatches));
         return result;
     }
     if (!written.succeeded() || (!form.clearDaily && !form.clearMinute)) {

@@ -14,7 +14,9 @@
 #include <utility>
 #include <vector>
 
+namespace core {
 class Frontend;
+}
 namespace line {
 class Protocol;
 }
@@ -38,7 +40,7 @@ std::optional<ClockTime> parseClockTime(const QString& text);
 // Everything a settings write sends, worked out from the form before the first byte goes.
 struct PreparedWrite {
     // Addresses 16..69, with A at 53..56 and C at 61..64 (the placement below version 6).
-    std::array<quint8, settings_map::kWrittenBytes> block{};
+    std::array<quint8, map::kWrittenBytes> block{};
     quint16 deviceDay = 0; // the clock date and the date stamp
     ClockTime time;
 };
@@ -69,17 +71,18 @@ struct WriteResult {
 // question, the permission, the checks, the settings bytes, the clock, the read-back of both
 // and, when everything took and the form asks for it, the archive clearing. Sets the final
 // status (nothing when the question is answered No). `now` is the PC's clock for the question.
-WriteResult write(line::Protocol& protocol, Frontend& frontend, const SettingsForm& form,
+WriteResult write(line::Protocol& protocol, core::Frontend& frontend, const SettingsForm& form,
                   const QLocale& locale, const QDateTime& now = QDateTime::currentDateTime());
 
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the
 // final status.
-core::Outcome clearArchives(line::Protocol& protocol, Frontend& frontend, bool daily, bool minute);
+core::Outcome clearArchives(line::Protocol& protocol, core::Frontend& frontend, bool daily,
+                            bool minute);
 
 // One area's clearing, without the archive-state read: the daily or the minute area.
 // Each returns how many records the meter acknowledged; both stop at the engineer's stop.
-int clearDailyArchive(line::Protocol& protocol, Frontend& frontend);
-int clearMinuteArchive(line::Protocol& protocol, Frontend& frontend);
+int clearDailyArchive(line::Protocol& protocol, core::Frontend& frontend);
+int clearMinuteArchive(line::Protocol& protocol, core::Frontend& frontend);
 
 } // namespace settings

@@ -6,17 +6,17 @@
 
 #include <cmath>
 
-namespace tab_conversions {
+namespace settings::conversions {
 
 std::optional<QString> convertZeroCutoff(const QString& cutoff, const QString& diameter,
                                          bool toPercent, const QLocale& locale) {
     if (cutoff.isEmpty() || diameter.isEmpty())
         return std::nullopt;
-    const auto value = settings_map::parseTabNumber(cutoff, locale);
-    const auto d = settings_map::parseTabNumber(diameter, locale);
+    const auto value = map::parseTabNumber(cutoff, locale);
+    const auto d = map::parseTabNumber(diameter, locale);
     if (!value || !d)
         return std::nullopt;
-    const long double q12 = settings_map::referenceFlow(*d);
+    const long double q12 = map::referenceFlow(*d);
     if (q12 == 0)
         return std::nullopt;
     const long double converted = toPercent ? *value / q12 * 100 : *value / 100 * q12;
@@ -27,4 +27,4 @@ std::optional<QString> convertZeroCutoff(const QString& cutoff, const QString& d
 
 QString timeFill(const QTime& now) { return device::formatClock(now.hour(), now.minute()); }
 
-} // namespace tab_conversions
+} // namespace settings::conversions

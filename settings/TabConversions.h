@@ -8,7 +8,7 @@
 
 // The Settings tab's own reactions while the engineer edits it; none of them talks to the
 // meter.
-namespace tab_conversions {
+namespace settings::conversions {
 
 // The zero cutoff's number when its unit changes: to percent of the reference flow of the
 // diameter, or back to m3/h. Empty when the field is to stay as it is: an empty cutoff or
@@ -19,4 +19,4 @@ std::optional<QString> convertZeroCutoff(const QString& cutoff, const QString& d
 // The PC's time of day for the time field: HH:MM.
 QString timeFill(const QTime& now);
 
-} // namespace tab_conversions
+} // namespace settings::conversions

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+namespace spreadsheet {
+
 namespace {
 // Advance widths of Arial (regular and bold) in 1/2048 em for each Windows-1251 byte from 0x20
 // (Liberation Sans has the same metrics). Unassigned bytes carry the width of '?', which is what
@@ -62,3 +64,5 @@ int fittingColumnWidth(const QByteArray& cp1251Text, double points, bool bold) {
     return int(std::clamp<long long>(characters, kDefaultColumnCharacters, kMaxColumnCharacters)) *
            kColumnWidthUnit;
 }
+
+} // namespace spreadsheet

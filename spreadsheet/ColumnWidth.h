@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+namespace spreadsheet {
+
 // Column widths, in 1/256 of a character: the unit of the worksheet's column records, where a
 // character is the digit width of the workbook's first font (Arial, 10 points).
 constexpr int kColumnWidthUnit = 256;
@@ -13,3 +15,5 @@ constexpr int kMaxColumnCharacters = 255;
 // (other font names are measured as Arial), plus a little air for the cell margins, and rounded
 // up to whole characters.
 int fittingColumnWidth(const QByteArray& cp1251Text, double points, bool bold);
+
+} // namespace spreadsheet

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace spreadsheet {
+
 namespace {
 constexpr int kSectorSize = 512;
 constexpr quint32 kIdsPerSector = kSectorSize / 4;
@@ -115,3 +117,5 @@ QByteArray compoundFileWithStream(const QString& streamName, const QByteArray& s
     std::memcpy(file.data() + sectorOffset(firstStream), stream.constData(), stream.size());
     return file;
 }
+
+} // namespace spreadsheet

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace spreadsheet {
+
 // The compound document file (OLE2 structured storage, version 3 with 512-byte sectors) that
 // wraps a workbook: one stream under the root storage.
 //
@@ -14,3 +16,5 @@ constexpr int kMinimumStreamSize = 4096;
 
 // The whole file. `streamName` has at most 31 characters.
 QByteArray compoundFileWithStream(const QString& streamName, const QByteArray& stream);
+
+} // namespace spreadsheet

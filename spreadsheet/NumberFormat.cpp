@@ -8,6 +8,8 @@
 #include <cmath>
 #include <vector>
 
+namespace spreadsheet {
+
 namespace {
 
 // ---- Qt date/time format to Excel code ----
@@ -415,3 +417,5 @@ QString CellValueFormat::show(double value) const {
         return formatDate(value, code);
     return formatFixed(value, code.decimals);
 }
+
+} // namespace spreadsheet

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace spreadsheet {
+
 // Number format codes of the workbook, in Excel's notation ("#######0.000", "DD.MM.YYYY hh:mm").
 
 // Turns a Qt date/time format (QLocale::dateFormat, QLocale::timeFormat) into the Excel code that
@@ -29,3 +31,5 @@ private:
     struct Compiled;
     std::shared_ptr<const Compiled> compiled_;
 };
+
+} // namespace spreadsheet

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstring>
 
+namespace spreadsheet {
+
 namespace {
 
 // ---- Record writing ----
@@ -428,3 +430,5 @@ bool Workbook::save(const QString& fileName, QString* error) const {
     // The workbook replaces the file only when every byte is on the disk.
     return device::saveFileSafely(fileName, fileContents(), error);
 }
+
+} // namespace spreadsheet

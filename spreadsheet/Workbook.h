@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace spreadsheet {
+
 // The workbook writer: an Excel 5.0 workbook (BIFF5 records in the "Book" stream of a compound
 // document file) with one worksheet of text and number cells, cell styles and column widths.
 //
@@ -125,3 +127,5 @@ private:
     std::map<quint32, Cell> cells_;   // by row, then column
     std::map<int, int> columnWidths_; // fitted columns
 };
+
+} // namespace spreadsheet

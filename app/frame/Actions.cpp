@@ -41,7 +41,7 @@ archive::Readout readArchive(core::Session& session, const line::LinkTarget& tar
 }
 
 SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
-                         const SettingsForm& current, const QLocale& locale) {
+                         const settings::SettingsForm& current, const QLocale& locale) {
     SettingsRun run;
     run.outcome = Connection(session).run(target, [&] {
         const settings::ReadResult r =
@@ -56,7 +56,7 @@ SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
 }
 
 SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& target,
-                               const SettingsForm& form, const QLocale& locale,
+                               const settings::SettingsForm& form, const QLocale& locale,
                                const QDateTime& now) {
     SettingsWriteRun run;
     run.outcome = Connection(session).run(target, [&] {
@@ -71,17 +71,18 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
 }
 
 SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarget& target,
-                                   const SettingsForm& form, const QLocale& locale, bool validate) {
+                                   const settings::SettingsForm& form, const QLocale& locale,
+                                   bool validate) {
     SettingsCompareRun run;
     run.outcome = Connection(session).run(target, [&] {
-        Frontend& frontend = session.frontend();
+        core::Frontend& frontend = session.frontend();
         if (validate) {
             // The checks of "Применить", with its messages; nothing is written either way.
             const settings::Preparation prepared = settings::prepareWrite(form, locale);
             if (!prepared.write) {
-                frontend.showError(texts::errorCaption(), prepared.error);
+                frontend.showError(core::texts::errorCaption(), prepared.error);
                 return core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
-                                                          settings_texts::settingsNotWritten()));
+                                                          settings::texts::settingsNotWritten()));
             }
         }
         const settings::CompareResult r =

@@ -34,12 +34,12 @@ archive::Readout readArchive(core::Session& session, const line::LinkTarget& tar
 
 struct SettingsRun {
     core::Outcome outcome;
-    std::optional<SettingsForm> form; // the tab after the reading, when it ran
-    bool dateRead = false;            // the form's date and time came from the meter
+    std::optional<settings::SettingsForm> form; // the tab after the reading, when it ran
+    bool dateRead = false;                      // the form's date and time came from the meter
     bool timeRead = false;
 };
 SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
-                         const SettingsForm& current, const QLocale& locale);
+                         const settings::SettingsForm& current, const QLocale& locale);
 
 struct SettingsWriteRun {
     core::Outcome outcome;
@@ -49,7 +49,7 @@ struct SettingsWriteRun {
 };
 // `now` is the PC's clock the question compares the form's clock with.
 SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& target,
-                               const SettingsForm& form, const QLocale& locale,
+                               const settings::SettingsForm& form, const QLocale& locale,
                                const QDateTime& now);
 
 struct SettingsCompareRun {
@@ -61,7 +61,7 @@ struct SettingsCompareRun {
 // `validate` the form is first checked as "Применить" checks it (same messages); a refused
 // form ends the action before anything is read.
 SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarget& target,
-                                   const SettingsForm& form, const QLocale& locale,
+                                   const settings::SettingsForm& form, const QLocale& locale,
                                    bool validate = false);
 
 } // namespace frame

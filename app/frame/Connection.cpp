@@ -4,14 +4,16 @@
 #include "core/Texts.h"
 #include "link/Protocol.h"
 
+namespace frame {
+
 using core::Outcome;
 
 Outcome Connection::run(const line::LinkTarget& target, const std::function<Outcome()>& branch) {
     return session_.run(
         target, line::kConnectionTimeouts, core::Session::LinkUse::Any, [&](line::Link&) {
-            Frontend& frontend = session_.frontend();
+            core::Frontend& frontend = session_.frontend();
             line::Protocol& protocol = session_.protocol();
-            frontend.setStatus(texts::waiting());
+            frontend.setStatus(core::texts::waiting());
             frontend.processEvents();
             frontend.setProgressMaximum(kIdentityProgressMaximum);
 
@@ -27,3 +29,5 @@ Outcome Connection::run(const line::LinkTarget& target, const std::function<Outc
             return branch();
         });
 }
+
+} // namespace frame

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace frame {
+
 // One press of a connection button: open the link the target names, make sure a meter of the
 // right kind answers, run the tab's work, close the link. Every path ends with the link closed
 // and the progress bar at 0.
@@ -21,3 +23,5 @@ public:
 private:
     core::Session& session_;
 };
+
+} // namespace frame

@@ -10,7 +10,7 @@
 
 #include <QCoreApplication>
 
-namespace info {
+namespace frame::info {
 
 const std::array<RowLabels, kRowCount> kRowLabels{{
     {"Label15", "Label22"},
@@ -98,8 +98,8 @@ std::optional<qint64> Readings::clockDriftSeconds() const {
     return pcTimeAtClock.secsTo(QDateTime(*meterDate, time));
 }
 
-Values read(line::Protocol& p, Frontend& frontend, const QLocale& locale) {
-    frontend.setStatus(texts::transferringParameters());
+Values read(line::Protocol& p, core::Frontend& frontend, const QLocale& locale) {
+    frontend.setStatus(core::texts::transferringParameters());
     frontend.processEvents();
     frontend.setProgressMaximum(kProgressMaximum);
     p.clearFlags();
@@ -182,4 +182,4 @@ QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const
                              .arg(pcText, amount);
 }
 
-} // namespace info
+} // namespace frame::info

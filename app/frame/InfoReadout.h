@@ -10,13 +10,15 @@
 #include <array>
 #include <optional>
 
+namespace core {
 class Frontend;
+}
 namespace line {
 class Protocol;
 }
 
 // The Info tab: the meter's live values, clock and identity, one row each.
-namespace info {
+namespace frame::info {
 
 enum Row {
     kFlow,
@@ -87,6 +89,6 @@ QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const
 
 // The readout itself, entered with the link open and the identity confirmed. Every item is
 // tried; a failed one leaves its text empty. Sets the final status.
-Values read(line::Protocol& protocol, Frontend& frontend, const QLocale& locale);
+Values read(line::Protocol& protocol, core::Frontend& frontend, const QLocale& locale);
 
-} // namespace info
+} // namespace frame::info

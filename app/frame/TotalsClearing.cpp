@@ -8,7 +8,7 @@
 #include "settings/SettingsMap.h"
 #include "settings/SettingsTexts.h"
 
-namespace totals {
+namespace frame::totals {
 
 namespace {
 // The memory blocks zeroed with the totals, in the order they are written: the volume, the
@@ -27,16 +27,16 @@ constexpr Block kBlocks[] = {
 };
 } // namespace
 
-core::Outcome clear(line::Protocol& p, Frontend& frontend) {
+core::Outcome clear(line::Protocol& p, core::Frontend& frontend) {
     using core::Outcome;
-    if (!frontend.askYesNo(texts::attentionCaption(), settings_texts::clearTotalsQuestion(),
-                           Frontend::DefaultButton::No))
+    if (!frontend.askYesNo(core::texts::attentionCaption(), settings::texts::clearTotalsQuestion(),
+                           core::Frontend::DefaultButton::No))
         return Outcome::of(Outcome::Kind::Declined);
     if (const auto refusal =
-            core::refuseUnlessChangesPermitted(p, frontend, settings_texts::clearingForbidden()))
+            core::refuseUnlessChangesPermitted(p, frontend, settings::texts::clearingForbidden()))
         return *refusal;
 
-    frontend.setStatus(settings_texts::clearingTotals());
+    frontend.setStatus(settings::texts::clearingTotals());
     frontend.processEvents();
     frontend.setProgressMaximum(kProgressMaximum);
     p.clearFlags();
@@ -44,8 +44,8 @@ core::Outcome clear(line::Protocol& p, Frontend& frontend) {
     // Half-cleared totals would disagree with each other: the clearing is not cut, and with
     // nothing after it, a stop asked meanwhile changes nothing of its outcome.
     line::CancelToken::Scope whole(p.cancelToken(), line::CancelToken::Phase::Deferred);
-    for (int i = 0; i < settings_map::kTotalsBytes; ++i)
-        p.WriteSettingByte(quint8(settings_map::kTotalsFirst + i), 0);
+    for (int i = 0; i < settings::map::kTotalsBytes; ++i)
+        p.WriteSettingByte(quint8(settings::map::kTotalsFirst + i), 0);
     static const quint8 zeros[8] = {};
     for (const Block& b : kBlocks) {
         p.putData(zeros, b.count);
@@ -54,4 +54,4 @@ core::Outcome clear(line::Protocol& p, Frontend& frontend) {
     return core::finish(frontend, Outcome::fromFlags(p));
 }
 
-} // namespace totals
+} // namespace frame::totals

@@ -38,7 +38,7 @@ double readout(sim::Server& meter, bool pipe, archive::Kind kind, archive::Inter
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     QElapsedTimer clock;
     clock.start();
-    Connection(session).run(target, [&] {
+    frame::Connection(session).run(target, [&] {
         return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
             .outcome;
     });

@@ -27,7 +27,7 @@ const QDate kToday(2015, 3, 15);
 // Follows the progress as the window does, and notes the estimate when a tenth of the work of
 // the last piece (the readout loop, or the planned firmware job) is done, and when its last
 // unit was done.
-class MeasuringFrontend : public Frontend {
+class MeasuringFrontend : public core::Frontend {
 public:
     MeasuringFrontend() { clock_.start(); }
 
@@ -83,7 +83,7 @@ private:
 
     QElapsedTimer clock_;
     QString status_;
-    ProgressFollower follower_;
+    core::ProgressFollower follower_;
     bool planned_ = false;
     qint64 watchedTotal_ = 0;
     bool noted_ = false;
@@ -102,7 +102,7 @@ void readout(sim::Server& meter, archive::Kind kind, archive::Interval interval,
     core::Session session(frontend);
     archive::Archives archives;
     const QLocale locale(QLocale::Russian, QLocale::Russia);
-    Connection(session).run(line::LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
+    frame::Connection(session).run(line::LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
         return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
             .outcome;
     });
@@ -131,11 +131,12 @@ int main(int argc, char* argv[]) {
 
     MeasuringFrontend frontend;
     core::Session session(frontend);
-    FirmwareImage image;
-    for (int i = 0; i < FirmwareImage::kSize; ++i)
+    firmware::FirmwareImage image;
+    for (int i = 0; i < firmware::FirmwareImage::kSize; ++i)
         image.bytes[std::size_t(i)] = quint8(i);
-    programming::run(session, line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
-                     image, QDate::currentDate());
+    firmware::programming::run(session,
+                               line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
+                               image, QDate::currentDate());
     report("firmware programming", frontend);
     return 0;
 }

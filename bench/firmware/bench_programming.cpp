@@ -28,18 +28,20 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "simulated meter: %s\n", qPrintable(meter.errorString()));
         return 1;
     }
-    FirmwareImage image;
-    for (int i = 0; i < FirmwareImage::kSize; ++i)
+    firmware::FirmwareImage image;
+    for (int i = 0; i < firmware::FirmwareImage::kSize; ++i)
         image.bytes[std::size_t(i)] = quint8(i);
     QuietFrontend frontend;
     core::Session session(frontend);
     QElapsedTimer clock;
     clock.start();
-    programming::run(session, line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
-                     image, QDate::currentDate());
+    firmware::programming::run(session,
+                               line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" ")),
+                               image, QDate::currentDate());
     const double ms = double(clock.nsecsElapsed()) / 1e6;
-    const double lineMs = 2.0 * FirmwareImage::kSize * kByteMs;
-    const double fixedMs = programming::kRequestPauseMs + programming::kProbePauseMs;
+    const double lineMs = 2.0 * firmware::FirmwareImage::kSize * kByteMs;
+    const double fixedMs =
+        firmware::programming::kRequestPauseMs + firmware::programming::kProbePauseMs;
     std::printf("status: %s\n", frontend.status().toUtf8().constData());
     std::printf("programming run: %.0f ms; line-time limit of 7680 bytes each way: %.0f ms; "
                 "ratio %.4f\n",

@@ -35,7 +35,7 @@ struct Figures {
     int failed = 0;
 };
 
-Figures run(line::Link& link, int transactions, ExchangeLog* log) {
+Figures run(line::Link& link, int transactions, core::ExchangeLog* log) {
     line::Protocol protocol;
     protocol.setLink(&link);
     if (log)
@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "simulated meter: %s\n", qPrintable(meter.errorString()));
                 return 1;
             }
-            ExchangeLog log;
+            core::ExchangeLog log;
             log.attachFile(dir.filePath(QStringLiteral("exchange.log")));
             auto link = open(meter, pipe);
             const Figures f = run(*link, n, logged ? &log : nullptr);
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         sim::Server meter(timed);
         if (!meter.start())
             return 1;
-        ExchangeLog log;
+        core::ExchangeLog log;
         log.attachFile(dir.filePath(QStringLiteral("exchange-timed.log")));
         auto link = open(meter, false);
         const Figures f = run(*link, n, logged ? &log : nullptr);

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         core::Session session(frontend);
         QElapsedTimer clock;
         double ms = 0;
-        Connection(session).run(
+        frame::Connection(session).run(
             line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
                 clock.start();
                 settings::clearDailyArchive(session.protocol(), frontend);

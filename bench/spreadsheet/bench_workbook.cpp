@@ -25,17 +25,19 @@ struct Times {
 Times buildAndSave(const QString& file) {
     QElapsedTimer timer;
     timer.start();
-    Workbook book;
+    spreadsheet::Workbook book;
     book.setFileName(file);
     book.clear();
-    const CellFont bold{QStringLiteral("Arial"), 10, true};
-    const auto heading = book.addStyle({bold, kGoldFill, {}});
-    const auto dayTime =
-        book.addStyle({{}, {}, excelFormatFromQtFormat(QStringLiteral("dd.MM.yyyy HH:mm"))});
+    const spreadsheet::CellFont bold{QStringLiteral("Arial"), 10, true};
+    const auto heading = book.addStyle({bold, spreadsheet::kGoldFill, {}});
+    const auto dayTime = book.addStyle(
+        {{}, {}, spreadsheet::excelFormatFromQtFormat(QStringLiteral("dd.MM.yyyy HH:mm"))});
     const auto volume = book.addStyle({{}, {}, QStringLiteral("#######0.000")});
     const auto hours = book.addStyle({{}, {}, QStringLiteral("#######0.0")});
-    const auto volumeTotal = book.addStyle({bold, kGoldFill, QStringLiteral("#######0.000")});
-    const auto hoursTotal = book.addStyle({bold, kGoldFill, QStringLiteral("#######0.0")});
+    const auto volumeTotal =
+        book.addStyle({bold, spreadsheet::kGoldFill, QStringLiteral("#######0.000")});
+    const auto hoursTotal =
+        book.addStyle({bold, spreadsheet::kGoldFill, QStringLiteral("#######0.0")});
     book.writeText(0, 2, QStringLiteral("Дата, время"), heading);
     book.writeText(1, 2, QStringLiteral("Объём,м3"), heading);
     book.writeText(2, 2, QStringLiteral("Время работы, часов"), heading);

@@ -4,7 +4,7 @@
 
 // The person's side of an action in a benchmark: nothing is shown, questions get a fixed
 // answer, and the last status (or error) is kept for the figures' line.
-class QuietFrontend : public Frontend {
+class QuietFrontend : public core::Frontend {
 public:
     explicit QuietFrontend(bool answer = true) : answer_(answer) {}
 

@@ -55,7 +55,7 @@ struct Bench {
         const line::LinkTarget target = pipe ? line::LinkTarget::pipe(meter.pipeName())
                                              : line::LinkTarget::serialPort(meter.ptyPath() + " ");
         std::optional<QStringList> lines;
-        Connection(session).run(target, [&] {
+        frame::Connection(session).run(target, [&] {
             archive::Readout r =
                 archive::readArchive(protocol, frontend, kind, interval, archives, locale);
             lines = r.lines;

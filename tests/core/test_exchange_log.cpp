@@ -71,7 +71,7 @@ private slots:
         QStringList traced;
         protocol.setTraceHook(
             [&](line::Protocol::Direction, const QByteArray&, bool) { traced.append(QString()); });
-        ExchangeLog log;
+        core::ExchangeLog log;
         protocol.setFrameHook([&](const line::Protocol::Frame& f) { log.frame(f); });
         const QStringList words = transaction.split(QLatin1Char(' '));
         if (words[0] == QLatin1String("ReadMemory"))
@@ -88,7 +88,7 @@ private slots:
     }
 
     void stampIsLocalTimeToTheMillisecond() {
-        ExchangeLog log;
+        core::ExchangeLog log;
         const QDateTime at = QDateTime(QDate(2026, 3, 15), QTime(10, 42, 7, 5));
         qint64 now = at.toMSecsSinceEpoch();
         log.setClock([&] { return now; });
@@ -101,7 +101,7 @@ private slots:
 
     // The newest lines are kept; a reader that fell behind gets what is still there.
     void boundedAndNumbered() {
-        ExchangeLog log(3);
+        core::ExchangeLog log(3);
         for (int i = 0; i < 5; ++i)
             log.event(QString::number(i));
         QCOMPARE(log.size(), 3);
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(log.size(), 0);
         QCOMPARE(log.endNumber(), 5);
         QVERIFY(log.linesFrom(0).isEmpty());
-        QVERIFY(ExchangeLog().capacity() >= 200000);
+        QVERIFY(core::ExchangeLog().capacity() >= 200000);
     }
 
     // The file gets every line at once, appended to what it held; a save writes the lines in
@@ -127,7 +127,7 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("earlier run\n");
         }
-        ExchangeLog log;
+        core::ExchangeLog log;
         QVERIFY(log.attachFile(path));
         log.event(QStringLiteral("Соединение"));
         log.frame(line::Protocol::Direction::Sent, hex("FD"), QStringLiteral("FD"));

@@ -40,7 +40,7 @@ private slots:
         QFETCH(int, at);
         QFETCH(qint64, expected);
         QFETCH(bool, shown);
-        TimeLeft t;
+        core::TimeLeft t;
         qint64 now = 1000;
         t.start(total, now);
         QVERIFY(!t.remainingMs());
@@ -65,13 +65,13 @@ private slots:
     void text() {
         QFETCH(qint64, ms);
         QFETCH(QString, text);
-        QCOMPARE(TimeLeft::text(ms), text);
+        QCOMPARE(core::TimeLeft::text(ms), text);
     }
 
     // The firmware's bar restarts between the blocks and the read-back; its plan in bytes keeps
     // one estimate over both, and the bar's moves do not disturb it.
     void plannedWorkOutlivesTheBar() {
-        ProgressFollower f;
+        core::ProgressFollower f;
         qint64 now = 0;
         f.setClock([&] { return now; });
         f.planWork(15480);
@@ -97,11 +97,11 @@ private slots:
         QTest::addColumn<int>("costMs");
         QTest::addColumn<int>("writes");
         QTest::addColumn<QString>("last");
-        QTest::newRow("lines") << int(ProgressLine::Mode::Lines) << 400 << 10 << 101
+        QTest::newRow("lines") << int(cli::ProgressLine::Mode::Lines) << 400 << 10 << 101
                                << "100% 400/400 осталось 0:00\n";
-        QTest::newRow("off") << int(ProgressLine::Mode::Off) << 400 << 10 << 0 << "";
-        QTest::newRow("short action") << int(ProgressLine::Mode::Lines) << 400 << 1 << 0 << "";
-        QTest::newRow("redrawn") << int(ProgressLine::Mode::Redraw) << 400 << 10 << 102
+        QTest::newRow("off") << int(cli::ProgressLine::Mode::Off) << 400 << 10 << 0 << "";
+        QTest::newRow("short action") << int(cli::ProgressLine::Mode::Lines) << 400 << 1 << 0 << "";
+        QTest::newRow("redrawn") << int(cli::ProgressLine::Mode::Redraw) << 400 << 10 << 102
                                  << "\r" + QString(26, QLatin1Char(' ')) +
                                         "\r"; // erased when the bar returns to 0
     }
@@ -112,7 +112,8 @@ private slots:
         QFETCH(int, writes);
         QFETCH(QString, last);
         QStringList out;
-        ProgressLine line(ProgressLine::Mode(mode), [&](const QString& t) { out.append(t); });
+        cli::ProgressLine line(cli::ProgressLine::Mode(mode),
+                               [&](const QString& t) { out.append(t); });
         qint64 now = 0;
         line.follower().setClock([&] { return now; });
         line.setMaximum(steps);
@@ -123,7 +124,7 @@ private slots:
         line.setPosition(0);
         QCOMPARE(out.size(), writes);
         QCOMPARE(out.isEmpty() ? QString() : out.last(), last);
-        if (mode == int(ProgressLine::Mode::Redraw))
+        if (mode == int(cli::ProgressLine::Mode::Redraw))
             QVERIFY(out[out.size() - 2].startsWith(QLatin1String("\r100% 400/400")));
     }
 };

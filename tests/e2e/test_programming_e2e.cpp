@@ -10,9 +10,9 @@
 #include <QtTest>
 
 namespace {
-FirmwareImage sampleImage() {
-    FirmwareImage image;
-    for (int i = 0; i < FirmwareImage::kSize; ++i)
+firmware::FirmwareImage sampleImage() {
+    firmware::FirmwareImage image;
+    for (int i = 0; i < firmware::FirmwareImage::kSize; ++i)
         image.bytes[std::size_t(i)] = quint8(i * 7 + 3);
     image.bytes[7676] = 1;
     image.bytes[7677] = 16;
@@ -27,7 +27,7 @@ struct Run {
     QList<int> maxima;
     QStringList messages;
     qint64 elapsedMs = 0;
-    FirmwareImage image; // as stamped by the run
+    firmware::FirmwareImage image; // as stamped by the run
 };
 
 Run program(sim::Server& meter, const QString& entry, bool answerYes = true,
@@ -48,7 +48,7 @@ Run program(sim::Server& meter, const QString& entry, bool answerYes = true,
         entry, entry == line::port_list::pipeEntry(), meter.pipeName());
     QElapsedTimer clock;
     clock.start();
-    programming::run(session, target, r.image, today);
+    firmware::programming::run(session, target, r.image, today);
     r.elapsedMs = clock.elapsed();
     r.status = frontend.status();
     r.progressEnd = frontend.progressPosition;
@@ -80,19 +80,20 @@ private slots:
         // The image went out stamped with the programming date: 7 December 2026.
         QCOMPARE(r.image.bytes[7678], quint8(7));
         QCOMPARE(r.image.bytes[7679], quint8(0xC3));
-        QCOMPARE(r.sent.size(), 5 + 1 + FirmwareImage::kSize + 1);
+        QCOMPARE(r.sent.size(), 5 + 1 + firmware::FirmwareImage::kSize + 1);
         QCOMPARE(r.sent.left(5), kEntryBytes);
         QCOMPARE(quint8(r.sent[5]), quint8(0xFD));
         QCOMPARE(quint8(r.sent.back()), quint8(0xF9));
-        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize);
+        QCOMPARE(r.reads, 1 + 120 + firmware::FirmwareImage::kSize);
         QCOMPARE(r.maxima, QList<int>({119, 7680}));
         QCOMPARE(r.progressEnd, 0);
         QCOMPARE(r.messages.size(), 1);
         QVERIFY(r.messages[0].startsWith(QStringLiteral("Обновление: Сейчас программа прибора")));
         meter.withMeter([&](sim::Meter& m) {
-            const QByteArray program = m.read(sim::Space::Program, 0, FirmwareImage::kSize);
+            const QByteArray program =
+                m.read(sim::Space::Program, 0, firmware::FirmwareImage::kSize);
             QCOMPARE(program, QByteArray(reinterpret_cast<const char*>(r.image.bytes.data()),
-                                         FirmwareImage::kSize));
+                                         firmware::FirmwareImage::kSize));
             QCOMPARE(m.finishedProgrammings(), 1);
         });
     }
@@ -120,7 +121,7 @@ private slots:
         QVERIFY(meter.start());
         const Run r = program(meter, ptyEntry(meter));
         QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
-        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize); // every byte was read
+        QCOMPARE(r.reads, 1 + 120 + firmware::FirmwareImage::kSize); // every byte was read
         QVERIFY(quint8(r.sent.back()) != quint8(0xF9));
         meter.withMeter([](sim::Meter& m) { QCOMPARE(m.finishedProgrammings(), 0); });
     }
@@ -138,8 +139,8 @@ private slots:
         QVERIFY(meter.start());
         const Run r = program(meter, ptyEntry(meter));
         QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
-        QVERIFY(r.elapsedMs < programming::kTransferTimeouts.totalConstantMs + 3000);
-        QVERIFY(r.elapsedMs >= programming::kTransferTimeouts.totalConstantMs);
+        QVERIFY(r.elapsedMs < firmware::programming::kTransferTimeouts.totalConstantMs + 3000);
+        QVERIFY(r.elapsedMs >= firmware::programming::kTransferTimeouts.totalConstantMs);
         QVERIFY(quint8(r.sent.back()) != quint8(0xF9));
         QCOMPARE(r.progressEnd, 0);
         // The port was closed: it opens again at once for the next run.
@@ -172,7 +173,7 @@ private slots:
         QVERIFY(meter.start());
         const Run r = program(meter, ptyEntry(meter));
         QCOMPARE(r.status, QStringLiteral("Завершено c ошибками. Повторите"));
-        QCOMPARE(r.reads, 1 + 120 + FirmwareImage::kSize);
+        QCOMPARE(r.reads, 1 + 120 + firmware::FirmwareImage::kSize);
         QCOMPARE(r.progressEnd, 0);
         meter.withMeter([](sim::Meter& m) { QCOMPARE(m.finishedProgrammings(), 0); });
     }
@@ -191,7 +192,7 @@ private slots:
         QVERIFY(meter.start());
         RecordingFrontend frontend;
         frontend.answer = yes;
-        FirmwareImage image = sampleImage();
+        firmware::FirmwareImage image = sampleImage();
         int calls = 0;
         qsizetype questionsBefore = -1;
         const std::function<QDate()> calendar = [&] {
@@ -200,13 +201,14 @@ private slots:
             return QDate(2027, 1, 1);
         };
         core::Session session(frontend);
-        programming::run(session,
-                         line::port_list::targetOfEntry(ptyEntry(meter), false, meter.pipeName()),
-                         image, calendar);
+        firmware::programming::run(
+            session, line::port_list::targetOfEntry(ptyEntry(meter), false, meter.pipeName()),
+            image, calendar);
         QCOMPARE(calls, calendarCalls);
         if (calls)
             QCOMPARE(questionsBefore, qsizetype(1)); // asked once the question was answered
-        QCOMPARE(frontend.defaults, QList<Frontend::DefaultButton>{Frontend::DefaultButton::No});
+        QCOMPARE(frontend.defaults,
+                 QList<core::Frontend::DefaultButton>{core::Frontend::DefaultButton::No});
         if (yes) {
             QCOMPARE(frontend.status(), QStringLiteral("Завершено успешно"));
             QCOMPARE(image.bytes[7678], quint8(1));

@@ -21,9 +21,9 @@ enum class Writer { Report, Settings };
 QString write(Writer writer, const QString& path, const QString& text) {
     if (writer == Writer::Report)
         return archive::saveReportText(path, {text});
-    SettingsForm form;
+    settings::SettingsForm form;
     form.diameter = text;
-    return settings_file::save(path, form);
+    return settings::file::save(path, form);
 }
 } // namespace
 
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(written.contains(bytes + "\r\n"));
         if (writer == Writer::Settings) {
             // And it reads back as the same field, the lost characters as "?".
-            const settings_file::LoadResult back = settings_file::load(path, {}, QLocale::c());
+            const settings::file::LoadResult back = settings::file::load(path, {}, QLocale::c());
             QVERIFY(back.form);
             QCOMPARE(back.form->diameter.count(QLatin1Char('?')), bytes.count('?'));
         }

@@ -25,15 +25,15 @@ QString save(Writer writer, const QString& path, int size) {
         return archive::saveReportText(path,
                                        QStringList(size / 40 + 1, QString(38, QLatin1Char('7'))));
     case Writer::Workbook: {
-        Workbook book;
+        spreadsheet::Workbook book;
         for (int row = 0; row < size / 16 + 1; ++row)
             book.writeNumber(0, row, row);
         return book.save(path, &error) ? QString() : error + QStringLiteral(" (workbook)");
     }
     case Writer::Settings: {
-        SettingsForm form;
+        settings::SettingsForm form;
         form.diameter = QString(size, QLatin1Char('1'));
-        return settings_file::save(path, form);
+        return settings::file::save(path, form);
     }
     }
     return {};

@@ -19,7 +19,7 @@ class FirmwareImageTest : public QObject {
         return path;
     }
     static QByteArray image(const QByteArray& trailer, char fill = '\x5A') {
-        QByteArray bytes(FirmwareImage::kSize - 4, fill);
+        QByteArray bytes(firmware::FirmwareImage::kSize - 4, fill);
         return bytes + trailer;
     }
 
@@ -41,8 +41,8 @@ private slots:
         QFETCH(QByteArray, trailer);
         QFETCH(QString, version);
         QFETCH(QString, date);
-        const ImageLoad load =
-            loadFirmwareImage(writeFile(QStringLiteral("a.zet"), image(trailer)));
+        const firmware::ImageLoad load =
+            firmware::loadFirmwareImage(writeFile(QStringLiteral("a.zet"), image(trailer)));
         QVERIFY2(load.image, qPrintable(load.error));
         QCOMPARE(load.image->versionText(), version);
         QCOMPARE(load.image->creationDateText(), date);
@@ -50,7 +50,7 @@ private slots:
     }
 
     void dateStamp() {
-        FirmwareImage img;
+        firmware::FirmwareImage img;
         img.stampDate(QDate(2015, 3, 15));
         QCOMPARE(img.bytes[7678], quint8(0x0F));
         QCOMPARE(img.bytes[7679], quint8(0x38));
@@ -63,23 +63,24 @@ private slots:
     void refusedFiles_data() {
         QTest::addColumn<int>("size");
         QTest::newRow("empty") << 0;
-        QTest::newRow("one byte short") << FirmwareImage::kSize - 1;
-        QTest::newRow("one byte long") << FirmwareImage::kSize + 1;
+        QTest::newRow("one byte short") << firmware::FirmwareImage::kSize - 1;
+        QTest::newRow("one byte long") << firmware::FirmwareImage::kSize + 1;
     }
     void refusedFiles() {
         QFETCH(int, size);
-        const ImageLoad load =
-            loadFirmwareImage(writeFile(QStringLiteral("b.zet"), QByteArray(size, '\1')));
+        const firmware::ImageLoad load =
+            firmware::loadFirmwareImage(writeFile(QStringLiteral("b.zet"), QByteArray(size, '\1')));
         QVERIFY(!load.image);
         QVERIFY(load.error.contains(QStringLiteral("7680")));
         QVERIFY(load.error.contains(QString::number(size)));
     }
 
     void unreadableFile() {
-        const ImageLoad load = loadFirmwareImage(dir.filePath(QStringLiteral("missing.zet")));
+        const firmware::ImageLoad load =
+            firmware::loadFirmwareImage(dir.filePath(QStringLiteral("missing.zet")));
         QVERIFY(!load.image);
         QVERIFY(load.error.startsWith(QStringLiteral("Не удаётся прочитать файл прошивки\r")));
-        QVERIFY(!loadFirmwareImage(dir.path()).image); // a folder is no image either
+        QVERIFY(!firmware::loadFirmwareImage(dir.path()).image); // a folder is no image either
     }
 
     // A device or a pipe is refused unopened: reading it would never end, or never start.
@@ -92,7 +93,7 @@ private slots:
     }
     void filesThatAreNotImages() {
         QFETCH(QString, path);
-        const ImageLoad load = loadFirmwareImage(path);
+        const firmware::ImageLoad load = firmware::loadFirmwareImage(path);
         QVERIFY(!load.image);
         QCOMPARE(load.error,
                  QStringLiteral("Не удаётся прочитать файл прошивки\r%1\rэто не обычный файл")
@@ -100,7 +101,7 @@ private slots:
     }
 
     void programmingRequestFrame() {
-        const auto frame = programming::request();
+        const auto frame = firmware::programming::request();
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(frame.data()), 4),
                  QByteArray::fromHex("7EFFFFAF"));
     }

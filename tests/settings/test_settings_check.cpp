@@ -9,11 +9,11 @@
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
 
-SettingsForm baseForm() {
-    SettingsForm f;
+settings::SettingsForm baseForm() {
+    settings::SettingsForm f;
     f.diametral = true;
-    f.medium = SettingsForm::Medium::Water;
-    f.period = SettingsForm::Period::OneSecond;
+    f.medium = settings::SettingsForm::Medium::Water;
+    f.period = settings::SettingsForm::Period::OneSecond;
     f.diameter = QStringLiteral("150,5");
     f.base = QStringLiteral("250,4");
     f.angle = QStringLiteral("30,25");
@@ -32,7 +32,7 @@ SettingsForm baseForm() {
 }
 
 // Sets one field of the form by the name the tables use.
-void setField(SettingsForm& f, const QString& field, const QString& value) {
+void setField(settings::SettingsForm& f, const QString& field, const QString& value) {
     if (field == QLatin1String("diameter"))
         f.diameter = value;
     else if (field == QLatin1String("k"))
@@ -40,9 +40,9 @@ void setField(SettingsForm& f, const QString& field, const QString& value) {
     else if (field == QLatin1String("a"))
         f.a = value;
     else if (field == QLatin1String("medium"))
-        f.medium = SettingsForm::Medium::Oil;
+        f.medium = settings::SettingsForm::Medium::Oil;
     else if (field == QLatin1String("period"))
-        f.period = SettingsForm::Period::FourSeconds;
+        f.period = settings::SettingsForm::Period::FourSeconds;
     else if (field == QLatin1String("windowOffset"))
         f.windowOffset = value.toInt();
     else if (!field.isEmpty())
@@ -123,7 +123,7 @@ private slots:
         if (address >= 0)
             meter.put(address, reinterpret_cast<const quint8*>(meterBytes.constData()),
                       int(meterBytes.size()));
-        SettingsForm form = baseForm();
+        settings::SettingsForm form = baseForm();
         setField(form, field, value);
         QCOMPARE(lines(settings::differences(meter, quint8(version), form, kRu)), expected);
     }
@@ -174,7 +174,7 @@ private slots:
         QFETCH(int, clockSeconds);
         QFETCH(QStringList, expected);
 
-        const SettingsForm form = baseForm();
+        const settings::SettingsForm form = baseForm();
         const settings::Preparation prepared = settings::prepareWrite(form, kRu);
         QVERIFY2(prepared.write, qPrintable(prepared.error));
         settings::SettingsImage meter = settings::writtenImage(*prepared.write, 5);
@@ -216,7 +216,7 @@ private slots:
         QFETCH(bool, minute);
         QFETCH(QString, time);
         QFETCH(QString, expected);
-        SettingsForm form = baseForm();
+        settings::SettingsForm form = baseForm();
         form.clearDaily = daily;
         form.clearMinute = minute;
         form.time = time;

@@ -20,11 +20,11 @@ struct Meter {
     SimProcess sim;
 };
 
-SettingsForm fileForm() {
-    SettingsForm f;
+settings::SettingsForm fileForm() {
+    settings::SettingsForm f;
     f.diametral = true;
-    f.medium = SettingsForm::Medium::Water;
-    f.period = SettingsForm::Period::OneSecond;
+    f.medium = settings::SettingsForm::Medium::Water;
+    f.period = settings::SettingsForm::Period::OneSecond;
     f.diameter = QStringLiteral("150,5");
     f.base = QStringLiteral("250,4");
     f.angle = QStringLiteral("30,25");
@@ -68,10 +68,11 @@ private slots:
         QCOMPARE(r.out[35], QStringLiteral("Завершено успешно"));
 
         // The saved file (".dat" added) holds the same 33 lines.
-        const auto loaded = settings_file::load(path + QStringLiteral(".dat"), SettingsForm(),
-                                                QLocale(QLocale::Russian, QLocale::Russia));
+        const auto loaded =
+            settings::file::load(path + QStringLiteral(".dat"), settings::SettingsForm(),
+                                 QLocale(QLocale::Russian, QLocale::Russia));
         QVERIFY2(loaded.form, qPrintable(loaded.error));
-        QCOMPARE(settings_file::lines(*loaded.form), r.out.mid(0, 33));
+        QCOMPARE(settings::file::lines(*loaded.form), r.out.mid(0, 33));
     }
 
     // What settings-read prints is UTF-8; saved by the shell and written back it must set
@@ -102,7 +103,7 @@ private slots:
     void writeThenReadBack() {
         Meter sim;
         const QString path = dir.filePath(QStringLiteral("write.dat"));
-        QCOMPARE(settings_file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, fileForm()), QString());
         CliRun r =
             sim.cli({"--yes", "settings-write", path, "--date", "01.06.2016", "--time", "07-45"});
         QCOMPARE(r.exitCode, 0);
@@ -111,7 +112,7 @@ private slots:
 
         r = sim.cli({"settings-read"});
         QCOMPARE(r.exitCode, 0);
-        QStringList expected = settings_file::lines(fileForm());
+        QStringList expected = settings::file::lines(fileForm());
         QCOMPARE(r.out.mid(0, 33), expected);
         QCOMPARE(r.out[33], QStringLiteral("Дата: 01.06.2016"));
         QCOMPARE(r.out[34], QStringLiteral("Время: 07:45"));
@@ -152,7 +153,7 @@ private slots:
         Meter sim(simArgs);
         const QString path = dir.filePath(QStringLiteral("refusal.dat"));
         const QString missing = dir.filePath(QStringLiteral("missing.dat"));
-        QCOMPARE(settings_file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, fileForm()), QString());
         args.replaceInStrings(QStringLiteral("FILE"), path);
         args.replaceInStrings(QStringLiteral("MISSING"), missing);
         const CliRun r = sim.cli(args);
@@ -207,18 +208,18 @@ private slots:
 
         // The meter's own settings as a file, with the diameter line as the row says.
         const QString path = dir.filePath(QStringLiteral("diff.dat"));
-        SettingsForm form = fileForm();
+        settings::SettingsForm form = fileForm();
         {
             Meter plain;
             const CliRun read = plain.cli({"settings-read", "--save", path});
             QCOMPARE(read.exitCode, 0);
             const auto loaded =
-                settings_file::load(path, SettingsForm(), QLocale(QLocale::Russian));
+                settings::file::load(path, settings::SettingsForm(), QLocale(QLocale::Russian));
             QVERIFY(loaded.form);
             form = *loaded.form;
         }
         form.diameter = diameter;
-        QCOMPARE(settings_file::save(path, form), QString());
+        QCOMPARE(settings::file::save(path, form), QString());
         args.replaceInStrings(QStringLiteral("FILE"), path);
 
         const CliRun r = sim.cli(args);
@@ -240,7 +241,7 @@ private slots:
         QFile::remove(log);
         Meter sim({"--fault", "nostore@cmd=42,addr=17", "--log", log});
         const QString path = dir.filePath(QStringLiteral("nostore.dat"));
-        QCOMPARE(settings_file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, fileForm()), QString());
         const CliRun r = sim.cli({"--yes", "settings-write", path, "--date", "01.06.2016", "--time",
                                   "07:45", "--clear-daily", "--clear-minute"});
         QCOMPARE(r.exitCode, 1);

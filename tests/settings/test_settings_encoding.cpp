@@ -7,18 +7,18 @@
 
 #include <QtTest>
 
-namespace sm = settings_map;
-using Medium = SettingsForm::Medium;
+namespace sm = settings::map;
+using Medium = settings::SettingsForm::Medium;
 
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
 
 QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
-SettingsForm validForm() {
-    SettingsForm f;
+settings::SettingsForm validForm() {
+    settings::SettingsForm f;
     f.medium = Medium::Water;
-    f.period = SettingsForm::Period::OneSecond;
+    f.period = settings::SettingsForm::Period::OneSecond;
     f.diameter = QStringLiteral("100");
     f.base = QStringLiteral("200");
     f.angle = QStringLiteral("45");
@@ -35,7 +35,7 @@ SettingsForm validForm() {
     return f;
 }
 
-settings::PreparedWrite prepared(const SettingsForm& f) {
+settings::PreparedWrite prepared(const settings::SettingsForm& f) {
     const settings::Preparation p = settings::prepareWrite(f, kRu);
     if (!p.write)
         qWarning() << "refused:" << p.error;
@@ -43,7 +43,7 @@ settings::PreparedWrite prepared(const SettingsForm& f) {
 }
 
 // The bytes a write sends to `count` addresses from `address`.
-QByteArray sent(const SettingsForm& f, quint8 address, int count, quint8 version = 0) {
+QByteArray sent(const settings::SettingsForm& f, quint8 address, int count, quint8 version = 0) {
     QByteArray out;
     for (const auto& [a, v] : settings::settingBytes(prepared(f), version)) {
         if (a >= address && a < address + count)
@@ -53,7 +53,7 @@ QByteArray sent(const SettingsForm& f, quint8 address, int count, quint8 version
 }
 } // namespace
 
-Q_DECLARE_METATYPE(SettingsForm)
+Q_DECLARE_METATYPE(settings::SettingsForm)
 
 class SettingsEncodingTest : public QObject {
     Q_OBJECT
@@ -62,10 +62,10 @@ private slots:
     void initTestCase() { QLocale::setDefault(kRu); }
 
     void fieldBytes_data() {
-        QTest::addColumn<SettingsForm>("form");
+        QTest::addColumn<settings::SettingsForm>("form");
         QTest::addColumn<int>("address");
         QTest::addColumn<QByteArray>("bytes");
-        SettingsForm f = validForm();
+        settings::SettingsForm f = validForm();
         QTest::newRow("K 1") << f << 49 << hex("3F800000");
         f.k = QStringLiteral("2");
         QTest::newRow("K 2") << f << 49 << hex("40800000");
@@ -147,16 +147,16 @@ private slots:
         f.diametral = true;
         f.sensorsType3 = false;
         f.medium = Medium::Oil;
-        f.period = SettingsForm::Period::FourSeconds;
+        f.period = settings::SettingsForm::Period::FourSeconds;
         QTest::newRow("flags") << f << 69 << hex("89");
         f.medium = Medium::None;
-        f.period = SettingsForm::Period::None;
+        f.period = settings::SettingsForm::Period::None;
         f.sensorsType3 = true;
         QTest::newRow("flags without medium or period") << f << 69 << hex("03");
     }
 
     void fieldBytes() {
-        QFETCH(SettingsForm, form);
+        QFETCH(settings::SettingsForm, form);
         QFETCH(int, address);
         QFETCH(QByteArray, bytes);
         QCOMPARE(sent(form, quint8(address), int(bytes.size())).toHex(' '), bytes.toHex(' '));
@@ -176,15 +176,15 @@ private slots:
         QCOMPARE(sm::windowOffsetFromStored(28, 100, Medium::Water), 0LL);
         QCOMPARE(sm::windowOffsetFromStored(62, 100, Medium::Oil), 0LL);
 
-        SettingsForm f;
+        settings::SettingsForm f;
         sm::decodeFlags(0x8D, f);
         QVERIFY(f.diametral);
         QVERIFY(!f.sensorsType3);
         QCOMPARE(f.medium, Medium::Oil); // bit 3 wins over bit 2
-        QCOMPARE(f.period, SettingsForm::Period::FourSeconds);
+        QCOMPARE(f.period, settings::SettingsForm::Period::FourSeconds);
         sm::decodeFlags(0x01, f);
         QCOMPARE(f.medium, Medium::None);
-        QCOMPARE(f.period, SettingsForm::Period::OneSecond);
+        QCOMPARE(f.period, settings::SettingsForm::Period::OneSecond);
     }
 
     void coefficientPlacement_data() {
@@ -218,9 +218,9 @@ private slots:
     }
 
     void refusals_data() {
-        QTest::addColumn<SettingsForm>("form");
+        QTest::addColumn<settings::SettingsForm>("form");
         QTest::addColumn<QString>("message");
-        SettingsForm f = validForm();
+        settings::SettingsForm f = validForm();
         f.diameter = QStringLiteral("abc");
         QTest::newRow("diameter nan")
             << f << QStringLiteral("Диаметр указан неверно\rabc - не число");
@@ -345,7 +345,7 @@ private slots:
     }
 
     void refusals() {
-        QFETCH(SettingsForm, form);
+        QFETCH(settings::SettingsForm, form);
         QFETCH(QString, message);
         const settings::Preparation p = settings::prepareWrite(form, kRu);
         QVERIFY(!p.write);
@@ -353,8 +353,8 @@ private slots:
     }
 
     void accepted_data() {
-        QTest::addColumn<SettingsForm>("form");
-        SettingsForm f = validForm();
+        QTest::addColumn<settings::SettingsForm>("form");
+        settings::SettingsForm f = validForm();
         f.base = QStringLiteral("60,1");
         QTest::newRow("base 60.1") << f;
         f = validForm();
@@ -382,7 +382,7 @@ private slots:
     }
 
     void accepted() {
-        QFETCH(SettingsForm, form);
+        QFETCH(settings::SettingsForm, form);
         const settings::Preparation p = settings::prepareWrite(form, kRu);
         QVERIFY2(p.write.has_value(), qPrintable(p.error));
     }
@@ -417,7 +417,7 @@ private slots:
     }
 
     void cutoffUnitConversion() {
-        using tab_conversions::convertZeroCutoff;
+        using settings::conversions::convertZeroCutoff;
         QCOMPARE(convertZeroCutoff(QStringLiteral("0,339292"), QStringLiteral("100"), true, kRu),
                  std::optional<QString>(QStringLiteral("0,100000")));
         QCOMPARE(convertZeroCutoff(QStringLiteral("0,100000"), QStringLiteral("100"), false, kRu),
@@ -431,8 +431,8 @@ private slots:
     }
 
     void timeFill() {
-        QCOMPARE(tab_conversions::timeFill(QTime(9, 5, 59)), QStringLiteral("09:05"));
-        QCOMPARE(tab_conversions::timeFill(QTime(23, 59)), QStringLiteral("23:59"));
+        QCOMPARE(settings::conversions::timeFill(QTime(9, 5, 59)), QStringLiteral("09:05"));
+        QCOMPARE(settings::conversions::timeFill(QTime(23, 59)), QStringLiteral("23:59"));
     }
 };
 

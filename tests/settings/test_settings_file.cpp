@@ -11,12 +11,12 @@
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
 
-SettingsForm filledForm() {
-    SettingsForm f;
+settings::SettingsForm filledForm() {
+    settings::SettingsForm f;
     f.diametral = true;
     f.sensorsType3 = true;
-    f.medium = SettingsForm::Medium::Water;
-    f.period = SettingsForm::Period::OneSecond;
+    f.medium = settings::SettingsForm::Medium::Water;
+    f.period = settings::SettingsForm::Period::OneSecond;
     f.diameter = QStringLiteral("100,0");
     f.base = QStringLiteral("200,5");
     f.angle = QStringLiteral("45,00");
@@ -41,7 +41,7 @@ QByteArray cp1251(const QStringList& lines) {
     return out;
 }
 
-void compareForms(const SettingsForm& a, const SettingsForm& b) {
+void compareForms(const settings::SettingsForm& a, const settings::SettingsForm& b) {
     QCOMPARE(a.diametral, b.diametral);
     QCOMPARE(a.sensorsType3, b.sensorsType3);
     QCOMPARE(a.medium, b.medium);
@@ -109,8 +109,8 @@ private slots:
             "Смещение окна, мкс:",
             "-5",
         };
-        QCOMPARE(settings_file::lines(filledForm()), expected);
-        const QByteArray bytes = settings_file::contents(filledForm());
+        QCOMPARE(settings::file::lines(filledForm()), expected);
+        const QByteArray bytes = settings::file::contents(filledForm());
         QCOMPARE(bytes, cp1251(expected));
         // "тип врезки:" in Windows-1251, and CR LF after every line.
         QVERIFY(bytes.startsWith(QByteArray::fromHex("F2E8EF20E2F0E5E7EAE83A0D0A")));
@@ -118,7 +118,7 @@ private slots:
     }
 
     void linesWithNothingSelected() {
-        const QStringList l = settings_file::lines(SettingsForm());
+        const QStringList l = settings::file::lines(settings::SettingsForm());
         QCOMPARE(l[1], QStringLiteral("ВТК-А (осевое)"));
         QCOMPARE(l[3], QStringLiteral("тип 6"));
         QCOMPARE(l[5], QStringLiteral("нефтепродукты"));
@@ -129,13 +129,13 @@ private slots:
 
     void roundTrip() {
         const QString path = dir.filePath(QStringLiteral("a.dat"));
-        QCOMPARE(settings_file::save(path, filledForm()), QString());
-        SettingsForm before; // every control different from the saved ones
+        QCOMPARE(settings::file::save(path, filledForm()), QString());
+        settings::SettingsForm before; // every control different from the saved ones
         before.zeroCutoff = QStringLiteral("7");
         before.date = QDate(2011, 1, 1);
         before.time = QStringLiteral("11:11");
         before.clearDaily = true;
-        const auto loaded = settings_file::load(path, before, kRu);
+        const auto loaded = settings::file::load(path, before, kRu);
         QVERIFY2(loaded.form.has_value(), qPrintable(loaded.error));
         compareForms(*loaded.form, filledForm());
         // What the file does not keep stays as it was.
@@ -144,11 +144,11 @@ private slots:
         QVERIFY(loaded.form->clearDaily);
 
         // Nothing selected comes back as oil products and period 4.
-        const auto empty =
-            settings_file::parse(settings_file::contents(SettingsForm()), filledForm(), kRu, path);
+        const auto empty = settings::file::parse(settings::file::contents(settings::SettingsForm()),
+                                                 filledForm(), kRu, path);
         QVERIFY(empty.form);
-        QCOMPARE(empty.form->medium, SettingsForm::Medium::Oil);
-        QCOMPARE(empty.form->period, SettingsForm::Period::FourSeconds);
+        QCOMPARE(empty.form->medium, settings::SettingsForm::Medium::Oil);
+        QCOMPARE(empty.form->period, settings::SettingsForm::Period::FourSeconds);
         QVERIFY(!empty.form->diametral);
         QVERIFY(!empty.form->cutoffInPercent);
     }
@@ -175,9 +175,9 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, text);
         QFETCH(bool, first);
-        QStringList l = settings_file::lines(SettingsForm());
+        QStringList l = settings::file::lines(settings::SettingsForm());
         l[line - 1] = text;
-        const auto r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
+        const auto r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
         QVERIFY(r.form);
         switch (line) {
         case 2:
@@ -187,10 +187,10 @@ private slots:
             QCOMPARE(!r.form->sensorsType3, first);
             break;
         case 6:
-            QCOMPARE(r.form->medium == SettingsForm::Medium::Water, first);
+            QCOMPARE(r.form->medium == settings::SettingsForm::Medium::Water, first);
             break;
         case 8:
-            QCOMPARE(r.form->period == SettingsForm::Period::OneSecond, first);
+            QCOMPARE(r.form->period == settings::SettingsForm::Period::OneSecond, first);
             break;
         case 26:
             QCOMPARE(!r.form->cutoffInPercent, first);
@@ -210,9 +210,9 @@ private slots:
     void labelsThatStillMatch() {
         QFETCH(int, line);
         QFETCH(QString, text);
-        QStringList l = settings_file::lines(filledForm());
+        QStringList l = settings::file::lines(filledForm());
         l[line - 1] = text;
-        const auto r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
+        const auto r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
         QVERIFY2(r.form, qPrintable(r.error));
         compareForms(*r.form, filledForm());
     }
@@ -244,10 +244,10 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, text);
         QFETCH(QString, error);
-        QStringList l = settings_file::lines(filledForm());
+        QStringList l = settings::file::lines(filledForm());
         l[line - 1] = text;
-        const auto r =
-            settings_file::parse(cp1251(l), SettingsForm(), kRu, QStringLiteral("f.dat"));
+        const auto r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu,
+                                             QStringLiteral("f.dat"));
         QVERIFY(!r.form);
         QCOMPARE(r.error, error);
     }
@@ -256,7 +256,7 @@ private slots:
     // program in UTF-8 must read the same, never as other selections.
     void encodings_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QStringList l = settings_file::lines(filledForm());
+        const QStringList l = settings::file::lines(filledForm());
         const QByteArray utf8 = l.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
         QTest::newRow("Windows-1251") << cp1251(l);
         QTest::newRow("UTF-8") << utf8;
@@ -265,7 +265,7 @@ private slots:
     }
     void encodings() {
         QFETCH(QByteArray, bytes);
-        const auto r = settings_file::parse(bytes, SettingsForm(), kRu, QString());
+        const auto r = settings::file::parse(bytes, settings::SettingsForm(), kRu, QString());
         QVERIFY2(r.form, qPrintable(r.error));
         compareForms(*r.form, filledForm());
     }
@@ -286,11 +286,11 @@ private slots:
         QFETCH(QByteArray, separator);
         QFETCH(QString, offset);
         QFETCH(int, expected);
-        QStringList l = settings_file::lines(filledForm());
+        QStringList l = settings::file::lines(filledForm());
         l[32] = offset;
         QStringEncoder e("windows-1251");
         QByteArray bytes = QByteArray(e(l.join(QString::fromLatin1(separator))));
-        const auto r = settings_file::parse(bytes, SettingsForm(), kRu, QString());
+        const auto r = settings::file::parse(bytes, settings::SettingsForm(), kRu, QString());
         QVERIFY2(r.form, qPrintable(r.error));
         QCOMPARE(r.form->windowOffset, expected);
         QCOMPARE(r.form->pulseWeight, QStringLiteral("1,50"));
@@ -298,26 +298,28 @@ private slots:
 
     void refusedFiles() {
         const QString missing = dir.filePath(QStringLiteral("missing.dat"));
-        auto r = settings_file::load(missing, SettingsForm(), kRu);
+        auto r = settings::file::load(missing, settings::SettingsForm(), kRu);
         QVERIFY(!r.form);
         QCOMPARE(r.error, QStringLiteral("Не удаётся прочитать файл настроек\r") + missing);
 
-        QStringList l = settings_file::lines(filledForm());
+        QStringList l = settings::file::lines(filledForm());
         l.removeLast();
-        r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QStringLiteral("x.dat"));
+        r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu,
+                                  QStringLiteral("x.dat"));
         QVERIFY(!r.form);
         QCOMPARE(r.error, QStringLiteral("Файл настроек неполный (меньше 33 строк)\rx.dat"));
-        r = settings_file::parse(QByteArray(), SettingsForm(), kRu, QStringLiteral("x.dat"));
+        r = settings::file::parse(QByteArray(), settings::SettingsForm(), kRu,
+                                  QStringLiteral("x.dat"));
         QVERIFY(!r.form);
 
-        l = settings_file::lines(filledForm());
+        l = settings::file::lines(filledForm());
         l[32] = QStringLiteral("пять");
-        r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
+        r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
         QVERIFY(!r.form);
         QCOMPARE(r.error,
                  QStringLiteral("Смещение окна в файле настроек указано неверно\rпять - не число"));
         l[32] = QString();
-        r = settings_file::parse(cp1251(l), SettingsForm(), kRu, QString());
+        r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
         QVERIFY(!r.form);
     }
 
@@ -328,8 +330,8 @@ private slots:
         const QString big = dir.filePath(QStringLiteral("big.dat"));
         QFile f(big);
         if (f.open(QIODevice::WriteOnly)) {
-            QByteArray bytes = settings_file::contents(filledForm());
-            f.write(bytes + QByteArray(int(settings_file::kMaxFileSize) + 1 - bytes.size(), '\n'));
+            QByteArray bytes = settings::file::contents(filledForm());
+            f.write(bytes + QByteArray(int(settings::file::kMaxFileSize) + 1 - bytes.size(), '\n'));
         }
         const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -343,14 +345,14 @@ private slots:
     void filesThatAreNotSettingsFiles() {
         QFETCH(QString, path);
         QFETCH(QString, error);
-        const auto r = settings_file::load(path, SettingsForm(), kRu);
+        const auto r = settings::file::load(path, settings::SettingsForm(), kRu);
         QVERIFY(!r.form);
         QCOMPARE(r.error, error);
     }
 
     void unwritableFile() {
         const QString path = dir.filePath(QStringLiteral("no/such/folder/a.dat"));
-        QCOMPARE(settings_file::save(path, filledForm()),
+        QCOMPARE(settings::file::save(path, filledForm()),
                  QStringLiteral("Не удаётся записать файл настроек\r") + path);
         QVERIFY(!QFile::exists(path));
 
@@ -362,18 +364,18 @@ private slots:
             f.write("old");
         }
         const QString folderAsFile = dir.filePath(QStringLiteral("kept.dat/inner.dat"));
-        QVERIFY(!settings_file::save(folderAsFile, filledForm()).isEmpty());
+        QVERIFY(!settings::file::save(folderAsFile, filledForm()).isEmpty());
         QFile f(kept);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old"));
     }
 
     void defaultSuffix() {
-        QCOMPARE(settings_file::withDefaultSuffix(QStringLiteral("/tmp/a")),
+        QCOMPARE(settings::file::withDefaultSuffix(QStringLiteral("/tmp/a")),
                  QStringLiteral("/tmp/a.dat"));
-        QCOMPARE(settings_file::withDefaultSuffix(QStringLiteral("/tmp/a.txt")),
+        QCOMPARE(settings::file::withDefaultSuffix(QStringLiteral("/tmp/a.txt")),
                  QStringLiteral("/tmp/a.txt"));
-        QCOMPARE(settings_file::withDefaultSuffix(QStringLiteral("/tmp/v1.0/a")),
+        QCOMPARE(settings::file::withDefaultSuffix(QStringLiteral("/tmp/v1.0/a")),
                  QStringLiteral("/tmp/v1.0/a.dat"));
     }
 };

@@ -52,7 +52,7 @@ struct Bench {
 
     bool run(const std::function<void()>& branch) {
         bool ran = false;
-        Connection(session).run(
+        frame::Connection(session).run(
             line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
                 ran = true;
                 branch();
@@ -61,12 +61,12 @@ struct Bench {
         return ran;
     }
 
-    settings::ReadResult read(const SettingsForm& current = SettingsForm()) {
+    settings::ReadResult read(const settings::SettingsForm& current = settings::SettingsForm()) {
         settings::ReadResult r;
         run([&] { r = settings::read(protocol, frontend, current, kRu); });
         return r;
     }
-    settings::WriteResult write(const SettingsForm& form) {
+    settings::WriteResult write(const settings::SettingsForm& form) {
         settings::WriteResult r;
         run([&] { r = settings::write(protocol, frontend, form, kRu); });
         return r;
@@ -98,12 +98,12 @@ struct Bench {
     line::Protocol& protocol = session.protocol();
 };
 
-SettingsForm writeForm() {
-    SettingsForm f;
+settings::SettingsForm writeForm() {
+    settings::SettingsForm f;
     f.diametral = true;
     f.sensorsType3 = true;
-    f.medium = SettingsForm::Medium::Oil;
-    f.period = SettingsForm::Period::FourSeconds;
+    f.medium = settings::SettingsForm::Medium::Oil;
+    f.period = settings::SettingsForm::Period::FourSeconds;
     f.diameter = QStringLiteral("150,5");
     f.base = QStringLiteral("250,4");
     f.angle = QStringLiteral("30,25");
@@ -131,10 +131,10 @@ private slots:
     void fullRead() {
         Bench b;
         QVERIFY2(b.start(), qPrintable(b.server.errorString()));
-        SettingsForm current;
+        settings::SettingsForm current;
         current.diametral = true; // the flags decide
         const settings::ReadResult r = b.read(current);
-        const SettingsForm& f = r.form;
+        const settings::SettingsForm& f = r.form;
         QCOMPARE(f.diameter, QStringLiteral("100,0"));
         QCOMPARE(f.base, QStringLiteral("200,0"));
         QCOMPARE(f.angle, QStringLiteral("45,00"));
@@ -148,8 +148,8 @@ private slots:
         QCOMPARE(f.zeroOffset, QStringLiteral("0,5000"));
         QVERIFY(!f.diametral);
         QVERIFY(!f.sensorsType3);
-        QCOMPARE(f.medium, SettingsForm::Medium::Water);
-        QCOMPARE(f.period, SettingsForm::Period::OneSecond);
+        QCOMPARE(f.medium, settings::SettingsForm::Medium::Water);
+        QCOMPARE(f.period, settings::SettingsForm::Period::OneSecond);
         QCOMPARE(f.windowOffset, 0);
         QCOMPARE(f.date, QDate(2015, 3, 15));
         QCOMPARE(f.time, QStringLiteral("10:30"));
@@ -167,10 +167,10 @@ private slots:
         o.contents.set(sim::Space::Settings, 24, hex("45BC7EE0"));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm current;
+        settings::SettingsForm current;
         current.cutoffInPercent = true;
         QCOMPARE(b.read(current).form.zeroCutoff, QStringLiteral("0,10"));
-        QCOMPARE(b.read(SettingsForm()).form.zeroCutoff, QStringLiteral("0,339292"));
+        QCOMPARE(b.read(settings::SettingsForm()).form.zeroCutoff, QStringLiteral("0,339292"));
     }
 
     void readWithEverythingFailing() {
@@ -178,19 +178,19 @@ private slots:
         o.faults.push_back(sim::Fault::drop(sim::Selector::from(2)));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm current;
+        settings::SettingsForm current;
         current.diametral = true;
         current.sensorsType3 = true;
         current.diameter = QStringLiteral("old");
-        current.medium = SettingsForm::Medium::Oil;
-        current.period = SettingsForm::Period::FourSeconds;
+        current.medium = settings::SettingsForm::Medium::Oil;
+        current.period = settings::SettingsForm::Period::FourSeconds;
         current.windowOffset = 12;
-        const SettingsForm f = b.read(current).form;
+        const settings::SettingsForm f = b.read(current).form;
         for (const QString& text : {f.diameter, f.base, f.angle, f.cableLength, f.zeroCutoff,
                                     f.pulseWeight, f.k, f.a, f.b, f.c, f.zeroOffset})
             QCOMPARE(text, QString());
-        QCOMPARE(f.medium, SettingsForm::Medium::None);
-        QCOMPARE(f.period, SettingsForm::Period::None);
+        QCOMPARE(f.medium, settings::SettingsForm::Medium::None);
+        QCOMPARE(f.period, settings::SettingsForm::Period::None);
         QVERIFY(f.diametral);
         QVERIFY(f.sensorsType3);
         QCOMPARE(f.windowOffset, 0);
@@ -222,16 +222,16 @@ private slots:
             sim::Fault::drop(sim::Selector::all().onCommand(kReadSettings).atAddress(18)));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm current;
+        settings::SettingsForm current;
         current.cutoffInPercent = true;
         current.windowOffset = 50;
-        const SettingsForm f = b.read(current).form;
+        const settings::SettingsForm f = b.read(current).form;
         QCOMPARE(f.diameter, QString());
         QCOMPARE(f.zeroCutoff, QString()); // a percentage of nothing
         QCOMPARE(f.windowOffset, 0);       // relative to no base
         QCOMPARE(f.angle, QStringLiteral("45,00"));
         // In m3/h the cutoff needs no diameter.
-        QCOMPARE(b.read(SettingsForm()).form.zeroCutoff, QStringLiteral("0,100000"));
+        QCOMPARE(b.read(settings::SettingsForm()).form.zeroCutoff, QStringLiteral("0,100000"));
     }
 
     void readUnusualBytes() {
@@ -243,13 +243,13 @@ private slots:
         o.contents.set(sim::Space::Memory, 1240, hex("0905"));
         Bench b(o);
         QVERIFY(b.start());
-        const SettingsForm f = b.read().form;
+        const settings::SettingsForm f = b.read().form;
         QCOMPARE(f.diameter, QStringLiteral("100,0"));
         QCOMPARE(f.pulseWeight, QStringLiteral("1,50"));
         QVERIFY(f.diametral);
         QVERIFY(!f.sensorsType3);
-        QCOMPARE(f.medium, SettingsForm::Medium::None);
-        QCOMPARE(f.period, SettingsForm::Period::OneSecond);
+        QCOMPARE(f.medium, settings::SettingsForm::Medium::None);
+        QCOMPARE(f.period, settings::SettingsForm::Period::OneSecond);
         QVERIFY(f.angleEnabled());
         QVERIFY(!f.channelCalculatorEnabled());
         QCOMPARE(f.windowOffset, 100);
@@ -259,7 +259,7 @@ private slots:
     void fullWriteByteByByte() {
         Bench b;
         QVERIFY(b.start());
-        const SettingsForm form = writeForm();
+        const settings::SettingsForm form = writeForm();
         const settings::WriteResult r = b.write(form);
         QVERIFY(r.written);
         // The question keeps its text; the form's clock is years from the PC's, so it says so.
@@ -268,7 +268,8 @@ private slots:
             QStringLiteral("Внимание: Вы действительно хотите применить\rновые настройки к "
                            "прибору?\rЧасы прибора будут установлены на 01.06.2016 07:45 (время "
                            "ПК ")));
-        QCOMPARE(b.frontend.defaults, QList<Frontend::DefaultButton>{Frontend::DefaultButton::No});
+        QCOMPARE(b.frontend.defaults,
+                 QList<core::Frontend::DefaultButton>{core::Frontend::DefaultButton::No});
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Настройка прибора...")));
         QCOMPARE(b.frontend.maxima.last(), 61 + 6);
@@ -344,7 +345,7 @@ private slots:
                 sim::Selector::all().onCommand(kWriteSetting).atAddress(address.toUShort())));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.clearDaily = form.clearMinute = true;
         const settings::WriteResult r = b.write(form);
         QVERIFY(r.written);
@@ -373,14 +374,14 @@ private slots:
         QFETCH(QStringList, expected);
         Bench b;
         QVERIFY(b.start());
-        SettingsForm form = b.read().form;
+        settings::SettingsForm form = b.read().form;
         form.diameter = diameter;
         settings::CompareResult r;
         b.run([&] { r = settings::compare(b.protocol, b.frontend, form, kRu); });
         QVERIFY(r.read);
         QStringList lines;
         for (const auto& d : r.differences)
-            lines << settings_texts::differenceLine(d.label, d.meter, d.intended);
+            lines << settings::texts::differenceLine(d.label, d.meter, d.intended);
         QCOMPARE(lines, expected);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QCOMPARE(b.writeFrames(), 0);
@@ -404,7 +405,7 @@ private slots:
         QCOMPARE(b.settingsBytes(53, 4), at53);
         QCOMPARE(b.settingsBytes(61, 4), at61);
         // Read back with the same firmware, A and C are in their own fields again.
-        const SettingsForm f = b.read().form;
+        const settings::SettingsForm f = b.read().form;
         QCOMPARE(f.a, QStringLiteral("2,0000"));
         QCOMPARE(f.c, QStringLiteral("4,0000"));
     }
@@ -454,7 +455,7 @@ private slots:
         QVERIFY(b.start());
         const QByteArray before = b.settingsBytes(0, 70);
         b.frontend.answer = answer;
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.diameter = diameter;
         form.clearDaily = form.clearMinute = true;
         const settings::WriteResult r = b.write(form);
@@ -470,7 +471,7 @@ private slots:
     void clearingTheDailyArchive() {
         Bench b;
         QVERIFY(b.start());
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.clearDaily = true;
         b.write(form);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
@@ -496,7 +497,7 @@ private slots:
     void clearingBothArchives() {
         Bench b;
         QVERIFY(b.start());
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.clearDaily = form.clearMinute = true;
         b.write(form);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
@@ -519,7 +520,7 @@ private slots:
             sim::Fault::drop(sim::Selector::all().onCommand(kWriteRecord).atAddress(800)));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.clearDaily = form.clearMinute = true;
         b.write(form);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
@@ -554,7 +555,7 @@ private slots:
                 sim::Fault::drop(sim::Selector::from(4).onCommand(kReadMemory).atAddress(24)));
         Bench b(o);
         QVERIFY(b.start());
-        SettingsForm form = writeForm();
+        settings::SettingsForm form = writeForm();
         form.clearDaily = form.clearMinute = true;
         QVERIFY(b.write(form).written);
         QCOMPARE(b.frontend.status(), status);
@@ -569,7 +570,8 @@ private slots:
         bool asked = false;
         int reached = 0;
         b.run([&] {
-            asked = totals::clear(b.protocol, b.frontend).kind != core::Outcome::Kind::Declined;
+            asked =
+                frame::totals::clear(b.protocol, b.frontend).kind != core::Outcome::Kind::Declined;
             reached = b.frontend.progressPosition;
         });
         QVERIFY(asked);
@@ -610,15 +612,15 @@ private slots:
         // The Info tab then shows nothing accumulated.
         RecordingFrontend infoFrontend;
         core::Session infoSession(infoFrontend);
-        info::Values values;
-        Connection(infoSession)
+        frame::info::Values values;
+        frame::Connection(infoSession)
             .run(line::LinkTarget::serialPort(b.server.ptyPath() + QStringLiteral(" ")), [&] {
-                values = info::read(infoSession.protocol(), infoFrontend, kRu);
+                values = frame::info::read(infoSession.protocol(), infoFrontend, kRu);
                 return values.outcome;
             });
-        QCOMPARE(values.text[info::kVolume], QStringLiteral("0,000"));
-        QCOMPARE(values.text[info::kOperatingHours], QStringLiteral("0,0"));
-        QCOMPARE(values.text[info::kIdleHours], QStringLiteral("0,0"));
+        QCOMPARE(values.text[frame::info::kVolume], QStringLiteral("0,000"));
+        QCOMPARE(values.text[frame::info::kOperatingHours], QStringLiteral("0,0"));
+        QCOMPARE(values.text[frame::info::kIdleHours], QStringLiteral("0,0"));
     }
 
     void totalsRefusals_data() {
@@ -644,7 +646,7 @@ private slots:
         QVERIFY(b.start());
         const QByteArray volume = b.memoryBytes(1224, 14);
         b.frontend.answer = answer;
-        b.run([&] { totals::clear(b.protocol, b.frontend); });
+        b.run([&] { frame::totals::clear(b.protocol, b.frontend); });
         QCOMPARE(b.frontend.status(), status);
         QCOMPARE(b.writeFrames(), 0);
         QCOMPARE(b.memoryBytes(1224, 14), volume);
@@ -657,7 +659,7 @@ private slots:
         QVERIFY(b.start());
         int reached = 0;
         b.run([&] {
-            totals::clear(b.protocol, b.frontend);
+            frame::totals::clear(b.protocol, b.frontend);
             reached = b.frontend.progressPosition;
         });
         QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));

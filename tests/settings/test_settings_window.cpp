@@ -196,9 +196,9 @@ private slots:
         openSettingsTab(w);
         auto* time = edit(w, "Edit13");
         time->setText(QStringLiteral("xx"));
-        const QString before = tab_conversions::timeFill(QTime::currentTime());
+        const QString before = settings::conversions::timeFill(QTime::currentTime());
         QTest::mouseDClick(time, Qt::LeftButton);
-        const QString after = tab_conversions::timeFill(QTime::currentTime());
+        const QString after = settings::conversions::timeFill(QTime::currentTime());
         QVERIFY2(time->text() == before || time->text() == after, qPrintable(time->text()));
     }
 
@@ -459,9 +459,9 @@ private slots:
         TForm1 w;
         openSettingsTab(w);
         edit(w, "Edit13")->setText(QStringLiteral("00:00"));
-        const QString before = tab_conversions::timeFill(QTime::currentTime());
+        const QString before = settings::conversions::timeFill(QTime::currentTime());
         child<QToolButton>(w, "SpeedButton3")->click();
-        const QString after = tab_conversions::timeFill(QTime::currentTime());
+        const QString after = settings::conversions::timeFill(QTime::currentTime());
         const QString shown = edit(w, "Edit13")->text();
         QVERIFY2(shown == before || shown == after, qPrintable(shown));
     }

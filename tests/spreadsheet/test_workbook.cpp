@@ -78,21 +78,24 @@ private slots:
         QVERIFY2(QFile::exists(QStringLiteral("/usr/bin/python3")), "Debian's python3 needed");
 
         // A daily-archive sheet in the shape of the export, with the styles it uses.
-        Workbook book;
+        spreadsheet::Workbook book;
         sample_ = path(QStringLiteral("sample.xls"));
         book.setFileName(sample_);
         book.clear();
-        const CellFont bold{QStringLiteral("Arial"), 10, true};
-        const QString date = excelFormatFromQtFormat(ruDate());
-        const auto heading = book.addStyle({bold, kGoldFill, {}});
+        const spreadsheet::CellFont bold{QStringLiteral("Arial"), 10, true};
+        const QString date = spreadsheet::excelFormatFromQtFormat(ruDate());
+        const auto heading = book.addStyle({bold, spreadsheet::kGoldFill, {}});
         const auto day = book.addStyle({{}, {}, date});
         const auto dayTime =
-            book.addStyle({{}, {}, date + u' ' + excelFormatFromQtFormat(ruTime())});
+            book.addStyle({{}, {}, date + u' ' + spreadsheet::excelFormatFromQtFormat(ruTime())});
         const auto volume = book.addStyle({{}, {}, QStringLiteral("#######0.000")});
         const auto hours = book.addStyle({{}, {}, QStringLiteral("#######0.0")});
-        const auto volumeTotal = book.addStyle({bold, kGoldFill, QStringLiteral("#######0.000")});
-        const auto hoursTotal = book.addStyle({bold, kGoldFill, QStringLiteral("#######0.0")});
-        QCOMPARE(book.addStyle({bold, kGoldFill, {}}), heading); // asked twice, stored once
+        const auto volumeTotal =
+            book.addStyle({bold, spreadsheet::kGoldFill, QStringLiteral("#######0.000")});
+        const auto hoursTotal =
+            book.addStyle({bold, spreadsheet::kGoldFill, QStringLiteral("#######0.0")});
+        QCOMPARE(book.addStyle({bold, spreadsheet::kGoldFill, {}}),
+                 heading); // asked twice, stored once
 
         // Written out of order on purpose.
         book.writeText(3, 2, QStringLiteral("События"), heading);
@@ -205,7 +208,7 @@ private slots:
         QCOMPARE(c.value(QLatin1String("format")).toString(), format);
         QCOMPARE(c.value(QLatin1String("fill")).toInt(), gold ? 1 : 0);
         if (gold)
-            QCOMPARE(c.value(QLatin1String("colour")).toInt(), kGoldFill);
+            QCOMPARE(c.value(QLatin1String("colour")).toInt(), spreadsheet::kGoldFill);
     }
 
     void sampleColumnWidths() {
@@ -222,8 +225,8 @@ private slots:
     }
 
     void fittedWidths() {
-        Workbook book;
-        const CellFont bold{QStringLiteral("Arial"), 10, true};
+        spreadsheet::Workbook book;
+        const spreadsheet::CellFont bold{QStringLiteral("Arial"), 10, true};
         const auto volume = book.addStyle({{}, {}, QStringLiteral("#######0.000")});
         const auto hours = book.addStyle({{}, {}, QStringLiteral("#######0.0")});
         const auto dayTime = book.addStyle({{}, {}, QStringLiteral("DD.MM.YYYY hh:mm")});
@@ -268,7 +271,7 @@ private slots:
     }
 
     void emptyWorkbook() {
-        Workbook book;
+        spreadsheet::Workbook book;
         book.writeText(2, 2, QStringLiteral("gone"));
         book.fitColumns(0, 3);
         book.clear();
@@ -288,7 +291,7 @@ private slots:
     }
 
     void minuteArchiveSizedSheet() {
-        Workbook book;
+        spreadsheet::Workbook book;
         const auto dayTime = book.addStyle({{}, {}, QStringLiteral("DD.MM.YYYY hh:mm")});
         const auto volume = book.addStyle({{}, {}, QStringLiteral("#######0.000")});
         const auto hours = book.addStyle({{}, {}, QStringLiteral("#######0.0")});
@@ -328,13 +331,14 @@ private slots:
     }
 
     void replacingCells() {
-        Workbook book;
+        spreadsheet::Workbook book;
         book.writeText(0, 0, QStringLiteral("старое"));
         book.writeNumber(0, 0, 5);
         book.writeNumber(1, 0, 7);
         book.writeText(1, 0, QStringLiteral("новое"));
         book.writeText(2, 0, QStringLiteral("раз"));
-        book.writeText(2, 0, QStringLiteral("два"), book.addStyle({{}, kGoldFill, {}}));
+        book.writeText(2, 0, QStringLiteral("два"),
+                       book.addStyle({{}, spreadsheet::kGoldFill, {}}));
         const QString file = path(QStringLiteral("replace.xls"));
         QVERIFY(book.save(file));
         const QJsonObject b = readBack(file);
@@ -348,7 +352,7 @@ private slots:
     }
 
     void awkwardInput() {
-        Workbook book;
+        spreadsheet::Workbook book;
         book.setSheetName(QStringLiteral("Архив: март"));
         QVERIFY(book.writeText(0, 0, QStringLiteral("a³b\U0001F600c")));
         QVERIFY(book.writeText(0, 1, QString(300, u'Ж')));
@@ -432,7 +436,7 @@ private slots:
     void qtFormatsBecomeExcelCodes() {
         QFETCH(QString, qt);
         QFETCH(QString, excel);
-        QCOMPARE(excelFormatFromQtFormat(qt), excel);
+        QCOMPARE(spreadsheet::excelFormatFromQtFormat(qt), excel);
     }
 
     // What a spreadsheet shows: the text whose width a column must hold.
@@ -475,7 +479,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, code);
         QFETCH(QString, shown);
-        QCOMPARE(CellValueFormat(code).show(value), shown);
+        QCOMPARE(spreadsheet::CellValueFormat(code).show(value), shown);
     }
 
     void failedSaveLeavesNothingBehind_data() {
@@ -517,7 +521,7 @@ private slots:
         }
         const QStringList before =
             QDir(folderPath).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-        Workbook book;
+        spreadsheet::Workbook book;
         book.setFileName(target);
         for (int row = 0; row < 5000; ++row)
             book.writeText(0, row, QStringLiteral("Итого за сутки"));
@@ -561,7 +565,7 @@ private slots:
             QVERIFY(earlier.open(QIODevice::WriteOnly));
             earlier.write(QByteArray(100000, 'x'));
         }
-        Workbook book;
+        spreadsheet::Workbook book;
         book.writeText(0, 0, QStringLiteral("новый"));
         QVERIFY(book.save(file));
         QCOMPARE(QFileInfo(file).size(), book.fileContents().size());
@@ -588,7 +592,8 @@ private slots:
         const QString file = path(QStringLiteral("stream-%1.bin").arg(size));
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly));
-        const QByteArray contents = compoundFileWithStream(QStringLiteral("Book"), stream);
+        const QByteArray contents =
+            spreadsheet::compoundFileWithStream(QStringLiteral("Book"), stream);
         QVERIFY(contents.size() % 512 == 0);
         out.write(contents);
         out.close();

@@ -8,7 +8,7 @@
 
 // A frontend that remembers what an action showed: every status text, the progress bar, the
 // message boxes. Questions get the answer the test chose.
-class RecordingFrontend : public Frontend {
+class RecordingFrontend : public core::Frontend {
 public:
     void setStatus(const QString& text) override {
         status_ = text;

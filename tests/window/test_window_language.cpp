@@ -11,14 +11,14 @@
 #include <QTabWidget>
 #include <QtTest>
 
-using language::Language;
+using core::language::Language;
 Q_DECLARE_METATYPE(std::optional<Language>)
 
 class WindowLanguageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { language::use(Language::Russian); }
+    void cleanup() { core::language::use(Language::Russian); }
 
     void languageFromTheCommandLine_data() {
         QTest::addColumn<QStringList>("args");
@@ -42,7 +42,7 @@ private slots:
     void languageFromTheCommandLine() {
         QFETCH(QStringList, args);
         QFETCH(std::optional<Language>, expected);
-        QCOMPARE(language::fromArguments(args), expected);
+        QCOMPARE(core::language::fromArguments(args), expected);
     }
 
     // Rows in order: Russian, English, then Russian again (the English translation is removed).
@@ -70,7 +70,7 @@ private slots:
     void windowTexts() {
         QFETCH(Language, lang);
         QFETCH(QStringList, texts);
-        QVERIFY(language::use(lang));
+        QVERIFY(core::language::use(lang));
         TForm1 w;
         auto* tabs = child<QTabWidget>(w, "PageControl1");
         auto* ports = child<QComboBox>(w, "ComboBox1");
