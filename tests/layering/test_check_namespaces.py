@@ -23,7 +23,7 @@ CASES = [
     ("a top-level group of its own", "namespace settings_file {\nbool save();\n}\n", True),
     ("another folder's functions", "namespace core {\nint f();\n}\n", True),
     ("another folder's classes forward-declared",
-     "namespace link {\nclass Protocol;\n}\nnamespace core {\nclass Frontend;\n}\n", False),
+     "namespace line {\nclass Protocol;\n}\nnamespace core {\nclass Frontend;\n}\n", False),
     ("the forms and std", "namespace Ui {\nclass Form1;\n}\n"
      "namespace std {\ntemplate <> struct hash<int>;\n}\n", False),
     ("a metatype line", "namespace settings { struct A {}; }\nQ_DECLARE_METATYPE(settings::A)\n",
