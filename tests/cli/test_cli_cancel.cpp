@@ -148,6 +148,33 @@ private slots:
                  qPrintable(r.log.right(300)));
     }
 
+    // --progress with standard error not a terminal: one line per whole percent, in order,
+    // each with the count and the time left; standard output holds the report alone.
+    void progressLinesWithoutATerminal() {
+        SimProcess sim({"--line-timing", "--date", "2015-03-15", "--time", "23:59"});
+        QVERIFY(sim.ready());
+        const Run r =
+            interrupt({"--progress", "--pipe", sim.pipe(), "daily", "15.03.2013", "15.03.2015"},
+                      QStringLiteral("ReadRecord"), 300);
+        QVERIFY(r.signalled);
+        QCOMPARE(r.exitCode, 130);
+        static const QRegularExpression progress(
+            QStringLiteral("^(\\d+)% (\\d+)/(\\d+) осталось \\d+:\\d\\d$"));
+        const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 5, qPrintable(r.err));
+        int lastPercent = -1;
+        for (const QString& line : lines) {
+            const auto m = progress.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            QVERIFY2(m.captured(1).toInt() > lastPercent, qPrintable(line));
+            lastPercent = m.captured(1).toInt();
+            QVERIFY(m.captured(2).toInt() <= m.captured(3).toInt());
+        }
+        QVERIFY(!r.err.contains(QLatin1Char('\r')));
+        for (const QString& line : r.out)
+            QVERIFY2(!progress.match(line).hasMatch(), qPrintable(line));
+    }
+
     // Clearing the minute archive: the records up to the count the status gives are zero, the
     // rest untouched (the one whose acknowledgement the cancel cut may be either).
     void minuteClearing() {
