@@ -4,6 +4,7 @@
 // action is, so each signal is sent at a known point.
 
 #include "tests/cli/SimProcess.h"
+#include "tests/support/FirmwareImageFile.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -100,14 +101,8 @@ class CliCancelTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        image = dir.filePath(QStringLiteral("image.zet"));
-        QFile f(image);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QByteArray bytes(7680, '\0');
-        for (int i = 0; i < 7676; ++i)
-            bytes[i] = char(i % 251);
-        bytes.replace(7676, 4, QByteArray::fromHex("01100532"));
-        f.write(bytes);
+        image = test_images::write(dir.filePath(QStringLiteral("image.zet")));
+        QVERIFY(!image.isEmpty());
     }
 
     // The readouts, over the pseudo-terminal and the pipe: the records read so far are kept
