@@ -49,7 +49,8 @@ std::optional<qint64> TimeLeft::remainingMs() const {
 
 bool TimeLeft::worthShowing() const {
     const std::optional<qint64> left = remainingMs();
-    return left && (now_ - startedAt_) + *left > kShowAboveMs;
+    const qint64 measured = now_ - startedAt_;
+    return left && measured >= kMeasureAtLeastMs && measured + *left > kShowAboveMs;
 }
 
 QString TimeLeft::text(qint64 ms) {

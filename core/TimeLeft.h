@@ -20,6 +20,10 @@ public:
     static constexpr qint64 kWindowMs = 5000;
     // Only actions expected to take longer than this show the time left.
     static constexpr qint64 kShowAboveMs = 3000;
+    // ... and only once this much of the work has been measured: the first transaction of a
+    // step that the bar counts in thousandths (the meter's identity read) says nothing of the
+    // work's length.
+    static constexpr qint64 kMeasureAtLeastMs = 1000;
 
     // A new piece of work of `totalUnits`, begun at `nowMs`.
     void start(qint64 totalUnits, qint64 nowMs);
@@ -32,7 +36,7 @@ public:
     qint64 done() const { return done_; }
     // Empty until a unit is done.
     std::optional<qint64> remainingMs() const;
-    // The action is expected to take longer than kShowAboveMs in all.
+    // The action is expected to take longer than kShowAboveMs in all, after kMeasureAtLeastMs.
     bool worthShowing() const;
 
     // "m:ss", minutes not limited ("75:03").

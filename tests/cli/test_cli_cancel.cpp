@@ -4,6 +4,7 @@
 // action is, so each signal is sent at a known point.
 
 #include "tests/cli/SimProcess.h"
+#include "tests/support/FirmwareImageFile.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -100,14 +101,8 @@ class CliCancelTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        image = dir.filePath(QStringLiteral("image.zet"));
-        QFile f(image);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QByteArray bytes(7680, '\0');
-        for (int i = 0; i < 7676; ++i)
-            bytes[i] = char(i % 251);
-        bytes.replace(7676, 4, QByteArray::fromHex("01100532"));
-        f.write(bytes);
+        image = test_images::write(dir.filePath(QStringLiteral("image.zet")));
+        QVERIFY(!image.isEmpty());
     }
 
     // The readouts, over the pseudo-terminal and the pipe: the records read so far are kept
@@ -146,6 +141,33 @@ private slots:
         // The log ends with the link closed.
         QVERIFY2(r.log.trimmed().section(QLatin1Char('\n'), -1).contains(QLatin1String(" * ")),
                  qPrintable(r.log.right(300)));
+    }
+
+    // --progress with standard error not a terminal: one line per whole percent, in order,
+    // each with the count and the time left; standard output holds the report alone.
+    void progressLinesWithoutATerminal() {
+        SimProcess sim({"--line-timing", "--date", "2015-03-15", "--time", "23:59"});
+        QVERIFY(sim.ready());
+        const Run r =
+            interrupt({"--progress", "--pipe", sim.pipe(), "daily", "15.03.2013", "15.03.2015"},
+                      QStringLiteral("ReadRecord"), 300);
+        QVERIFY(r.signalled);
+        QCOMPARE(r.exitCode, 130);
+        static const QRegularExpression progress(
+            QStringLiteral("^(\\d+)% (\\d+)/(\\d+) осталось \\d+:\\d\\d$"));
+        const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 5, qPrintable(r.err));
+        int lastPercent = -1;
+        for (const QString& line : lines) {
+            const auto m = progress.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            QVERIFY2(m.captured(1).toInt() > lastPercent, qPrintable(line));
+            lastPercent = m.captured(1).toInt();
+            QVERIFY(m.captured(2).toInt() <= m.captured(3).toInt());
+        }
+        QVERIFY(!r.err.contains(QLatin1Char('\r')));
+        for (const QString& line : r.out)
+            QVERIFY2(!progress.match(line).hasMatch(), qPrintable(line));
     }
 
     // Clearing the minute archive: the records up to the count the status gives are zero, the

@@ -2,6 +2,7 @@
 
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
+#include "tests/support/FirmwareImageFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,14 +16,8 @@ class CliFirmwareTest : public QObject {
 
 private slots:
     void initTestCase() {
-        image = dir.filePath(QStringLiteral("image.zet"));
-        QFile f(image);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QByteArray bytes(7680, '\0');
-        for (int i = 0; i < 7676; ++i)
-            bytes[i] = char(i % 251);
-        bytes.replace(7676, 4, QByteArray::fromHex("01100532"));
-        f.write(bytes);
+        image = test_images::write(dir.filePath(QStringLiteral("image.zet")));
+        QVERIFY(!image.isEmpty());
     }
 
     void programsTheMeter() {
@@ -42,12 +37,7 @@ private slots:
         QCOMPARE(state.value(QStringLiteral("programmingFinished")).toInt(), 1);
         const QByteArray program =
             QByteArray::fromHex(state.value(QStringLiteral("program")).toString().toLatin1());
-        QCOMPARE(program.left(7676), QByteArray([] {
-                     QByteArray b(7676, '\0');
-                     for (int i = 0; i < 7676; ++i)
-                         b[i] = char(i % 251);
-                     return b;
-                 }()));
+        QCOMPARE(program.left(7676), test_images::programBytes());
         QCOMPARE(program.mid(7676, 2), QByteArray::fromHex("0110"));
         const QDate today = QDate::currentDate();
         QCOMPARE(quint8(program[7678]), quint8(today.day()));

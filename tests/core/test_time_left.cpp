@@ -31,6 +31,10 @@ private slots:
             << 7200 << 15 << 1000 << 96 << 1100 << qint64(6100 * 96) << true;
         // A readout of 10 transactions is over in a blink: nothing shown.
         QTest::newRow("short readout") << 10 << 20 << 10 << 20 << 5 << qint64(100) << false;
+        // The meter's identity read: one transaction of a bar of a thousand steps would
+        // promise seconds; it is not shown.
+        QTest::newRow("one step of a thousand")
+            << 1000 << 20 << 1000 << 20 << 1 << qint64(999 * 20) << false;
     }
     void estimate() {
         QFETCH(int, total);
@@ -97,11 +101,12 @@ private slots:
         QTest::addColumn<int>("costMs");
         QTest::addColumn<int>("writes");
         QTest::addColumn<QString>("last");
-        QTest::newRow("lines") << int(cli::ProgressLine::Mode::Lines) << 400 << 10 << 101
+        // Shown from 25 %, once a second of the work is measured.
+        QTest::newRow("lines") << int(cli::ProgressLine::Mode::Lines) << 400 << 10 << 76
                                << "100% 400/400 осталось 0:00\n";
         QTest::newRow("off") << int(cli::ProgressLine::Mode::Off) << 400 << 10 << 0 << "";
         QTest::newRow("short action") << int(cli::ProgressLine::Mode::Lines) << 400 << 1 << 0 << "";
-        QTest::newRow("redrawn") << int(cli::ProgressLine::Mode::Redraw) << 400 << 10 << 102
+        QTest::newRow("redrawn") << int(cli::ProgressLine::Mode::Redraw) << 400 << 10 << 77
                                  << "\r" + QString(26, QLatin1Char(' ')) +
                                         "\r"; // erased when the bar returns to 0
     }

@@ -3,33 +3,12 @@
 
 #include "settings/SettingsCheck.h"
 #include "settings/SettingsWriter.h"
+#include "tests/support/SettingsForms.h"
 
 #include <QtTest>
 
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
-
-settings::SettingsForm baseForm() {
-    settings::SettingsForm f;
-    f.diametral = true;
-    f.medium = settings::SettingsForm::Medium::Water;
-    f.period = settings::SettingsForm::Period::OneSecond;
-    f.diameter = QStringLiteral("150,5");
-    f.base = QStringLiteral("250,4");
-    f.angle = QStringLiteral("30,25");
-    f.cableLength = QStringLiteral("12,5");
-    f.k = QStringLiteral("1,0200");
-    f.a = QStringLiteral("2,0000");
-    f.b = QStringLiteral("3,0000");
-    f.c = QStringLiteral("4,0000");
-    f.zeroCutoff = QStringLiteral("0,500000");
-    f.pulseWeight = QStringLiteral("2,50");
-    f.zeroOffset = QStringLiteral("-1,2500");
-    f.windowOffset = 3;
-    f.date = QDate(2016, 6, 1);
-    f.time = QStringLiteral("07:45");
-    return f;
-}
 
 // Sets one field of the form by the name the tables use.
 void setField(settings::SettingsForm& f, const QString& field, const QString& value) {
@@ -119,11 +98,12 @@ private slots:
         QFETCH(QByteArray, meterBytes);
         QFETCH(QStringList, expected);
 
-        settings::SettingsImage meter = settings::intendedImage(baseForm(), kRu, quint8(version));
+        settings::SettingsImage meter =
+            settings::intendedImage(test_forms::filled(), kRu, quint8(version));
         if (address >= 0)
             meter.put(address, reinterpret_cast<const quint8*>(meterBytes.constData()),
                       int(meterBytes.size()));
-        settings::SettingsForm form = baseForm();
+        settings::SettingsForm form = test_forms::filled();
         setField(form, field, value);
         QCOMPARE(lines(settings::differences(meter, quint8(version), form, kRu)), expected);
     }
@@ -174,7 +154,7 @@ private slots:
         QFETCH(int, clockSeconds);
         QFETCH(QStringList, expected);
 
-        const settings::SettingsForm form = baseForm();
+        const settings::SettingsForm form = test_forms::filled();
         const settings::Preparation prepared = settings::prepareWrite(form, kRu);
         QVERIFY2(prepared.write, qPrintable(prepared.error));
         settings::SettingsImage meter = settings::writtenImage(*prepared.write, 5);
@@ -216,7 +196,7 @@ private slots:
         QFETCH(bool, minute);
         QFETCH(QString, time);
         QFETCH(QString, expected);
-        settings::SettingsForm form = baseForm();
+        settings::SettingsForm form = test_forms::filled();
         form.clearDaily = daily;
         form.clearMinute = minute;
         form.time = time;

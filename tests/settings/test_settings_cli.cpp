@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
+#include "tests/support/SettingsForms.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,25 +21,6 @@ struct Meter {
     SimProcess sim;
 };
 
-settings::SettingsForm fileForm() {
-    settings::SettingsForm f;
-    f.diametral = true;
-    f.medium = settings::SettingsForm::Medium::Water;
-    f.period = settings::SettingsForm::Period::OneSecond;
-    f.diameter = QStringLiteral("150,5");
-    f.base = QStringLiteral("250,4");
-    f.angle = QStringLiteral("30,25");
-    f.cableLength = QStringLiteral("12,5");
-    f.k = QStringLiteral("1,0200");
-    f.a = QStringLiteral("2,0000");
-    f.b = QStringLiteral("3,0000");
-    f.c = QStringLiteral("4,0000");
-    f.zeroCutoff = QStringLiteral("0,500000");
-    f.pulseWeight = QStringLiteral("2,50");
-    f.zeroOffset = QStringLiteral("-1,2500");
-    f.windowOffset = 3;
-    return f;
-}
 } // namespace
 
 class SettingsCliTest : public QObject {
@@ -103,7 +85,7 @@ private slots:
     void writeThenReadBack() {
         Meter sim;
         const QString path = dir.filePath(QStringLiteral("write.dat"));
-        QCOMPARE(settings::file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, test_forms::filled()), QString());
         CliRun r =
             sim.cli({"--yes", "settings-write", path, "--date", "01.06.2016", "--time", "07-45"});
         QCOMPARE(r.exitCode, 0);
@@ -112,7 +94,7 @@ private slots:
 
         r = sim.cli({"settings-read"});
         QCOMPARE(r.exitCode, 0);
-        QStringList expected = settings::file::lines(fileForm());
+        QStringList expected = settings::file::lines(test_forms::filled());
         QCOMPARE(r.out.mid(0, 33), expected);
         QCOMPARE(r.out[33], QStringLiteral("Дата: 01.06.2016"));
         QCOMPARE(r.out[34], QStringLiteral("Время: 07:45"));
@@ -153,7 +135,7 @@ private slots:
         Meter sim(simArgs);
         const QString path = dir.filePath(QStringLiteral("refusal.dat"));
         const QString missing = dir.filePath(QStringLiteral("missing.dat"));
-        QCOMPARE(settings::file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, test_forms::filled()), QString());
         args.replaceInStrings(QStringLiteral("FILE"), path);
         args.replaceInStrings(QStringLiteral("MISSING"), missing);
         const CliRun r = sim.cli(args);
@@ -208,7 +190,7 @@ private slots:
 
         // The meter's own settings as a file, with the diameter line as the row says.
         const QString path = dir.filePath(QStringLiteral("diff.dat"));
-        settings::SettingsForm form = fileForm();
+        settings::SettingsForm form = test_forms::filled();
         {
             Meter plain;
             const CliRun read = plain.cli({"settings-read", "--save", path});
@@ -241,7 +223,7 @@ private slots:
         QFile::remove(log);
         Meter sim({"--fault", "nostore@cmd=42,addr=17", "--log", log});
         const QString path = dir.filePath(QStringLiteral("nostore.dat"));
-        QCOMPARE(settings::file::save(path, fileForm()), QString());
+        QCOMPARE(settings::file::save(path, test_forms::filled()), QString());
         const CliRun r = sim.cli({"--yes", "settings-write", path, "--date", "01.06.2016", "--time",
                                   "07:45", "--clear-daily", "--clear-minute"});
         QCOMPARE(r.exitCode, 1);

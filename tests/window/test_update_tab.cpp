@@ -84,6 +84,8 @@ private slots:
         // the window handles its messages throughout and never freezes.
         QList<int> positions;
         bool lockedThroughout = true;
+        bool sawImageGoing = false;
+        bool stopRefused = true;
         QElapsedTimer sinceTick;
         qint64 longestGap = 0;
         QTimer watch;
@@ -93,6 +95,14 @@ private slots:
             sinceTick.start();
             positions.append(child<QProgressBar>(w, "ProgressBar1")->value());
             lockedThroughout = lockedThroughout && !child<QPushButton>(w, "Button9")->isEnabled();
+            // Once the image goes out the stop button stays, disabled, and says why.
+            if (positions.last() > 0) {
+                const auto* stop = child<QPushButton>(w, "CancelButton");
+                sawImageGoing = true;
+                stopRefused =
+                    stopRefused && stop->isVisible() && !stop->isEnabled() &&
+                    stop->toolTip().startsWith(QStringLiteral("Прошивку нельзя прервать"));
+            }
         });
         watch.start(10);
         QElapsedTimer run;
@@ -108,6 +118,9 @@ private slots:
         QVERIFY(positions.size() >= 5);
         QVERIFY2(longestGap < 200, qPrintable(QString::number(longestGap)));
         QVERIFY(lockedThroughout);
+        QVERIFY(sawImageGoing);
+        QVERIFY(stopRefused);
+        QVERIFY(!child<QPushButton>(w, "CancelButton")->isVisible());
         QVERIFY(std::adjacent_find(positions.begin(), positions.end(), std::not_equal_to<>()) !=
                 positions.end()); // the bar moved
         QCOMPARE(child<QProgressBar>(w, "ProgressBar1")->value(), 0);
