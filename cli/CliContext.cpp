@@ -26,7 +26,7 @@ int CliContext::endWithoutStatus(core::Outcome::Kind kind) {
 int CliContext::exitCode(core::Outcome::Kind kind) {
     if (kind == core::Outcome::Kind::Cancelled)
         return kExitCancelled;
-    return core::Outcome::of(kind).succeeded() ? kExitOk : kExitFailed;
+    return kind == core::Outcome::Kind::Succeeded ? kExitOk : kExitFailed;
 }
 
 std::optional<QString> CommandArgs::takeValue(const QString& name) {

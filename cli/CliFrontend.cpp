@@ -19,9 +19,7 @@ void printLine(const QString& text) {
 }
 
 void writeToStandardError(const QString& caption, const QString& text) {
-    const QByteArray line = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
-    std::fprintf(stderr, "%s\n", line.constData());
-    std::fflush(stderr);
+    printLine(caption + QStringLiteral(": ") + withLineBreaks(text));
 }
 
 // The frontend of the command being run; zetra-cli runs one command per process.

@@ -35,6 +35,13 @@ public:
         return ok;
     }
     bool sendByte(quint8 byte) { return send(&byte, 1); }
+    // A frame of the entry or the end, with its line in the exchange log whether the line took
+    // it or not.
+    bool sendLogged(const QByteArray& bytes, const QString& meaning) {
+        const bool ok = send(reinterpret_cast<const quint8*>(bytes.constData()), int(bytes.size()));
+        log(line::Protocol::Direction::Sent, bytes, meaning);
+        return ok;
+    }
 
     // One awaited byte; empty when none came within the current time-outs.
     std::optional<quint8> receiveByte() {
@@ -116,17 +123,13 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     const Outcome stopped = Outcome::of(Outcome::Kind::Cancelled);
     // A request or probe that the line refused cannot be acknowledged.
     const auto frame = request();
-    const bool requestSent = x.send(frame.data(), int(frame.size()));
-    x.log(Direction::Sent, QByteArray(reinterpret_cast<const char*>(frame.data()), 4),
-          QStringLiteral("programming mode"));
-    if (!requestSent)
+    if (!x.sendLogged(QByteArray(reinterpret_cast<const char*>(frame.data()), int(frame.size())),
+                      QStringLiteral("programming mode")))
         return failed(texts::cannotEnter());
     x.pause(kRequestPauseMs);
     if (x.stopNow())
         return stopped;
-    const bool probeSent = x.sendByte(kProbe);
-    x.log(Direction::Sent, QByteArray(1, char(kProbe)), QStringLiteral("probe"));
-    if (!probeSent)
+    if (!x.sendLogged(QByteArray(1, char(kProbe)), QStringLiteral("probe")))
         return failed(texts::cannotEnter());
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
@@ -151,9 +154,7 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     frontend.processEvents();
     frontend.setProgressMaximum(kBlocks - 1);
     frontend.planWork(kWorkUnits);
-    const bool startSent = x.sendByte(kStartOfImage);
-    x.log(Direction::Sent, QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image"));
-    if (!startSent)
+    if (!x.sendLogged(QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image")))
         return failed(texts::completedWithErrorsRepeat());
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
@@ -203,9 +204,7 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     }
     if (!match)
         return failed(texts::completedWithErrorsRepeat());
-    const bool finishSent = x.sendByte(kFinish);
-    x.log(Direction::Sent, QByteArray(1, char(kFinish)), QStringLiteral("finish"));
-    if (!finishSent)
+    if (!x.sendLogged(QByteArray(1, char(kFinish)), QStringLiteral("finish")))
         return failed(texts::completedWithErrorsRepeat());
     return Outcome::of(Outcome::Kind::Succeeded);
 }
