@@ -219,6 +219,41 @@ private slots:
         QCOMPARE(got.join(QLatin1Char(' ')), outcome);
     }
 
+    // The retry answered, the first attempt's answer still owed: lost, or late like the one
+    // taken. Script as above; the wait before the next request stays short either way.
+    void aRetryAnsweredCostsNoLongWait_data() {
+        QTest::addColumn<QStringList>("onWrite");
+        QTest::addColumn<QStringList>("whileWaiting");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("first request lost")
+            << QStringList{"-", "10", "07", "05"} << QStringList{} << "10 07 05";
+        QTest::newRow("second answer comes while waiting")
+            << QStringList{"-", "10", "07", "05"} << QStringList{"10"} << "10 07 05";
+        QTest::newRow("two retries, both answers owed")
+            << QStringList{"-", "-", "10", "07", "05"} << QStringList{} << "10 07 05";
+    }
+    void aRetryAnsweredCostsNoLongWait() {
+        QFETCH(QStringList, onWrite);
+        QFETCH(QStringList, whileWaiting);
+        QFETCH(QString, outcome);
+        for (const QString& w : onWrite) {
+            QByteArray bytes;
+            for (const QString& one : w.split(QLatin1Char(' ')))
+                if (one != QLatin1String("-"))
+                    bytes += readAnswer(QByteArray::fromHex(one.toLatin1()));
+            link.answer(bytes);
+        }
+        for (const QString& w : whileWaiting)
+            link.arrivals.push_back(readAnswer(QByteArray::fromHex(w.toLatin1())));
+        QStringList got;
+        for (quint16 address : {24, 23, 22})
+            got << (protocol.ReadMemory(address, 1)
+                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
+                        : QStringLiteral("fail"));
+        QCOMPARE(got.join(QLatin1Char(' ')), outcome);
+        QVERIFY(link.longestWaitMs <= line::Protocol::kDoubtfulAnswerWaitMs);
+    }
+
     void aMeterThatLosesRequestsIsNotWaitedForLong() {
         QVERIFY(!protocol.ReadMemory(24, 1));
         QVERIFY(!protocol.ReadMemory(23, 1)); // the first three are awaited in full
