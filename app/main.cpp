@@ -15,6 +15,7 @@
 int main(int argc, char* argv[]) {
     core::keepToolkitMessagesToDevelopers();
     QApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     const QStringList args = QApplication::arguments();
     const auto lang = core::language::fromArguments(args);
     if (!lang) {

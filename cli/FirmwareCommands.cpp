@@ -4,6 +4,8 @@
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 
+#include <cstdio>
+
 namespace cli {
 
 namespace {
@@ -35,8 +37,23 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     auto image = loadImage(context, args);
     if (!image)
         return context.endWithoutStatus(core::Outcome::Kind::InputRefused);
-    return context.finish(firmware::programming::run(context.session, context.target, *image,
-                                                     std::function<QDate()>(&QDate::currentDate)));
+    QDate today;
+    const core::Outcome outcome = firmware::programming::run(
+        context.session, context.target, *image, std::function<QDate()>([&today] {
+            today = QDate::currentDate();
+            return today;
+        }));
+    if (today.isValid()) {
+        context.put(QStringLiteral("stamped_date"), json::isoDate(image->creationDate()));
+        if (image->creationDate() != today)
+            std::fprintf(
+                stderr, "%s\n",
+                firmware::texts::stampedDateNote(today.toString(QStringLiteral("dd.MM.yyyy")),
+                                                 image->creationDateText())
+                    .toUtf8()
+                    .constData());
+    }
+    return context.finish(outcome);
 }
 
 } // namespace cli

@@ -102,6 +102,7 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
 int main(int argc, char* argv[]) {
     core::keepToolkitMessagesToDevelopers();
     QCoreApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
     QCoreApplication::setApplicationVersion(core::texts::programVersion());
 

@@ -254,6 +254,31 @@ private slots:
         QVERIFY(link.longestWaitMs <= line::Protocol::kDoubtfulAnswerWaitMs);
     }
 
+    // A long action gives up on a meter after ten transactions in a row without a byte of
+    // answer; an answer in between starts the count again. Short actions try every one.
+    void aSilentMeterEndsALongAction_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("answeredAt"); // the transaction answered, -1 none
+        QTest::addColumn<int>("framesSent"); // of 14 transactions
+        QTest::newRow("long action") << 10 << -1 << 30;
+        QTest::newRow("long action, one answer on the way") << 10 << 5 << 3 * 5 + 1 + 3 * 8;
+        QTest::newRow("short action") << 0 << -1 << 42;
+    }
+    void aSilentMeterEndsALongAction() {
+        QFETCH(int, limit);
+        QFETCH(int, answeredAt);
+        QFETCH(int, framesSent);
+        protocol.endAfterSilence(limit);
+        for (int i = 0; i < 14; ++i) {
+            for (int attempt = 0; attempt < 3; ++attempt)
+                link.answer(i == answeredAt && attempt == 0 ? readAnswer(hex("10")) : QByteArray());
+            QCOMPARE(protocol.ReadMemory(24, 1), i == answeredAt);
+        }
+        QCOMPARE(int(link.writes.size()), std::min(framesSent, 42));
+        QCOMPARE(protocol.meterSilent(), limit > 0 && answeredAt < 4);
+        QCOMPARE(progressSteps, 14);
+    }
+
     void aMeterThatLosesRequestsIsNotWaitedForLong() {
         QVERIFY(!protocol.ReadMemory(24, 1));
         QVERIFY(!protocol.ReadMemory(23, 1)); // the first three are awaited in full
