@@ -35,5 +35,13 @@ void InfoTab::read(const line::LinkTarget& target) {
 }
 
 void InfoTab::clearTotals(const line::LinkTarget& target) {
-    frame::clearTotals(c_.session, target);
+    std::optional<std::vector<frame::totals::NotZero>> notCleared;
+    const core::Outcome outcome = frame::clearTotals(c_.session, target, &notCleared);
+    // Once the totals were written to, the values shown before are no longer the meter's:
+    // they stay empty until the next refresh.
+    using Kind = core::Outcome::Kind;
+    if (outcome.kind == Kind::Succeeded || outcome.kind == Kind::FinishedWithErrors)
+        for (const frame::info::Row row :
+             {frame::info::kVolume, frame::info::kOperatingHours, frame::info::kIdleHours})
+            label(c_.window, frame::info::kRowLabels[std::size_t(row)].valueLabel)->clear();
 }

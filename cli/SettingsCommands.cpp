@@ -153,12 +153,31 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
         context.session, context.target, form, context.locale, QDateTime::currentDateTime());
     context.put(QStringLiteral("written"), run.written);
     context.put(QStringLiteral("mismatches"), writeMismatches(run));
+    QJsonObject notCleared;
+    if (run.notCleared.daily)
+        notCleared.insert(QStringLiteral("daily"), *run.notCleared.daily);
+    if (run.notCleared.minute)
+        notCleared.insert(QStringLiteral("minute"), *run.notCleared.minute);
+    if (!notCleared.isEmpty())
+        context.put(QStringLiteral("not_cleared"), notCleared);
     return context.finish(run.outcome);
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
-    return context.finish(frame::clearTotals(context.session, context.target));
+    std::optional<std::vector<frame::totals::NotZero>> notCleared;
+    const core::Outcome outcome = frame::clearTotals(context.session, context.target, &notCleared);
+    if (notCleared) {
+        QJsonArray list;
+        for (const frame::totals::NotZero& n : *notCleared)
+            list.append(
+                QJsonObject{{QStringLiteral("space"),
+                             n.settings ? QStringLiteral("settings") : QStringLiteral("memory")},
+                            {QStringLiteral("address"), n.address},
+                            {QStringLiteral("bytes"), n.bytes}});
+        context.put(QStringLiteral("not_cleared"), list);
+    }
+    return context.finish(outcome);
 }
 
 } // namespace cli
