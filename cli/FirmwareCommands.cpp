@@ -4,8 +4,6 @@
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 
-#include <cstdio>
-
 namespace cli {
 
 namespace {
@@ -43,15 +41,15 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
             today = QDate::currentDate();
             return today;
         }));
-    if (today.isValid()) {
+    // The image went to the meter with its date stamped: say when the meter cannot keep it.
+    using Kind = core::Outcome::Kind;
+    const bool sent = outcome.kind == Kind::Succeeded ||
+                      outcome.wording == firmware::texts::completedWithErrorsRepeat();
+    if (today.isValid() && sent) {
         context.put(QStringLiteral("stamped_date"), json::isoDate(image->creationDate()));
         if (image->creationDate() != today)
-            std::fprintf(
-                stderr, "%s\n",
-                firmware::texts::stampedDateNote(today.toString(QStringLiteral("dd.MM.yyyy")),
-                                                 image->creationDateText())
-                    .toUtf8()
-                    .constData());
+            context.print(firmware::texts::stampedDateNote(
+                today.toString(QStringLiteral("dd.MM.yyyy")), image->creationDateText()));
     }
     return context.finish(outcome);
 }

@@ -75,6 +75,7 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
             }
         }
     }
+    context.saveFailed = saveFailed;
     const int code = context.finish(run.outcome);
     return saveFailed ? kExitFailed : code;
 }

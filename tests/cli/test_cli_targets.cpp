@@ -93,8 +93,12 @@ private slots:
         const QString link = dir.filePath(QStringLiteral("link.csv"));
         QVERIFY(QFile::link(pointed, link));
         const CliRun r = CliRun::run(
-            {"--pipe", sim->pipe(), "daily", "10.03.2015", "15.03.2015", "--save", link}, 30000);
+            {"--json", "--pipe", sim->pipe(), "daily", "10.03.2015", "15.03.2015", "--save", link},
+            30000);
         QCOMPARE(r.exitCode == 0, saved);
+        QVERIFY(!r.out.isEmpty());
+        QCOMPARE(QJsonDocument::fromJson(r.out.last().toUtf8()).object().value("outcome"),
+                 QJsonValue(saved ? "ok" : "save_failed"));
         if (reader >= 0) {
             char got[64] = {};
             QVERIFY(::read(reader, got, sizeof got) > 10);

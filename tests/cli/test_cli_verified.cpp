@@ -104,15 +104,15 @@ private slots:
             QVERIFY(notCleared.isArray());
             QCOMPARE(notCleared.toArray().isEmpty(), exitCode == 0);
             if (exitCode != 0)
-                QVERIFY2(r.err.contains(QStringLiteral("Накопление не обнулено")),
-                         qPrintable(r.err));
+                QVERIFY2(messages.contains(QStringLiteral("Накопление не обнулено")),
+                         qPrintable(messages));
         } else {
             const int kept = notCleared.toObject().value("daily").toInt(-1);
             QCOMPARE(kept > 0, exitCode != 0);
             QCOMPARE(kept == 0, exitCode == 0);
             if (exitCode != 0)
-                QVERIFY2(r.err.contains(QStringLiteral("Суточный архив не очищен")),
-                         qPrintable(r.err));
+                QVERIFY2(messages.contains(QStringLiteral("Суточный архив не очищен")),
+                         qPrintable(messages));
         }
     }
 
