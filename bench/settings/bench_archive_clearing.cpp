@@ -4,7 +4,7 @@
 // 12 + 1 bytes and its 15 ms pause, every read-back's 4 + 10 bytes. The ratio shows what the
 // program adds on top of it.
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "bench/support/QuietFrontend.h"
 #include "core/Frontend.h"
 #include "device/ArchiveLayout.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         core::Session session(frontend);
         QElapsedTimer clock;
         double ms = 0;
-        frame::Connection(session).run(
+        actions::Connection(session).run(
             line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
                 clock.start();
                 settings::clearDailyArchive(session.protocol(), frontend);

@@ -16,7 +16,7 @@ class Protocol;
 // volume, the operating and idle times and the related counters go to zero. Entered with the
 // link open and the identity confirmed; sets the final status (nothing when the question is
 // answered No).
-namespace frame::totals {
+namespace actions::totals {
 
 // The 19 writes, then the read-back of the setting bytes (4 reads) and the memory blocks (6).
 constexpr int kProgressMaximum = 18 + 10;
@@ -35,4 +35,4 @@ struct NotZero {
 core::Outcome clear(line::Protocol& protocol, core::Frontend& frontend,
                     std::optional<std::vector<NotZero>>* notCleared = nullptr);
 
-} // namespace frame::totals
+} // namespace actions::totals

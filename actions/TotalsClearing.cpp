@@ -1,4 +1,4 @@
-#include "app/frame/TotalsClearing.h"
+#include "actions/TotalsClearing.h"
 
 #include "core/Frontend.h"
 #include "core/Permission.h"
@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace frame::totals {
+namespace actions::totals {
 
 namespace {
 // The memory blocks zeroed with the totals, in the order they are written: the volume, the
@@ -101,4 +101,4 @@ core::Outcome clear(line::Protocol& p, core::Frontend& frontend,
     return core::finish(frontend, Outcome::fromFlags(p));
 }
 
-} // namespace frame::totals
+} // namespace actions::totals
