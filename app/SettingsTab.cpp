@@ -169,7 +169,8 @@ void SettingsTab::compare(const line::LinkTarget& target) {
     dialog.setObjectName(QStringLiteral("CompareDialog"));
     dialog.setWindowTitle(settings::texts::compareCaption());
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(settings::texts::settingsDiffer(), &dialog));
+    layout->addWidget(
+        new QLabel(settings::texts::settingsDiffer(int(run.differences.size())), &dialog));
     auto* table = new QTableWidget(int(run.differences.size()), 3, &dialog);
     table->setObjectName(QStringLiteral("CompareTable"));
     table->setHorizontalHeaderLabels({QCoreApplication::translate("TForm1", "Параметр"),

@@ -252,15 +252,16 @@ QString clockTimeLabel() { return QCoreApplication::translate("Settings", "Вр�
 QString settingsEqual() {
     return QCoreApplication::translate("Settings", "Настройки прибора совпадают с формой");
 }
-QString settingsDiffer() {
-    return QCoreApplication::translate("Settings", "Настройки прибора отличаются от формы:");
+QString settingsDiffer(int fields) {
+    return QCoreApplication::translate(
+        "Settings", "Настройки прибора отличаются от формы (%n полей):", nullptr, fields);
 }
 QString differenceLine(const QString& label, const QString& meter, const QString& form) {
     return label + QLatin1Char(' ') + meter + QStringLiteral(" -> ") + form;
 }
-QString writeNotVerified() {
-    return QCoreApplication::translate("Settings",
-                                       "Настройки в приборе не совпадают с записанными:");
+QString writeNotVerified(int fields) {
+    return QCoreApplication::translate(
+        "Settings", "Настройки в приборе не совпадают с записанными (%n полей):", nullptr, fields);
 }
 QString mismatchLine(const QString& label, const QString& meter, const QString& intended) {
     const QString shown =
