@@ -456,7 +456,7 @@ void TForm1::ComboBox2Change() { settingsTab_->applyMediumRule(); }
 
 void TForm1::Edit13DblClick() { settingsTab_->fillTime(); }
 
-void TForm1::SpeedButton3Click() { settingsTab_->fillTime(); }
+void TForm1::SpeedButton3Click() { settingsTab_->fillDateAndTime(); }
 
 void TForm1::Button11Click() {
     if (busy_)

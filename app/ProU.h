@@ -101,7 +101,7 @@ public slots:
     void ComboBox2Change();
     void Edit13DblClick();
     void Button11Click();     // "Сравнить": the meter's settings against the form
-    void SpeedButton3Click(); // the PC's time into the time field
+    void SpeedButton3Click(); // the PC's date and time into the clock fields
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -224,3 +224,11 @@ void SettingsTab::convertZeroCutoff(bool toPercent) {
 void SettingsTab::fillTime() {
     c_.ui.Edit13->setText(settings::conversions::timeFill(QTime::currentTime()));
 }
+
+void SettingsTab::fillDateAndTime() {
+    // One reading of the clock for both fields, so that a press at midnight cannot pair
+    // yesterday's date with today's time.
+    const QDateTime now = QDateTime::currentDateTime();
+    c_.ui.DateTimePicker1->setDate(now.date());
+    c_.ui.Edit13->setText(settings::conversions::timeFill(now.time()));
+}
