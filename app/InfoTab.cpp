@@ -2,8 +2,11 @@
 
 #include "app/frame/Actions.h"
 #include "app/frame/InfoReadout.h"
+#include "archive/ArchiveBuffers.h"
+#include "device/DeviceDates.h"
 #include "ui_Form1.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 
@@ -21,8 +24,15 @@ InfoTab::InfoTab(const TabContext& context) : c_(context) {
 
 void InfoTab::read(const line::LinkTarget& target) {
     const frame::InfoRun run = frame::readInfo(c_.session, target, QLocale());
-    if (!run.values)
+    if (!run.values) {
+        markValuesStale(true);
         return;
+    }
+    readAt_ = QDateTime::currentDateTime();
+    markValuesStale(false);
+    if (run.values->meterClock)
+        c_.session.kept<archive::Archives>().meterToday =
+            device::dayNumberFromDate(run.values->meterClock->date());
     for (int row = 0; row < frame::info::kRowCount; ++row)
         label(c_.window, frame::info::kRowLabels[std::size_t(row)].valueLabel)
             ->setText(run.values->text[std::size_t(row)]);
@@ -32,6 +42,18 @@ void InfoTab::read(const line::LinkTarget& target) {
                       ? frame::info::clockDifference(*run.values->meterClock,
                                                      QDateTime::currentDateTime(), QLocale())
                       : QString());
+}
+
+void InfoTab::markValuesStale(bool stale) {
+    if (!readAt_.isValid())
+        return;
+    for (int row = 0; row < frame::info::kRowCount; ++row)
+        label(c_.window, frame::info::kRowLabels[std::size_t(row)].valueLabel)->setEnabled(!stale);
+    if (stale)
+        label(c_.window, "Label45")
+            ->setText(QCoreApplication::translate("InfoTab", "Значения прочитаны %1, не текущие")
+                          .arg(QLocale().toString(readAt_.date(), QLocale::ShortFormat) +
+                               readAt_.toString(QStringLiteral(" HH:mm"))));
 }
 
 void InfoTab::clearTotals(const line::LinkTarget& target) {

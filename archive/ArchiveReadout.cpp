@@ -16,10 +16,6 @@ namespace archive {
 
 namespace {
 constexpr int kPreambleProgressMaximum = 1000;
-// The daily interval may reach back 731 days before the meter's today, the minute interval 4.
-constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
-constexpr int kMinuteDaysBack =
-    device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay - 1;
 
 // The checks both readouts make, in their order; empty when the interval is fine.
 QString intervalError(const Interval& interval, int meterToday, int daysBack) {
@@ -75,10 +71,24 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
     return true;
 }
 
+// An interval outside what the meter holds: the status, and a message that says what it holds.
+Readout intervalRefused(core::Frontend& frontend, const QString& error, Kind kind, int meterToday,
+                        const QLocale& locale) {
+    Readout r = refused(frontend, Outcome::Kind::IntervalRefused, error);
+    if (error == texts::invalidInterval()) {
+        const int back = kind == Kind::Daily ? kDailyDaysBack : kMinuteDaysBack;
+        frontend.showInformation(core::texts::attentionCaption(),
+                                 texts::meterHolds(kind == Kind::Daily,
+                                                   shortDate(meterToday - back, locale),
+                                                   shortDate(meterToday, locale)));
+    }
+    return r;
+}
+
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                   int meterToday, DailyArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
-        return refused(frontend, Outcome::Kind::IntervalRefused, error);
+        return intervalRefused(frontend, error, Kind::Daily, meterToday, locale);
     frontend.setStatus(texts::readingDaily());
     frontend.processEvents();
 
@@ -115,8 +125,11 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     const Outcome outcome =
         core::finish(frontend, readOutcome(n, errors, n < count && p.stopRequested()));
 
-    DailyReport report = buildDailyReport(entries, n, interval.start, interval.end, locale);
-    archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal};
+    const bool interrupted = n < count;
+    DailyReport report =
+        buildDailyReport(entries, n, interval.start, interval.end, locale, interrupted);
+    archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal,
+                       interrupted};
     return {outcome, std::move(report.lines)};
 }
 
@@ -124,7 +137,7 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
                    int meterToday, MinuteArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
-        return refused(frontend, Outcome::Kind::IntervalRefused, error);
+        return intervalRefused(frontend, error, Kind::Minute, meterToday, locale);
     frontend.setStatus(texts::readingMinute());
     frontend.processEvents();
 
@@ -159,10 +172,11 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
     const Outcome outcome =
         core::finish(frontend, readOutcome(n, errors, n <= span && p.stopRequested()));
 
-    MinuteReport report =
-        buildMinuteReport(entries, n, interval.start, interval.end, hour, minute, locale);
-    archive.summary = {quint16(n),      interval.end,       quint16(hour),
-                       quint16(minute), report.volumeTotal, report.secondsTotal};
+    const bool interrupted = n <= span;
+    MinuteReport report = buildMinuteReport(entries, n, interval.start, interval.end, hour, minute,
+                                            locale, interrupted);
+    archive.summary = {quint16(n),         interval.end,        quint16(hour), quint16(minute),
+                       report.volumeTotal, report.secondsTotal, interrupted};
     return {outcome, std::move(report.lines)};
 }
 
@@ -182,6 +196,7 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
     if (!p.ReadMemory(device::memory::kDate, 2))
         return notAnswered(p, frontend);
     const int meterToday = device::dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
+    archives.meterToday = meterToday;
 
     if (kind == Kind::Daily)
         return readDaily(p, frontend, interval, meterToday, archives.daily, locale);

@@ -328,6 +328,35 @@ private slots:
             QCOMPARE(formatOfFileName(name), format);
     }
 
+    // A typed extension that names a format decides over the chosen one; any other name takes
+    // the chosen format, and its extension when it has none.
+    void saveTargets_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ExportFormat>("chosen");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<ExportFormat>("format");
+        QTest::newRow(".txt under xlsx") << "minute_partial2.txt" << ExportFormat::Xlsx
+                                         << "minute_partial2.txt" << ExportFormat::Text;
+        QTest::newRow(".CSV under text")
+            << "/d/m.CSV" << ExportFormat::Text << "/d/m.CSV" << ExportFormat::Csv;
+        QTest::newRow(".xls under xlsx")
+            << "m.xls" << ExportFormat::Xlsx << "m.xls" << ExportFormat::Workbook;
+        QTest::newRow(".dat under xls")
+            << "report.dat" << ExportFormat::Workbook << "report.dat" << ExportFormat::Workbook;
+        QTest::newRow("bare under json")
+            << "a.b/m" << ExportFormat::Json << "a.b/m.json" << ExportFormat::Json;
+        QTest::newRow("dot at the end") << "m." << ExportFormat::Csv << "m." << ExportFormat::Csv;
+    }
+    void saveTargets() {
+        QFETCH(QString, typed);
+        QFETCH(ExportFormat, chosen);
+        QFETCH(QString, fileName);
+        QFETCH(ExportFormat, format);
+        const SaveTarget target = saveTarget(typed, chosen);
+        QCOMPARE(target.fileName, fileName);
+        QCOMPARE(target.format, format);
+    }
+
     // A file that cannot be written leaves the earlier one whole and says so.
     void failedSaveKeepsOldFile_data() {
         QTest::addColumn<ExportFormat>("format");
