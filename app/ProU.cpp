@@ -477,7 +477,14 @@ void TForm1::applyActionStates() {
 
 // Frontend ---------------------------------------------------------------------------------
 
-void TForm1::setStatus(const QString& text) { statusPanel0_->setText(text); }
+void TForm1::setStatus(const QString& text) {
+    statusPanel0_->setText(text);
+    statusPanel0_->setToolTip(QString());
+}
+
+void TForm1::setStatusReason(const QString& reason) {
+    statusPanel0_->setToolTip(reason.isEmpty() ? QString() : core::texts::statusReason(reason));
+}
 
 QString TForm1::status() const { return statusPanel0_->text(); }
 

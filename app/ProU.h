@@ -56,6 +56,7 @@ public:
     void workDone(qint64 units) override;
     void endWork() override;
     void setStatus(const QString& text) override;
+    void setStatusReason(const QString& reason) override; // the status panel's tooltip
     QString status() const override;
     void setProgressMaximum(int maximum) override;
     void setProgressPosition(int position) override;
