@@ -2,6 +2,7 @@
 
 #include "app/ArchiveTab.h"
 #include "app/ExchangeLogWindow.h"
+#include "app/FileFolders.h"
 #include "app/FittingScrollArea.h"
 #include "app/InfoTab.h"
 #include "app/PortListWatcher.h"
@@ -138,7 +139,7 @@ void TForm1::FormCreate() {
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     updateTab_->setFolder(programFolder);
-    settingsTab_->setFolder(programFolder);
+    settingsTab_->setFolder(file_folders::startFolder(programFolder));
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
     const QDate today = QDate::currentDate();

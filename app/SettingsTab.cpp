@@ -1,5 +1,6 @@
 #include "app/SettingsTab.h"
 
+#include "app/FileFolders.h"
 #include "app/frame/Actions.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
@@ -195,8 +196,10 @@ void SettingsTab::compare(const line::LinkTarget& target) {
 }
 
 void SettingsTab::loadFile() {
+    file_folders::openIn(OpenDialog2);
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
+    file_folders::remember(OpenDialog2->selectedFiles().first());
     const settings::file::LoadResult r =
         settings::file::load(OpenDialog2->selectedFiles().first(), form(), QLocale());
     if (!r.form) {
@@ -207,12 +210,16 @@ void SettingsTab::loadFile() {
 }
 
 void SettingsTab::saveFile() {
+    file_folders::openIn(SaveDialog2);
     if (SaveDialog2->exec() != QDialog::Accepted || SaveDialog2->selectedFiles().isEmpty())
         return;
     const QString path = settings::file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
+    file_folders::remember(path);
     const QString error = settings::file::save(path, form());
     if (!error.isEmpty())
         c_.session.frontend().showError(core::texts::errorCaption(), error);
+    else
+        c_.session.frontend().setStatus(core::texts::savedTo(path));
 }
 
 void SettingsTab::convertZeroCutoff(bool toPercent) {
