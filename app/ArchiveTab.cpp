@@ -1,9 +1,9 @@
 #include "app/ArchiveTab.h"
 
+#include "actions/Actions.h"
 #include "app/ArchiveChart.h"
 #include "app/FileFolders.h"
 #include "app/MemoFontDialog.h"
-#include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveTexts.h"
@@ -85,7 +85,7 @@ void ArchiveTab::read(const line::LinkTarget& target) {
     const archive::Interval interval{device::dayNumberFromDate(c_.ui.DateTimePicker2->date()),
                                      device::dayNumberFromDate(c_.ui.DateTimePicker3->date())};
     const archive::Readout readout =
-        frame::readArchive(c_.session, target, kind, interval, QLocale());
+        actions::readArchive(c_.session, target, kind, interval, QLocale());
     limitPickersToMeter();
     if (!readout.lines)
         return;
