@@ -67,7 +67,12 @@ Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& s
     if (!opened.link) {
         Outcome failed = Outcome::of(Outcome::Kind::PortNotOpened);
         failed.portName = opened.portName;
-        failed.reason = openFailureReason(opened.failure);
+        failed.reason =
+            use == LinkUse::SerialOnly && target.isPipe()
+                ? QCoreApplication::translate("ExchangeLog",
+                                              "через канал КВЗ-клиента прибор не программируется: "
+                                              "нужен последовательный порт")
+                : openFailureReason(opened.failure);
         finish(frontend_, failed);
         frontend_.setProgressPosition(0);
         if (log_) {

@@ -522,6 +522,10 @@
         <source>Закрыт: %1</source>
         <translation>Closed: %1</translation>
     </message>
+    <message>
+        <source>через канал КВЗ-клиента прибор не программируется: нужен последовательный порт</source>
+        <translation>the meter cannot be programmed through the KVZ-client pipe: a serial port is needed</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeLogWindow</name>

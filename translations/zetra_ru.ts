@@ -522,6 +522,10 @@
         <source>Закрыт: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>через канал КВЗ-клиента прибор не программируется: нужен последовательный порт</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExchangeLogWindow</name>
