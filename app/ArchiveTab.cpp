@@ -2,13 +2,17 @@
 
 #include "actions/Actions.h"
 #include "app/ArchiveChart.h"
+#include "app/FileFolders.h"
 #include "app/MemoFontDialog.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveTexts.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "ui_Form1.h"
 
+#include <QDateEdit>
 #include <QFileDialog>
 
 namespace {
@@ -56,6 +60,24 @@ ArchiveTab::ArchiveTab(const TabContext& context) : c_(context) {
     archive::Archives& archives = c_.session.kept<archive::Archives>();
     dailyChart_ = addArchiveChart(c_.ui.Memo2, archive::Kind::Daily, archives);
     minuteChart_ = addArchiveChart(c_.ui.Memo3, archive::Kind::Minute, archives);
+
+    QObject::connect(c_.ui.PageControl2, &QTabWidget::currentChanged, &c_.window,
+                     [this] { limitPickersToMeter(); });
+    QObject::connect(c_.ui.PageControl1, &QTabWidget::currentChanged, &c_.window,
+                     [this] { limitPickersToMeter(); });
+}
+
+void ArchiveTab::limitPickersToMeter() {
+    const std::optional<int> today = c_.session.kept<archive::Archives>().meterToday;
+    if (!today)
+        return;
+    const int back = archiveKind(c_.ui.PageControl2) == archive::Kind::Daily
+                         ? archive::kDailyDaysBack
+                         : archive::kMinuteDaysBack;
+    const QDate first = device::dateFromDayNumber(*today - back);
+    const QDate last = device::dateFromDayNumber(*today);
+    for (QDateEdit* picker : {c_.ui.DateTimePicker2, c_.ui.DateTimePicker3})
+        picker->setDateRange(first, last);
 }
 
 void ArchiveTab::read(const line::LinkTarget& target) {
@@ -64,6 +86,7 @@ void ArchiveTab::read(const line::LinkTarget& target) {
                                      device::dayNumberFromDate(c_.ui.DateTimePicker3->date())};
     const archive::Readout readout =
         actions::readArchive(c_.session, target, kind, interval, QLocale());
+    limitPickersToMeter();
     if (!readout.lines)
         return;
     // All lines in one update of the memo.
@@ -76,19 +99,22 @@ void ArchiveTab::read(const line::LinkTarget& target) {
 }
 
 void ArchiveTab::save() {
+    file_folders::openIn(SaveDialog1);
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
         return;
-    const archive::ExportFormat format = formatOf(SaveDialog1->selectedNameFilter());
-    const QString fileName =
-        archive::withDefaultExtension(SaveDialog1->selectedFiles().first(), format);
-    // Next time the dialog offers the name the file got.
-    SaveDialog1->selectFile(fileName);
+    const archive::SaveTarget target = archive::saveTarget(
+        SaveDialog1->selectedFiles().first(), formatOf(SaveDialog1->selectedNameFilter()));
+    // Next time the dialog offers the name the file got, under the entry of its format.
+    SaveDialog1->selectNameFilter(saveFilters().value(int(target.format)));
+    SaveDialog1->selectFile(target.fileName);
+    file_folders::remember(target.fileName);
 
     const archive::Kind kind = archiveKind(c_.ui.PageControl2);
     const QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
-    archive::exportArchive(c_.session.frontend(), kind, format, fileName,
-                           archive::memoLines(memo->toPlainText()),
-                           c_.session.kept<archive::Archives>(), QLocale());
+    if (archive::exportArchive(c_.session.frontend(), kind, target.format, target.fileName,
+                               archive::memoLines(memo->toPlainText()),
+                               c_.session.kept<archive::Archives>(), QLocale()))
+        c_.session.frontend().setStatus(core::texts::savedTo(target.fileName));
 }
 
 void ArchiveTab::chooseFont() {

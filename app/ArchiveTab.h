@@ -19,6 +19,9 @@ public:
     void read(const line::LinkTarget& target);
     void save();
     void chooseFont();
+    // Once the meter's date is known, the date pickers offer only the days the active
+    // sub-tab's archive holds.
+    void limitPickersToMeter();
 
 private:
     TabContext c_;

@@ -1,15 +1,22 @@
 #include "app/ExchangeLogWindow.h"
 
+#include "app/FileFolders.h"
 #include "core/ExchangeLog.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -19,7 +26,7 @@ ExchangeLogWindow::ExchangeLogWindow(core::ExchangeLog& log, QWidget* parent)
           new QPushButton(QCoreApplication::translate("ExchangeLogWindow", "Очистить"), this)),
       saveButton_(
           new QPushButton(QCoreApplication::translate("ExchangeLogWindow", "Сохранить..."), this)),
-      timer_(new QTimer(this)) {
+      timer_(new QTimer(this)), saveDialog_(new QFileDialog(this)) {
     setObjectName(QStringLiteral("ExchangeLogWindow"));
     setWindowTitle(QCoreApplication::translate("ExchangeLogWindow", "Журнал обмена"));
     view_->setObjectName(QStringLiteral("ExchangeLogView"));
@@ -38,6 +45,22 @@ ExchangeLogWindow::ExchangeLogWindow(core::ExchangeLog& log, QWidget* parent)
     layout->addWidget(view_);
     layout->addLayout(buttons);
     resize(760, 420);
+
+    saveDialog_->setObjectName(QStringLiteral("SaveLogDialog"));
+    saveDialog_->setWindowTitle(
+        QCoreApplication::translate("ExchangeLogWindow", "Сохранить журнал обмена"));
+    saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    saveDialog_->setFileMode(QFileDialog::AnyFile);
+    saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    saveDialog_->setNameFilter(
+        QCoreApplication::translate("ExchangeLogWindow", "Текстовые файлы (*.txt *.log)"));
+    saveDialog_->setDefaultSuffix(QStringLiteral("log"));
+    // The engineer's own folder at first; later the folder a file was last saved to.
+    saveDialog_->setDirectory(QDir::home());
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(clearButton_, &QPushButton::clicked, this, &ExchangeLogWindow::clearLog);
     connect(saveButton_, &QPushButton::clicked, this, &ExchangeLogWindow::saveLog);
@@ -72,12 +95,35 @@ void ExchangeLogWindow::clearLog() {
 }
 
 void ExchangeLogWindow::saveLog() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("ExchangeLogWindow", "Сохранить журнал обмена"),
-        QString(),
-        QCoreApplication::translate("ExchangeLogWindow", "Текстовые файлы (*.txt *.log)"));
-    if (!path.isEmpty())
-        saveTo(path);
+    saveDialog_->selectFile(
+        QDateTime::currentDateTime().toString(QStringLiteral("'zetra-'yyyyMMdd-hhmmss'.log'")));
+    file_folders::openIn(saveDialog_);
+    if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty())
+        return;
+    file_folders::remember(saveDialog_->selectedFiles().first());
+    saveTo(saveDialog_->selectedFiles().first());
+}
+
+QRect ExchangeLogWindow::besideRect(const QRect& main, const QSize& wanted,
+                                    const QRect& available) {
+    constexpr int kGap = 8;
+    constexpr int kNarrowest = 360; // still shows the time, the mark and a frame's bytes
+    const int height = std::min(wanted.height(), available.height());
+    const int top = std::clamp(main.top(), available.top(), available.bottom() + 1 - height);
+    const int rightRoom = available.right() - main.right() - kGap;
+    const int leftRoom = main.left() - available.left() - kGap;
+    const int right = main.right() + 1 + kGap;
+    if (rightRoom >= wanted.width())
+        return {right, top, wanted.width(), height};
+    if (leftRoom >= wanted.width())
+        return {main.left() - kGap - wanted.width(), top, wanted.width(), height};
+    if (std::max(rightRoom, leftRoom) >= kNarrowest) {
+        if (rightRoom >= leftRoom)
+            return {right, top, rightRoom, height};
+        return {available.left(), top, leftRoom, height};
+    }
+    const int width = std::min(wanted.width(), available.width());
+    return {available.right() + 1 - width, top, width, height};
 }
 
 bool ExchangeLogWindow::saveTo(const QString& path) {
@@ -93,6 +139,19 @@ bool ExchangeLogWindow::saveTo(const QString& path) {
 }
 
 void ExchangeLogWindow::showEvent(QShowEvent* event) {
+    // Placed once; afterwards it stays where the engineer moved it.
+    if (!placed_ && parentWidget()) {
+        placed_ = true;
+        const QWidget* main = parentWidget()->window();
+        const QScreen* screen = main->screen();
+        const QRect frame = frameGeometry();
+        const QSize margins = frame.size() - size();
+        const QRect place =
+            besideRect(main->frameGeometry(), frame.size(),
+                       screen ? screen->availableGeometry() : main->frameGeometry());
+        resize(place.size() - margins);
+        move(place.topLeft());
+    }
     QWidget::showEvent(event);
     refresh();
     timer_->start();

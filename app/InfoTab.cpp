@@ -2,8 +2,11 @@
 
 #include "actions/Actions.h"
 #include "actions/InfoReadout.h"
+#include "archive/ArchiveBuffers.h"
+#include "device/DeviceDates.h"
 #include "ui_Form1.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 
@@ -44,8 +47,15 @@ InfoTab::InfoTab(const TabContext& context) : c_(context) {
 
 void InfoTab::read(const line::LinkTarget& target) {
     const actions::InfoRun run = actions::readInfo(c_.session, target, QLocale());
-    if (!run.values)
+    if (!run.values) {
+        markValuesStale(true);
         return;
+    }
+    readAt_ = QDateTime::currentDateTime();
+    markValuesStale(false);
+    if (run.values->meterClock)
+        c_.session.kept<archive::Archives>().meterToday =
+            device::dayNumberFromDate(run.values->meterClock->date());
     for (int row = 0; row < actions::info::kRowCount; ++row)
         label(c_.window, kRowLabels[std::size_t(row)].valueLabel)
             ->setText(run.values->text[std::size_t(row)]);
@@ -55,6 +65,18 @@ void InfoTab::read(const line::LinkTarget& target) {
                       ? actions::info::clockDifference(*run.values->meterClock,
                                                        QDateTime::currentDateTime(), QLocale())
                       : QString());
+}
+
+void InfoTab::markValuesStale(bool stale) {
+    if (!readAt_.isValid())
+        return;
+    for (int row = 0; row < actions::info::kRowCount; ++row)
+        label(c_.window, kRowLabels[std::size_t(row)].valueLabel)->setEnabled(!stale);
+    if (stale)
+        label(c_.window, "Label45")
+            ->setText(QCoreApplication::translate("InfoTab", "Значения прочитаны %1, не текущие")
+                          .arg(QLocale().toString(readAt_.date(), QLocale::ShortFormat) +
+                               readAt_.toString(QStringLiteral(" HH:mm"))));
 }
 
 void InfoTab::clearTotals(const line::LinkTarget& target) {

@@ -2,6 +2,8 @@
 
 #include "app/TabContext.h"
 
+#include <QDateTime>
+
 namespace line {
 struct LinkTarget;
 }
@@ -15,5 +17,10 @@ public:
     void clearTotals(const line::LinkTarget& target);
 
 private:
+    // Shows the values of the last readout as not current (greyed, with the time they were
+    // read), or as current again.
+    void markValuesStale(bool stale);
+
     TabContext c_;
+    QDateTime readAt_; // when the values shown were read; invalid before the first readout
 };

@@ -3,6 +3,7 @@
 #include "actions/InfoReadout.h"
 #include "app/ArchiveTab.h"
 #include "app/ExchangeLogWindow.h"
+#include "app/FileFolders.h"
 #include "app/FittingScrollArea.h"
 #include "app/InfoTab.h"
 #include "app/PortListWatcher.h"
@@ -138,7 +139,7 @@ void TForm1::FormCreate() {
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     updateTab_->setFolder(programFolder);
-    settingsTab_->setFolder(programFolder);
+    settingsTab_->setFolder(file_folders::startFolder(programFolder));
 
     const QString longDate = QLocale().dateFormat(QLocale::LongFormat);
     const QDate today = QDate::currentDate();
@@ -456,7 +457,7 @@ void TForm1::ComboBox2Change() { settingsTab_->applyMediumRule(); }
 
 void TForm1::Edit13DblClick() { settingsTab_->fillTime(); }
 
-void TForm1::SpeedButton3Click() { settingsTab_->fillTime(); }
+void TForm1::SpeedButton3Click() { settingsTab_->fillDateAndTime(); }
 
 void TForm1::Button11Click() {
     if (busy_)
@@ -477,7 +478,14 @@ void TForm1::applyActionStates() {
 
 // Frontend ---------------------------------------------------------------------------------
 
-void TForm1::setStatus(const QString& text) { statusPanel0_->setText(text); }
+void TForm1::setStatus(const QString& text) {
+    statusPanel0_->setText(text);
+    statusPanel0_->setToolTip(QString());
+}
+
+void TForm1::setStatusReason(const QString& reason) {
+    statusPanel0_->setToolTip(reason.isEmpty() ? QString() : core::texts::statusReason(reason));
+}
 
 QString TForm1::status() const { return statusPanel0_->text(); }
 

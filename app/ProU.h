@@ -56,6 +56,7 @@ public:
     void workDone(qint64 units) override;
     void endWork() override;
     void setStatus(const QString& text) override;
+    void setStatusReason(const QString& reason) override; // the status panel's tooltip
     QString status() const override;
     void setProgressMaximum(int maximum) override;
     void setProgressPosition(int position) override;
@@ -101,7 +102,7 @@ public slots:
     void ComboBox2Change();
     void Edit13DblClick();
     void Button11Click();     // "Сравнить": the meter's settings against the form
-    void SpeedButton3Click(); // the PC's time into the time field
+    void SpeedButton3Click(); // the PC's date and time into the clock fields
 
 protected:
     void closeEvent(QCloseEvent* event) override;

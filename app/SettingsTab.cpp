@@ -1,6 +1,7 @@
 #include "app/SettingsTab.h"
 
 #include "actions/Actions.h"
+#include "app/FileFolders.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsFile.h"
@@ -169,7 +170,8 @@ void SettingsTab::compare(const line::LinkTarget& target) {
     dialog.setObjectName(QStringLiteral("CompareDialog"));
     dialog.setWindowTitle(settings::texts::compareCaption());
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(settings::texts::settingsDiffer(), &dialog));
+    layout->addWidget(
+        new QLabel(settings::texts::settingsDiffer(int(run.differences.size())), &dialog));
     auto* table = new QTableWidget(int(run.differences.size()), 3, &dialog);
     table->setObjectName(QStringLiteral("CompareTable"));
     table->setHorizontalHeaderLabels({QCoreApplication::translate("TForm1", "Параметр"),
@@ -194,8 +196,10 @@ void SettingsTab::compare(const line::LinkTarget& target) {
 }
 
 void SettingsTab::loadFile() {
+    file_folders::openIn(OpenDialog2);
     if (OpenDialog2->exec() != QDialog::Accepted || OpenDialog2->selectedFiles().isEmpty())
         return;
+    file_folders::remember(OpenDialog2->selectedFiles().first());
     const settings::file::LoadResult r =
         settings::file::load(OpenDialog2->selectedFiles().first(), form(), QLocale());
     if (!r.form) {
@@ -206,12 +210,16 @@ void SettingsTab::loadFile() {
 }
 
 void SettingsTab::saveFile() {
+    file_folders::openIn(SaveDialog2);
     if (SaveDialog2->exec() != QDialog::Accepted || SaveDialog2->selectedFiles().isEmpty())
         return;
     const QString path = settings::file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
+    file_folders::remember(path);
     const QString error = settings::file::save(path, form());
     if (!error.isEmpty())
         c_.session.frontend().showError(core::texts::errorCaption(), error);
+    else
+        c_.session.frontend().setStatus(core::texts::savedTo(path));
 }
 
 void SettingsTab::convertZeroCutoff(bool toPercent) {
@@ -222,4 +230,12 @@ void SettingsTab::convertZeroCutoff(bool toPercent) {
 
 void SettingsTab::fillTime() {
     c_.ui.Edit13->setText(settings::conversions::timeFill(QTime::currentTime()));
+}
+
+void SettingsTab::fillDateAndTime() {
+    // One reading of the clock for both fields, so that a press at midnight cannot pair
+    // yesterday's date with today's time.
+    const QDateTime now = QDateTime::currentDateTime();
+    c_.ui.DateTimePicker1->setDate(now.date());
+    c_.ui.Edit13->setText(settings::conversions::timeFill(now.time()));
 }

@@ -29,6 +29,8 @@ public:
     void applyMediumRule();
     void convertZeroCutoff(bool toPercent);
     void fillTime();
+    // «ПК»: the PC's date and time into the clock fields.
+    void fillDateAndTime();
 
     // The tab as a plain form, and back.
     settings::SettingsForm form() const;

@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "app/DialogTitle.h"
 #include "calculators/CalculatorTables.h"
 #include "calculators/CalculatorTexts.h"
 
@@ -13,6 +14,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Form2
     ui->setupUi(this);
 
     setWindowTitle(correctionCaption());
+    widenForTitle(this);
     ui->Label1->setText(diameterLabel());
     ui->Label2->setText(angleLabel());
     ui->Label5->setText(roughnessLabel());

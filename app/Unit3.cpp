@@ -1,5 +1,6 @@
 #include "app/Unit3.h"
 
+#include "app/DialogTitle.h"
 #include "calculators/CalculatorTexts.h"
 
 #include "ui_Form3.h"
@@ -10,6 +11,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Form3
     ui->setupUi(this);
 
     setWindowTitle(channelCaption());
+    widenForTitle(this);
     ui->Label1->setText(timeDownLabel());
     ui->Label2->setText(timeUpLabel());
     ui->Label3->setText(temperatureLabel());

@@ -1,5 +1,6 @@
 #include "app/Unit5.h"
 
+#include "app/DialogTitle.h"
 #include "calculators/CalculatorTexts.h"
 
 #include "ui_Form5.h"
@@ -10,6 +11,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Form5
     ui->setupUi(this);
 
     setWindowTitle(pulseCaption());
+    widenForTitle(this);
     ui->Label2->setText(diameterLabel());
     ui->RadioButton1->setText(velocityMaxLabel());
     ui->RadioButton2->setText(flowMaxLabel());

@@ -1,5 +1,6 @@
 #include "app/UpdateTab.h"
 
+#include "app/FileFolders.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "firmware/FirmwareTexts.h"
@@ -25,9 +26,11 @@ void UpdateTab::setFolder(const QString& folder) {
 }
 
 void UpdateTab::loadImage() {
+    file_folders::openIn(OpenDialog1);
     if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
         return;
     const QString path = OpenDialog1->selectedFiles().first();
+    file_folders::remember(path);
     const firmware::ImageLoad load = firmware::loadFirmwareImage(path);
     if (!load.image) {
         c_.session.frontend().showError(core::texts::errorCaption(), load.error);

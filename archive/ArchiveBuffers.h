@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveRecord.h"
 
+#include <optional>
 #include <vector>
 
 // What the readouts leave for the export, kept by the front end for the whole run: one buffer
@@ -20,6 +21,9 @@ struct DailySummary {
     int endDate = 0;        // day number of entry 0
     double volumeTotal = 0; // m3
     double hoursTotal = 0;
+    // The readout ended before its start date (stopped, or the meter fell silent): the entries
+    // hold only what was read.
+    bool interrupted = false;
     int meterDate = 0; // day number of the meter's own date at the readout
 };
 
@@ -30,7 +34,8 @@ struct MinuteSummary {
     quint16 endMinute = 0;
     double volumeTotal = 0; // m3
     double secondsTotal = 0;
-    int meterDate = 0; // day number of the meter's own date at the readout
+    bool interrupted = false; // as in DailySummary
+    int meterDate = 0;        // day number of the meter's own date at the readout
 };
 
 // Entry 0 is the interval's end date; entry i is i days earlier.
@@ -48,7 +53,15 @@ struct MinuteArchive {
 struct Archives {
     DailyArchive daily;
     MinuteArchive minute;
+    // The meter's today (day number) as last read from it, by a readout or the Info tab: the
+    // intervals offered end there.
+    std::optional<int> meterToday;
 };
+
+// How far back each archive reaches from the meter's today: the daily 731 days, the minute 4.
+constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
+constexpr int kMinuteDaysBack =
+    device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay - 1;
 
 // How the reports and the workbook lay the entries of a readout out, newest first:
 // `present(i, entry)` for each entry whose record-present bit is set, `gap()` once after each

@@ -43,7 +43,8 @@ struct TimeColumn {
 
 template <typename Stamp, typename Time>
 void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, SheetStyle stampStyle,
-          Stamp stamp, TimeColumn timeColumn, Time time, double volumeTotal, double timeTotal) {
+          Stamp stamp, TimeColumn timeColumn, Time time, double volumeTotal, double timeTotal,
+          bool interrupted) {
     int row = kFirstDataRow;
     const bool anyRecord = layOutEntries(
         entries, count,
@@ -64,13 +65,11 @@ void rows(ArchiveSheet& sheet, const std::vector<Record>& entries, int count, Sh
         text(sheet, kColumnA, row, texts::totalsCell(), SheetStyle::Heading);
         number(sheet, kColumnB, row, volumeTotal, SheetStyle::VolumeTotal);
         number(sheet, kColumnC, row, timeTotal, timeColumn.totalStyle);
+        if (interrupted)
+            text(sheet, kColumnD, row, texts::interruptedTotals(), SheetStyle::Default);
     } else {
         text(sheet, kColumnD, row, texts::noRecords(), SheetStyle::Default);
     }
-}
-
-QString title(const QString& prefix, int firstDay, int endDate, const QLocale& locale) {
-    return prefix + shortDate(firstDay, locale) + texts::titleTo() + shortDate(endDate, locale);
 }
 
 } // namespace
@@ -99,12 +98,22 @@ std::optional<ExportFormat> formatNamed(const QString& extension) {
     return std::nullopt;
 }
 
-ExportFormat formatOfFileName(const QString& fileName) {
+std::optional<ExportFormat> typedFormat(const QString& fileName) {
     const QString name = QFileInfo(fileName).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        return ExportFormat::Text;
-    return formatNamed(name.mid(dot + 1)).value_or(ExportFormat::Text);
+        return std::nullopt;
+    return formatNamed(name.mid(dot + 1));
+}
+
+ExportFormat formatOfFileName(const QString& fileName) {
+    return typedFormat(fileName).value_or(ExportFormat::Text);
+}
+
+SaveTarget saveTarget(const QString& typed, ExportFormat chosen) {
+    if (const std::optional<ExportFormat> named = typedFormat(typed))
+        return {typed, *named};
+    return {withDefaultExtension(typed, chosen), chosen};
 }
 
 QString withDefaultExtension(const QString& fileName, ExportFormat format) {
@@ -146,8 +155,8 @@ ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale) {
         sheet, archive.entries, s.recordCount, SheetStyle::Date,
         [&](int i) { return double(s.endDate - i); }, {SheetStyle::Hours, SheetStyle::HoursTotal},
         [](const Record& r) { return r.workingTime() / kDailyTimeUnitsPerHour; }, s.volumeTotal,
-        s.hoursTotal);
-    sheet.title = title(texts::dailyTitle(), s.endDate - s.recordCount + 1, s.endDate, locale);
+        s.hoursTotal, s.interrupted);
+    sheet.title = dailyReadoutTitle(s, locale);
     return sheet;
 }
 
@@ -171,10 +180,9 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     rows(
         sheet, archive.entries, s.recordCount, SheetStyle::DateTime, stamp,
         {SheetStyle::Seconds, SheetStyle::SecondsTotal},
-        [](const Record& r) { return double(r.workingTime()); }, s.volumeTotal, s.secondsTotal);
-    const int firstDay =
-        int((endMinute - (s.recordCount - 1)) / device::archive_layout::kMinutesPerDay);
-    sheet.title = title(texts::minuteTitle(), firstDay, s.endDate, locale);
+        [](const Record& r) { return double(r.workingTime()); }, s.volumeTotal, s.secondsTotal,
+        s.interrupted);
+    sheet.title = minuteReadoutTitle(s, locale);
     return sheet;
 }
 

@@ -32,6 +32,17 @@ QString formatExtension(ExportFormat format);
 ExportFormat formatOfFileName(const QString& fileName);
 // The format named by its extension ("csv"), if any.
 std::optional<ExportFormat> formatNamed(const QString& extension);
+// The format the extension of `fileName` names, if it names one.
+std::optional<ExportFormat> typedFormat(const QString& fileName);
+
+// What a save writes: an extension typed that names one of the formats decides the format
+// (march.txt is a text file whichever entry is chosen); any other name is saved in the chosen
+// format, and a name without an extension gets that format's.
+struct SaveTarget {
+    QString fileName;
+    ExportFormat format;
+};
+SaveTarget saveTarget(const QString& typed, ExportFormat chosen);
 
 // A name without an extension gets the one of the chosen format; a name with any extension is
 // kept as it is (report.dat may well hold a workbook).

@@ -212,6 +212,13 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("to", quoted(isoDate(s.endDate)));
         field("meter_date", quoted(isoDate(s.meterDate)));
         field("records_read", QByteArray::number(s.recordCount));
+        if (s.interrupted) {
+            field("cancelled", "true");
+            if (s.recordCount > 0) {
+                field("read_from", quoted(isoDate(s.endDate - s.recordCount + 1)));
+                field("read_to", quoted(isoDate(s.endDate)));
+            }
+        }
         volumeTotal = s.volumeTotal;
         timeTotal = s.hoursTotal;
     } else {
@@ -222,6 +229,18 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("meter_date", quoted(isoDate(s.meterDate)));
         field("meter_time", quoted(hourMinute(s.endHour, s.endMinute)));
         field("records_read", QByteArray::number(s.recordCount));
+        if (s.interrupted) {
+            field("cancelled", "true");
+            if (s.recordCount > 0) {
+                MinuteClock first{s.endDate, s.endHour, s.endMinute};
+                for (int i = 1; i < s.recordCount; ++i)
+                    first.stepBack();
+                field("read_from",
+                      quoted(isoDate(first.date) + 'T' + hourMinute(first.hour, first.minute)));
+                field("read_to",
+                      quoted(isoDate(s.endDate) + 'T' + hourMinute(s.endHour, s.endMinute)));
+            }
+        }
         volumeTotal = s.volumeTotal;
         timeTotal = s.secondsTotal;
     }

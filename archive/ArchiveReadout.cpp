@@ -18,10 +18,6 @@ namespace {
 constexpr int kPreambleProgressMaximum = 1000;
 // A readout of more records than this ends when the meter has fallen silent.
 constexpr int kLongReadout = 20;
-// The daily interval may reach back 731 days before the meter's today, the minute interval 4.
-constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
-constexpr int kMinuteDaysBack =
-    device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay - 1;
 
 // The checks both readouts make, in their order; empty when the interval is fine.
 QString intervalError(const Interval& interval, int meterToday, int daysBack) {
@@ -80,10 +76,24 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
     return true;
 }
 
+// An interval outside what the meter holds: the status, and a message that says what it holds.
+Readout intervalRefused(core::Frontend& frontend, const QString& error, Kind kind, int meterToday,
+                        const QLocale& locale) {
+    Readout r = refused(frontend, Outcome::Kind::IntervalRefused, error);
+    if (error == texts::invalidInterval()) {
+        const int back = kind == Kind::Daily ? kDailyDaysBack : kMinuteDaysBack;
+        frontend.showInformation(core::texts::attentionCaption(),
+                                 texts::meterHolds(kind == Kind::Daily,
+                                                   shortDate(meterToday - back, locale),
+                                                   shortDate(meterToday, locale)));
+    }
+    return r;
+}
+
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                   int meterToday, DailyArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
-        return refused(frontend, Outcome::Kind::IntervalRefused, error);
+        return intervalRefused(frontend, error, Kind::Daily, meterToday, locale);
     frontend.setStatus(texts::readingDaily());
     frontend.processEvents();
 
@@ -122,8 +132,11 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     const Outcome outcome = core::finish(
         frontend, readOutcome(n, errors, n < count && p.stopRequested(), p.meterSilent()));
 
-    DailyReport report = buildDailyReport(entries, n, interval.start, interval.end, locale);
-    archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal, meterToday};
+    const bool interrupted = n < count;
+    DailyReport report =
+        buildDailyReport(entries, n, interval.start, interval.end, locale, interrupted);
+    archive.summary = {quint16(n),        interval.end, report.volumeTotal,
+                       report.hoursTotal, interrupted,  meterToday};
     return {outcome, std::move(report.lines)};
 }
 
@@ -131,7 +144,7 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
                    int meterToday, MinuteArchive& archive, const QLocale& locale) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
-        return refused(frontend, Outcome::Kind::IntervalRefused, error);
+        return intervalRefused(frontend, error, Kind::Minute, meterToday, locale);
     frontend.setStatus(texts::readingMinute());
     frontend.processEvents();
 
@@ -168,11 +181,11 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
     const Outcome outcome = core::finish(
         frontend, readOutcome(n, errors, n <= span && p.stopRequested(), p.meterSilent()));
 
-    MinuteReport report =
-        buildMinuteReport(entries, n, interval.start, interval.end, hour, minute, locale);
-    archive.summary = {quint16(n),      interval.end,       quint16(hour),
-                       quint16(minute), report.volumeTotal, report.secondsTotal};
-    archive.summary.meterDate = meterToday;
+    const bool interrupted = n <= span;
+    MinuteReport report = buildMinuteReport(entries, n, interval.start, interval.end, hour, minute,
+                                            locale, interrupted);
+    archive.summary = {quint16(n),         interval.end,        quint16(hour), quint16(minute),
+                       report.volumeTotal, report.secondsTotal, interrupted,   meterToday};
     return {outcome, std::move(report.lines)};
 }
 
@@ -192,6 +205,7 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
     if (!p.ReadMemory(device::memory::kDate, 2))
         return notAnswered(p, frontend);
     const int meterToday = device::dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
+    archives.meterToday = meterToday;
 
     if (kind == Kind::Daily)
         return readDaily(p, frontend, interval, meterToday, archives.daily, locale);

@@ -14,18 +14,48 @@ constexpr int kHoursWidth = 8;
 constexpr int kSecondsWidth = 8;
 
 // Title, empty line, three header lines, rule.
-void addHeader(QStringList& lines, const QString& title, int startDate, int endDate,
-               const char* const header[3], const QLocale& locale) {
-    lines << title + shortDate(startDate, locale) + texts::titleTo() + shortDate(endDate, locale)
-          << QString();
+void addHeader(QStringList& lines, const QString& title, const char* const header[3]) {
+    lines << title << QString();
     for (int i = 0; i < 3; ++i)
         lines << QString::fromUtf8(header[i]);
     lines << texts::rule();
+}
+
+QString interruptedMark(bool interrupted) {
+    return interrupted ? QLatin1Char(' ') + texts::interruptedTotals() : QString();
+}
+
+QString minuteStamp(const MinuteClock& clock, const QLocale& locale) {
+    return shortDate(clock.date, locale) + QLatin1Char(' ') +
+           device::formatClock(clock.hour, clock.minute);
 }
 } // namespace
 
 QString shortDate(int dayNumber, const QLocale& locale) {
     return locale.toString(device::dateFromDayNumber(dayNumber), QLocale::ShortFormat);
+}
+
+QString dailyReadoutTitle(const DailySummary& s, const QLocale& locale) {
+    const int first = s.endDate - s.recordCount + 1;
+    if (!s.interrupted)
+        return texts::dailyTitle() + shortDate(first, locale) + texts::titleTo() +
+               shortDate(s.endDate, locale);
+    if (s.recordCount == 0)
+        return texts::interruptedDailyNothingRead();
+    return texts::interruptedDailyTitle(shortDate(first, locale), shortDate(s.endDate, locale));
+}
+
+QString minuteReadoutTitle(const MinuteSummary& s, const QLocale& locale) {
+    const MinuteClock end{s.endDate, s.endHour, s.endMinute};
+    MinuteClock first = end;
+    for (int i = 1; i < s.recordCount; ++i)
+        first.stepBack();
+    if (!s.interrupted)
+        return texts::minuteTitle() + shortDate(first.date, locale) + texts::titleTo() +
+               shortDate(s.endDate, locale);
+    if (s.recordCount == 0)
+        return texts::interruptedMinuteNothingRead();
+    return texts::interruptedMinuteTitle(minuteStamp(first, locale), minuteStamp(end, locale));
 }
 
 QString volumeField(double cubicMetres, const QLocale& locale) {
@@ -41,11 +71,15 @@ QString secondsField(double seconds) {
 }
 
 DailyReport buildDailyReport(const std::vector<Record>& entries, int count, int startDate,
-                             int endDate, const QLocale& locale) {
+                             int endDate, const QLocale& locale, bool interrupted) {
     DailyReport report;
     QStringList& lines = report.lines;
     lines.reserve(count + 10);
-    addHeader(lines, texts::dailyTitle(), startDate, endDate, texts::kDailyHeader, locale);
+    const QString title = interrupted
+                              ? dailyReadoutTitle({quint16(count), endDate, 0, 0, true}, locale)
+                              : texts::dailyTitle() + shortDate(startDate, locale) +
+                                    texts::titleTo() + shortDate(endDate, locale);
+    addHeader(lines, title, texts::kDailyHeader);
 
     const bool anyRecord = layOutEntries(
         entries, count,
@@ -69,17 +103,24 @@ DailyReport buildDailyReport(const std::vector<Record>& entries, int count, int 
     } else {
         lines << texts::rule()
               << texts::dailyTotals() + volumeField(report.volumeTotal, locale) +
-                     hoursField(report.hoursTotal, locale);
+                     hoursField(report.hoursTotal, locale) + interruptedMark(interrupted);
     }
     return report;
 }
 
 MinuteReport buildMinuteReport(const std::vector<Record>& entries, int count, int startDate,
-                               int endDate, int endHour, int endMinute, const QLocale& locale) {
+                               int endDate, int endHour, int endMinute, const QLocale& locale,
+                               bool interrupted) {
     MinuteReport report;
     QStringList& lines = report.lines;
     lines.reserve(count + 10);
-    addHeader(lines, texts::minuteTitle(), startDate, endDate, texts::kMinuteHeader, locale);
+    const QString title = interrupted
+                              ? minuteReadoutTitle({quint16(count), endDate, quint16(endHour),
+                                                    quint16(endMinute), 0, 0, true},
+                                                   locale)
+                              : texts::minuteTitle() + shortDate(startDate, locale) +
+                                    texts::titleTo() + shortDate(endDate, locale);
+    addHeader(lines, title, texts::kMinuteHeader);
 
     // The row clock steps back one minute per entry, present or empty.
     MinuteClock clock{endDate, endHour, endMinute};
@@ -116,7 +157,7 @@ MinuteReport buildMinuteReport(const std::vector<Record>& entries, int count, in
     } else {
         lines << texts::rule()
               << texts::minuteTotals() + volumeField(report.volumeTotal, locale) +
-                     secondsField(report.secondsTotal);
+                     secondsField(report.secondsTotal) + interruptedMark(interrupted);
     }
     return report;
 }

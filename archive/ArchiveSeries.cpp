@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <iterator>
 
 namespace archive {
 
@@ -70,14 +71,66 @@ ArchiveSeries archiveSeries(Kind kind, const Archives& archives) {
             s.marks.push_back({int(point), std::move(marks)});
     }
     std::reverse(s.marks.begin(), s.marks.end());
-    if (count > 0) {
-        const int end = daily ? archives.daily.summary.endDate : archives.minute.summary.endDate;
-        const int first =
-            daily ? end - count + 1 : clock.date + (clock.hour == 23 && clock.minute == 59);
-        s.title = (daily ? texts::dailyTitle() : texts::minuteTitle()) +
-                  shortDate(first, QLocale()) + texts::titleTo() + shortDate(end, QLocale());
-    }
+    if (count > 0 ||
+        (daily ? archives.daily.summary.interrupted : archives.minute.summary.interrupted))
+        s.title = daily ? dailyReadoutTitle(archives.daily.summary, QLocale())
+                        : minuteReadoutTitle(archives.minute.summary, QLocale());
     return s;
+}
+
+std::vector<TimeTick> timeTicks(Kind kind, qint64 fromMs, qint64 toMs, int maxTicks,
+                                const QLocale& locale) {
+    std::vector<TimeTick> ticks;
+    if (toMs <= fromMs || maxTicks < 1)
+        return ticks;
+    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    dateFormat.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+    const QDateTime from = QDateTime::fromMSecsSinceEpoch(fromMs);
+    if (kind == Kind::Daily) {
+        static constexpr int kStepsDays[] = {1, 2, 3, 7, 14, 28, 61, 91, 183, 366};
+        QDate first = from.date();
+        if (from.time() != QTime(0, 0))
+            first = first.addDays(1);
+        const qint64 days =
+            QDateTime::fromMSecsSinceEpoch(toMs - 1).date().toJulianDay() - first.toJulianDay() + 1;
+        int step = kStepsDays[std::size(kStepsDays) - 1];
+        for (int candidate : kStepsDays) {
+            if ((days + candidate - 1) / candidate <= maxTicks) {
+                step = candidate;
+                break;
+            }
+        }
+        for (QDate d = first;; d = d.addDays(step)) {
+            const qint64 ms = QDateTime(d, QTime(0, 0)).toMSecsSinceEpoch();
+            if (ms >= toMs)
+                break;
+            ticks.push_back({ms, locale.toString(d, dateFormat)});
+        }
+        return ticks;
+    }
+    static constexpr int kStepsMinutes[] = {1, 2, 5, 10, 15, 30, 60, 120, 180, 360, 720, 1440};
+    const qint64 spanMinutes = (toMs - fromMs) / 60000 + 1;
+    int step = kStepsMinutes[std::size(kStepsMinutes) - 1];
+    for (int candidate : kStepsMinutes) {
+        if (spanMinutes / candidate + 1 <= maxTicks) {
+            step = candidate;
+            break;
+        }
+    }
+    const QString format = dateFormat + QStringLiteral(" HH:mm");
+    // From the midnight before `from`, on whole steps of the day.
+    for (QDate d = from.date(); QDateTime(d, QTime(0, 0)).toMSecsSinceEpoch() < toMs;
+         d = d.addDays(1)) {
+        for (int minute = 0; minute < 1440; minute += step) {
+            const QDateTime t(d, QTime(minute / 60, minute % 60));
+            const qint64 ms = t.toMSecsSinceEpoch();
+            if (ms >= toMs)
+                return ticks;
+            if (ms >= fromMs)
+                ticks.push_back({ms, locale.toString(t, format)});
+        }
+    }
+    return ticks;
 }
 
 std::vector<std::pair<int, int>> presentRuns(const std::vector<std::optional<double>>& values) {

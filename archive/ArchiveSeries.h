@@ -3,6 +3,7 @@
 #include "archive/ArchiveBuffers.h"
 #include "archive/ArchiveReadout.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <optional>
@@ -31,6 +32,20 @@ struct ArchiveSeries {
 };
 
 ArchiveSeries archiveSeries(Kind kind, const Archives& archives);
+
+// A mark of the chart's time axis: where it stands (local time, milliseconds since 1970-01-01
+// UTC) and its label.
+struct TimeTick {
+    qint64 ms = 0;
+    QString label;
+};
+
+// The time axis' marks from `fromMs` up to but not including `toMs`, at most `maxTicks` of
+// them: daily at midnights every 1, 2, 3, 7, 14, ... days, labelled with the date; minute at
+// the whole 1, 2, 5, 10, 15, 30 minutes or 1, 2, 3, 6, 12 hours of the day, labelled with the
+// date and the time. Dates in the locale's short format with a two-digit year.
+std::vector<TimeTick> timeTicks(Kind kind, qint64 fromMs, qint64 toMs, int maxTicks,
+                                const QLocale& locale);
 
 // The contiguous runs of present values, as [first, last] index pairs: one line each.
 std::vector<std::pair<int, int>> presentRuns(const std::vector<std::optional<double>>& values);

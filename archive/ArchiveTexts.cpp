@@ -26,6 +26,11 @@ QString readWithErrors(int errors) {
     return QCoreApplication::translate("Archive", "Завершено c ") + QString::number(errors) +
            QCoreApplication::translate("Archive", " ошибками при передаче");
 }
+QString meterHolds(bool daily, const QString& from, const QString& to) {
+    return (daily ? QCoreApplication::translate("Archive", "Суточный архив прибора: с %1 по %2")
+                  : QCoreApplication::translate("Archive", "Минутный архив прибора: с %1 по %2"))
+        .arg(from, to);
+}
 QString invalidMeterClock() {
     return QCoreApplication::translate("Archive", "Ошибка. Прибор сообщил неверное время");
 }
@@ -58,6 +63,23 @@ QString transferErrorCell() {
 QString dailyTitle() { return QCoreApplication::translate("Archive", "Суточный архив с "); }
 QString minuteTitle() { return QCoreApplication::translate("Archive", "Минутный архив с "); }
 QString titleTo() { return QCoreApplication::translate("Archive", " по "); }
+QString interruptedDailyTitle(const QString& from, const QString& to) {
+    return QCoreApplication::translate("Archive", "Суточный архив. Прервано: прочитано с %1 по %2")
+        .arg(from, to);
+}
+QString interruptedMinuteTitle(const QString& from, const QString& to) {
+    return QCoreApplication::translate("Archive", "Минутный архив. Прервано: прочитано с %1 по %2")
+        .arg(from, to);
+}
+QString interruptedDailyNothingRead() {
+    return QCoreApplication::translate("Archive", "Суточный архив. Прервано: ничего не прочитано");
+}
+QString interruptedMinuteNothingRead() {
+    return QCoreApplication::translate("Archive", "Минутный архив. Прервано: ничего не прочитано");
+}
+QString interruptedTotals() {
+    return QCoreApplication::translate("Archive", "прервано: итог прочитанного");
+}
 QString rule() { return QStringLiteral("---------------------------------------"); }
 QString noRecords() {
     return QCoreApplication::translate("Archive", "В архиве нет записей для этого интервала дат");

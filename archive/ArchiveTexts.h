@@ -15,6 +15,8 @@ QString readingMinute();             // "Чтение минутного арх�
 QString readSuccessfully(int count); // "Завершено успешно. Прочитано N записей"
 QString readWithErrors(int errors); // "Завершено c N ошибками при передаче" (Latin c)
 QString invalidMeterClock(); // the meter's clock answered an impossible time
+// After an interval refusal: "Суточный архив прибора: с <from> по <to>" (or the minute archive).
+QString meterHolds(bool daily, const QString& from, const QString& to);
 
 // Event texts; each begins with a blank.
 QString meterFault();
@@ -30,7 +32,13 @@ QString transferErrorCell(); // "Ошибка при передаче данны
 QString dailyTitle();  // "Суточный архив с "
 QString minuteTitle(); // "Минутный архив с "
 QString titleTo();     // " по "
-QString rule();        // 39 hyphens
+// The title of a readout that ended before its start date: what it holds, oldest first.
+QString interruptedDailyTitle(const QString& from, const QString& to);
+QString interruptedMinuteTitle(const QString& from, const QString& to);
+QString interruptedDailyNothingRead();
+QString interruptedMinuteNothingRead();
+QString interruptedTotals(); // beside the totals: they add up only what was read
+QString rule();              // 39 hyphens
 QString noRecords(); // "В архиве нет записей для этого интервала дат"
 QString dailyTotals();  // "Итого:    "
 QString minuteTotals(); // "Итого:          "

@@ -9,14 +9,10 @@ namespace cli {
 
 namespace {
 
-struct SaveRequest {
-    QString fileName; // with the extension the format gives a bare name
-    archive::ExportFormat format;
-};
-
-// --save FILE [--format txt|xls|csv|xlsx|json]: the format defaults by FILE's extension and plays
-// the part of the save dialog's filter entry.
-std::optional<SaveRequest> takeSave(CommandArgs& args) {
+// --save FILE [--format txt|xls|csv|xlsx|json]: --format plays the part of the save dialog's
+// filter entry (txt by default); an extension of FILE that names a format decides, so --format
+// may only agree with it.
+std::optional<archive::SaveTarget> takeSave(CommandArgs& args) {
     const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
     const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
     if (format && !file)
@@ -25,19 +21,24 @@ std::optional<SaveRequest> takeSave(CommandArgs& args) {
         return std::nullopt;
     if (file->isEmpty())
         throw UsageError{QStringLiteral("--save needs a file name")};
-    archive::ExportFormat f = archive::formatOfFileName(*file);
+    archive::ExportFormat chosen = archive::ExportFormat::Text;
     if (format) {
         const std::optional<archive::ExportFormat> named = archive::formatNamed(*format);
         if (!named)
             throw UsageError{
                 QStringLiteral("--format is txt, xls, csv, xlsx or json, not %1").arg(*format)};
-        f = *named;
+        chosen = *named;
     }
-    return SaveRequest{archive::withDefaultExtension(*file, f), f};
+    const archive::SaveTarget target = archive::saveTarget(*file, chosen);
+    if (format && target.format != chosen)
+        throw UsageError{QStringLiteral("--format %1 does not go with the file name %2: its "
+                                        "extension names the format %3")
+                             .arg(*format, *file, archive::formatExtension(target.format))};
+    return target;
 }
 
 int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const char* name) {
-    const std::optional<SaveRequest> save = takeSave(args);
+    const std::optional<archive::SaveTarget> save = takeSave(args);
     const QStringList dates = args.positionals();
     if (dates.size() != 2)
         throw UsageError{QStringLiteral("%1 takes the dates FROM and TO").arg(QLatin1String(name))};

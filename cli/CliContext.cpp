@@ -1,6 +1,10 @@
 #include "cli/CliContext.h"
 
+#include "core/Texts.h"
+
 #include <QRegularExpression>
+
+#include <cstdio>
 
 namespace cli {
 
@@ -14,6 +18,14 @@ void CliContext::print(const QString& line) {
 int CliContext::finish(const core::Outcome& o) {
     outcome = o;
     statusLine = frontend.status();
+    // The reason behind the status, one line on standard error; the status line keeps its words.
+    if (!o.reason.isEmpty()) {
+        put(QStringLiteral("reason"), o.reason);
+        if (!json) {
+            std::fprintf(stderr, "%s\n", core::texts::statusReason(o.reason).toUtf8().constData());
+            std::fflush(stderr);
+        }
+    }
     print(*statusLine);
     return exitCode(o.kind);
 }

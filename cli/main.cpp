@@ -117,6 +117,8 @@ int main(int argc, char* argv[]) {
                                       .arg(*g.lang, core::language::knownNames()));
             if (!core::language::use(*lang))
                 std::fprintf(stderr, "zetra-cli: the English translation could not be loaded\n");
+        } else {
+            core::language::use(core::language::Language::Russian);
         }
         if (g.help) {
             printUsage(stdout);

@@ -14,6 +14,9 @@ public:
 
     virtual void setStatus(const QString& text) = 0;
     virtual QString status() const = 0;
+    // What stands behind the status just set, in the system's words (why a port did not
+    // open); empty when nothing does. The status text itself stays as it is.
+    virtual void setStatusReason(const QString& reason) { Q_UNUSED(reason); }
 
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgressPosition(int position) = 0;

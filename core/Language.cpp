@@ -12,6 +12,9 @@ namespace {
 // The English translation of every text, built from translations/zetra_en.ts into the
 // programs' resources so that it travels with them wherever they are installed.
 const char kEnglishTranslation[] = ":/translations/zetra_en.qm";
+// The Russian texts are written in the code; their translation holds only the plural forms
+// of the texts with a count ("1 поле", "2 поля", "5 полей").
+const char kRussianPlurals[] = ":/translations/zetra_ru.qm";
 
 QPointer<QTranslator> current;
 } // namespace
@@ -43,12 +46,12 @@ bool use(Language language) {
         QCoreApplication::removeTranslator(current);
         delete current;
     }
-    if (language == Language::Russian)
-        return true;
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QString::fromLatin1(kEnglishTranslation))) {
+    const bool russian = language == Language::Russian;
+    if (!translator->load(QString::fromLatin1(russian ? kRussianPlurals : kEnglishTranslation))) {
         delete translator;
-        return false;
+        // Without its plural forms a Russian count reads "1 полей"; the texts are still there.
+        return russian;
     }
     QCoreApplication::installTranslator(translator);
     current = translator;

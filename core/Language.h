@@ -23,8 +23,9 @@ QString knownNames();
 std::optional<Language> fromArguments(const QStringList& arguments);
 
 // Makes the texts that are looked up from now on come in `language`, replacing the language
-// used so far. Call it before any window or text is made: texts already shown stay as they
-// are. False when the English translation could not be loaded (the texts stay Russian).
+// used so far (for Russian, the plural forms of the texts with a count). Call it before any window
+// or text is made: texts already shown stay as they are. False when the English translation could
+// not be loaded (the texts stay Russian).
 bool use(Language language);
 
 // A system without a locale of its own (C or POSIX: containers, cron jobs, a bare machine)

@@ -43,8 +43,10 @@ std::optional<QString> statusText(const Outcome& o) {
 }
 
 Outcome finish(Frontend& frontend, Outcome outcome) {
-    if (const auto text = statusText(outcome))
+    if (const auto text = statusText(outcome)) {
         frontend.setStatus(*text);
+        frontend.setStatusReason(outcome.reason);
+    }
     return outcome;
 }
 

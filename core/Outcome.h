@@ -33,6 +33,7 @@ struct Outcome {
     int failed = 0;   // of those, the ones whose transfer failed
     QString wording;  // the action's own status text; empty: the shared text of the kind
     QString portName; // PortNotOpened: the port as the status names it (empty for the pipe)
+    QString reason;   // PortNotOpened: why the system refused the port, in its own words
 
     bool succeeded() const { return kind == Kind::Succeeded; }
 
@@ -51,7 +52,8 @@ struct Outcome {
 // before anything was shown).
 std::optional<QString> statusText(const Outcome& outcome);
 
-// Shows the status the outcome leaves and hands the outcome back.
+// Shows the status the outcome leaves, with the system's reason behind it (or none), and hands
+// the outcome back.
 Outcome finish(Frontend& frontend, Outcome outcome);
 
 } // namespace core

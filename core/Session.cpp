@@ -4,6 +4,7 @@
 #include "core/Frontend.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace core {
 
@@ -14,6 +15,20 @@ QString targetText(const line::LinkTarget& target) {
                : QCoreApplication::translate("ExchangeLog", "порт %1").arg(target.name.trimmed());
 }
 } // namespace
+
+QString openFailureReason(const line::OpenFailure& failure) {
+    // The system's words without the Qt class that passed them on
+    // ("QLocalSocket::connectToServer: ").
+    static const QRegularExpression qtPrefix(QStringLiteral("^Q\\w+::\\w+: "));
+    QString why = failure.reason.isEmpty()
+                      ? QCoreApplication::translate("ExchangeLog", "порт не найден")
+                      : QString(failure.reason).remove(qtPrefix);
+    if (failure.permissionDenied)
+        why += QCoreApplication::translate(
+            "ExchangeLog", ". Нет прав на порт: добавьте пользователя в группу dialout "
+                           "(sudo usermod -aG dialout $USER) и войдите в систему заново");
+    return why;
+}
 
 Session::Session(Frontend& frontend) : frontend_(frontend) {
     protocol_.setCancelToken(&cancel_);
@@ -52,18 +67,17 @@ Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& s
     if (!opened.link) {
         Outcome failed = Outcome::of(Outcome::Kind::PortNotOpened);
         failed.portName = opened.portName;
+        failed.reason =
+            use == LinkUse::SerialOnly && target.isPipe()
+                ? QCoreApplication::translate("ExchangeLog",
+                                              "через канал КВЗ-клиента прибор не программируется: "
+                                              "нужен последовательный порт")
+                : openFailureReason(opened.failure);
         finish(frontend_, failed);
         frontend_.setProgressPosition(0);
         if (log_) {
-            QString why = opened.failure.reason.isEmpty()
-                              ? QCoreApplication::translate("ExchangeLog", "порт не найден")
-                              : opened.failure.reason;
-            if (opened.failure.permissionDenied)
-                why += QCoreApplication::translate(
-                    "ExchangeLog", ". Нет прав на порт: добавьте пользователя в группу dialout "
-                                   "(sudo usermod -aG dialout $USER) и войдите в систему заново");
             logEvent(QCoreApplication::translate("ExchangeLog", "Не удаётся открыть %1: %2")
-                         .arg(targetText(target), why));
+                         .arg(targetText(target), failed.reason));
             logEvent(
                 QCoreApplication::translate("ExchangeLog", "Итог: %1").arg(frontend_.status()));
         }

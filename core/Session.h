@@ -16,6 +16,10 @@ namespace core {
 class ExchangeLog;
 class Frontend;
 
+// Why a link did not open, as the engineer reads it: the system's words (or that the port is
+// not there), and what to do when the user may not open the port.
+QString openFailureReason(const line::OpenFailure& failure);
+
 // The one meter session of a front end (the window or zetra-cli) for the whole run: the
 // protocol with its buffer and flags, the firmware version byte last read from the meter, and
 // what the readouts keep between actions (the archive buffers). Every meter action runs

@@ -1,6 +1,7 @@
 #include "core/Texts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace core {
 
@@ -33,6 +34,13 @@ QString transferringParameters() {
 }
 QString attentionCaption() { return QCoreApplication::translate("Zetra", "Внимание"); }
 QString errorCaption() { return QCoreApplication::translate("Zetra", "Ошибка"); }
+QString savedTo(const QString& fileName) {
+    return QCoreApplication::translate("Zetra", "Сохранено: %1")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+QString statusReason(const QString& reason) {
+    return QCoreApplication::translate("Zetra", "Причина: %1").arg(reason);
+}
 QString cancelled() { return QCoreApplication::translate("Zetra", "Прервано пользователем"); }
 
 } // namespace texts

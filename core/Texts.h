@@ -15,13 +15,15 @@ QString cannotOpenPort(); // "Не удаётся открыть порт " (the
 QString noAnswer();       // "Прибор не отвечает"
 // The port or pipe went away; the reason in the system's words follows.
 QString linkLost(const QString& reason);
-QString incompatibleDevice();     // "Несовместимое устройство"
-QString completedOk();            // "Завершено успешно"
-QString completedWithErrors();    // "Завершено с ошибками"
-QString transferringParameters(); // "Передача параметров..."
-QString attentionCaption();       // "Внимание"
-QString errorCaption();           // "Ошибка"
-QString cancelled();              // "Прервано пользователем"
+QString incompatibleDevice();                // "Несовместимое устройство"
+QString completedOk();                       // "Завершено успешно"
+QString completedWithErrors();               // "Завершено с ошибками"
+QString transferringParameters();            // "Передача параметров..."
+QString attentionCaption();                  // "Внимание"
+QString errorCaption();                      // "Ошибка"
+QString statusReason(const QString& reason); // "Причина: " and the system's reason
+QString savedTo(const QString& fileName);    // the window's status after a file is saved
+QString cancelled();                         // "Прервано пользователем"
 } // namespace texts
 
 } // namespace core

@@ -148,7 +148,7 @@ CompareResult compare(line::Protocol& p, core::Frontend& frontend, const Setting
 QString comparisonReport(const std::vector<FieldDifference>& differences) {
     if (differences.empty())
         return st::settingsEqual();
-    QString text = st::settingsDiffer();
+    QString text = st::settingsDiffer(int(differences.size()));
     for (const FieldDifference& d : differences)
         text += QLatin1Char('\r') + st::differenceLine(d.label, d.meter, d.intended);
     return text;
@@ -224,7 +224,7 @@ std::vector<FieldDifference> readBack(line::Protocol& p, const PreparedWrite& wr
 }
 
 QString mismatchReport(const std::vector<FieldDifference>& mismatches) {
-    QString text = st::writeNotVerified();
+    QString text = st::writeNotVerified(int(mismatches.size()));
     for (const FieldDifference& d : mismatches)
         text += QLatin1Char('\r') + st::mismatchLine(d.label, d.meter, d.intended);
     return text;

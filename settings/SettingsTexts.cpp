@@ -271,8 +271,9 @@ QString clockTimeLabel() { return QCoreApplication::translate("Settings", "Вр�
 QString settingsEqual() {
     return QCoreApplication::translate("Settings", "Настройки прибора совпадают с формой");
 }
-QString settingsDiffer() {
-    return QCoreApplication::translate("Settings", "Настройки прибора отличаются от формы:");
+QString settingsDiffer(int fields) {
+    return QCoreApplication::translate(
+        "Settings", "Настройки прибора отличаются от формы (%n полей):", nullptr, fields);
 }
 namespace {
 // A value as it may be shown on a terminal: a character that is not printable (a control
@@ -294,9 +295,9 @@ QString printable(const QString& value) {
 QString differenceLine(const QString& label, const QString& meter, const QString& form) {
     return label + QLatin1Char(' ') + printable(meter) + QStringLiteral(" -> ") + printable(form);
 }
-QString writeNotVerified() {
-    return QCoreApplication::translate("Settings",
-                                       "Настройки в приборе не совпадают с записанными:");
+QString writeNotVerified(int fields) {
+    return QCoreApplication::translate(
+        "Settings", "Настройки в приборе не совпадают с записанными (%n полей):", nullptr, fields);
 }
 QString mismatchLine(const QString& label, const QString& meter, const QString& intended) {
     const QString shown =

@@ -97,10 +97,10 @@ QString dateStampLabel(); // the stamps of the last write
 QString hourStampLabel();
 QString clockDateLabel(); // the meter's clock
 QString clockTimeLabel();
-QString settingsEqual();  // the comparison found nothing
-QString settingsDiffer(); // the comparison's heading
+QString settingsEqual();            // the comparison found nothing
+QString settingsDiffer(int fields); // the comparison's heading, with the count of fields
 QString differenceLine(const QString& label, const QString& meter, const QString& form);
-QString writeNotVerified(); // the read-back's heading
+QString writeNotVerified(int fields); // the read-back's heading, with the count of fields
 QString mismatchLine(const QString& label, const QString& meter, const QString& intended);
 QString compareCaption(); // "Сравнение"
 

@@ -143,6 +143,34 @@
         <source>таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)</source>
         <translation>CSV table (*.csv);;Excel 2007 workbook (*.xlsx);;JSON data (*.json)</translation>
     </message>
+    <message>
+        <source>Суточный архив прибора: с %1 по %2</source>
+        <translation>The meter&apos;s daily archive: from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Минутный архив прибора: с %1 по %2</source>
+        <translation>The meter&apos;s minute archive: from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Суточный архив. Прервано: прочитано с %1 по %2</source>
+        <translation>Daily archive. Stopped: read from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Минутный архив. Прервано: прочитано с %1 по %2</source>
+        <translation>Minute archive. Stopped: read from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Суточный архив. Прервано: ничего не прочитано</source>
+        <translation>Daily archive. Stopped: nothing read</translation>
+    </message>
+    <message>
+        <source>Минутный архив. Прервано: ничего не прочитано</source>
+        <translation>Minute archive. Stopped: nothing read</translation>
+    </message>
+    <message>
+        <source>прервано: итог прочитанного</source>
+        <translation>stopped: the total of what was read</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveChart</name>
@@ -494,6 +522,10 @@
         <source>Закрыт: %1</source>
         <translation>Closed: %1</translation>
     </message>
+    <message>
+        <source>через канал КВЗ-клиента прибор не программируется: нужен последовательный порт</source>
+        <translation>the meter cannot be programmed through the KVZ-client pipe: a serial port is needed</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeLogWindow</name>
@@ -843,16 +875,16 @@
         <translation>PC</translation>
     </message>
     <message>
-        <source>вставить текущее время компьютера</source>
-        <translation>insert the PC&apos;s current time</translation>
-    </message>
-    <message>
         <source>Сравнить</source>
         <translation>Compare</translation>
     </message>
     <message>
         <source>сравнить настройки прибора с формой, ничего не записывая</source>
         <translation>compare the meter&apos;s settings with the form, writing nothing</translation>
+    </message>
+    <message>
+        <source>вставить текущие дату и время компьютера</source>
+        <translation>insert the PC&apos;s current date and time</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1207,13 @@ weight, litres/pulse:</translation>
     <message>
         <source>ПК: %1, прибор спешит на %2</source>
         <translation>PC: %1, the meter is %2 fast</translation>
+    </message>
+</context>
+<context>
+    <name>InfoTab</name>
+    <message>
+        <source>Значения прочитаны %1, не текущие</source>
+        <translation>Values read %1, not current</translation>
     </message>
 </context>
 <context>
@@ -1549,14 +1588,6 @@ weight, litres/pulse:</translation>
         <translation>The meter&apos;s settings match the form</translation>
     </message>
     <message>
-        <source>Настройки прибора отличаются от формы:</source>
-        <translation>The meter&apos;s settings differ from the form:</translation>
-    </message>
-    <message>
-        <source>Настройки в приборе не совпадают с записанными:</source>
-        <translation>The settings in the meter differ from those written:</translation>
-    </message>
-    <message>
         <source>не прочитано</source>
         <translation>not read</translation>
     </message>
@@ -1603,6 +1634,20 @@ weight, litres/pulse:</translation>
     <message>
         <source>%1 не очищен: после очистки не пусты записи: %2</source>
         <translation>%1 not cleared: records not empty after clearing: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Настройки прибора отличаются от формы (%n полей):</source>
+        <translation>
+            <numerusform>The meter&apos;s settings differ from the form (%n field):</numerusform>
+            <numerusform>The meter&apos;s settings differ from the form (%n fields):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Настройки в приборе не совпадают с записанными (%n полей):</source>
+        <translation>
+            <numerusform>The settings in the meter differ from those written (%n field):</numerusform>
+            <numerusform>The settings in the meter differ from those written (%n fields):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1709,6 +1754,14 @@ weight, litres/pulse:</translation>
     <message>
         <source>Связь с прибором потеряна: </source>
         <translation>Connection to the meter lost: </translation>
+    </message>
+    <message>
+        <source>Сохранено: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Причина: %1</source>
+        <translation>Reason: %1</translation>
     </message>
 </context>
 <context>

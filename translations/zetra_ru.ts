@@ -143,6 +143,34 @@
         <source>таблица CSV (*.csv);;книга Excel 2007 (*.xlsx);;данные JSON (*.json)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Суточный архив прибора: с %1 по %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив прибора: с %1 по %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив. Прервано: прочитано с %1 по %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив. Прервано: прочитано с %1 по %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив. Прервано: ничего не прочитано</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив. Прервано: ничего не прочитано</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прервано: итог прочитанного</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArchiveChart</name>
@@ -494,6 +522,10 @@
         <source>Закрыт: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>через канал КВЗ-клиента прибор не программируется: нужен последовательный порт</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExchangeLogWindow</name>
@@ -843,15 +875,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>вставить текущее время компьютера</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Сравнить</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>сравнить настройки прибора с формой, ничего не записывая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вставить текущие дату и время компьютера</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1173,6 +1205,13 @@
     </message>
     <message>
         <source>ПК: %1, прибор спешит на %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoTab</name>
+    <message>
+        <source>Значения прочитаны %1, не текущие</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1548,14 +1587,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Настройки прибора отличаются от формы:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Настройки в приборе не совпадают с записанными:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>не прочитано</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1602,6 +1633,22 @@
     <message>
         <source>%1 не очищен: после очистки не пусты записи: %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Настройки прибора отличаются от формы (%n полей):</source>
+        <translation>
+            <numerusform>Настройки прибора отличаются от формы (%n поле):</numerusform>
+            <numerusform>Настройки прибора отличаются от формы (%n поля):</numerusform>
+            <numerusform>Настройки прибора отличаются от формы (%n полей):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Настройки в приборе не совпадают с записанными (%n полей):</source>
+        <translation>
+            <numerusform>Настройки в приборе не совпадают с записанными (%n поле):</numerusform>
+            <numerusform>Настройки в приборе не совпадают с записанными (%n поля):</numerusform>
+            <numerusform>Настройки в приборе не совпадают с записанными (%n полей):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1707,6 +1754,14 @@
     </message>
     <message>
         <source>Связь с прибором потеряна: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранено: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Причина: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

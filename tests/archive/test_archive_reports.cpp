@@ -1,8 +1,10 @@
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
+#include "archive/ArchiveSeries.h"
 #include "device/DeviceDates.h"
 #include "tests/support/ArchiveRecords.h"
 
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -172,6 +174,77 @@ private slots:
             buildMinuteReport(e, 1440, day(2008, 3, 4), day(2008, 3, 4), 23, 59, ru);
         QCOMPARE(r.lines.size(), 7);
         QCOMPARE(r.lines.last(), QStringLiteral("В архиве нет записей для этого интервала дат"));
+    }
+
+    // A readout that ended before its start date says in every form what it holds; a complete
+    // one keeps its title and totals.
+    void interruptedReadoutSaysWhatWasRead_data() {
+        QTest::addColumn<bool>("daily");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("interrupted");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("readFrom"); // JSON; empty when absent
+        QTest::addColumn<QString>("readTo");
+        QTest::newRow("daily complete")
+            << true << 3 << false << "Суточный архив с 03.03.2008 по 05.03.2008"
+            << ""
+            << "";
+        QTest::newRow("daily stopped")
+            << true << 2 << true << "Суточный архив. Прервано: прочитано с 04.03.2008 по 05.03.2008"
+            << "2008-03-04"
+            << "2008-03-05";
+        QTest::newRow("daily stopped before a record")
+            << true << 0 << true << "Суточный архив. Прервано: ничего не прочитано"
+            << ""
+            << "";
+        QTest::newRow("minute complete")
+            << false << 601 << false << "Минутный архив с 05.03.2008 по 05.03.2008"
+            << ""
+            << "";
+        QTest::newRow("minute stopped across midnight")
+            << false << 602 << true
+            << "Минутный архив. Прервано: прочитано с 04.03.2008 23:59 по 05.03.2008 10:00"
+            << "2008-03-04T23:59"
+            << "2008-03-05T10:00";
+    }
+    void interruptedReadoutSaysWhatWasRead() {
+        QFETCH(bool, daily);
+        QFETCH(int, count);
+        QFETCH(bool, interrupted);
+        QFETCH(QString, title);
+        QFETCH(QString, readFrom);
+        QFETCH(QString, readTo);
+        Archives a;
+        std::vector<Record>& e = daily ? a.daily.entries : a.minute.entries;
+        if (count > 0)
+            e[0] = present(256, 1800);
+        QStringList lines;
+        if (daily) {
+            const DailyReport r =
+                buildDailyReport(e, count, day(2008, 3, 3), day(2008, 3, 5), ru, interrupted);
+            a.daily.summary = {quint16(count), day(2008, 3, 5), r.volumeTotal, r.hoursTotal,
+                               interrupted};
+            lines = r.lines;
+        } else {
+            const MinuteReport r = buildMinuteReport(e, count, day(2008, 3, 5), day(2008, 3, 5), 10,
+                                                     0, ru, interrupted);
+            a.minute.summary = {quint16(count), day(2008, 3, 5), 10,         0,
+                                r.volumeTotal,  r.secondsTotal,  interrupted};
+            lines = r.lines;
+        }
+        const Kind kind = daily ? Kind::Daily : Kind::Minute;
+        QCOMPARE(lines.first(), title);
+        if (count > 0)
+            QCOMPARE(lines.last().endsWith(QStringLiteral(" прервано: итог прочитанного")),
+                     interrupted);
+        const ArchiveSheet sheet = daily ? dailySheet(a.daily, ru) : minuteSheet(a.minute, ru);
+        QCOMPARE(sheet.title, title);
+        QCOMPARE(archiveSeries(kind, a).title, title);
+        const QJsonObject json = archiveJson(kind, a);
+        QCOMPARE(json.value("cancelled").toBool(), interrupted);
+        QCOMPARE(json.contains("cancelled"), interrupted);
+        QCOMPARE(json.value("read_from").toString(), readFrom);
+        QCOMPARE(json.value("read_to").toString(), readTo);
     }
 
     void extensions() {

@@ -16,6 +16,49 @@ class ArchiveSeriesTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
+    // The time axis' marks: whole steps of the local day, never more than asked for.
+    void timeTicks_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<int>("maxTicks");
+        QTest::addColumn<QStringList>("labels");
+        const QDate d(2026, 12, 8);
+        QTest::newRow("minute, half an hour")
+            << Kind::Minute << QDateTime(d, QTime(10, 0)) << QDateTime(d, QTime(10, 30)) << 7
+            << QStringList{"08.12.26 10:00", "08.12.26 10:05", "08.12.26 10:10",
+                           "08.12.26 10:15", "08.12.26 10:20", "08.12.26 10:25"};
+        QTest::newRow("minute, across midnight")
+            << Kind::Minute << QDateTime(d, QTime(22, 59, 30))
+            << QDateTime(d.addDays(1), QTime(1, 0)) << 5
+            << QStringList{"08.12.26 23:00", "08.12.26 23:30", "09.12.26 00:00", "09.12.26 00:30"};
+        QTest::newRow("daily, from midday")
+            << Kind::Daily << QDateTime(d, QTime(12, 0)) << QDateTime(d.addDays(2), QTime(0, 0))
+            << 5 << QStringList{"09.12.26"};
+        QStringList everyThird;
+        for (int i = 0; i < 30; i += 3)
+            everyThird << d.addDays(i - 29).toString("dd.MM.yy");
+        QTest::newRow("daily, thirty days")
+            << Kind::Daily << QDateTime(d.addDays(-29), QTime(0, 0))
+            << QDateTime(d.addDays(1), QTime(0, 0)) << 10 << everyThird;
+    }
+    void timeTicks() {
+        QFETCH(Kind, kind);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(int, maxTicks);
+        QFETCH(QStringList, labels);
+        const std::vector<TimeTick> ticks = archive::timeTicks(
+            kind, from.toMSecsSinceEpoch(), to.toMSecsSinceEpoch(), maxTicks, QLocale());
+        QStringList shown;
+        for (const TimeTick& t : ticks) {
+            shown << t.label;
+            const QString format = kind == Kind::Daily ? "dd.MM.yy" : "dd.MM.yy HH:mm";
+            QCOMPARE(QDateTime::fromMSecsSinceEpoch(t.ms).toString(format), t.label);
+        }
+        QCOMPARE(shown, labels);
+    }
+
     void series_data() {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("firstStamp");

@@ -103,7 +103,8 @@ class ArchiveFormatsTest : public QObject {
         archives.daily.entries[6] = present(1, 1, 0x01 | 0x02 | 0x08);
         const DailyReport d =
             buildDailyReport(archives.daily.entries, 7, day(2008, 2, 28), day(2008, 3, 5), ru);
-        archives.daily.summary = {7, day(2008, 3, 5), d.volumeTotal, d.hoursTotal, day(2008, 3, 5)};
+        archives.daily.summary = {7,     day(2008, 3, 5), d.volumeTotal, d.hoursTotal,
+                                  false, day(2008, 3, 5)};
         // Minute, across midnight: 00:01, 00:00 (error), empty, 23:58 of the day before.
         archives.minute.entries[0] = present(3906, 90, 0x10);
         archives.minute.entries[1] = unreadable();
@@ -111,8 +112,8 @@ class ArchiveFormatsTest : public QObject {
         archives.minute.entries[4] = present(0, 0);
         const MinuteReport m = buildMinuteReport(archives.minute.entries, 6, day(2008, 3, 4),
                                                  day(2008, 3, 5), 0, 1, ru);
-        archives.minute.summary = {
-            6, day(2008, 3, 5), 0, 1, m.volumeTotal, m.secondsTotal, day(2008, 3, 5)};
+        archives.minute.summary = {6,     day(2008, 3, 5), 0, 1, m.volumeTotal, m.secondsTotal,
+                                   false, day(2008, 3, 5)};
     }
 
     QString exportTo(Kind kind, ExportFormat format) {
@@ -327,6 +328,35 @@ private slots:
         QCOMPARE(withDefaultExtension(name, format), extended);
         if (name.contains('.') && !name.contains('/'))
             QCOMPARE(formatOfFileName(name), format);
+    }
+
+    // A typed extension that names a format decides over the chosen one; any other name takes
+    // the chosen format, and its extension when it has none.
+    void saveTargets_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ExportFormat>("chosen");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<ExportFormat>("format");
+        QTest::newRow(".txt under xlsx") << "minute_partial2.txt" << ExportFormat::Xlsx
+                                         << "minute_partial2.txt" << ExportFormat::Text;
+        QTest::newRow(".CSV under text")
+            << "/d/m.CSV" << ExportFormat::Text << "/d/m.CSV" << ExportFormat::Csv;
+        QTest::newRow(".xls under xlsx")
+            << "m.xls" << ExportFormat::Xlsx << "m.xls" << ExportFormat::Workbook;
+        QTest::newRow(".dat under xls")
+            << "report.dat" << ExportFormat::Workbook << "report.dat" << ExportFormat::Workbook;
+        QTest::newRow("bare under json")
+            << "a.b/m" << ExportFormat::Json << "a.b/m.json" << ExportFormat::Json;
+        QTest::newRow("dot at the end") << "m." << ExportFormat::Csv << "m." << ExportFormat::Csv;
+    }
+    void saveTargets() {
+        QFETCH(QString, typed);
+        QFETCH(ExportFormat, chosen);
+        QFETCH(QString, fileName);
+        QFETCH(ExportFormat, format);
+        const SaveTarget target = saveTarget(typed, chosen);
+        QCOMPARE(target.fileName, fileName);
+        QCOMPARE(target.format, format);
     }
 
     // A file that cannot be written leaves the earlier one whole and says so.

@@ -126,7 +126,8 @@ private slots:
         QVERIFY(sim.ready());
         const QStringList target =
             pipe ? QStringList{"--pipe", sim.pipe()} : QStringList{"--port", sim.pty()};
-        const Run r = interrupt(target + command, QStringLiteral("ReadRecord"), after);
+        const Run r = interrupt(QStringList{"--locale", "ru_RU"} + target + command,
+                                QStringLiteral("ReadRecord"), after);
         QVERIFY(r.signalled);
         QCOMPARE(r.exitCode, 130);
         static const QRegularExpression status(
@@ -135,8 +136,17 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(r.out.last()));
         const int read = m.captured(1).toInt();
         QVERIFY2(read >= after - 1 && read < after + 40, qPrintable(QString::number(read)));
-        // The report holds the records read (its heading and rows come before the status).
+        // The report holds the records read (its heading and rows come before the status), and
+        // its heading says which: back from the meter's 15.03.2015 23:59.
         QVERIFY(r.out.size() > 3);
+        const bool daily = command.first() == QLatin1String("daily");
+        const QDateTime end(QDate(2015, 3, 15), QTime(23, 59));
+        const QString from = daily ? end.date().addDays(1 - read).toString("dd.MM.yyyy")
+                                   : end.addSecs(-60 * (read - 1)).toString("dd.MM.yyyy hh:mm");
+        QCOMPARE(r.out.first(), (daily ? QStringLiteral("Суточный") : QStringLiteral("Минутный")) +
+                                    QStringLiteral(" архив. Прервано: прочитано с ") + from +
+                                    (daily ? QStringLiteral(" по 15.03.2015")
+                                           : QStringLiteral(" по 15.03.2015 23:59")));
         QVERIFY(r.tookMs < 2000);
         // The log ends with the link closed.
         QVERIFY2(r.log.trimmed().section(QLatin1Char('\n'), -1).contains(QLatin1String(" * ")),

@@ -60,7 +60,9 @@ private slots:
         const CliRun r =
             CliRun::run({"--yes", "--pipe", meter.pipe(), "firmware-program", image, "--trace"});
         QCOMPARE(r.out, QStringList{"Не удаётся открыть порт "});
-        QCOMPARE(r.err, QString());
+        QCOMPARE(r.err,
+                 QStringLiteral("Причина: через канал КВЗ-клиента прибор не программируется: "
+                                "нужен последовательный порт\n"));
         QCOMPARE(r.exitCode, 1);
     }
 

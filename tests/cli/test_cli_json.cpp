@@ -135,7 +135,11 @@ private slots:
         QCOMPARE(text.exitCode, exitCode);
         QCOMPARE(o.value(QLatin1String("command")).toString(), args.first());
         QVERIFY(o.value(QLatin1String("messages")).isArray());
-        QCOMPARE(messagesAsText(o.value(QLatin1String("messages")).toArray()), text.err);
+        // Standard error: the message boxes, then the reason behind the status, if any.
+        QString err = messagesAsText(o.value(QLatin1String("messages")).toArray());
+        if (o.contains(QLatin1String("reason")))
+            err += QStringLiteral("Причина: ") + o.value(QLatin1String("reason")).toString() + '\n';
+        QCOMPARE(err, text.err);
         if (o.contains(QLatin1String("status")))
             QCOMPARE(o.value(QLatin1String("status")).toString(), text.out.last());
 

@@ -3,6 +3,8 @@
 
 #include "tests/cli/CliRun.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,13 +48,30 @@ private slots:
         QCOMPARE(r.out.last(), QStringLiteral("КВЗ-клиент"));
     }
 
+    // The status line keeps its words; the system's reason is one line on standard error, or
+    // the "reason" key of the JSON object.
+    void portThatCannotBeOpened_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("port") << QStringList{"info", "--port", "/dev/zetra-no-such-port"}
+                              << "Не удаётся открыть порт /dev/zetra-no-such-port ";
+        QTest::newRow("pipe") << QStringList{"--pipe", "/nonexistent/zetra-pipe", "info"}
+                              << "Не удаётся открыть порт ";
+    }
     void portThatCannotBeOpened() {
-        const CliRun r = CliRun::run({"info", "--port", "/dev/zetra-no-such-port"});
+        QFETCH(QStringList, args);
+        QFETCH(QString, status);
+        const CliRun r = CliRun::run(args);
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.out, QStringList{"Не удаётся открыть порт /dev/zetra-no-such-port "});
-        const CliRun pipe = CliRun::run({"--pipe", "/nonexistent/zetra-pipe", "info"});
-        QCOMPARE(pipe.out, QStringList{"Не удаётся открыть порт "});
-        QCOMPARE(pipe.exitCode, 1);
+        QCOMPARE(r.out, QStringList{status});
+        QVERIFY2(r.err.startsWith("Причина: ") && r.err.endsWith('\n') && r.err.count('\n') == 1,
+                 qPrintable(r.err));
+        const CliRun json = CliRun::run(QStringList{"--json"} + args);
+        QCOMPARE(json.exitCode, 1);
+        QCOMPARE(json.err, QString());
+        const QJsonObject o = QJsonDocument::fromJson(json.out.join('\n').toUtf8()).object();
+        QCOMPARE(o.value("status").toString(), status);
+        QCOMPARE("Причина: " + o.value("reason").toString() + "\n", r.err);
     }
 
     // The program's own texts in the language asked for: the last line of standard output,
@@ -63,22 +82,24 @@ private slots:
         QTest::addColumn<QString>("lastLine");
         QTest::addColumn<QString>("err");
         const QStringList noPort{"info", "--port", "/dev/zetra-no-such-port"};
+        // The reason behind the status is the system's own words.
+        const QString noFile = QStringLiteral("No such file or directory\n");
         QTest::newRow("default") << noPort << 1
                                  << "Не удаётся открыть порт /dev/zetra-no-such-port "
-                                 << "";
+                                 << "Причина: " + noFile;
         QTest::newRow("ru") << QStringList{"--lang", "ru"} + noPort << 1
                             << "Не удаётся открыть порт /dev/zetra-no-such-port "
-                            << "";
+                            << "Причина: " + noFile;
         QTest::newRow("en") << QStringList{"--lang", "en"} + noPort << 1
                             << "Cannot open port /dev/zetra-no-such-port "
-                            << "";
+                            << "Reason: " + noFile;
         QTest::newRow("en after the command")
             << noPort + QStringList{"--lang=en"} << 1 << "Cannot open port /dev/zetra-no-such-port "
-            << "";
+            << "Reason: " + noFile;
         QTest::newRow("en, pipe") << QStringList{"--lang", "en", "--pipe",
                                                  "/nonexistent/zetra-pipe", "info"}
                                   << 1 << "Cannot open port "
-                                  << "";
+                                  << "Reason: Invalid name\n";
         QTest::newRow("en, port list") << QStringList{"--lang", "en", "ports"} << 0 << "KVZ-client"
                                        << "";
         QTest::newRow("en, calculator")

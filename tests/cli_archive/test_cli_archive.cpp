@@ -123,27 +123,36 @@ private slots:
                         }));
     }
 
-    // A failed check prints the status alone and writes no file.
+    // A failed check prints the status alone and writes no file; an interval outside the
+    // archive says on standard error what the meter holds.
     void refusedIntervalPrintsOnlyTheStatus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("status");
-        QTest::newRow("daily end after today") << QStringList{"daily", "15.03.2015", "16.03.2015"}
-                                               << "Ошибка. Указан неверный интервал";
+        QTest::addColumn<QString>("err");
+        QTest::newRow("daily end after today")
+            << QStringList{"daily", "15.03.2015", "16.03.2015"}
+            << "Ошибка. Указан неверный интервал"
+            << "Внимание: Суточный архив прибора: с 14.03.2013 по 15.03.2015\n";
         QTest::newRow("daily start after end")
             << QStringList{"daily", "15.03.2015", "14.03.2015"}
-            << "Ошибка. Указана дата начала больше даты окончания";
-        QTest::newRow("minute 5 days back") << QStringList{"minute", "10.03.2015", "15.03.2015"}
-                                            << "Ошибка. Указан неверный интервал";
+            << "Ошибка. Указана дата начала больше даты окончания"
+            << "";
+        QTest::newRow("minute 5 days back")
+            << QStringList{"minute", "10.03.2015", "15.03.2015"}
+            << "Ошибка. Указан неверный интервал"
+            << "Внимание: Минутный архив прибора: с 11.03.2015 по 15.03.2015\n";
     }
     void refusedIntervalPrintsOnlyTheStatus() {
         QFETCH(QStringList, args);
         QFETCH(QString, status);
+        QFETCH(QString, err);
         SimProcess sim(meter());
         QVERIFY(sim.ready());
         const QString file = dir.filePath("refused.txt");
         const Run r = cli(QStringList{"--pipe", sim.pipe()} + args + QStringList{"--save", file});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{status});
+        QCOMPARE(r.err, err);
         QVERIFY(!QFile::exists(file));
     }
 
@@ -169,8 +178,8 @@ private slots:
         QTest::newRow("named .txt") << "a.txt" << QStringList{} << "a.txt";
         QTest::newRow("bare name") << "b" << QStringList{} << "b.txt";
         QTest::newRow("other extension") << "c.dat" << QStringList{} << "c.dat";
-        QTest::newRow("--format txt on .xls")
-            << "d.xls" << QStringList{"--format", "txt"} << "d.xls";
+        QTest::newRow("--format txt on .dat")
+            << "d.dat" << QStringList{"--format", "txt"} << "d.dat";
     }
     void saveTextFile() {
         QFETCH(QString, name);
@@ -224,8 +233,10 @@ private slots:
         QTest::newRow("bare xlsx")
             << "e" << QStringList{"--format", "xlsx"} << "e.xlsx" << QByteArray("PK");
         QTest::newRow("named .json") << "d.json" << QStringList{} << "d.json" << QByteArray("{");
-        QTest::newRow("json over .txt")
-            << "f.txt" << QStringList{"--format", "json"} << "f.txt" << QByteArray("{");
+        QTest::newRow("json over .dat")
+            << "f.dat" << QStringList{"--format", "json"} << "f.dat" << QByteArray("{");
+        QTest::newRow("--format agrees with .csv")
+            << "g.csv" << QStringList{"--format", "csv"} << "g.csv" << csvHeader;
     }
     void saveDataFormats() {
         QFETCH(QString, name);
@@ -278,6 +289,11 @@ private slots:
         QTest::newRow("no such day") << QStringList{"daily", "31.02.2015", "15.03.2015"};
         QTest::newRow("unknown format")
             << QStringList{"daily", "15.03.2015", "15.03.2015", "--save", "f", "--format", "pdf"};
+        // The extension names a format other than --format's: which one was meant is unknown.
+        QTest::newRow("xlsx over .txt") << QStringList{
+            "daily", "15.03.2015", "15.03.2015", "--save", "x.txt", "--format", "xlsx"};
+        QTest::newRow("txt over .xls") << QStringList{
+            "minute", "15.03.2015", "15.03.2015", "--save", "x.XLS", "--format", "txt"};
         QTest::newRow("format without save")
             << QStringList{"daily", "15.03.2015", "15.03.2015", "--format", "txt"};
         QTest::newRow("unknown option")

@@ -1,7 +1,9 @@
 // Comparing the meter's settings with a form, checking what a write left in the meter, and the
 // question before a write: the decisions on bytes already read, without a meter.
 
+#include "core/Language.h"
 #include "settings/SettingsCheck.h"
+#include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "tests/support/SettingsForms.h"
 
@@ -41,6 +43,38 @@ class SettingsCheckTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(kRu); }
+    void cleanup() { core::language::use(core::language::Language::Russian); }
+
+    // A count in our own texts takes the language's plural form.
+    void countsTakeThePluralForm_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("words");
+        const QList<std::pair<int, QString>> ru{{1, "поле"},   {2, "поля"},  {5, "полей"},
+                                                {11, "полей"}, {21, "поле"}, {42, "поля"}};
+        for (const auto& [n, word] : ru)
+            QTest::addRow("ru %d", n) << false << n << QString::number(n) + " " + word;
+        for (int n : {1, 2, 5, 11, 21, 42})
+            QTest::addRow("en %d", n)
+                << true << n << QString::number(n) + (n == 1 ? " field" : " fields");
+    }
+    void countsTakeThePluralForm() {
+        QFETCH(bool, english);
+        QFETCH(int, count);
+        QFETCH(QString, words);
+        QVERIFY(core::language::use(english ? core::language::Language::English
+                                            : core::language::Language::Russian));
+        QCOMPARE(settings::texts::settingsDiffer(count),
+                 english ? "The meter's settings differ from the form (" + words + "):"
+                         : "Настройки прибора отличаются от формы (" + words + "):");
+        const settings::FieldDifference d{"Дата:", "a", "b"};
+        QVERIFY(
+            settings::mismatchReport(std::vector<settings::FieldDifference>(std::size_t(count), d))
+                .startsWith(
+                    english
+                        ? "The settings in the meter differ from those written (" + words + "):\r"
+                        : "Настройки в приборе не совпадают с записанными (" + words + "):\r"));
+    }
 
     // The meter holds what a write of the base form would leave, except where a row changes
     // the form or lays other bytes over the meter's.

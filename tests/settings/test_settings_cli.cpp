@@ -228,9 +228,10 @@ private slots:
                                   "07:45", "--clear-daily", "--clear-minute"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringList{QStringLiteral("Завершено с ошибками")});
-        QCOMPARE(r.err, QStringLiteral("Ошибка: Настройки в приборе не совпадают с записанными:\n"
-                                       "Внутренний диаметр трубы, мм: в приборе 99,3, записано "
-                                       "150,5\n"));
+        QCOMPARE(r.err,
+                 QStringLiteral("Ошибка: Настройки в приборе не совпадают с записанными (1 поле):\n"
+                                "Внутренний диаметр трубы, мм: в приборе 99,3, записано "
+                                "150,5\n"));
         QVERIFY(sim.sim.finish());
         QFile file(log);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -357,8 +357,8 @@ private slots:
         QCOMPARE(int(r.mismatches.size()), int(expected.size()));
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
         QCOMPARE(b.frontend.messages,
-                 QStringList{QStringLiteral("Ошибка: Настройки в приборе не совпадают с "
-                                            "записанными:\r") +
+                 QStringList{QStringLiteral("Ошибка: ") +
+                             settings::texts::writeNotVerified(int(expected.size())) + '\r' +
                              expected.join(QLatin1Char('\r'))});
         for (const auto& f : b.server.frames())
             QVERIFY(f.command != kWriteRecord);

@@ -455,15 +455,37 @@ private slots:
             QVERIFY(f.command != 0x42 && f.command != 0x24 && f.command != 0x66);
     }
 
-    void timeButtonTakesThePcTime() {
+    // «ПК» sets the clock fields to the PC's date and time together (a date left behind would
+    // set the meter a day wrong after midnight); the time field's double click fills the time.
+    void pcButtonTakesThePcDateAndTime_data() {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<bool>("dateFilled");
+        QTest::newRow("«ПК»") << true << true;
+        QTest::newRow("double click on the time") << false << false;
+    }
+    void pcButtonTakesThePcDateAndTime() {
+        QFETCH(bool, button);
+        QFETCH(bool, dateFilled);
         TForm1 w;
         openSettingsTab(w);
         edit(w, "Edit13")->setText(QStringLiteral("00:00"));
-        const QString before = settings::conversions::timeFill(QTime::currentTime());
-        child<QToolButton>(w, "SpeedButton3")->click();
-        const QString after = settings::conversions::timeFill(QTime::currentTime());
+        const QDate stale(2020, 1, 1);
+        child<QDateEdit>(w, "DateTimePicker1")->setDate(stale);
+        const QDateTime before = QDateTime::currentDateTime();
+        if (button)
+            child<QToolButton>(w, "SpeedButton3")->click();
+        else
+            QTest::mouseDClick(edit(w, "Edit13"), Qt::LeftButton);
+        const QDateTime after = QDateTime::currentDateTime();
         const QString shown = edit(w, "Edit13")->text();
-        QVERIFY2(shown == before || shown == after, qPrintable(shown));
+        QVERIFY2(shown == settings::conversions::timeFill(before.time()) ||
+                     shown == settings::conversions::timeFill(after.time()),
+                 qPrintable(shown));
+        const QDate date = child<QDateEdit>(w, "DateTimePicker1")->date();
+        if (dateFilled)
+            QVERIFY(date == before.date() || date == after.date());
+        else
+            QCOMPARE(date, stale);
     }
 
     void clearingTheTotalsFromTheInfoTab() {

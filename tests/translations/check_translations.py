@@ -9,6 +9,8 @@ Runs lupdate over the program's folders and fails when
   KEPT_AS_WRITTEN lists its file: texts that files and the meter rely on byte for byte,
 - translations/zetra_ru.ts or translations/zetra_en.ts differs from what lupdate extracts now
   (context and text),
+- a text with a count (%n) lacks its plural forms in either file (Russian one, few, many;
+  English one, other),
 - an English translation is unfinished or empty, or does not keep what the code relies on:
   the placeholders %1..%9, the carriage returns and line breaks, and the blanks at either end
   (texts are joined with numbers and names, and report columns are aligned with them).
@@ -60,30 +62,54 @@ PLACEHOLDER = re.compile(r"%\d")
 ENDS = re.compile(r"^(\s*).*?(\s*)$", re.S)
 
 
-def translation_problems(ts_path):
-    """What is wrong with the translations a .ts file holds, one line per message."""
+def text_problems(where, source, text):
+    """What a translation `text` of `source` loses that the code relies on."""
+    if not text:
+        return [f"{where} has an empty translation"]
+    problems = []
+    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+        problems.append(f"{where}: the translation {text!r} changes the placeholders")
+    if "%n" in source and "%n" not in text:
+        problems.append(f"{where}: the translation {text!r} loses the count %n")
+    for mark, what in (("\r", "carriage returns"), ("\n", "line breaks")):
+        if source.count(mark) != text.count(mark):
+            problems.append(f"{where}: the translation {text!r} changes the {what}")
+    if ENDS.match(source).groups() != ENDS.match(text).groups():
+        problems.append(f"{where}: the translation {text!r} changes the blanks at its ends")
+    return problems
+
+
+# Plural forms a count takes: English one and other; Russian one (1, 21), few (2-4, 22) and
+# many (5-20, 11, 25).
+PLURAL_FORMS = {"en": 2, "ru_RU": 3}
+
+
+def translation_problems(ts_path, plurals_only=False):
+    """What is wrong with the translations a .ts file holds, one line per message. With
+    `plurals_only`, only the messages with a count (the Russian file translates nothing else)."""
     problems = []
     root = ET.parse(ts_path).getroot()
+    forms = PLURAL_FORMS.get(root.get("language"), 2)
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
+            numerus = message.get("numerus") == "yes"
+            if plurals_only and not numerus:
+                continue
             source = source_text(message.find("source"))
             element = message.find("translation")
             where = f"{ts_path.name}: {name}: {source!r}"
             if element is None or element.get("type") in ("unfinished", "vanished", "obsolete"):
                 problems.append(f"{where} is not translated")
                 continue
-            text = source_text(element)
-            if not text:
-                problems.append(f"{where} has an empty translation")
+            if not numerus:
+                problems += text_problems(where, source, source_text(element))
                 continue
-            if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
-                problems.append(f"{where}: the translation {text!r} changes the placeholders")
-            for mark, what in (("\r", "carriage returns"), ("\n", "line breaks")):
-                if source.count(mark) != text.count(mark):
-                    problems.append(f"{where}: the translation {text!r} changes the {what}")
-            if ENDS.match(source).groups() != ENDS.match(text).groups():
-                problems.append(f"{where}: the translation {text!r} changes the blanks at its ends")
+            texts = [source_text(f) for f in element.findall("numerusform")]
+            if len(texts) != forms:
+                problems.append(f"{where} has {len(texts)} plural forms, not {forms}")
+            for text in texts:
+                problems += text_problems(where, source, text)
     return problems
 
 
@@ -144,10 +170,14 @@ def main():
     english = root / "translations" / "zetra_en.ts"
     if english.exists():
         problems += translation_problems(english)
+    russian = root / "translations" / "zetra_ru.ts"
+    if russian.exists():
+        problems += translation_problems(russian, plurals_only=True)
     if problems:
         print("\n".join(problems))
         print("(scripts/update-translations.sh brings both files up to date; then translate "
-              "the unfinished entries of translations/zetra_en.ts)")
+              "the unfinished entries of translations/zetra_en.ts and the plural forms of "
+              "translations/zetra_ru.ts)")
     return 1 if problems else 0
 
 

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +33,30 @@ class CalculatorWiringTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // Each calculator is wide enough for its whole title beside the title bar's buttons.
+    void titlesFitTheDialogs_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("correction") << 2;
+        QTest::newRow("channel length") << 3;
+        QTest::newRow("pulse weight") << 5;
+    }
+    void titlesFitTheDialogs() {
+        QFETCH(int, which);
+        std::unique_ptr<QDialog> d;
+        if (which == 2)
+            d = std::make_unique<TForm2>();
+        else if (which == 3)
+            d = std::make_unique<TForm3>();
+        else
+            d = std::make_unique<TForm5>();
+        d->show();
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(!d->windowTitle().isEmpty());
+        QVERIFY2(d->width() >= QFontMetrics(bold).horizontalAdvance(d->windowTitle()) + 100,
+                 qPrintable(QString::number(d->width())));
+    }
 
     void pulseWeightCopiesOnOkOnly() {
         TForm1 w;

@@ -133,6 +133,42 @@ private slots:
         QCOMPARE(child<QLabel>(w, "Label39")->text(), QStringLiteral("17.02.2010"));
     }
 
+    // A failed "Обновить" after a good one: the status keeps its words, the system's reason is
+    // in its tooltip, and the earlier values are greyed with the time they were read. The next
+    // good readout makes them current again.
+    void failedRefreshMarksEarlierValues() {
+        sim::Server meter;
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        TForm1 w;
+        w.show();
+        w.selectPipe(meter.pipeName());
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QVERIFY(child<QLabel>(w, "Label39")->isEnabled());
+        QCOMPARE(child<QLabel>(w, "StatusPanel0")->toolTip(), QString());
+        const QString date = child<QLabel>(w, "Label39")->text();
+
+        w.selectPipe(QStringLiteral("/nonexistent/zetra-test-pipe"));
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Не удаётся открыть порт "));
+        const QString reason = child<QLabel>(w, "StatusPanel0")->toolTip();
+        QVERIFY2(reason.startsWith("Причина: ") && reason.size() > 12, qPrintable(reason));
+        QVERIFY(!reason.contains("QLocalSocket"));
+        QCOMPARE(child<QLabel>(w, "Label39")->text(), date);
+        QVERIFY(!child<QLabel>(w, "Label39")->isEnabled());
+        QVERIFY(!child<QLabel>(w, "Label22")->isEnabled());
+        const QString when = child<QLabel>(w, "Label45")->text();
+        QVERIFY2(when.startsWith("Значения прочитаны ") && when.endsWith(", не текущие"),
+                 qPrintable(when));
+
+        w.selectPipe(meter.pipeName());
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QVERIFY(child<QLabel>(w, "Label39")->isEnabled());
+        QCOMPARE(child<QLabel>(w, "StatusPanel0")->toolTip(), QString());
+        QVERIFY(!child<QLabel>(w, "Label45")->text().startsWith("Значения"));
+    }
+
     // Beside the meter's time, how far it is from the PC's; nothing when they agree.
     void clockDifferenceBesideTheTime_data() {
         QTest::addColumn<int>("minutesOff");

@@ -7,12 +7,15 @@
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDriver.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -172,6 +175,69 @@ private slots:
 
         child<QPushButton>(*log, "ClearLogButton")->click();
         QVERIFY(view->toPlainText().isEmpty());
+    }
+
+    // The log opens beside the main window where the screen has room, narrowed to a side when
+    // it must be, and over the window only when neither side holds a readable log.
+    void logOpensBesideTheWindow_data() {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1280, 900);
+        QTest::newRow("room on the right") << QRect(0, 100, 400, 300) << QRect(408, 100, 760, 420);
+        QTest::newRow("room on the left") << QRect(850, 100, 430, 300) << QRect(82, 100, 760, 420);
+        QTest::newRow("narrowed to the right")
+            << QRect(100, 0, 500, 300) << QRect(608, 0, 672, 420);
+        QTest::newRow("kept on the screen vertically")
+            << QRect(0, 700, 400, 200) << QRect(408, 480, 760, 420);
+        QTest::newRow("maximised: over it") << screen << QRect(520, 0, 760, 420);
+    }
+    void logOpensBesideTheWindow() {
+        QFETCH(QRect, main);
+        QFETCH(QRect, expected);
+        QCOMPARE(ExchangeLogWindow::besideRect(main, QSize(760, 420), QRect(0, 0, 1280, 900)),
+                 expected);
+    }
+
+    // Esc closes the log; its save dialog offers a .log name and, next time, the last folder.
+    void logWindowEscapeAndSave() {
+        TForm1 w;
+        w.move(0, 0);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+        auto* log = w.findChild<ExchangeLogWindow*>(QStringLiteral("ExchangeLogWindow"));
+        QVERIFY(log);
+        QTRY_VERIFY(log->isVisible());
+        // The test screen is small: where the log goes is the table's business above.
+        const QRect place = ExchangeLogWindow::besideRect(w.frameGeometry(), QSize(760, 420),
+                                                          w.screen()->availableGeometry());
+        // (the platform may shift the frame by its border)
+        QVERIFY((log->frameGeometry().topLeft() - place.topLeft()).manhattanLength() <= 8);
+
+        QTemporaryDir dir;
+        QStringList offered;
+        for (const QString& name : {QStringLiteral("first.log"), QStringLiteral("second")}) {
+            modal::onNext<QFileDialog>(
+                [&, name](QFileDialog& d) {
+                    offered << d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text()
+                            << d.directory().absolutePath();
+                    modal::chooseFile(QStringLiteral("SaveLogDialog"), dir.filePath(name));
+                },
+                QStringLiteral("SaveLogDialog"));
+            child<QPushButton>(*log, "SaveLogButton")->click();
+        }
+        QCOMPARE(offered.size(), 4);
+        QVERIFY2(offered[0].startsWith("zetra-") && offered[0].endsWith(".log"),
+                 qPrintable(offered[0]));
+        QCOMPARE(offered[3], QDir(dir.path()).absolutePath());
+        QVERIFY(QFile::exists(dir.filePath("first.log")));
+        QVERIFY(QFile::exists(dir.filePath("second.log")));
+
+        log->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(log));
+        QTest::keyClick(log, Qt::Key_Escape);
+        QVERIFY(!log->isVisible());
+        QVERIFY(w.isVisible());
     }
 };
 

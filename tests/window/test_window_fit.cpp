@@ -427,7 +427,7 @@ private slots:
                                 .arg(rightColumn)
                                 .arg(leftField)
                                 .arg(rightField)));
-        QVERIFY(leftField > 250);
+        QVERIFY2(leftField > 250, qPrintable(QString::number(leftField)));
 
         tabs->setCurrentIndex(0);
         QApplication::processEvents();

@@ -3,6 +3,7 @@
 // both memos' font.
 
 #include "app/ProU.h"
+#include "archive/ArchiveExport.h"
 #include "sim/Sim.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDriver.h"
@@ -25,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -144,10 +146,14 @@ private slots:
         QVERIFY(minute[7].startsWith("15.03.2015 00:00 "));
         QCOMPARE(child<QPlainTextEdit>(w, "Memo2")->toPlainText().split('\n'), daily);
 
-        // A refused interval leaves the memo as it was.
+        // A refused interval leaves the memo as it was (the pickers reach no further than the
+        // meter's today once it is known, so the end before the start is what is left to get
+        // wrong).
         child<QDateEdit>(w, "DateTimePicker3")->setDate(kToday.addDays(1));
+        QCOMPARE(child<QDateEdit>(w, "DateTimePicker3")->date(), kToday);
+        child<QDateEdit>(w, "DateTimePicker3")->setDate(kToday.addDays(-1));
         child<QPushButton>(w, "Button1")->click();
-        QCOMPARE(statusOf(w), QStringLiteral("Ошибка. Указан неверный интервал"));
+        QCOMPARE(statusOf(w), QStringLiteral("Ошибка. Указана дата начала больше даты окончания"));
         QCOMPARE(child<QPlainTextEdit>(w, "Memo3")->toPlainText().split('\n'), minute);
     }
 
@@ -193,7 +199,6 @@ private slots:
         memo->appendPlainText(QStringLiteral("Примечание"));
         const QStringList lines = memo->toPlainText().split('\n');
 
-        const QString status = statusOf(w);
         saveAs(kTextFilter, dir.filePath("daily"));
         child<QPushButton>(w, "Button2")->click();
         QStringEncoder encoder("windows-1251");
@@ -201,7 +206,8 @@ private slots:
         for (const QString& line : lines)
             expected += QByteArray(encoder.encode(line)) + "\r\n";
         QCOMPARE(fileBytes(dir.filePath("daily.txt")), expected);
-        QCOMPARE(statusOf(w), status); // the export sets no status
+        // The status line confirms the save; the readout's status is in the report already.
+        QCOMPARE(statusOf(w), "Сохранено: " + QDir::toNativeSeparators(dir.filePath("daily.txt")));
         auto* dialog = w.findChild<QFileDialog*>("SaveDialog1");
         QVERIFY(dialog->selectedFiles().value(0).endsWith("daily.txt"));
 
@@ -233,6 +239,16 @@ private slots:
         });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(!QFile::exists(dir.filePath("cancelled.txt")));
+
+        // The settings file's dialog opens in the folder saved to last.
+        QString folder;
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            folder = d.directory().absolutePath();
+            d.reject();
+        });
+        child<QTabWidget>(w, "PageControl1")->setCurrentIndex(2);
+        child<QToolButton>(w, "SpeedButton2")->click();
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 
     // The entries after the two first ones save the readout as data; a bare name gets the
@@ -271,6 +287,87 @@ private slots:
         });
         child<QPushButton>(w, "Button2")->click();
         QVERIFY(fileBytes(name + "." + extension).startsWith(begins));
+    }
+
+    // A typed extension that names a format decides over the filter entry; the next dialog
+    // offers the file under its format's entry.
+    void typedExtensionDecides_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("begins");
+        QTest::newRow(".txt under xlsx") << 3 << "minute_partial2.txt" << QByteArray("\xCC\xE8");
+        QTest::newRow(".csv under text") << 0 << "m.csv" << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow(".dat under xlsx") << 3 << "m.dat" << QByteArray("PK");
+    }
+    void typedExtensionDecides() {
+        QFETCH(int, entry);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, begins);
+        sim::Options o;
+        o.contents.date = kToday;
+        o.contents.hour = 0;
+        o.contents.minute = 5;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 1, kToday, kToday);
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY(statusOf(w).startsWith("Завершено успешно"));
+        const QString path = dir.filePath(name);
+        QFile::remove(path);
+        modal::onNext<QFileDialog>(
+            [&](QFileDialog& d) { answerSaveDialog(&d, d.nameFilters().at(entry), path); });
+        child<QPushButton>(w, "Button2")->click();
+        QVERIFY(fileBytes(path).startsWith(begins));
+        auto* dialog = w.findChild<QFileDialog*>("SaveDialog1");
+        QVERIFY(dialog->selectedNameFilter().contains("*." + QFileInfo(name).suffix()) ||
+                !archive::typedFormat(name));
+    }
+
+    // An interval beyond the meter's archive: the status stays the specified one, a message
+    // says what the meter holds, and from then on the pickers offer only those days.
+    void refusedIntervalSaysWhatTheMeterHolds_data() {
+        QTest::addColumn<int>("subTab");
+        QTest::addColumn<QString>("holds");
+        QTest::addColumn<QDate>("first");
+        QTest::newRow("daily") << 0 << "Суточный архив прибора: с 14.03.2013 по 15.03.2015"
+                               << QDate(2013, 3, 14);
+        QTest::newRow("minute") << 1 << "Минутный архив прибора: с 11.03.2015 по 15.03.2015"
+                                << QDate(2015, 3, 11);
+    }
+    void refusedIntervalSaysWhatTheMeterHolds() {
+        QFETCH(int, subTab);
+        QFETCH(QString, holds);
+        QFETCH(QDate, first);
+        sim::Options o;
+        o.contents.date = kToday; // behind the PC's clock
+        o.contents.hour = 0;
+        o.contents.minute = 5;
+        sim::Server meter(o);
+        QVERIFY(meter.start());
+        TForm1 w;
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, subTab, QDate::currentDate(), QDate::currentDate());
+        QString message;
+        modal::answerBox(QMessageBox::Ok, &message);
+        child<QPushButton>(w, "Button1")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Ошибка. Указан неверный интервал"));
+        QCOMPARE(message, "Внимание: " + holds);
+        for (const char* name : {"DateTimePicker2", "DateTimePicker3"}) {
+            QCOMPARE(child<QDateEdit>(w, name)->maximumDate(), kToday);
+            QCOMPARE(child<QDateEdit>(w, name)->minimumDate(), first);
+            QCOMPARE(child<QDateEdit>(w, name)->date(), kToday);
+        }
+        // The pickers now hold an interval the meter has.
+        child<QPushButton>(w, "Button1")->click();
+        QVERIFY2(statusOf(w).startsWith("Завершено успешно"), qPrintable(statusOf(w)));
+        // The other archive's reach follows its sub-tab.
+        child<QTabWidget>(w, "PageControl2")->setCurrentIndex(1 - subTab);
+        QCOMPARE(child<QDateEdit>(w, "DateTimePicker2")->minimumDate(),
+                 subTab == 0 ? QDate(2015, 3, 11) : QDate(2013, 3, 14));
     }
 
     void workbookBeforeAnyReadoutIsRefused() {

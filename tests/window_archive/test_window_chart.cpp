@@ -8,6 +8,7 @@
 #include "tests/support/Controls.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QValueAxis>
 #include <QtTest>
 
 using namespace archive;
@@ -160,6 +162,82 @@ private slots:
         chart.refresh();
         QCOMPARE(lines(chart).size(), 2);
         QCOMPARE(linePoints(chart), 4);
+    }
+
+    // The daily time axis read from its objects: marks at midnights labelled with their dates,
+    // the first one the first day read, each bar in the middle of its day; zooming keeps the
+    // marks at midnight and the value axis from zero.
+    void dailyTimeAxis_data() {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("firstLabel");
+        QTest::newRow("one day") << 1 << "08.12.26";
+        QTest::newRow("thirty days") << 30 << "09.11.26";
+    }
+    void dailyTimeAxis() {
+        QFETCH(int, days);
+        QFETCH(QString, firstLabel);
+        Archives a;
+        for (int i = 0; i < days; ++i)
+            a.daily.entries[std::size_t(i)] = present(108500 + 1000 * i, 1800 * (i % 24));
+        a.daily.summary = {quint16(days), day(2026, 12, 8), 0, 0};
+        ArchiveChart chart(Kind::Daily, a);
+        chart.resize(800, 500);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QDateTime firstDay(QDate(2026, 12, 9).addDays(-days), QTime(0, 0));
+        // The marks' labels; what is wrong with them goes to `problem`.
+        QString problem;
+        auto checkMarks = [&] {
+            QCategoryAxis* t = chart.timeAxis();
+            const QStringList labels = t->categoriesLabels();
+            if (labels.isEmpty() || labels.size() > 12)
+                problem += QStringLiteral("%1 marks; ").arg(labels.size());
+            qint64 previous = 0;
+            for (const QString& label : labels) {
+                const QDateTime at = QDateTime::fromMSecsSinceEpoch(qint64(t->endValue(label)));
+                if (at.time() != QTime(0, 0) || at.toString("dd.MM.yy") != label ||
+                    t->endValue(label) < t->min() || t->endValue(label) >= t->max() ||
+                    at.toMSecsSinceEpoch() <= previous)
+                    problem += label + " at " + at.toString(Qt::ISODate) + "; ";
+                previous = at.toMSecsSinceEpoch();
+            }
+            return labels;
+        };
+        const QStringList labels = checkMarks();
+        QCOMPARE(problem, QString());
+        QCOMPARE(labels.value(0), firstLabel);
+        QCOMPARE(chart.timeAxis()->min(), double(firstDay.toMSecsSinceEpoch()));
+        QCOMPARE(chart.timeAxis()->max(),
+                 double(QDateTime(QDate(2026, 12, 9), QTime(0, 0)).toMSecsSinceEpoch()));
+        // Each bar's middle is noon of its day.
+        QAreaSeries* bars = seriesOf<QAreaSeries>(chart).value(0);
+        QVERIFY(bars);
+        QCOMPARE(bars->upperSeries()->count(), 4 * days);
+        for (int i = 0; i < days; ++i) {
+            const double middle =
+                (bars->upperSeries()->at(4 * i).x() + bars->upperSeries()->at(4 * i + 3).x()) / 2;
+            QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(middle)),
+                     QDateTime(firstDay.date().addDays(i), QTime(12, 0)));
+        }
+        // The working time is visible even as a single value.
+        for (QLineSeries* line : lines(chart))
+            QVERIFY(line->pointsVisible());
+
+        auto* volume = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(volume);
+        const double top = volume->max();
+        QCOMPARE(volume->min(), 0.0);
+        chart.zoomTime(days > 1 ? 3 : 1.5, 0.5);
+        checkMarks();
+        QCOMPARE(problem, QString());
+        QCOMPARE(volume->min(), 0.0);
+        // A rubber band over part of the plot: the volumes still start at zero.
+        chart.chart()->zoomIn(
+            QRectF(chart.chart()->plotArea().center() - QPointF(60, 30), QSizeF(120, 60)));
+        QCOMPARE(volume->min(), 0.0);
+        QCOMPARE(volume->max(), top);
+        chart.resetZoom();
+        QCOMPARE(checkMarks(), labels);
     }
 
     void savesPng() {
