@@ -135,7 +135,13 @@ private slots:
         QCOMPARE(text.exitCode, exitCode);
         QCOMPARE(o.value(QLatin1String("command")).toString(), args.first());
         QVERIFY(o.value(QLatin1String("messages")).isArray());
-        QCOMPARE(messagesAsText(o.value(QLatin1String("messages")).toArray()), text.err);
+        // A question that could not be asked is no message box: the text run says it, and what
+        // answers it, on standard error before anything else.
+        QString boxes = text.err;
+        const QString unasked = QStringLiteral("Ответ «Да» даёт параметр --yes\n");
+        if (const auto end = boxes.indexOf(unasked); end >= 0)
+            boxes.remove(0, end + unasked.size());
+        QCOMPARE(messagesAsText(o.value(QLatin1String("messages")).toArray()), boxes);
         if (o.contains(QLatin1String("status")))
             QCOMPARE(o.value(QLatin1String("status")).toString(), text.out.last());
 
