@@ -58,27 +58,32 @@ QString shown(const char* text) { return QCoreApplication::translate("cli", text
 QString wrapped(const QString& text, int indent, int used, int width = 79) {
     QString out;
     int column = used;
+    bool first = true;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (column > indent && column + 1 + word.size() > width) {
-            out += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
-            column = indent;
-        } else if (column > indent || (column == indent && !out.isEmpty())) {
-            out += QLatin1Char(' ');
-            ++column;
-        } else if (column < indent) {
+        if (first && column < indent) {
             out += QString(indent - column, QLatin1Char(' '));
             column = indent;
+        } else if (!first && column + 1 + word.size() > width) {
+            out += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            column = indent;
+        } else if (!first) {
+            out += QLatin1Char(' ');
+            ++column;
         }
+        first = false;
         out += word;
         column += int(word.size());
     }
     return out;
 }
 
-// "  NAME   text": the text column starts at 22.
+// "  NAME   text": the text column starts at 22; a longer name has its text on the next line.
 QString row(const QString& name, const QString& text) {
+    constexpr int kTextColumn = 22;
     const QString head = QStringLiteral("  ") + name;
-    return head + wrapped(text, 22, int(head.size())) + QLatin1Char('\n');
+    if (head.size() >= kTextColumn - 1)
+        return head + QLatin1Char('\n') + wrapped(text, kTextColumn, 0) + QLatin1Char('\n');
+    return head + wrapped(text, kTextColumn, int(head.size())) + QLatin1Char('\n');
 }
 
 QString optionWithValue(const GlobalOption& o) {
