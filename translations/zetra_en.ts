@@ -692,8 +692,8 @@
         <translation>Cable length, m</translation>
     </message>
     <message>
-        <source>Смещение "окна", мкс</source>
-        <translation>"Window" offset, µs</translation>
+        <source>Смещение &quot;окна&quot;, мкс</source>
+        <translation>&quot;Window&quot; offset, µs</translation>
     </message>
     <message>
         <source>Коэффициент коррекции K</source>
@@ -1486,12 +1486,12 @@ weight, litres/pulse:</translation>
         <translation>The settings file is too large to be a settings file<byte value="xd"/></translation>
     </message>
     <message>
-        <source>Строка %1 файла настроек должна начинаться с "%2"<byte value="xd"/></source>
-        <translation>Line %1 of the settings file must begin with "%2"<byte value="xd"/></translation>
+        <source>Строка %1 файла настроек должна начинаться с &quot;%2&quot;<byte value="xd"/></source>
+        <translation>Line %1 of the settings file must begin with &quot;%2&quot;<byte value="xd"/></translation>
     </message>
     <message>
-        <source>В строке %1 файла настроек нет ни "%2", ни "%3"<byte value="xd"/></source>
-        <translation>Line %1 of the settings file holds neither "%2" nor "%3"<byte value="xd"/></translation>
+        <source>В строке %1 файла настроек нет ни &quot;%2&quot;, ни &quot;%3&quot;<byte value="xd"/></source>
+        <translation>Line %1 of the settings file holds neither &quot;%2&quot; nor &quot;%3&quot;<byte value="xd"/></translation>
     </message>
     <message>
         <source>Начало окна, мкс:</source>
@@ -1740,7 +1740,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>То же, что COMMAND --help: аргументы команды и пример.</source>
-        <translation>The same as COMMAND --help: the command's arguments and an example.</translation>
+        <translation>The same as COMMAND --help: the command&apos;s arguments and an example.</translation>
     </message>
     <message>
         <source>список портов, как окно заполняет его при запуске</source>
@@ -1748,19 +1748,19 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>Одна строка на порт в порядке списка; последняя строка — канал КВЗ-клиента. Строки статуса нет.</source>
-        <translation>One line per port in the list's order; the last line is the remote-access client's pipe. No status line.</translation>
+        <translation>One line per port in the list&apos;s order; the last line is the remote-access client&apos;s pipe. No status line.</translation>
     </message>
     <message>
         <source>текущие показания прибора («Обновить»)</source>
-        <translation>the meter's live values ("Refresh")</translation>
+        <translation>the meter&apos;s live values (&quot;Refresh&quot;)</translation>
     </message>
     <message>
         <source>Двенадцать строк «подпись значение», затем строка статуса.</source>
-        <translation>Twelve lines "caption value", then the status line.</translation>
+        <translation>Twelve lines &quot;caption value&quot;, then the status line.</translation>
     </message>
     <message>
         <source>очистить счётчики прибора («Очистить»)</source>
-        <translation>clear the meter's totals ("Clear")</translation>
+        <translation>clear the meter&apos;s totals (&quot;Clear&quot;)</translation>
     </message>
     <message>
         <source>Спрашивает подтверждение (без терминала ответ «Да» даёт --yes) и после записи читает очищенное обратно.</source>
@@ -1772,7 +1772,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>FROM и TO — даты дд.мм.гггг или гггг-мм-дд. --save FILE сохраняет прочитанное: формат по расширению FILE (.txt, .xls, .csv, .xlsx, .json) или по --format; --save - выводит его на стандартный вывод, а строки отчёта и статуса — на стандартный поток ошибок.</source>
-        <translation>FROM and TO are dates dd.mm.yyyy or yyyy-mm-dd. --save FILE saves the readout: the format by FILE's extension (.txt, .xls, .csv, .xlsx, .json) or by --format; --save - writes it to standard output, and the report and status lines to standard error.</translation>
+        <translation>FROM and TO are dates dd.mm.yyyy or yyyy-mm-dd. --save FILE saves the readout: the format by FILE&apos;s extension (.txt, .xls, .csv, .xlsx, .json) or by --format; --save - writes it to standard output, and the report and status lines to standard error.</translation>
     </message>
     <message>
         <source>прочитать минутный архив с FROM по TO</source>
@@ -1784,11 +1784,11 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>прочитать настройки прибора</source>
-        <translation>read the meter's settings</translation>
+        <translation>read the meter&apos;s settings</translation>
     </message>
     <message>
         <source>Печатает 33 строки файла настроек, дату и время прибора; --save FILE записывает файл настроек (--save - — на стандартный вывод).</source>
-        <translation>Prints the 33 lines of the settings file, the meter's date and time; --save FILE writes the settings file (--save - to standard output).</translation>
+        <translation>Prints the 33 lines of the settings file, the meter&apos;s date and time; --save FILE writes the settings file (--save - to standard output).</translation>
     </message>
     <message>
         <source>записать в прибор настройки из файла FILE</source>
@@ -1796,15 +1796,15 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>--date и --time ставят часы прибора (по умолчанию — часы ПК), --clear-daily и --clear-minute очищают архивы, --dry-run только показывает отличия от прибора и ничего не пишет. Спрашивает подтверждение (--yes).</source>
-        <translation>--date and --time set the meter's clock (default: the PC's clock), --clear-daily and --clear-minute clear the archives, --dry-run only shows what differs from the meter and writes nothing. Asks for confirmation (--yes).</translation>
+        <translation>--date and --time set the meter&apos;s clock (default: the PC&apos;s clock), --clear-daily and --clear-minute clear the archives, --dry-run only shows what differs from the meter and writes nothing. Asks for confirmation (--yes).</translation>
     </message>
     <message>
         <source>сравнить настройки прибора с файлом FILE</source>
-        <translation>compare the meter's settings with the file FILE</translation>
+        <translation>compare the meter&apos;s settings with the file FILE</translation>
     </message>
     <message>
         <source>Одна строка на отличающееся поле: «поле значение_прибора -&gt; значение_файла». Код выхода 0 — отличий нет, 3 — есть.</source>
-        <translation>One line per field that differs: "field meter_value -&gt; file_value". Exit status 0: nothing differs, 3: something does.</translation>
+        <translation>One line per field that differs: &quot;field meter_value -&gt; file_value&quot;. Exit status 0: nothing differs, 3: something does.</translation>
     </message>
     <message>
         <source>версия и дата файла прошивки FILE</source>
@@ -1820,7 +1820,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>Только через последовательный порт (--port): канал КВЗ-клиента прошивку не передаёт.</source>
-        <translation>Only through a serial port (--port): the remote-access client's pipe does not carry firmware.</translation>
+        <translation>Only through a serial port (--port): the remote-access client&apos;s pipe does not carry firmware.</translation>
     </message>
     <message>
         <source>расчёт коэффициента коррекции</source>
@@ -1836,7 +1836,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>--t-down и --t-up — время прохождения сигнала по потоку и против потока, мкс; --temp — температура воды, гр.С.</source>
-        <translation>--t-down and --t-up are the signal's transit times with and against the flow, µs; --temp is the water temperature, °C.</translation>
+        <translation>--t-down and --t-up are the signal&apos;s transit times with and against the flow, µs; --temp is the water temperature, °C.</translation>
     </message>
     <message>
         <source>расчёт минимального веса импульса</source>
@@ -1852,7 +1852,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>Справка: zetra-cli --help</source>
-        <translation>Try 'zetra-cli --help'.</translation>
+        <translation>Try &apos;zetra-cli --help&apos;.</translation>
     </message>
     <message>
         <source>неизвестный язык %1 (есть: %2)</source>
@@ -1884,7 +1884,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>канал КВЗ-клиента (kwz_pipe) вместо порта; имя без пути лежит во временной папке. Без --port и --pipe — первый порт списка</source>
-        <translation>the remote-access client's pipe (kwz_pipe) instead of a port; a bare name lives in the temporary folder. Neither --port nor --pipe: the first entry of the port list</translation>
+        <translation>the remote-access client&apos;s pipe (kwz_pipe) instead of a port; a bare name lives in the temporary folder. Neither --port nor --pipe: the first entry of the port list</translation>
     </message>
     <message>
         <source>отвечать «Да» на вопросы подтверждения; без него вопрос задаётся на терминале, а без терминала ответ — «Нет»</source>
@@ -1892,11 +1892,11 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>запись чисел и дат, например ru_RU или en_US; по умолчанию — локаль системы</source>
-        <translation>how numbers and dates are written, e.g. ru_RU or en_US; default: the system's locale</translation>
+        <translation>how numbers and dates are written, e.g. ru_RU or en_US; default: the system&apos;s locale</translation>
     </message>
     <message>
         <source>язык текстов программы: ru (по умолчанию) или en</source>
-        <translation>language of the program's texts: ru (the default) or en</translation>
+        <translation>language of the program&apos;s texts: ru (the default) or en</translation>
     </message>
     <message>
         <source>каждый кадр обмена на стандартный поток ошибок (&gt; отправлен, &lt; принят)</source>
@@ -1920,11 +1920,11 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>эта справка; COMMAND --help — справка по команде</source>
-        <translation>this help; COMMAND --help: the command's help</translation>
+        <translation>this help; COMMAND --help: the command&apos;s help</translation>
     </message>
     <message>
         <source>версия программы</source>
-        <translation>the program's version</translation>
+        <translation>the program&apos;s version</translation>
     </message>
     <message>
         <source>%1 и %2 исключают друг друга</source>
@@ -1952,7 +1952,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>zetra-cli help COMMAND или zetra-cli COMMAND --help показывает аргументы команды и пример. Даты пишутся дд.мм.гггг или гггг-мм-дд. Параметр -- заканчивает параметры.</source>
-        <translation>zetra-cli help COMMAND or zetra-cli COMMAND --help shows the command's arguments and an example. Dates are written dd.mm.yyyy or yyyy-mm-dd. The option -- ends the options.</translation>
+        <translation>zetra-cli help COMMAND or zetra-cli COMMAND --help shows the command&apos;s arguments and an example. Dates are written dd.mm.yyyy or yyyy-mm-dd. The option -- ends the options.</translation>
     </message>
     <message>
         <source>Окружение:</source>
@@ -1972,7 +1972,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>настройки прибора отличаются от файла (settings-diff, settings-write --dry-run)</source>
-        <translation>the meter's settings differ from the file (settings-diff, settings-write --dry-run)</translation>
+        <translation>the meter&apos;s settings differ from the file (settings-diff, settings-write --dry-run)</translation>
     </message>
     <message>
         <source>действие прервано сигналом SIGINT или SIGTERM</source>
@@ -2023,11 +2023,11 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>  --pipe NAME   начать с канала КВЗ-клиента NAME</source>
-        <translation>  --pipe NAME   start on the remote-access client's pipe NAME</translation>
+        <translation>  --pipe NAME   start on the remote-access client&apos;s pipe NAME</translation>
     </message>
     <message>
         <source>  --lang LANG   язык текстов программы: ru (по умолчанию) или en</source>
-        <translation>  --lang LANG   language of the program's texts: ru (the default) or en</translation>
+        <translation>  --lang LANG   language of the program&apos;s texts: ru (the default) or en</translation>
     </message>
     <message>
         <source>  --help        эта справка</source>
@@ -2035,11 +2035,11 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>  --version     версия программы</source>
-        <translation>  --version     the program's version</translation>
+        <translation>  --version     the program&apos;s version</translation>
     </message>
     <message>
         <source>Окну нужен дисплей; параметры Qt (-platform, -display) также действуют.</source>
-        <translation>The window needs a display; Qt's options (-platform, -display) apply as well.</translation>
+        <translation>The window needs a display; Qt&apos;s options (-platform, -display) apply as well.</translation>
     </message>
 </context>
 </TS>
