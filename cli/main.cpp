@@ -6,15 +6,25 @@
 #include "cli/Options.h"
 #include "core/Language.h"
 #include "core/Texts.h"
+#include "core/ToolkitMessages.h"
 #include "link/PortList.h"
 
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QProcessEnvironment>
 
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
+
+void logFailed(const QString& path, const QString& reason) {
+    std::fprintf(stderr, "zetra-cli: %s\n",
+                 QCoreApplication::translate("cli", "не удаётся писать журнал %1: %2")
+                     .arg(path, reason)
+                     .toUtf8()
+                     .constData());
+}
 
 int usageError(const QString& message) {
     std::fprintf(
@@ -30,7 +40,9 @@ QString hexBytes(const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    core::keepToolkitMessagesToDevelopers();
     QCoreApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
     QCoreApplication::setApplicationVersion(core::texts::programVersion());
 
@@ -116,11 +128,13 @@ int main(int argc, char* argv[]) {
             context.log = std::make_unique<core::ExchangeLog>();
             QString reason;
             if (!context.log->attachFile(*log, &reason)) {
-                std::fprintf(stderr, "zetra-cli: %s\n",
-                             QCoreApplication::translate("cli", "не удаётся писать журнал %1: %2")
-                                 .arg(*log, reason)
-                                 .toUtf8()
-                                 .constData());
+                logFailed(*log, reason);
+                if (context.json) {
+                    QJsonObject o = cli::json::commandObject(args.first(), context);
+                    o.insert(QStringLiteral("log_error"), reason);
+                    const QByteArray json = cli::json::line(o);
+                    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+                }
                 return cli::kExitFailed;
             }
             context.session.setExchangeLog(context.log.get());
@@ -144,7 +158,15 @@ int main(int argc, char* argv[]) {
         });
 
         cli::CommandArgs commandArgs(args.mid(1));
-        const int code = command->run(context, commandArgs);
+        int code = command->run(context, commandArgs);
+        // The action ran to its end; a log that lost lines still fails the run.
+        const QString logError = context.log ? context.log->fileError() : QString();
+        if (!logError.isEmpty()) {
+            logFailed(*g.value("--log"), logError);
+            if (code == cli::kExitOk)
+                code = cli::kExitFailed;
+            context.put(QStringLiteral("log_error"), logError);
+        }
         if (context.json) {
             const QByteArray json =
                 cli::json::line(cli::json::commandObject(args.first(), context));
