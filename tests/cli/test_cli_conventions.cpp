@@ -5,7 +5,6 @@
 #include "cli/Commands.h"
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
-#include "tests/support/FirmwareImageFile.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -19,8 +18,7 @@ class CliConventionsTest : public QObject {
 
     // The meter of the README's examples: its archives hold the days before 16.03.2015.
     SimProcess sim{{"--date", "2015-03-16", "--time", "12:00"}};
-    QTemporaryDir dir;   // the working folder of each run: it stays empty
-    QTemporaryDir files; // a firmware image
+    QTemporaryDir dir; // the working folder of each run: it stays empty
 
     // One completion: the words typed so far (the last one being completed) given to the
     // generated script's function, the words it offers back.
@@ -44,14 +42,11 @@ class CliConventionsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(sim.ready());
-        QVERIFY(!test_images::write(files.filePath("image.zet")).isEmpty());
-    }
+    void initTestCase() { QVERIFY(sim.ready()); }
 
     void conventions_data() {
-        // @SIM stands for the simulated meter's pipe, @PTY for the pseudo-terminal of a meter of
-        // the row's own (programming leaves a meter changed), @IMAGE for a firmware image.
+        // @SIM stands for the simulated meter's pipe, @SLOW for the pipe of a meter of the row's
+        // own that answers each request after 200 ms.
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<int>("exitCode");
@@ -105,11 +100,11 @@ private slots:
         row("question without a terminal", {"--pipe", "@SIM", "clear-totals"}, {}, 1, "Ждите...",
             "Ответ «Да» даёт параметр --yes");
         // --quiet leaves standard error to errors.
-        const QString notice = QStringLiteral("Сейчас программа прибора будет перепрошита.");
-        row("information box", {"--yes", "--port", "@PTY", "firmware-program", "@IMAGE"}, {}, 0,
-            "Завершено успешно", notice);
-        row("quiet", {"--yes", "--port", "@PTY", "--quiet", "firmware-program", "@IMAGE"}, {}, 0,
-            "Завершено успешно", "-");
+        // (A readout long enough for the progress line: 43 days, each answered after 200 ms.)
+        const QStringList slowReadout{"--pipe", "@SLOW",      "--progress",
+                                      "daily",  "01.02.2015", "15.03.2015"};
+        row("progress", slowReadout, {}, 0, "Завершено успешно", "/43 ");
+        row("quiet", slowReadout + QStringList{"--quiet"}, {}, 0, "Завершено успешно", "-");
         row("quiet keeps errors", {"--quiet", "firmware-info", "/nonexistent/image.zet"}, {}, 1,
             "-", "Ошибка: ");
         // --save -: the file on standard output, the text lines on standard error.
@@ -129,13 +124,12 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         args.replaceInStrings(QStringLiteral("@SIM"), sim.pipe());
-        std::optional<SimProcess> own;
-        if (args.contains(QStringLiteral("@PTY"))) {
-            own.emplace();
-            QVERIFY(own->ready());
-            args.replaceInStrings(QStringLiteral("@PTY"), own->pty());
+        std::optional<SimProcess> slow;
+        if (args.contains(QStringLiteral("@SLOW"))) {
+            slow.emplace(QStringList{"--no-pty", "--delay", "200", "--date", "2015-03-16"});
+            QVERIFY(slow->ready());
+            args.replaceInStrings(QStringLiteral("@SLOW"), slow->pipe());
         }
-        args.replaceInStrings(QStringLiteral("@IMAGE"), files.filePath("image.zet"));
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path()); // where a file named "-" would appear
         const CliRun r = CliRun::run(args, 60000, environment);
