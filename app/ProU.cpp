@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -75,6 +76,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     initResources();
     ui->setupUi(this);
     setWindowTitle(core::texts::mainWindowCaption());
+    // The icon the desktop shows for the program: the installed theme's, else the built-in one.
+    setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("zetra"), QIcon(QStringLiteral(":/icons/zetra.svg"))));
     // Dialogs and message boxes are windows of their own and do not inherit the main window's
     // font: the window's font becomes the program's, so they all read alike.
     QApplication::setFont(font());

@@ -7,12 +7,61 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// --help and --version are answered before any window system is reached: they work without a
+// display.
+bool asksForText(int argc, char* argv[], const char* option) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    }
+    return false;
+}
+
+int printHelp(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const auto lang = core::language::fromArguments(QCoreApplication::arguments());
+    if (lang)
+        core::language::use(*lang);
+    const QString text =
+        QCoreApplication::translate("main", "Использование: zetra [--pipe NAME] [--lang LANG]") +
+        QLatin1Char('\n') +
+        QCoreApplication::translate(
+            "main", "Окно сервисной программы расходомера ЗЕТРА: показания, архивы, настройки, "
+                    "прошивка и расчёты.") +
+        QStringLiteral("\n\n") + QCoreApplication::translate("main", "Параметры:") +
+        QLatin1Char('\n') +
+        QCoreApplication::translate("main", "  --pipe NAME   начать с канала КВЗ-клиента NAME") +
+        QLatin1Char('\n') +
+        QCoreApplication::translate(
+            "main", "  --lang LANG   язык текстов программы: ru (по умолчанию) или en") +
+        QLatin1Char('\n') + QCoreApplication::translate("main", "  --help        эта справка") +
+        QLatin1Char('\n') +
+        QCoreApplication::translate("main", "  --version     версия программы") +
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate("main", "Окну нужен дисплей; параметры Qt (-platform, "
+                                            "-display) также действуют.") +
+        QLatin1Char('\n');
+    std::fputs(text.toUtf8().constData(), stdout);
+    return 0;
+}
+
+} // namespace
 
 // zetra [--pipe NAME] [--lang ru|en]: the service window. --pipe selects the remote-access
 // client's entry of the port list at start and reaches it through the pipe NAME (for
 // demonstrations against the simulated meter). --lang en shows the program's own texts in
 // English; Russian is the default.
 int main(int argc, char* argv[]) {
+    if (asksForText(argc, argv, "--help") || asksForText(argc, argv, "-h"))
+        return printHelp(argc, argv);
+    if (asksForText(argc, argv, "--version")) {
+        std::printf("zetra %s\n", qPrintable(core::texts::programVersion()));
+        return 0;
+    }
     core::keepToolkitMessagesToDevelopers();
     QApplication app(argc, argv);
     core::language::russianConventionsWithoutSystemLocale();

@@ -3,50 +3,73 @@
 #include "archive/ArchiveReadout.h"
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
+
+#include <QCoreApplication>
 
 namespace cli {
 
 namespace {
 
+struct SaveRequest {
+    QString fileName; // with the extension the format gives a bare name
+    archive::ExportFormat format;
+    bool toStandardOutput = false;
+};
+
 // --save FILE [--format txt|xls|csv|xlsx|json]: --format plays the part of the save dialog's
 // filter entry (txt by default); an extension of FILE that names a format decides, so --format
 // may only agree with it.
-std::optional<archive::SaveTarget> takeSave(CommandArgs& args) {
+std::optional<SaveRequest> takeSave(CommandArgs& args) {
     const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
     const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
     if (format && !file)
-        throw UsageError{QStringLiteral("--format goes with --save")};
+        throw UsageError{QCoreApplication::translate("cli", "--format указывают вместе с --save")};
     if (!file)
         return std::nullopt;
     if (file->isEmpty())
-        throw UsageError{QStringLiteral("--save needs a file name")};
+        throw UsageError{QCoreApplication::translate("cli", "--save нужно имя файла")};
     archive::ExportFormat chosen = archive::ExportFormat::Text;
     if (format) {
         const std::optional<archive::ExportFormat> named = archive::formatNamed(*format);
         if (!named)
-            throw UsageError{
-                QStringLiteral("--format is txt, xls, csv, xlsx or json, not %1").arg(*format)};
+            throw UsageError{QCoreApplication::translate(
+                                 "cli", "--format принимает txt, xls, csv, xlsx или json, а не %1")
+                                 .arg(*format)};
         chosen = *named;
     }
+    if (SaveToStandardOutput::isRequested(*file))
+        return SaveRequest{archive::withDefaultExtension(QStringLiteral("archive"), chosen), chosen,
+                           true};
     const archive::SaveTarget target = archive::saveTarget(*file, chosen);
     if (format && target.format != chosen)
-        throw UsageError{QStringLiteral("--format %1 does not go with the file name %2: its "
-                                        "extension names the format %3")
+        throw UsageError{QCoreApplication::translate(
+                             "cli", "--format %1 не подходит к имени файла %2: его расширение "
+                                    "называет формат %3")
                              .arg(*format, *file, archive::formatExtension(target.format))};
-    return target;
+    return SaveRequest{target.fileName, target.format};
 }
 
 int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const char* name) {
-    const std::optional<archive::SaveTarget> save = takeSave(args);
+    const std::optional<SaveRequest> save = takeSave(args);
     const QStringList dates = args.positionals();
     if (dates.size() != 2)
-        throw UsageError{QStringLiteral("%1 takes the dates FROM and TO").arg(QLatin1String(name))};
+        throw UsageError{QCoreApplication::translate("cli", "%1 принимает две даты: FROM и TO")
+                             .arg(QLatin1String(name))};
+    if (save && save->toStandardOutput && context.json)
+        throw saveToStandardOutputWithJson();
     const archive::Interval interval{device::dayNumberFromDate(parseCommandDate(dates[0])),
                                      device::dayNumberFromDate(parseCommandDate(dates[1]))};
 
     const archive::Readout readout =
         actions::readArchive(context.session, context.target, kind, interval, context.locale);
+    // With --save - the file alone goes to standard output.
+    std::optional<SaveToStandardOutput> toStandardOutput;
+    if (save && save->toStandardOutput) {
+        context.linesToStandardError = true;
+        toStandardOutput.emplace(save->fileName);
+    }
     bool saved = true;
     if (readout.lines) {
         for (const QString& line : *readout.lines)
@@ -55,9 +78,15 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
         if (context.json) // the whole readout again: made only when it is printed
             context.put(QStringLiteral("archive"), json::archiveObject(kind, archives));
         if (save) {
-            saved = archive::exportArchive(context.frontend, kind, save->format, save->fileName,
+            const QString path = toStandardOutput ? toStandardOutput->path() : save->fileName;
+            saved = archive::exportArchive(context.frontend, kind, save->format, path,
                                            *readout.lines, archives, context.locale);
-            if (saved)
+            QString reason;
+            if (saved && toStandardOutput && !toStandardOutput->copyOut(&reason)) {
+                context.frontend.showError(core::texts::errorCaption(), reason);
+                saved = false;
+            }
+            if (saved && !toStandardOutput)
                 context.put(QStringLiteral("saved"), save->fileName);
         }
     }

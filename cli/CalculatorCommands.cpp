@@ -6,6 +6,8 @@
 #include "core/Texts.h"
 #include "device/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
@@ -13,13 +15,15 @@ namespace {
 QString required(CommandArgs& args, const char* name) {
     const auto value = args.takeValue(QLatin1String(name));
     if (!value)
-        throw UsageError{QStringLiteral("option %1 is required").arg(QLatin1String(name))};
+        throw UsageError{
+            QCoreApplication::translate("cli", "нужен параметр %1").arg(QLatin1String(name))};
     return *value;
 }
 
 void noPositionals(CommandArgs& args, const char* command) {
     if (!args.positionals().isEmpty())
-        throw UsageError{QStringLiteral("%1 takes only options").arg(QLatin1String(command))};
+        throw UsageError{QCoreApplication::translate("cli", "у команды %1 нет аргументов")
+                             .arg(QLatin1String(command))};
 }
 
 // The maximum is given either as a velocity or as a flow, as the dialog's two radio buttons.
@@ -27,7 +31,8 @@ void takeMaximum(CommandArgs& args, bool& byVelocity, QString& velocity, QString
     const auto v = args.takeValue(QStringLiteral("--velocity"));
     const auto q = args.takeValue(QStringLiteral("--flow"));
     if (v.has_value() == q.has_value())
-        throw UsageError{QStringLiteral("give exactly one of --velocity and --flow")};
+        throw UsageError{
+            QCoreApplication::translate("cli", "нужен один из параметров --velocity и --flow")};
     byVelocity = v.has_value();
     if (v)
         velocity = *v;
@@ -67,7 +72,8 @@ int runCalcCorrection(CliContext& context, CommandArgs& args) {
     if (const auto firmware = args.takeValue(QStringLiteral("--firmware"))) {
         const auto byte = device::parseInteger(*firmware);
         if (!byte || *byte < 0 || *byte > 255)
-            throw UsageError{QStringLiteral("--firmware takes a version byte 0..255")};
+            throw UsageError{QCoreApplication::translate(
+                "cli", "--firmware принимает байт версии прошивки 0..255")};
         form.firmwareVersion = int(*byte);
     }
     noPositionals(args, "calc-correction");

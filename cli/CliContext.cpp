@@ -2,7 +2,11 @@
 
 #include "core/Texts.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -11,8 +15,9 @@ namespace cli {
 void CliContext::print(const QString& line) {
     if (json)
         return;
-    out << line << '\n';
-    out.flush();
+    QTextStream& stream = linesToStandardError ? err : out;
+    stream << line << '\n';
+    stream.flush();
 }
 
 int CliContext::finish(const core::Outcome& o) {
@@ -41,32 +46,108 @@ int CliContext::exitCode(core::Outcome::Kind kind) {
     return kind == core::Outcome::Kind::Succeeded ? kExitOk : kExitFailed;
 }
 
-std::optional<QString> CommandArgs::takeValue(const QString& name) {
-    for (int i = 0; i < args_.size(); ++i) {
-        if (args_[i] == name) {
-            if (i + 1 >= args_.size())
-                throw UsageError{QStringLiteral("option %1 needs a value").arg(name)};
-            const QString value = args_[i + 1];
-            args_.remove(i, 2);
-            return value;
-        }
-        if (args_[i].startsWith(name + QLatin1Char('='))) {
-            const QString value = args_[i].mid(name.size() + 1);
-            args_.remove(i);
-            return value;
-        }
-    }
-    return std::nullopt;
+UsageError unknownOption(const QString& option) {
+    return {QCoreApplication::translate("cli", "неизвестный параметр %1").arg(option)};
 }
 
-bool CommandArgs::takeFlag(const QString& name) { return args_.removeAll(name) > 0; }
+UsageError repeatedOption(const QString& option) {
+    return {QCoreApplication::translate("cli", "параметр %1 указан дважды").arg(option)};
+}
+
+UsageError saveToStandardOutputWithJson() {
+    return {QCoreApplication::translate(
+        "cli", "--save - и --json не сочетаются: оба пишут на стандартный вывод")};
+}
+
+bool CommandArgs::isOption(const QString& arg) {
+    return arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+}
+
+int CommandArgs::optionsEnd() const {
+    const int end = int(args_.indexOf(QStringLiteral("--")));
+    return end < 0 ? int(args_.size()) : end;
+}
+
+std::optional<QString> CommandArgs::takeValue(const QString& name) {
+    std::optional<QString> value;
+    for (int i = 0; i < optionsEnd();) {
+        std::optional<QString> found;
+        int taken = 1;
+        if (args_[i] == name) {
+            if (i + 1 >= args_.size())
+                throw UsageError{
+                    QCoreApplication::translate("cli", "параметру %1 нужно значение").arg(name)};
+            found = args_[i + 1];
+            taken = 2;
+        } else if (args_[i].startsWith(name + QLatin1Char('='))) {
+            found = args_[i].mid(name.size() + 1);
+        }
+        if (!found) {
+            ++i;
+            continue;
+        }
+        if (value)
+            throw repeatedOption(name);
+        value = found;
+        args_.remove(i, taken);
+    }
+    return value;
+}
+
+bool CommandArgs::takeFlag(const QString& name) {
+    int count = 0;
+    for (int i = 0; i < optionsEnd();) {
+        if (args_[i] == name) {
+            args_.remove(i);
+            ++count;
+        } else {
+            ++i;
+        }
+    }
+    if (count > 1)
+        throw repeatedOption(name);
+    return count == 1;
+}
 
 QStringList CommandArgs::positionals() const {
-    for (const QString& a : args_) {
-        if (a.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("unknown option %1").arg(a)};
+    const int end = optionsEnd();
+    QStringList values;
+    for (int i = 0; i < end; ++i) {
+        if (isOption(args_[i]))
+            throw unknownOption(args_[i]);
+        values << args_[i];
     }
-    return args_;
+    return values + args_.mid(end + 1);
+}
+
+SaveToStandardOutput::SaveToStandardOutput(const QString& fileName) {
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/zetra-cli-XXXXXX"));
+    if (!dir.isValid())
+        return; // the writer then fails on the empty name and says so
+    dir.setAutoRemove(false);
+    folder_ = dir.path();
+    path_ = dir.filePath(fileName);
+}
+
+SaveToStandardOutput::~SaveToStandardOutput() {
+    if (!folder_.isEmpty())
+        QDir(folder_).removeRecursively();
+}
+
+bool SaveToStandardOutput::copyOut(QString* reason) {
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) !=
+            std::size_t(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        *reason = QCoreApplication::translate("cli", "стандартный вывод закрыт");
+        return false;
+    }
+    return true;
 }
 
 QDate parseCommandDate(const QString& text) {
@@ -79,7 +160,8 @@ QDate parseCommandDate(const QString& text) {
         date = QDate(m2.captured(1).toInt(), m2.captured(2).toInt(), m2.captured(3).toInt());
     if (!date.isValid())
         throw UsageError{
-            QStringLiteral("malformed date %1 (use dd.mm.yyyy or yyyy-mm-dd)").arg(text)};
+            QCoreApplication::translate("cli", "неверная дата %1 (нужно дд.мм.гггг или гггг-мм-дд)")
+                .arg(text)};
     return date;
 }
 

@@ -45,7 +45,10 @@ struct CliContext {
     QLocale locale;
     std::unique_ptr<core::ExchangeLog> log; // set by --log
     QTextStream out{stdout};
+    QTextStream err{stderr};
     bool json = false;
+    // Standard output carries a file (--save -): the text lines go to standard error.
+    bool linesToStandardError = false;
 
     // What --json reports besides the command's data: the outcome and the status line, when
     // the command ended with one.
@@ -67,7 +70,9 @@ struct CliContext {
     static int exitCode(core::Outcome::Kind kind);
 };
 
-// Command arguments: positional values and --options, read by each command.
+// Command arguments: positional values and --options, read by each command. "--" ends the
+// options: what follows it is positional, whatever it looks like. An option given twice is a
+// usage error.
 class CommandArgs {
 public:
     explicit CommandArgs(QStringList args) : args_(std::move(args)) {}
@@ -77,11 +82,41 @@ public:
     bool takeFlag(const QString& name);
     // The remaining positional arguments; a leftover option is a usage error.
     QStringList positionals() const;
-    // Whatever has not been taken yet, options included.
+    // Whatever has not been taken yet, options and "--" included.
     const QStringList& remaining() const { return args_; }
 
+    // An argument that stands for an option: "-x", "--name", "--name=VALUE" ("-" alone is a
+    // value: standard output or input).
+    static bool isOption(const QString& arg);
+
 private:
+    int optionsEnd() const;
     QStringList args_;
+};
+
+// The usage errors every command shares.
+UsageError unknownOption(const QString& option);
+UsageError repeatedOption(const QString& option);
+UsageError saveToStandardOutputWithJson();
+
+// "--save -": the export goes to standard output. The file writers save into a temporary
+// folder under `fileName`; once written, the bytes are copied to standard output, so a failed
+// export leaves nothing half-written there either.
+class SaveToStandardOutput {
+public:
+    static bool isRequested(const QString& target) { return target == QLatin1String("-"); }
+    explicit SaveToStandardOutput(const QString& fileName);
+    ~SaveToStandardOutput();
+    SaveToStandardOutput(const SaveToStandardOutput&) = delete;
+    SaveToStandardOutput& operator=(const SaveToStandardOutput&) = delete;
+
+    QString path() const { return path_; }
+    // Copies the written file to standard output; false (with the reason) when it failed.
+    bool copyOut(QString* reason);
+
+private:
+    QString folder_;
+    QString path_;
 };
 
 // Dates are written dd.mm.yyyy or yyyy-mm-dd; anything else is a usage error.

@@ -77,6 +77,8 @@ void CliFrontend::takeSignals() {
         return;
     if (progress_)
         progress_->erase();
+    if (quiet_)
+        return;
     if (effect == line::CancelToken::Effect::AfterPhase)
         printLine(core::texts::cancel::cannotStopSettings() + QStringLiteral(". ") +
                   QCoreApplication::translate("Cancel",
@@ -88,15 +90,15 @@ void CliFrontend::takeSignals() {
 
 void CliFrontend::printMessage(const QString& caption, const QString& text) {
     if (current)
-        current->show(caption, text);
+        current->show(caption, text, true);
     else
         writeToStandardError(caption, text);
 }
 
 // A message box: kept for --json, printed unless only kept; the progress line gives way first.
-void CliFrontend::show(const QString& caption, const QString& text) {
+void CliFrontend::show(const QString& caption, const QString& text, bool essential) {
     messages_.push_back({caption, text});
-    if (keepOnly_)
+    if (keepOnly_ || (quiet_ && !essential))
         return;
     if (progress_)
         progress_->erase();
@@ -109,8 +111,16 @@ bool CliFrontend::askYesNo(const QString& caption, const QString& text,
         progress_->erase();
     if (answerYes_)
         return true;
-    if (!isatty(STDIN_FILENO))
+    if (!isatty(STDIN_FILENO)) {
+        // The question could not be asked: its No is said, with what answers Yes.
+        if (!keepOnly_) {
+            writeToStandardError(caption, text);
+            printLine(QCoreApplication::translate(
+                "cli", "Ответ «Нет»: стандартный ввод — не терминал. Ответ «Да» даёт параметр "
+                       "--yes"));
+        }
         return false;
+    }
     const QByteArray question = (caption + QStringLiteral(": ") + withLineBreaks(text)).toUtf8();
     const bool yesByDefault = defaultButton == DefaultButton::Yes;
     std::fprintf(stderr, "%s %s ", question.constData(), yesByDefault ? "[Y/n]" : "[y/N]");
@@ -130,9 +140,11 @@ bool CliFrontend::askYesNo(const QString& caption, const QString& text,
 }
 
 void CliFrontend::showInformation(const QString& caption, const QString& text) {
-    show(caption, text);
+    show(caption, text, false);
 }
 
-void CliFrontend::showError(const QString& caption, const QString& text) { show(caption, text); }
+void CliFrontend::showError(const QString& caption, const QString& text) {
+    show(caption, text, true);
+}
 
 } // namespace cli

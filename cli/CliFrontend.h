@@ -53,6 +53,9 @@ public:
     void showError(const QString& caption, const QString& text) override;
 
     void setKeepMessagesOnly(bool keepOnly) { keepOnly_ = keepOnly; }
+    // --quiet: information boxes and the notes on a stop held back stay off standard error;
+    // errors and questions are still written.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
     const std::vector<Message>& messages() const { return messages_; }
 
     // A message box of a command that has no frontend at hand: shown through the run's
@@ -60,10 +63,11 @@ public:
     static void printMessage(const QString& caption, const QString& text);
 
 private:
-    void show(const QString& caption, const QString& text);
+    void show(const QString& caption, const QString& text, bool essential);
 
     bool answerYes_;
     bool keepOnly_ = false;
+    bool quiet_ = false;
     QString status_;
     std::vector<Message> messages_;
     std::unique_ptr<ProgressLine> progress_;

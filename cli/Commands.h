@@ -4,10 +4,16 @@
 
 namespace cli {
 
-// One row per command: its name, its argument synopsis, and whether it talks to the meter.
+// One row per command. The row is the one source of what the command's help, the manual page
+// and the shell completion say about it: its name, its argument synopsis (whose --options the
+// completion offers), a one-line summary and the details shown by `help COMMAND` (Russian
+// texts of the "cli" context, translated when shown), and an example command line.
 struct Command {
     const char* name;
     const char* synopsis;
+    const char* summary;
+    const char* details;
+    const char* example;
     int (*run)(CliContext& context, CommandArgs& args);
 };
 
@@ -15,6 +21,7 @@ const Command* findCommand(const QString& name);
 const Command* commandTable(int* count);
 
 // The commands, grouped by what they work on.
+int runHelp(CliContext& context, CommandArgs& args);
 int runPorts(CliContext& context, CommandArgs& args);
 int runInfo(CliContext& context, CommandArgs& args);
 int runDaily(CliContext& context, CommandArgs& args);

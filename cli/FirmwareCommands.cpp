@@ -4,6 +4,8 @@
 #include "firmware/FirmwareTexts.h"
 #include "firmware/Programming.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 std::optional<firmware::FirmwareImage> loadImage(CliContext& context, CommandArgs& args) {
     const QStringList files = args.positionals();
     if (files.size() != 1)
-        throw UsageError{QStringLiteral("expected one firmware image FILE")};
+        throw UsageError{QCoreApplication::translate("cli", "нужен один файл прошивки FILE")};
     firmware::ImageLoad load = firmware::loadFirmwareImage(files.first());
     if (!load.image)
         context.frontend.showError(core::texts::errorCaption(), load.error);

@@ -4,6 +4,8 @@
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
@@ -57,7 +59,8 @@ int runPorts(CliContext& context, CommandArgs& args) {
 
 int runInfo(CliContext& context, CommandArgs& args) {
     if (!args.positionals().isEmpty())
-        throw UsageError{QStringLiteral("info takes no arguments")};
+        throw UsageError{QCoreApplication::translate("cli", "у команды %1 нет аргументов")
+                             .arg(QStringLiteral("info"))};
     const actions::InfoRun run = actions::readInfo(context.session, context.target, context.locale);
     if (run.values) {
         QJsonArray rows;

@@ -9,6 +9,7 @@
 #include "settings/SettingsTexts.h"
 #include "settings/TabConversions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -28,7 +29,8 @@ settings::SettingsForm startingForm() {
 
 void noPositionals(CommandArgs& args, const char* command) {
     if (!args.positionals().isEmpty())
-        throw UsageError{QStringLiteral("%1 takes no arguments").arg(QLatin1String(command))};
+        throw UsageError{QCoreApplication::translate("cli", "у команды %1 нет аргументов")
+                             .arg(QLatin1String(command))};
 }
 
 // The fields the read-back after a settings write found different, as
@@ -49,6 +51,14 @@ QJsonArray writeMismatches(const actions::SettingsWriteRun& run) {
 int runSettingsRead(CliContext& context, CommandArgs& args) {
     const std::optional<QString> saveTo = args.takeValue(QStringLiteral("--save"));
     noPositionals(args, "settings-read");
+    // With --save - the settings file alone goes to standard output.
+    std::optional<SaveToStandardOutput> toStandardOutput;
+    if (saveTo && SaveToStandardOutput::isRequested(*saveTo)) {
+        if (context.json)
+            throw saveToStandardOutputWithJson();
+        context.linesToStandardError = true;
+        toStandardOutput.emplace(settings::file::withDefaultSuffix(QStringLiteral("settings")));
+    }
 
     const actions::SettingsRun run =
         actions::readSettings(context.session, context.target, startingForm(), context.locale);
@@ -65,12 +75,15 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
         context.put(QStringLiteral("date"), run.dateRead ? json::isoDate(form.date) : QJsonValue());
         context.put(QStringLiteral("time"), run.timeRead ? QJsonValue(form.time) : QJsonValue());
         if (saveTo) {
-            const QString path = settings::file::withDefaultSuffix(*saveTo);
-            const QString error = settings::file::save(path, form);
+            const QString path = toStandardOutput ? toStandardOutput->path()
+                                                  : settings::file::withDefaultSuffix(*saveTo);
+            QString error = settings::file::save(path, form);
+            if (error.isEmpty() && toStandardOutput)
+                toStandardOutput->copyOut(&error);
             if (!error.isEmpty()) {
                 context.frontend.showError(core::texts::errorCaption(), error);
                 saveFailed = true;
-            } else {
+            } else if (!toStandardOutput) {
                 context.put(QStringLiteral("saved"), path);
             }
         }
@@ -92,10 +105,10 @@ std::optional<settings::SettingsForm> loadForm(CliContext& context, const QStrin
     return loaded.form;
 }
 
-QString onlyFile(CommandArgs& args, const char* what) {
+QString onlyFile(CommandArgs& args) {
     const QStringList files = args.positionals();
     if (files.size() != 1)
-        throw UsageError{QStringLiteral("expected one %1 FILE").arg(QLatin1String(what))};
+        throw UsageError{QCoreApplication::translate("cli", "нужен один файл настроек FILE")};
     return files.first();
 }
 
@@ -114,7 +127,7 @@ int printDifferences(CliContext& context, const actions::SettingsCompareRun& run
 }
 
 int runSettingsDiff(CliContext& context, CommandArgs& args) {
-    const QString file = onlyFile(args, "settings");
+    const QString file = onlyFile(args);
     const std::optional<settings::SettingsForm> form = loadForm(context, file);
     if (!form)
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
@@ -128,7 +141,7 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     const bool clearDaily = args.takeFlag(QStringLiteral("--clear-daily"));
     const bool clearMinute = args.takeFlag(QStringLiteral("--clear-minute"));
     const bool dryRun = args.takeFlag(QStringLiteral("--dry-run"));
-    const QString file = onlyFile(args, "settings");
+    const QString file = onlyFile(args);
     const QDate clockDate = date ? parseCommandDate(*date) : QDate();
 
     // The file goes into the form as the load button puts it there; a refused file leaves the

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
 #include "cli/JsonOutput.h"
+#include "cli/Options.h"
 #include "core/Language.h"
 #include "core/Texts.h"
 #include "core/ToolkitMessages.h"
@@ -10,91 +11,30 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
 
-void printUsage(FILE* stream) {
-    QString text = QStringLiteral(
-        "Usage: zetra-cli [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n"
-        "\n"
-        "Global options (before or after the command):\n"
-        "  --port PORT     serial port: a device path (/dev/ttyUSB0) or a port name (ttyUSB0, "
-        "COM3)\n"
-        "  --pipe NAME     the remote-access client's pipe (kwz_pipe); a bare name lives in the\n"
-        "                  temporary folder, an absolute path is used as it is\n"
-        "                  (neither: the first entry of the port list)\n"
-        "  --yes           answer Yes to every confirmation question\n"
-        "  --locale NAME   locale for numbers and dates, e.g. ru_RU or en_US\n"
-        "  --trace         write every frame to standard error (> sent, < received)\n"
-        "  --lang LANG     the program's own texts: ru (Russian, the default) or en (English)\n"
-        "  --json          print one JSON object on standard output instead of the text lines;\n"
-        "                  message boxes go into it instead of standard error\n"
-        "  --log FILE      append the exchange log to FILE (time, direction, bytes, meaning)\n"
-        "  --progress      progress lines on standard error even when it is not a terminal\n"
-        "  --help, --version\n"
-        "\n"
-        "Commands:\n");
-    int count = 0;
-    const cli::Command* commands = cli::commandTable(&count);
-    for (int i = 0; i < count; ++i)
-        text += QStringLiteral("  %1 %2\n")
-                    .arg(QLatin1String(commands[i].name), QLatin1String(commands[i].synopsis));
-    text += QStringLiteral("\nDates are dd.mm.yyyy or yyyy-mm-dd. Exit code 0 on success, 1 when "
-                           "the action did not succeed, 2 for a usage error, 3 when settings-diff "
-                           "or settings-write --dry-run found differences, 130 when SIGINT or "
-                           "SIGTERM cancelled it.\n");
-    std::fputs(text.toUtf8().constData(), stream);
-}
-
 void logFailed(const QString& path, const QString& reason) {
-    std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n", path.toUtf8().constData(),
-                 reason.toUtf8().constData());
+    std::fprintf(stderr, "zetra-cli: %s\n",
+                 QCoreApplication::translate("cli", "не удаётся писать журнал %1: %2")
+                     .arg(path, reason)
+                     .toUtf8()
+                     .constData());
 }
 
 int usageError(const QString& message) {
-    std::fprintf(stderr, "zetra-cli: %s\nTry 'zetra-cli --help'.\n", message.toUtf8().constData());
+    std::fprintf(
+        stderr, "zetra-cli: %s\n%s\n", message.toUtf8().constData(),
+        QCoreApplication::translate("cli", "Справка: zetra-cli --help").toUtf8().constData());
     return cli::kExitUsage;
 }
 
 QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
-struct GlobalOptions {
-    std::optional<QString> port;
-    std::optional<QString> pipe;
-    std::optional<QString> locale;
-    std::optional<QString> lang;
-    std::optional<QString> log;
-    bool yes = false;
-    bool trace = false;
-    bool json = false;
-    bool progress = false;
-    bool help = false;
-    bool version = false;
-};
-
-// Takes the global options out of the argument list, wherever they stand.
-GlobalOptions takeGlobalOptions(QStringList& args) {
-    GlobalOptions g;
-    cli::CommandArgs scan(args);
-    g.port = scan.takeValue(QStringLiteral("--port"));
-    g.pipe = scan.takeValue(QStringLiteral("--pipe"));
-    g.locale = scan.takeValue(QStringLiteral("--locale"));
-    g.lang = scan.takeValue(QStringLiteral("--lang"));
-    g.yes = scan.takeFlag(QStringLiteral("--yes"));
-    g.trace = scan.takeFlag(QStringLiteral("--trace"));
-    g.json = scan.takeFlag(QStringLiteral("--json"));
-    g.log = scan.takeValue(QStringLiteral("--log"));
-    g.progress = scan.takeFlag(QStringLiteral("--progress"));
-    g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
-    g.version = scan.takeFlag(QStringLiteral("--version"));
-    // What is left keeps its order: the command and its own arguments.
-    args = scan.remaining();
-    return g;
 }
 
 } // namespace
@@ -107,60 +47,72 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(core::texts::programVersion());
 
     QStringList args = QCoreApplication::arguments().mid(1);
+    // The language comes first: every text from here on, usage errors included, is looked up
+    // in it. A --lang that names no language is a usage error below.
+    // Russian, the default, loads its plural forms.
+    const std::optional<core::language::Language> lang = core::language::fromArguments(args);
+    if (!core::language::use(lang.value_or(core::language::Language::Russian)))
+        std::fprintf(stderr, "zetra-cli: the English translation could not be loaded\n");
     try {
-        const GlobalOptions g = takeGlobalOptions(args);
-        // The language comes first: every text from here on is looked up in it.
-        if (g.lang) {
-            const auto lang = core::language::fromName(*g.lang);
-            if (!lang)
-                return usageError(QStringLiteral("unknown language %1 (known: %2)")
-                                      .arg(*g.lang, core::language::knownNames()));
-            if (!core::language::use(*lang))
-                std::fprintf(stderr, "zetra-cli: the English translation could not be loaded\n");
-        } else {
-            core::language::use(core::language::Language::Russian);
-        }
-        if (g.help) {
-            printUsage(stdout);
+        const cli::GlobalOptions g =
+            cli::GlobalOptions::take(args, QProcessEnvironment::systemEnvironment());
+        if (const auto name = g.value("--lang"); name && !core::language::fromName(*name))
+            return usageError(QCoreApplication::translate("cli", "неизвестный язык %1 (есть: %2)")
+                                  .arg(*name, core::language::knownNames()));
+        if (!args.isEmpty() && args.first() == QLatin1String("--"))
+            args.removeFirst();
+        if (g.has("--bash-completion")) {
+            std::fputs(cli::help::bashCompletion().toUtf8().constData(), stdout);
             return cli::kExitOk;
         }
-        if (g.version) {
+        if (g.has("--help") || g.has("-h")) {
+            // COMMAND --help: that command's help.
+            const cli::Command* command = args.isEmpty() ? nullptr : cli::findCommand(args.first());
+            const QString text = command ? cli::help::command(*command) : cli::help::usage();
+            std::fputs(text.toUtf8().constData(), stdout);
+            return cli::kExitOk;
+        }
+        if (g.has("--version")) {
             std::printf("zetra-cli %s\n", qPrintable(core::texts::programVersion()));
             return cli::kExitOk;
         }
-        if (g.port && g.pipe)
-            return usageError(QStringLiteral("--port and --pipe exclude each other"));
         if (args.isEmpty())
-            return usageError(QStringLiteral("no command given"));
+            return usageError(QCoreApplication::translate("cli", "не указана команда"));
+        if (cli::CommandArgs::isOption(args.first()))
+            return usageError(cli::unknownOption(args.first()).message);
         const cli::Command* command = cli::findCommand(args.first());
         if (!command)
-            return usageError(QStringLiteral("unknown command %1").arg(args.first()));
+            return usageError(
+                QCoreApplication::translate("cli", "неизвестная команда %1").arg(args.first()));
+        const bool quiet = g.has("--quiet");
 
         QLocale locale;
-        if (g.locale) {
-            locale = QLocale(*g.locale);
-            if (locale.name() == QLatin1String("C") && *g.locale != QLatin1String("C"))
-                return usageError(QStringLiteral("unknown locale %1").arg(*g.locale));
+        if (const auto name = g.value("--locale")) {
+            locale = QLocale(*name);
+            if (locale.name() == QLatin1String("C") && *name != QLatin1String("C"))
+                return usageError(
+                    QCoreApplication::translate("cli", "неизвестная локаль %1").arg(*name));
             QLocale::setDefault(locale);
         }
 
         line::LinkTarget target;
-        if (g.pipe) {
-            target = line::LinkTarget::pipe(*g.pipe);
-        } else if (g.port) {
+        if (const auto pipe = g.value("--pipe")) {
+            target = line::LinkTarget::pipe(*pipe);
+        } else if (const auto port = g.value("--port")) {
             // The port as the list would write it: its name and one blank.
-            target = line::LinkTarget::serialPort(*g.port + QLatin1Char(' '));
+            target = line::LinkTarget::serialPort(*port + QLatin1Char(' '));
         } else {
             const QStringList entries = line::port_list::present();
             target = line::port_list::targetOfEntry(entries.first(), entries.size() == 1,
                                                     line::opener::defaultPipeName());
         }
 
-        cli::CliContext context(g.yes, target, locale);
-        context.json = g.json;
-        context.frontend.setKeepMessagesOnly(g.json);
+        cli::CliContext context(g.has("--yes"), target, locale);
+        context.json = g.has("--json");
+        context.frontend.setKeepMessagesOnly(context.json);
+        context.frontend.setQuiet(quiet);
         context.frontend.setStatus(core::texts::initialStatus());
-        if (g.trace) {
+        if (g.has("--trace")) {
             context.session.setTraceHook(
                 [](line::Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
                     QString line = (d == line::Protocol::Direction::Sent ? QStringLiteral("> ")
@@ -171,14 +123,14 @@ int main(int argc, char* argv[]) {
                     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
                 });
         }
-        if (g.log) {
-            if (g.log->isEmpty())
-                return usageError(QStringLiteral("--log needs a file name"));
+        if (const auto log = g.value("--log")) {
+            if (log->isEmpty())
+                return usageError(QCoreApplication::translate("cli", "--log нужно имя файла"));
             context.log = std::make_unique<core::ExchangeLog>();
             QString reason;
-            if (!context.log->attachFile(*g.log, &reason)) {
-                logFailed(*g.log, reason);
-                if (g.json) {
+            if (!context.log->attachFile(*log, &reason)) {
+                logFailed(*log, reason);
+                if (context.json) {
                     QJsonObject o = cli::json::commandObject(args.first(), context);
                     o.insert(QStringLiteral("log_error"), reason);
                     const QByteArray json = cli::json::line(o);
@@ -189,9 +141,10 @@ int main(int argc, char* argv[]) {
             context.session.setExchangeLog(context.log.get());
         }
         const cli::ProgressLine::Mode progressMode =
-            isatty(STDERR_FILENO)
-                ? cli::ProgressLine::Mode::Redraw
-                : (g.progress ? cli::ProgressLine::Mode::Lines : cli::ProgressLine::Mode::Off);
+            quiet                   ? cli::ProgressLine::Mode::Off
+            : isatty(STDERR_FILENO) ? cli::ProgressLine::Mode::Redraw
+            : g.has("--progress")   ? cli::ProgressLine::Mode::Lines
+                                    : cli::ProgressLine::Mode::Off;
         context.frontend.setProgressLine(
             std::make_unique<cli::ProgressLine>(progressMode, [](const QString& text) {
                 std::fputs(text.toUtf8().constData(), stderr);
@@ -210,12 +163,12 @@ int main(int argc, char* argv[]) {
         // The action ran to its end; a log that lost lines still fails the run.
         const QString logError = context.log ? context.log->fileError() : QString();
         if (!logError.isEmpty()) {
-            logFailed(*g.log, logError);
+            logFailed(*g.value("--log"), logError);
             if (code == cli::kExitOk)
                 code = cli::kExitFailed;
             context.put(QStringLiteral("log_error"), logError);
         }
-        if (g.json) {
+        if (context.json) {
             const QByteArray json =
                 cli::json::line(cli::json::commandObject(args.first(), context));
             std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);

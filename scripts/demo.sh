@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 ./scripts/build.sh
 bin=build/bin
-"$bin/zetra-sim" --pipe kwz_pipe --no-pty >/tmp/zetra-sim-demo.out &
+# The meter stands at 16.03.2015 12:00, so that the README's examples find their days in its
+# archives.
+"$bin/zetra-sim" --pipe kwz_pipe --no-pty --date 2015-03-16 --time 12:00 >/tmp/zetra-sim-demo.out &
 sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do grep -q '^ready' /tmp/zetra-sim-demo.out 2>/dev/null && break; sleep 0.1; done
@@ -17,4 +19,6 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 else
     echo "No display: asking the simulated meter with zetra-cli --pipe kwz_pipe info"
     "$bin/zetra-cli" --pipe kwz_pipe info
+    echo "and reading its daily archive: zetra-cli --pipe kwz_pipe daily 01.03.2015 15.03.2015"
+    "$bin/zetra-cli" --pipe kwz_pipe daily 01.03.2015 15.03.2015
 fi

@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ccache clang-format
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools libgl-dev
-    qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev pkg-config
+    qt6-charts-dev libqt6opengl6-dev libqt6svg6 libxlsxwriter-dev zlib1g-dev pkg-config
+    help2man
     python3-xlrd python3-olefile python3-openpyxl
     xvfb xauth fonts-dejavu-core fonts-liberation locales
     clang-14 libclang-rt-14-dev

@@ -48,6 +48,7 @@ const char kUsage[] =
     "                         \"memory\" (4096 bytes), \"settings\" (256), \"archive\" (65536),\n"
     "                         \"program\" (7680)\n"
     "  --help                 show this text\n"
+    "  --version              show the version\n"
     "\n"
     "The meter answers the six transactions (18 24 3C 42 5A 66) and enters programming mode\n"
     "on 7E FF FF AF: FB is answered AA, FD starts the image, each of the 120 blocks of 64\n"
@@ -154,8 +155,8 @@ int main(int argc, char** argv) {
             value = args[++i];
             return true;
         };
-        static const QStringList flags = {QStringLiteral("--help"), QStringLiteral("--no-pipe"),
-                                          QStringLiteral("--no-pty"),
+        static const QStringList flags = {QStringLiteral("--help"), QStringLiteral("--version"),
+                                          QStringLiteral("--no-pipe"), QStringLiteral("--no-pty"),
                                           QStringLiteral("--line-timing")};
         static const QStringList valued = {QStringLiteral("--pipe"),
                                            QStringLiteral("--delay"),
@@ -182,6 +183,9 @@ int main(int argc, char** argv) {
         if (opt == QLatin1String("--help")) {
             std::fputs(kUsage, stdout);
             std::fputs(qPrintable(sim::faultSyntaxHelp()), stdout);
+            return 0;
+        } else if (opt == QLatin1String("--version")) {
+            std::printf("zetra-sim %s\n", ZETRA_VERSION);
             return 0;
         } else if (opt == QLatin1String("--pipe")) {
             if (value.isEmpty())

@@ -1765,10 +1765,377 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>--format указывают вместе с --save</source>
+        <translation>--format goes with --save</translation>
+    </message>
+    <message>
+        <source>--save нужно имя файла</source>
+        <translation>--save needs a file name</translation>
+    </message>
+    <message>
+        <source>--format принимает txt, xls, csv, xlsx или json, а не %1</source>
+        <translation>--format takes txt, xls, csv, xlsx or json, not %1</translation>
+    </message>
+    <message>
+        <source>%1 принимает две даты: FROM и TO</source>
+        <translation>%1 takes two dates: FROM and TO</translation>
+    </message>
+    <message>
+        <source>нужен параметр %1</source>
+        <translation>option %1 is required</translation>
+    </message>
+    <message>
+        <source>у команды %1 нет аргументов</source>
+        <translation>%1 takes no arguments</translation>
+    </message>
+    <message>
+        <source>нужен один из параметров --velocity и --flow</source>
+        <translation>give exactly one of --velocity and --flow</translation>
+    </message>
+    <message>
+        <source>--firmware принимает байт версии прошивки 0..255</source>
+        <translation>--firmware takes a firmware version byte 0..255</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>параметр %1 указан дважды</source>
+        <translation>option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>--save - и --json не сочетаются: оба пишут на стандартный вывод</source>
+        <translation>--save - and --json exclude each other: both write to standard output</translation>
+    </message>
+    <message>
+        <source>параметру %1 нужно значение</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>стандартный вывод закрыт</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>неверная дата %1 (нужно дд.мм.гггг или гггг-мм-дд)</source>
+        <translation>malformed date %1 (use dd.mm.yyyy or yyyy-mm-dd)</translation>
+    </message>
+    <message>
+        <source>Ответ «Нет»: стандартный ввод — не терминал. Ответ «Да» даёт параметр --yes</source>
+        <translation>Answered No: standard input is not a terminal. The option --yes answers Yes</translation>
+    </message>
+    <message>
+        <source>справка по программе или по команде COMMAND</source>
+        <translation>help on the program or on the command COMMAND</translation>
+    </message>
+    <message>
+        <source>То же, что COMMAND --help: аргументы команды и пример.</source>
+        <translation>The same as COMMAND --help: the command&apos;s arguments and an example.</translation>
+    </message>
+    <message>
+        <source>список портов, как окно заполняет его при запуске</source>
+        <translation>the port list as the window fills it at start</translation>
+    </message>
+    <message>
+        <source>Одна строка на порт в порядке списка; последняя строка — канал КВЗ-клиента. Строки статуса нет.</source>
+        <translation>One line per port in the list&apos;s order; the last line is the remote-access client&apos;s pipe. No status line.</translation>
+    </message>
+    <message>
+        <source>текущие показания прибора («Обновить»)</source>
+        <translation>the meter&apos;s live values (&quot;Refresh&quot;)</translation>
+    </message>
+    <message>
+        <source>Двенадцать строк «подпись значение», затем строка статуса.</source>
+        <translation>Twelve lines &quot;caption value&quot;, then the status line.</translation>
+    </message>
+    <message>
+        <source>очистить счётчики прибора («Очистить»)</source>
+        <translation>clear the meter&apos;s totals (&quot;Clear&quot;)</translation>
+    </message>
+    <message>
+        <source>Спрашивает подтверждение (без терминала ответ «Да» даёт --yes) и после записи читает очищенное обратно.</source>
+        <translation>Asks for confirmation (without a terminal --yes answers Yes) and reads back what it cleared.</translation>
+    </message>
+    <message>
+        <source>прочитать суточный архив с FROM по TO</source>
+        <translation>read the daily archive from FROM to TO</translation>
+    </message>
+    <message>
+        <source>FROM и TO — даты дд.мм.гггг или гггг-мм-дд. --save FILE сохраняет прочитанное: формат по расширению FILE (.txt, .xls, .csv, .xlsx, .json) или по --format; --save - выводит его на стандартный вывод, а строки отчёта и статуса — на стандартный поток ошибок.</source>
+        <translation>FROM and TO are dates dd.mm.yyyy or yyyy-mm-dd. --save FILE saves the readout: the format by FILE&apos;s extension (.txt, .xls, .csv, .xlsx, .json) or by --format; --save - writes it to standard output, and the report and status lines to standard error.</translation>
+    </message>
+    <message>
+        <source>прочитать минутный архив с FROM по TO</source>
+        <translation>read the minute archive from FROM to TO</translation>
+    </message>
+    <message>
+        <source>Аргументы и --save — как у daily.</source>
+        <translation>Arguments and --save as for daily.</translation>
+    </message>
+    <message>
+        <source>прочитать настройки прибора</source>
+        <translation>read the meter&apos;s settings</translation>
+    </message>
+    <message>
+        <source>Печатает 33 строки файла настроек, дату и время прибора; --save FILE записывает файл настроек (--save - — на стандартный вывод).</source>
+        <translation>Prints the 33 lines of the settings file, the meter&apos;s date and time; --save FILE writes the settings file (--save - to standard output).</translation>
+    </message>
+    <message>
+        <source>записать в прибор настройки из файла FILE</source>
+        <translation>write the settings of the file FILE into the meter</translation>
+    </message>
+    <message>
+        <source>--date и --time ставят часы прибора (по умолчанию — часы ПК), --clear-daily и --clear-minute очищают архивы, --dry-run только показывает отличия от прибора и ничего не пишет. Спрашивает подтверждение (--yes).</source>
+        <translation>--date and --time set the meter&apos;s clock (default: the PC&apos;s clock), --clear-daily and --clear-minute clear the archives, --dry-run only shows what differs from the meter and writes nothing. Asks for confirmation (--yes).</translation>
+    </message>
+    <message>
+        <source>сравнить настройки прибора с файлом FILE</source>
+        <translation>compare the meter&apos;s settings with the file FILE</translation>
+    </message>
+    <message>
+        <source>Одна строка на отличающееся поле: «поле значение_прибора -&gt; значение_файла». Код выхода 0 — отличий нет, 3 — есть.</source>
+        <translation>One line per field that differs: &quot;field meter_value -&gt; file_value&quot;. Exit status 0: nothing differs, 3: something does.</translation>
+    </message>
+    <message>
+        <source>версия и дата файла прошивки FILE</source>
+        <translation>version and date of the firmware image FILE</translation>
+    </message>
+    <message>
+        <source>Прибор не нужен.</source>
+        <translation>No meter needed.</translation>
+    </message>
+    <message>
+        <source>записать в прибор прошивку из FILE</source>
+        <translation>program the meter with the firmware image FILE</translation>
+    </message>
+    <message>
+        <source>Только через последовательный порт (--port): канал КВЗ-клиента прошивку не передаёт.</source>
+        <translation>Only through a serial port (--port): the remote-access client&apos;s pipe does not carry firmware.</translation>
+    </message>
+    <message>
+        <source>расчёт коэффициента коррекции</source>
+        <translation>the correction coefficient calculator</translation>
+    </message>
+    <message>
+        <source>Числа пишутся по правилам --locale. --tmax и --tmin берут вязкости из таблицы воды; --firmware N — байт версии прошивки (по умолчанию 0).</source>
+        <translation>Numbers are written as --locale writes them. --tmax and --tmin take the viscosities from the water table; --firmware N is the firmware version byte (default 0).</translation>
+    </message>
+    <message>
+        <source>расчёт расстояния между ПЭП</source>
+        <translation>the transducer spacing calculator</translation>
+    </message>
+    <message>
+        <source>--t-down и --t-up — время прохождения сигнала по потоку и против потока, мкс; --temp — температура воды, гр.С.</source>
+        <translation>--t-down and --t-up are the signal&apos;s transit times with and against the flow, µs; --temp is the water temperature, °C.</translation>
+    </message>
+    <message>
+        <source>расчёт минимального веса импульса</source>
+        <translation>the minimum pulse weight calculator</translation>
+    </message>
+    <message>
+        <source>--rate — наибольшее число импульсов в секунду (по умолчанию 16).</source>
+        <translation>--rate is the largest number of pulses per second (default 16).</translation>
+    </message>
+    <message>
+        <source>нужен один файл прошивки FILE</source>
+        <translation>expected one firmware image FILE</translation>
+    </message>
+    <message>
+        <source>Справка: zetra-cli --help</source>
+        <translation>Try &apos;zetra-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>неизвестный язык %1 (есть: %2)</source>
+        <translation>unknown language %1 (known: %2)</translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>неизвестная команда %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>неизвестная локаль %1</source>
+        <translation>unknown locale %1</translation>
+    </message>
+    <message>
+        <source>--log нужно имя файла</source>
+        <translation>--log needs a file name</translation>
+    </message>
+    <message>
+        <source>не удаётся писать журнал %1: %2</source>
+        <translation>cannot write the log %1: %2</translation>
+    </message>
+    <message>
+        <source>последовательный порт: путь к устройству (/dev/ttyUSB0) или имя из списка портов (ttyUSB0, COM3)</source>
+        <translation>serial port: a device path (/dev/ttyUSB0) or a port name as the port list shows it (ttyUSB0, COM3)</translation>
+    </message>
+    <message>
+        <source>канал КВЗ-клиента (kwz_pipe) вместо порта; имя без пути лежит во временной папке. Без --port и --pipe — первый порт списка</source>
+        <translation>the remote-access client&apos;s pipe (kwz_pipe) instead of a port; a bare name lives in the temporary folder. Neither --port nor --pipe: the first entry of the port list</translation>
+    </message>
+    <message>
+        <source>отвечать «Да» на вопросы подтверждения; без него вопрос задаётся на терминале, а без терминала ответ — «Нет»</source>
+        <translation>answer Yes to the confirmation questions; without it the question is asked on the terminal, and without a terminal the answer is No</translation>
+    </message>
+    <message>
+        <source>запись чисел и дат, например ru_RU или en_US; по умолчанию — локаль системы</source>
+        <translation>how numbers and dates are written, e.g. ru_RU or en_US; default: the system&apos;s locale</translation>
+    </message>
+    <message>
+        <source>язык текстов программы: ru (по умолчанию) или en</source>
+        <translation>language of the program&apos;s texts: ru (the default) or en</translation>
+    </message>
+    <message>
+        <source>каждый кадр обмена на стандартный поток ошибок (&gt; отправлен, &lt; принят)</source>
+        <translation>every frame exchanged to standard error (&gt; sent, &lt; received)</translation>
+    </message>
+    <message>
+        <source>один объект JSON на стандартный вывод вместо строк текста</source>
+        <translation>one JSON object on standard output instead of the text lines</translation>
+    </message>
+    <message>
+        <source>дописывать журнал обмена в FILE (время, направление, байты, смысл)</source>
+        <translation>append the exchange log to FILE (time, direction, bytes, meaning)</translation>
+    </message>
+    <message>
+        <source>строки хода выполнения, даже когда стандартный поток ошибок — не терминал</source>
+        <translation>progress lines even when standard error is not a terminal</translation>
+    </message>
+    <message>
+        <source>без хода выполнения и без необязательных сообщений на стандартном потоке ошибок; ошибки остаются</source>
+        <translation>no progress and no non-essential messages on standard error; errors stay</translation>
+    </message>
+    <message>
+        <source>эта справка; COMMAND --help — справка по команде</source>
+        <translation>this help; COMMAND --help: the command&apos;s help</translation>
+    </message>
+    <message>
+        <source>версия программы</source>
+        <translation>the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>%1 и %2 исключают друг друга</source>
+        <translation>%1 and %2 exclude each other</translation>
+    </message>
+    <message>
+        <source>Использование: zetra-cli [ПАРАМЕТРЫ] COMMAND [АРГУМЕНТЫ]</source>
+        <translation>Usage: zetra-cli [OPTIONS] COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>Показания, архивы, настройки и прошивка расходомера ЗЕТРА из терминала и сценариев.</source>
+        <translation>Live values, archives, settings and firmware of the ZETRA flowmeter from a terminal or a script.</translation>
+    </message>
+    <message>
+        <source>Параметры (до или после команды):</source>
+        <translation>Options (before or after the command):</translation>
+    </message>
+    <message>
+        <source>вместо %1, когда его нет в командной строке</source>
+        <translation>stands for %1 when the command line has none</translation>
+    </message>
+    <message>
+        <source>Команды:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>zetra-cli help COMMAND или zetra-cli COMMAND --help показывает аргументы команды и пример. Даты пишутся дд.мм.гггг или гггг-мм-дд. Параметр -- заканчивает параметры.</source>
+        <translation>zetra-cli help COMMAND or zetra-cli COMMAND --help shows the command&apos;s arguments and an example. Dates are written dd.mm.yyyy or yyyy-mm-dd. The option -- ends the options.</translation>
+    </message>
+    <message>
+        <source>Окружение:</source>
+        <translation>Environment:</translation>
+    </message>
+    <message>
+        <source>действие удалось</source>
+        <translation>the action succeeded</translation>
+    </message>
+    <message>
+        <source>действие не удалось</source>
+        <translation>the action did not succeed</translation>
+    </message>
+    <message>
+        <source>ошибка в командной строке</source>
+        <translation>a usage error on the command line</translation>
+    </message>
+    <message>
+        <source>настройки прибора отличаются от файла (settings-diff, settings-write --dry-run)</source>
+        <translation>the meter&apos;s settings differ from the file (settings-diff, settings-write --dry-run)</translation>
+    </message>
+    <message>
+        <source>действие прервано сигналом SIGINT или SIGTERM</source>
+        <translation>the action was cancelled by SIGINT or SIGTERM</translation>
+    </message>
+    <message>
+        <source>Коды выхода:</source>
+        <translation>Exit status:</translation>
+    </message>
+    <message>
+        <source>ПАРАМЕТРЫ</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>Использование:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>Пример:</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>help принимает одно имя команды</source>
+        <translation>help takes one command name</translation>
+    </message>
+    <message>
+        <source>нужен один файл настроек FILE</source>
+        <translation>expected one settings FILE</translation>
+    </message>
+    <message>
+        <source>--format %1 не подходит к имени файла %2: его расширение называет формат %3</source>
+        <translation>--format %1 does not go with the file name %2: its extension names the format %3</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Перевод стандартных окон Qt не найден в %1</source>
         <translation>Qt&apos;s own translation not found in %1</translation>
+    </message>
+    <message>
+        <source>Использование: zetra [--pipe NAME] [--lang LANG]</source>
+        <translation>Usage: zetra [--pipe NAME] [--lang LANG]</translation>
+    </message>
+    <message>
+        <source>Окно сервисной программы расходомера ЗЕТРА: показания, архивы, настройки, прошивка и расчёты.</source>
+        <translation>The service window of the ZETRA flowmeter: live values, archives, settings, firmware and calculators.</translation>
+    </message>
+    <message>
+        <source>Параметры:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>  --pipe NAME   начать с канала КВЗ-клиента NAME</source>
+        <translation>  --pipe NAME   start on the remote-access client&apos;s pipe NAME</translation>
+    </message>
+    <message>
+        <source>  --lang LANG   язык текстов программы: ru (по умолчанию) или en</source>
+        <translation>  --lang LANG   language of the program&apos;s texts: ru (the default) or en</translation>
+    </message>
+    <message>
+        <source>  --help        эта справка</source>
+        <translation>  --help        this help</translation>
+    </message>
+    <message>
+        <source>  --version     версия программы</source>
+        <translation>  --version     the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>Окну нужен дисплей; параметры Qt (-platform, -display) также действуют.</source>
+        <translation>The window needs a display; Qt&apos;s options (-platform, -display) apply as well.</translation>
     </message>
 </context>
 </TS>

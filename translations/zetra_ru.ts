@@ -1766,9 +1766,376 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>--format указывают вместе с --save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--save нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format принимает txt, xls, csv, xlsx или json, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 принимает две даты: FROM и TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нужен параметр %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>у команды %1 нет аргументов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нужен один из параметров --velocity и --flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--firmware принимает байт версии прошивки 0..255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметр %1 указан дважды</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--save - и --json не сочетаются: оба пишут на стандартный вывод</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру %1 нужно значение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>стандартный вывод закрыт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неверная дата %1 (нужно дд.мм.гггг или гггг-мм-дд)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ответ «Нет»: стандартный ввод — не терминал. Ответ «Да» даёт параметр --yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>справка по программе или по команде COMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>То же, что COMMAND --help: аргументы команды и пример.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>список портов, как окно заполняет его при запуске</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Одна строка на порт в порядке списка; последняя строка — канал КВЗ-клиента. Строки статуса нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>текущие показания прибора («Обновить»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Двенадцать строк «подпись значение», затем строка статуса.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очистить счётчики прибора («Очистить»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Спрашивает подтверждение (без терминала ответ «Да» даёт --yes) и после записи читает очищенное обратно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прочитать суточный архив с FROM по TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FROM и TO — даты дд.мм.гггг или гггг-мм-дд. --save FILE сохраняет прочитанное: формат по расширению FILE (.txt, .xls, .csv, .xlsx, .json) или по --format; --save - выводит его на стандартный вывод, а строки отчёта и статуса — на стандартный поток ошибок.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прочитать минутный архив с FROM по TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аргументы и --save — как у daily.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прочитать настройки прибора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печатает 33 строки файла настроек, дату и время прибора; --save FILE записывает файл настроек (--save - — на стандартный вывод).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать в прибор настройки из файла FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--date и --time ставят часы прибора (по умолчанию — часы ПК), --clear-daily и --clear-minute очищают архивы, --dry-run только показывает отличия от прибора и ничего не пишет. Спрашивает подтверждение (--yes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сравнить настройки прибора с файлом FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Одна строка на отличающееся поле: «поле значение_прибора -&gt; значение_файла». Код выхода 0 — отличий нет, 3 — есть.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>версия и дата файла прошивки FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прибор не нужен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать в прибор прошивку из FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Только через последовательный порт (--port): канал КВЗ-клиента прошивку не передаёт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>расчёт коэффициента коррекции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа пишутся по правилам --locale. --tmax и --tmin берут вязкости из таблицы воды; --firmware N — байт версии прошивки (по умолчанию 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>расчёт расстояния между ПЭП</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--t-down и --t-up — время прохождения сигнала по потоку и против потока, мкс; --temp — температура воды, гр.С.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>расчёт минимального веса импульса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rate — наибольшее число импульсов в секунду (по умолчанию 16).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нужен один файл прошивки FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка: zetra-cli --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный язык %1 (есть: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестная команда %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестная локаль %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--log нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не удаётся писать журнал %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>последовательный порт: путь к устройству (/dev/ttyUSB0) или имя из списка портов (ttyUSB0, COM3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>канал КВЗ-клиента (kwz_pipe) вместо порта; имя без пути лежит во временной папке. Без --port и --pipe — первый порт списка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отвечать «Да» на вопросы подтверждения; без него вопрос задаётся на терминале, а без терминала ответ — «Нет»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>запись чисел и дат, например ru_RU или en_US; по умолчанию — локаль системы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>язык текстов программы: ru (по умолчанию) или en</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>каждый кадр обмена на стандартный поток ошибок (&gt; отправлен, &lt; принят)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>один объект JSON на стандартный вывод вместо строк текста</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>дописывать журнал обмена в FILE (время, направление, байты, смысл)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строки хода выполнения, даже когда стандартный поток ошибок — не терминал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без хода выполнения и без необязательных сообщений на стандартном потоке ошибок; ошибки остаются</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>эта справка; COMMAND --help — справка по команде</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>версия программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 и %2 исключают друг друга</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование: zetra-cli [ПАРАМЕТРЫ] COMMAND [АРГУМЕНТЫ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показания, архивы, настройки и прошивка расходомера ЗЕТРА из терминала и сценариев.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметры (до или после команды):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вместо %1, когда его нет в командной строке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Команды:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zetra-cli help COMMAND или zetra-cli COMMAND --help показывает аргументы команды и пример. Даты пишутся дд.мм.гггг или гггг-мм-дд. Параметр -- заканчивает параметры.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Окружение:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>действие удалось</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>действие не удалось</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка в командной строке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>настройки прибора отличаются от файла (settings-diff, settings-write --dry-run)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>действие прервано сигналом SIGINT или SIGTERM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коды выхода:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПАРАМЕТРЫ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пример:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>help принимает одно имя команды</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нужен один файл настроек FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format %1 не подходит к имени файла %2: его расширение называет формат %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Перевод стандартных окон Qt не найден в %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование: zetra [--pipe NAME] [--lang LANG]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Окно сервисной программы расходомера ЗЕТРА: показания, архивы, настройки, прошивка и расчёты.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметры:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --pipe NAME   начать с канала КВЗ-клиента NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --lang LANG   язык текстов программы: ru (по умолчанию) или en</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --help        эта справка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --version     версия программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Окну нужен дисплей; параметры Qt (-platform, -display) также действуют.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -10,9 +10,13 @@ struct CliRun {
     QString err;
     int exitCode = -1;
 
-    static CliRun run(const QStringList& args, int timeoutMs = 60000) {
+    // `environment`: "NAME=VALUE" entries set for the run besides the test's own environment.
+    static CliRun run(const QStringList& args, int timeoutMs = 60000,
+                      const QStringList& environment = {}) {
         QProcess p;
         p.setProgram(QStringLiteral(ZETRA_BIN_DIR "/zetra-cli"));
+        if (!environment.isEmpty())
+            p.setEnvironment(QProcess::systemEnvironment() + environment);
         p.setArguments(args);
         p.setStandardInputFile(QProcess::nullDevice());
         p.start();

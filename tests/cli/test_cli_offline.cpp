@@ -139,7 +139,7 @@ private slots:
         const CliRun r = CliRun::run({"--lang", "de", "ports"});
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.out.isEmpty());
-        QVERIFY(r.err.contains(QStringLiteral("unknown language de")));
+        QVERIFY(r.err.contains(QStringLiteral("неизвестный язык de")));
     }
 
     void calculators_data() {

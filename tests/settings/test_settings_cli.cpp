@@ -109,9 +109,10 @@ private slots:
             << QStringList{} << QStringList{"--yes", "settings-write", "FILE", "--time", "7:30"}
             << "Настройки не записаны"
             << "Ошибка: Время указано неверно\n";
-        QTest::newRow("no --yes") << QStringList{} << QStringList{"settings-write", "FILE"}
-                                  << "Ждите..."
-                                  << "";
+        QTest::newRow("no --yes")
+            << QStringList{} << QStringList{"settings-write", "FILE"} << "Ждите..."
+            << "Внимание: Вы действительно хотите применить\nновые настройки к прибору?\n"
+               "Ответ «Нет»: стандартный ввод — не терминал. Ответ «Да» даёт параметр --yes\n";
         QTest::newRow("not permitted")
             << QStringList{"--set", "mem:24=00"} << QStringList{"--yes", "settings-write", "FILE"}
             << "Программирование запрещено"

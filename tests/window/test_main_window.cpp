@@ -27,6 +27,8 @@ private slots:
     void startsOnTheInfoTab() {
         TForm1 w;
         QCOMPARE(w.windowTitle(), QStringLiteral("ЗЕТРА (автономный) v1.16"));
+        // The program's icon, drawn from its SVG even where no icon theme has it.
+        QVERIFY(!w.windowIcon().pixmap(32, 32).isNull());
         QCOMPARE(child<QTabWidget>(w, "PageControl1")->currentIndex(), 0);
         QCOMPARE(statusOf(w), QStringLiteral("Присоедините прибор и нажмите <Обновить>"));
         QCOMPARE(child<QLabel>(w, "Label15")->text(), QStringLiteral("Текущий расход, м3/ч:"));
