@@ -76,7 +76,8 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
 }
 
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
-                  int meterToday, DailyArchive& archive, const QLocale& locale) {
+                  int meterToday, DailyArchive& archive, const QLocale& locale,
+                  const EntryHook& onEntry) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingDaily());
@@ -101,8 +102,11 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
             ++errors;
             n = 1;
         }
-        if (n == 1)
+        if (n == 1) {
             entries[0].bytes[7] |= event_bit::kRecordPresent;
+            if (onEntry)
+                onEntry({interval.end, 0, true, &entries[0]});
+        }
         address = dailyRecordAddress(interval.end - 1);
     } else {
         address = dailyRecordAddress(interval.end);
@@ -110,6 +114,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     for (; n < count && !p.stopRequested(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
+        if (onEntry)
+            onEntry({interval.end - n, 0, false, &entries[std::size_t(n)]});
         address = previousRecordAddress(address, Area::Daily);
     }
     const Outcome outcome =
@@ -121,7 +127,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
 }
 
 Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
-                   int meterToday, MinuteArchive& archive, const QLocale& locale) {
+                   int meterToday, MinuteArchive& archive, const QLocale& locale,
+                   const EntryHook& onEntry) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
@@ -150,10 +157,15 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
     frontend.setProgressMaximum(span);
 
     quint16 address = minuteRecordAddress(interval.end, hour, minute);
+    MinuteClock clock{interval.end, hour, minute};
     int n = 0;
     for (; n <= span && !p.stopRequested(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
+        if (onEntry)
+            onEntry({clock.date, clock.hour * 60 + clock.minute,
+                     n == 0 && interval.end == meterToday, &entries[std::size_t(n)]});
+        clock.stepBack();
         address = previousRecordAddress(address, Area::Minute);
     }
     const Outcome outcome =
@@ -169,7 +181,8 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
 } // namespace
 
 Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
-                    const Interval& interval, Archives& archives, const QLocale& locale) {
+                    const Interval& interval, Archives& archives, const QLocale& locale,
+                    const EntryHook& onEntry) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
     if (!p.ReadMemory(device::memory::kDeviceState, 1))
@@ -184,8 +197,8 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
     const int meterToday = device::dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
 
     if (kind == Kind::Daily)
-        return readDaily(p, frontend, interval, meterToday, archives.daily, locale);
-    return readMinute(p, frontend, interval, meterToday, archives.minute, locale);
+        return readDaily(p, frontend, interval, meterToday, archives.daily, locale, onEntry);
+    return readMinute(p, frontend, interval, meterToday, archives.minute, locale, onEntry);
 }
 
 } // namespace archive

@@ -7,15 +7,6 @@
 
 namespace cli {
 
-namespace {
-
-struct SaveRequest {
-    QString fileName; // with the extension the format gives a bare name
-    archive::ExportFormat format;
-};
-
-// --save FILE [--format txt|xls|csv|xlsx|json]: the format defaults by FILE's extension and plays
-// the part of the save dialog's filter entry.
 std::optional<SaveRequest> takeSave(CommandArgs& args) {
     const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
     const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
@@ -35,6 +26,8 @@ std::optional<SaveRequest> takeSave(CommandArgs& args) {
     }
     return SaveRequest{archive::withDefaultExtension(*file, f), f};
 }
+
+namespace {
 
 int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const char* name) {
     const std::optional<SaveRequest> save = takeSave(args);

@@ -22,6 +22,12 @@ const Command kCommands[] = {
      &runCalcCorrection},
     {"calc-channel", "--t-down T --t-up T --temp T", &runCalcChannel},
     {"calc-pulse", "--diameter D (--velocity V | --flow Q) [--rate N]", &runCalcPulse},
+    {"sync", "[daily|minute|all]", &runSync},
+    {"meters", "", &runMeters},
+    {"history",
+     "SERIAL [FROM TO] [--minute] [--manufactured DATE] [--save FILE [--format "
+     "txt|xls|csv|xlsx|json]]",
+     &runHistory},
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveExport.h"
 #include "cli/CliContext.h"
 
 namespace cli {
@@ -12,6 +13,14 @@ struct Command {
 };
 
 const Command* findCommand(const QString& name);
+
+struct SaveRequest {
+    QString fileName; // with the extension the format gives a bare name
+    archive::ExportFormat format;
+};
+// --save FILE [--format txt|xls|csv|xlsx|json]: the format defaults by FILE's extension and
+// plays the part of the save dialog's filter entry.
+std::optional<SaveRequest> takeSave(CommandArgs& args);
 const Command* commandTable(int* count);
 
 // The commands, grouped by what they work on.
@@ -28,5 +37,8 @@ int runSettingsRead(CliContext& context, CommandArgs& args);
 int runSettingsWrite(CliContext& context, CommandArgs& args);
 int runSettingsDiff(CliContext& context, CommandArgs& args);
 int runClearTotals(CliContext& context, CommandArgs& args);
+int runSync(CliContext& context, CommandArgs& args);
+int runMeters(CliContext& context, CommandArgs& args);
+int runHistory(CliContext& context, CommandArgs& args);
 
 } // namespace cli

@@ -6,6 +6,7 @@
 #include "core/Language.h"
 #include "core/Texts.h"
 #include "link/PortList.h"
+#include "store/Visit.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +33,9 @@ void printUsage(FILE* stream) {
         "                  message boxes go into it instead of standard error\n"
         "  --log FILE      append the exchange log to FILE (time, direction, bytes, meaning)\n"
         "  --progress      progress lines on standard error even when it is not a terminal\n"
+        "  --store S       the meter store: an SQLite file or postgresql://USER@HOST[:PORT]/DB\n"
+        "                  (default: $ZETRA_STORE, else meters.sqlite in the data folder)\n"
+        "  --no-store      no store (as ZETRA_STORE=none): nothing is kept of the readouts\n"
         "  --help, --version\n"
         "\n"
         "Commands:\n");
@@ -62,6 +66,8 @@ struct GlobalOptions {
     std::optional<QString> locale;
     std::optional<QString> lang;
     std::optional<QString> log;
+    std::optional<QString> store;
+    bool noStore = false;
     bool yes = false;
     bool trace = false;
     bool json = false;
@@ -83,6 +89,8 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
     g.json = scan.takeFlag(QStringLiteral("--json"));
     g.log = scan.takeValue(QStringLiteral("--log"));
     g.progress = scan.takeFlag(QStringLiteral("--progress"));
+    g.store = scan.takeValue(QStringLiteral("--store"));
+    g.noStore = scan.takeFlag(QStringLiteral("--no-store"));
     g.help = scan.takeFlag(QStringLiteral("--help")) || scan.takeFlag(QStringLiteral("-h"));
     g.version = scan.takeFlag(QStringLiteral("--version"));
     // What is left keeps its order: the command and its own arguments.
@@ -145,7 +153,14 @@ int main(int argc, char* argv[]) {
                                                     line::opener::defaultPipeName());
         }
 
+        QString storeError;
+        const std::optional<store::Location> storeLocation =
+            store::resolveLocation(g.store, g.noStore, &storeError);
+        if (!storeLocation)
+            return usageError(QStringLiteral("--store: %1").arg(storeError));
+
         cli::CliContext context(g.yes, target, locale);
+        store::attachment(context.session).location = *storeLocation;
         context.json = g.json;
         context.frontend.setKeepMessagesOnly(g.json);
         context.frontend.setStatus(core::texts::initialStatus());

@@ -1567,6 +1567,69 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>Хранилище %1 недоступно: %2</source>
+        <translation>The store %1 is not available: %2</translation>
+    </message>
+    <message>
+        <source>хранилище записано более новой версией программы (схема %1, эта программа знает схему до %2)</source>
+        <translation>the store was written by a newer version of the program (schema %1, this program knows schemas up to %2)</translation>
+    </message>
+    <message>
+        <source>ожидается путь к файлу или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>expected a file path or postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>хранилище отключено (--no-store, ZETRA_STORE=none)</source>
+        <translation>the store is turned off (--no-store, ZETRA_STORE=none)</translation>
+    </message>
+    <message>
+        <source>Суточный архив: прочитано %1 записей, новых %2</source>
+        <translation>Daily archive: %1 records read, %2 new</translation>
+    </message>
+    <message>
+        <source>Минутный архив: прочитано %1 записей, новых %2</source>
+        <translation>Minute archive: %1 records read, %2 new</translation>
+    </message>
+    <message>
+        <source>, конфликтов %1</source>
+        <translation>, %1 conflicts</translation>
+    </message>
+    <message>
+        <source>, не прочитано %1</source>
+        <translation>, %1 not read</translation>
+    </message>
+    <message>
+        <source>%1 от %2: сутки %3, минуты %4, %5</source>
+        <translation>%1 of %2: days %3, minutes %4, %5</translation>
+    </message>
+    <message>
+        <source>нет записей</source>
+        <translation>no records</translation>
+    </message>
+    <message>
+        <source>визитов нет</source>
+        <translation>no visits</translation>
+    </message>
+    <message>
+        <source>последний визит %1</source>
+        <translation>last visit %1</translation>
+    </message>
+    <message>
+        <source>последний визит %1, часы прибора %2 с</source>
+        <translation>last visit %1, meter clock %2 s</translation>
+    </message>
+    <message>
+        <source>Прибора %1 нет в хранилище</source>
+        <translation>The store holds no meter %1</translation>
+    </message>
+    <message>
+        <source>В хранилище несколько приборов с номером %1: укажите --manufactured</source>
+        <translation>The store holds several meters numbered %1: give --manufactured</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Обновить</source>
