@@ -124,6 +124,7 @@ public:
     bool read(int& silent) {
         for (Range& range : ranges_) {
             current_ = &range;
+            remaining_ = range.last;
             for (next_ = range.last; next_ >= range.first; --next_) {
                 if (p_.stopRequested() || writer_.failed() || silent >= kSilentLimit)
                     return finish(false);
@@ -132,12 +133,14 @@ public:
                 if (p_.ReadRecord(ringAddress(ring_, at))) {
                     silent = 0;
                     ++result_.read;
+                    remaining_ = at - 1; // before the put, which may commit a chunk
                     writer_.put(at, recordInBuffer(p_));
                 } else {
                     if (p_.stopRequested())
                         return finish(false);
                     ++silent;
                     ++result_.unreadable;
+                    remaining_ = at - 1;
                     // Read again by the next sync while the ring holds it.
                     writer_.within(
                         [&](Store& s) { return s.addUnread(ring_, meterId_, at, at).has_value(); });
@@ -170,7 +173,7 @@ private:
     bool noteProgress(Store& s) {
         if (!current_)
             return true;
-        return s.setUnreadLast(current_->unreadId, next_ - 1);
+        return s.setUnreadLast(current_->unreadId, remaining_);
     }
 
     bool finish(bool whole) {
@@ -190,6 +193,7 @@ private:
     std::vector<Range> ranges_;
     Range* current_ = nullptr;
     Position next_ = 0;
+    Position remaining_ = 0; // the newest position of the running range not yet read
     int planned_ = 0;
     QString storeError_;
 };
