@@ -1,4 +1,4 @@
-#include "app/frame/StoreActions.h"
+#include "actions/StoreActions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "cli/Commands.h"
@@ -91,7 +91,7 @@ int runSync(CliContext& context, CommandArgs& args) {
 
     const bool daily = ring != QLatin1String("minute");
     const bool minute = ring != QLatin1String("daily");
-    const frame::SyncRun run = frame::syncStore(context.session, context.target, daily, minute);
+    const actions::SyncRun run = actions::syncStore(context.session, context.target, daily, minute);
     if (run.meter)
         context.put(QStringLiteral("meter"), meterJson(*run.meter));
     if (run.visitId)

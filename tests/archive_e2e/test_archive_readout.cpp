@@ -1,7 +1,7 @@
 // The archive readouts against the simulated meter, over the pseudo-terminal and over the
 // remote-access pipe: the requests on the line, the buffer, the summary and the report.
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveRecord.h"
 #include "device/DeviceDates.h"
@@ -55,7 +55,7 @@ struct Bench {
         const line::LinkTarget target = pipe ? line::LinkTarget::pipe(meter.pipeName())
                                              : line::LinkTarget::serialPort(meter.ptyPath() + " ");
         std::optional<QStringList> lines;
-        frame::Connection(session).run(target, [&] {
+        actions::Connection(session).run(target, [&] {
             archive::Readout r =
                 archive::readArchive(protocol, frontend, kind, interval, archives, locale);
             lines = r.lines;

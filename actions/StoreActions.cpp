@@ -1,11 +1,11 @@
-#include "app/frame/StoreActions.h"
+#include "actions/StoreActions.h"
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "core/Frontend.h"
 #include "store/StoreTexts.h"
 #include "store/Visit.h"
 
-namespace frame {
+namespace actions {
 
 using core::Outcome;
 
@@ -39,4 +39,4 @@ SyncRun syncStore(core::Session& session, const line::LinkTarget& target, bool d
     return run;
 }
 
-} // namespace frame
+} // namespace actions

@@ -7,7 +7,7 @@
 #include <optional>
 
 // The meter actions of the store: the incremental read of both rings into it.
-namespace frame {
+namespace actions {
 
 struct SyncRun {
     core::Outcome outcome;
@@ -20,4 +20,4 @@ struct SyncRun {
 // open (the front end says so before the link is opened when it cannot be).
 SyncRun syncStore(core::Session& session, const line::LinkTarget& target, bool daily, bool minute);
 
-} // namespace frame
+} // namespace actions

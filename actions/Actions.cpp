@@ -1,7 +1,7 @@
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 
-#include "app/frame/Connection.h"
-#include "app/frame/TotalsClearing.h"
+#include "actions/Connection.h"
+#include "actions/TotalsClearing.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsCheck.h"
@@ -12,7 +12,7 @@
 
 using core::Outcome;
 
-namespace frame {
+namespace actions {
 
 namespace {
 
@@ -158,4 +158,4 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
     return run;
 }
 
-} // namespace frame
+} // namespace actions
