@@ -339,47 +339,47 @@ std::optional<Put> Store::put(Ring ring, qint64 meterId, Position position,
     if (!selectp)
         return std::nullopt;
     QSqlQuery& select = *selectp;
+    // Most records of a sync are new: one statement stores them; only a record the store
+    // already holds is compared.
+    QSqlQuery* insertp = statement(
+        daily ? QStringLiteral("INSERT INTO daily (meter_id, day, raw, volume_m3, work_hours, "
+                               "event_bits, partial, visit_id) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON "
+                               "CONFLICT (meter_id, day) DO NOTHING")
+              : QStringLiteral("INSERT INTO minute (meter_id, at, raw, volume_m3, work_s, "
+                               "event_bits, visit_id) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT "
+                               "(meter_id, at) DO NOTHING"));
+    if (!insertp)
+        return std::nullopt;
+    QSqlQuery& insert = *insertp;
     for (int attempt = 0; attempt < 2; ++attempt) {
+        int i = 0;
+        insert.bindValue(i++, meterId);
+        insert.bindValue(i++, at);
+        insert.bindValue(i++, raw);
+        insert.bindValue(i++, record.volumeCubicMetres());
+        if (daily)
+            insert.bindValue(i++, record.workingTime() / archive::kDailyTimeUnitsPerHour);
+        else
+            insert.bindValue(i++, int(record.workingTime()));
+        insert.bindValue(i++, int(record.events()));
+        if (daily)
+            insert.bindValue(i++, partial ? 1 : 0);
+        insert.bindValue(i++, visitId);
+        if (!insert.exec()) {
+            fail(insert);
+            return std::nullopt;
+        }
+        if (insert.numRowsAffected() > 0)
+            return Put::New;
         select.bindValue(0, meterId);
         select.bindValue(1, at);
         if (!select.exec()) {
             fail(select);
             return std::nullopt;
         }
-        if (!select.next()) {
+        if (!select.next()) { // gone meanwhile: store it again
             select.finish();
-            QSqlQuery* insertp = statement(
-                daily ? QStringLiteral(
-                            "INSERT INTO daily (meter_id, day, raw, volume_m3, work_hours, "
-                            "event_bits, partial, visit_id) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON "
-                            "CONFLICT (meter_id, day) DO NOTHING")
-                      : QStringLiteral(
-                            "INSERT INTO minute (meter_id, at, raw, volume_m3, work_s, "
-                            "event_bits, visit_id) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT "
-                            "(meter_id, at) DO NOTHING"));
-            if (!insertp)
-                return std::nullopt;
-            QSqlQuery& insert = *insertp;
-            int i = 0;
-            insert.bindValue(i++, meterId);
-            insert.bindValue(i++, at);
-            insert.bindValue(i++, raw);
-            insert.bindValue(i++, record.volumeCubicMetres());
-            if (daily)
-                insert.bindValue(i++, record.workingTime() / archive::kDailyTimeUnitsPerHour);
-            else
-                insert.bindValue(i++, int(record.workingTime()));
-            insert.bindValue(i++, int(record.events()));
-            if (daily)
-                insert.bindValue(i++, partial ? 1 : 0);
-            insert.bindValue(i++, visitId);
-            if (!insert.exec()) {
-                fail(insert);
-                return std::nullopt;
-            }
-            if (insert.numRowsAffected() > 0)
-                return Put::New;
-            continue; // another program stored it meanwhile: compare with that
+            continue;
         }
         const QByteArray stored = select.value(0).toByteArray();
         const bool storedPartial = select.value(1).toInt() != 0;
