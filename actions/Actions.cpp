@@ -5,6 +5,7 @@
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsCheck.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
@@ -105,6 +106,7 @@ SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
         visit.identify();
         const settings::ReadResult r =
             settings::read(session.protocol(), session.frontend(), current, locale);
+        visit.noteSettings(QStringLiteral("read"), {}, settings::file::lines(r.form));
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.form = r.form;
@@ -124,6 +126,8 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
         visit.identify();
         const settings::WriteResult r =
             settings::write(session.protocol(), session.frontend(), form, locale, now);
+        if (r.written)
+            visit.noteSettings(QStringLiteral("written"), {}, settings::file::lines(form));
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;

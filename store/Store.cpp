@@ -321,7 +321,7 @@ bool Store::putSettings(qint64 visitId, const QString& phase, const QByteArray& 
                              "excluded.bytes, lines = excluded.lines"));
     q.addBindValue(visitId);
     q.addBindValue(phase);
-    q.addBindValue(bytes);
+    q.addBindValue(bytes.isEmpty() ? QVariant() : QVariant(bytes));
     q.addBindValue(lines.join(QLatin1Char('\n')));
     return q.exec() || fail(q);
 }

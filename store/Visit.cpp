@@ -102,6 +102,11 @@ RecordWriter* Visit::writer(Ring ring) {
     return w.get();
 }
 
+void Visit::noteSettings(const QString& phase, const QByteArray& bytes, const QStringList& lines) {
+    if (visitId_ && store_ && !store_->putSettings(*visitId_, phase, bytes, lines))
+        failed(store_->error());
+}
+
 void Visit::failed(const QString& reason) {
     if (failure_.isEmpty())
         failure_ = reason.isEmpty() ? QStringLiteral("SQL error") : reason;

@@ -68,6 +68,10 @@ public:
     // What the visit row keeps besides the outcome.
     VisitFacts facts;
 
+    // The settings the visit read or wrote: phase read, before, written or after; `bytes` the
+    // settings area 13..69 when the action has it (else null), `lines` the settings file's.
+    void noteSettings(const QString& phase, const QByteArray& bytes, const QStringList& lines);
+
     // Ends the visit row; shows the store's failure, if any, once.
     void end(const core::Outcome& outcome);
     // The store failed during this action.

@@ -263,6 +263,36 @@ private slots:
                  command + QStringLiteral(" ok"));
     }
 
+    // Every action that identified a meter leaves its visit row, with what it learnt.
+    void visitRows_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("info") << QStringList{"info"}
+                              << "SELECT action || ' ' || outcome || ' ' || (battery_v > 0) || ' "
+                                 "' || (clock_drift_s IS NOT NULL) || ' ' || meter_time FROM visit"
+                              << "info ok 1 1 2024-03-10 12:00:00";
+        QTest::newRow("settings-read")
+            << QStringList{"settings-read"}
+            << "SELECT v.action || ' ' || s.phase || ' ' || (length(s.lines) - "
+               "length(replace(s.lines, char(10), '')) + 1) FROM visit v JOIN settings s ON "
+               "s.visit_id = v.id"
+            << "settings-read read 33";
+        QTest::newRow("clear-totals")
+            << QStringList{"--yes", "clear-totals"}
+            << "SELECT action || ' ' || (ended_utc IS NOT NULL) FROM visit"
+            << "clear-totals 1";
+    }
+    void visitRows() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, query);
+        QFETCH(QString, expected);
+        const QString store = newStore();
+        SimProcess sim(simAt(kDate, "12:00"));
+        cli(sim, store, command);
+        QCOMPARE(sql(store, query), expected);
+    }
+
     // A store that cannot be opened never costs a meter action; the store's own commands
     // fail before the link is opened.
     void storeUnavailable() {
