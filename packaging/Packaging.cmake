@@ -8,6 +8,9 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Examples of a scheduled poll into the meter store, one timer per port or pipe.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra-sync@.service ${CMAKE_CURRENT_LIST_DIR}/zetra-sync@.timer
+        DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zetra)
@@ -21,8 +24,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # zetra_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The Qt libraries the programs link come from dpkg-shlibdeps; what they load at run time is
-# named here: Qt's Russian texts for the standard dialogs, and the platform plugins that show
-# the window.
+# named here: Qt's Russian texts for the standard dialogs, the platform plugins that show
+# the window, and the SQL drivers of the meter store (SQLite; PostgreSQL for a shared store).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 include(CPack)
