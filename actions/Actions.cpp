@@ -69,11 +69,12 @@ InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const Q
     return run;
 }
 
-Outcome clearTotals(core::Session& session, const line::LinkTarget& target) {
+Outcome clearTotals(core::Session& session, const line::LinkTarget& target,
+                    std::optional<std::vector<totals::NotZero>>* notCleared) {
     return Connection(session).run(target, [&] {
         store::Visit visit(session, QStringLiteral("clear-totals"), target);
         visit.identify();
-        const Outcome outcome = totals::clear(session.protocol(), session.frontend());
+        const Outcome outcome = totals::clear(session.protocol(), session.frontend(), notCleared);
         visit.end(outcome);
         return outcome;
     });
@@ -132,6 +133,7 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;
         run.mismatches = r.mismatches;
+        run.notCleared = r.notCleared;
         return r.outcome;
     });
     return run;

@@ -2,6 +2,7 @@
 #include "app/QtTranslation.h"
 #include "core/Language.h"
 #include "core/Texts.h"
+#include "core/ToolkitMessages.h"
 #include "store/Location.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@
 // English; Russian is the default. --store names the meter store (a file or a PostgreSQL
 // server; default $ZETRA_STORE, else meters.sqlite in the data folder), --no-store turns it off.
 int main(int argc, char* argv[]) {
+    core::keepToolkitMessagesToDevelopers();
     QApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     const QStringList args = QApplication::arguments();
     const auto lang = core::language::fromArguments(args);
     if (!lang) {
@@ -29,9 +32,10 @@ int main(int argc, char* argv[]) {
     // PC's locale is.
     if (*lang == core::language::Language::Russian &&
         !qt_translation::install(QStringLiteral("ru")))
-        qWarning("%s", qPrintable(QCoreApplication::translate(
-                                      "main", "Перевод стандартных окон Qt не найден в %1")
-                                      .arg(qt_translation::folder())));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "main", "Перевод стандартных окон Qt не найден в %1")
+                                    .arg(qt_translation::folder())));
     std::optional<QString> storeOption;
     if (const auto at = args.indexOf(QStringLiteral("--store")); at > 0 && at + 1 < args.size())
         storeOption = args[at + 1];
