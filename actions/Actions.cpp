@@ -5,19 +5,65 @@
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsCheck.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
+#include "store/Visit.h"
 
 using core::Outcome;
 
 namespace actions {
 
+namespace {
+
+// What the Info readout learnt, for the visit row.
+void noteInfo(store::Visit& visit, const info::Values& values) {
+    const info::Readings& r = values.readings;
+    if (!r.serialNumber || !r.manufactured.isValid())
+        return;
+    visit.identified({*r.serialNumber, r.manufactured});
+    store::VisitFacts& f = visit.facts;
+    if (values.meterClock) {
+        f.meterTime = values.meterClock;
+        f.pcTime = r.pcTimeAtClock;
+    }
+    f.clockDriftSeconds = r.clockDriftSeconds();
+    f.firmwareVersion = r.firmwareVersionByte;
+    f.firmwareDate = r.lastProgrammed;
+    f.batteryVolts = r.batteryVolts;
+    f.volumeM3 = r.volumeM3;
+    f.workHours = r.workHours;
+    f.idleHours = r.idleHours;
+}
+
+// Keeps each record of a readout in the store as it is read.
+archive::EntryHook storeEntries(store::Visit& visit, archive::Kind kind) {
+    store::RecordWriter* writer =
+        visit.writer(kind == archive::Kind::Daily ? store::Ring::Daily : store::Ring::Minute);
+    if (!writer)
+        return {};
+    if (kind == archive::Kind::Daily) {
+        return [writer](const archive::EntryRead& e) {
+            writer->put(e.dayNumber, *e.record, e.running);
+        };
+    }
+    return [writer](const archive::EntryRead& e) {
+        if (!e.running) // its slot still holds the minute five days back
+            writer->put(store::minutePosition(e.dayNumber, e.minuteOfDay), *e.record);
+    };
+}
+
+} // namespace
+
 InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale) {
     InfoRun run;
     run.outcome = Connection(session).run(target, [&] {
+        store::Visit visit(session, QStringLiteral("info"), target);
         run.values = info::read(session.protocol(), session.frontend(), locale);
         session.noteFirmwareVersion(run.values->firmwareVersionByte);
+        noteInfo(visit, *run.values);
+        visit.end(run.values->outcome);
         return run.values->outcome;
     });
     return run;
@@ -25,8 +71,13 @@ InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const Q
 
 Outcome clearTotals(core::Session& session, const line::LinkTarget& target,
                     std::optional<std::vector<totals::NotZero>>* notCleared) {
-    return Connection(session).run(
-        target, [&] { return totals::clear(session.protocol(), session.frontend(), notCleared); });
+    return Connection(session).run(target, [&] {
+        store::Visit visit(session, QStringLiteral("clear-totals"), target);
+        visit.identify();
+        const Outcome outcome = totals::clear(session.protocol(), session.frontend(), notCleared);
+        visit.end(outcome);
+        return outcome;
+    });
 }
 
 archive::Readout readArchive(core::Session& session, const line::LinkTarget& target,
@@ -34,8 +85,15 @@ archive::Readout readArchive(core::Session& session, const line::LinkTarget& tar
                              const QLocale& locale) {
     archive::Readout readout;
     readout.outcome = Connection(session).run(target, [&] {
+        store::Visit visit(session,
+                           kind == archive::Kind::Daily ? QStringLiteral("daily")
+                                                        : QStringLiteral("minute"),
+                           target);
+        visit.identify();
         readout = archive::readArchive(session.protocol(), session.frontend(), kind, interval,
-                                       session.kept<archive::Archives>(), locale);
+                                       session.kept<archive::Archives>(), locale,
+                                       storeEntries(visit, kind));
+        visit.end(readout.outcome);
         return readout.outcome;
     });
     return readout;
@@ -45,8 +103,12 @@ SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
                          const settings::SettingsForm& current, const QLocale& locale) {
     SettingsRun run;
     run.outcome = Connection(session).run(target, [&] {
+        store::Visit visit(session, QStringLiteral("settings-read"), target);
+        visit.identify();
         const settings::ReadResult r =
             settings::read(session.protocol(), session.frontend(), current, locale);
+        visit.noteSettings(QStringLiteral("read"), {}, settings::file::lines(r.form));
+        visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.form = r.form;
         run.dateRead = r.dateRead;
@@ -61,8 +123,13 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
                                const QDateTime& now) {
     SettingsWriteRun run;
     run.outcome = Connection(session).run(target, [&] {
+        store::Visit visit(session, QStringLiteral("settings-write"), target);
+        visit.identify();
         const settings::WriteResult r =
             settings::write(session.protocol(), session.frontend(), form, locale, now);
+        if (r.written)
+            visit.noteSettings(QStringLiteral("written"), {}, settings::file::lines(form));
+        visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;
         run.mismatches = r.mismatches;

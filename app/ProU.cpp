@@ -13,6 +13,7 @@
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
+#include "store/Visit.h"
 #include "ui_Form1.h"
 
 #include <QApplication>
@@ -534,4 +535,8 @@ void TForm1::showInformation(const QString& caption, const QString& text) {
 void TForm1::showError(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, withLineBreaks(text), QMessageBox::Ok, this);
     box.exec();
+}
+
+void TForm1::attachStore(const store::Location& location) {
+    store::attachment(session_).location = location;
 }

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "core/TimeLeft.h"
 #include "link/LinkOpener.h"
+#include "store/Location.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -49,6 +50,8 @@ public:
 
     // Selects the remote-access client's entry and serves it through the pipe `name`.
     void selectPipe(const QString& name);
+    // Where the readouts and actions keep what they read (off unless attached).
+    void attachStore(const store::Location& location);
     bool actionRunning() const { return busy_; }
 
     // Frontend

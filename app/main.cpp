@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "core/Texts.h"
 #include "core/ToolkitMessages.h"
+#include "store/Location.h"
 
 #include <QApplication>
 
@@ -51,10 +52,11 @@ int printHelp(int argc, char* argv[]) {
 
 } // namespace
 
-// zetra [--pipe NAME] [--lang ru|en]: the service window. --pipe selects the remote-access
-// client's entry of the port list at start and reaches it through the pipe NAME (for
-// demonstrations against the simulated meter). --lang en shows the program's own texts in
-// English; Russian is the default.
+// zetra [--pipe NAME] [--lang ru|en] [--store S | --no-store]: the service window. --pipe selects
+// the remote-access client's entry of the port list at start and reaches it through the pipe NAME
+// (for demonstrations against the simulated meter). --lang en shows the program's own texts in
+// English; Russian is the default. --store names the meter store (a file or a PostgreSQL
+// server; default $ZETRA_STORE, else meters.sqlite in the data folder), --no-store turns it off.
 int main(int argc, char* argv[]) {
     if (asksForText(argc, argv, "--help") || asksForText(argc, argv, "-h"))
         return printHelp(argc, argv);
@@ -83,7 +85,18 @@ int main(int argc, char* argv[]) {
                      qPrintable(QCoreApplication::translate(
                                     "main", "Перевод стандартных окон Qt не найден в %1")
                                     .arg(qt_translation::folder())));
+    std::optional<QString> storeOption;
+    if (const auto at = args.indexOf(QStringLiteral("--store")); at > 0 && at + 1 < args.size())
+        storeOption = args[at + 1];
+    QString storeError;
+    const std::optional<store::Location> storeLocation = store::resolveLocation(
+        storeOption, args.contains(QStringLiteral("--no-store")), &storeError);
+    if (!storeLocation) {
+        std::fprintf(stderr, "zetra: --store: %s\n", storeError.toUtf8().constData());
+        return 2;
+    }
     TForm1 form;
+    form.attachStore(*storeLocation);
     const auto pipe = args.indexOf(QStringLiteral("--pipe"));
     if (pipe > 0 && pipe + 1 < args.size())
         form.selectPipe(args[pipe + 1]);

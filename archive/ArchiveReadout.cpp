@@ -91,7 +91,8 @@ Readout intervalRefused(core::Frontend& frontend, const QString& error, Kind kin
 }
 
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
-                  int meterToday, DailyArchive& archive, const QLocale& locale) {
+                  int meterToday, DailyArchive& archive, const QLocale& locale,
+                  const EntryHook& onEntry) {
     if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
         return intervalRefused(frontend, error, Kind::Daily, meterToday, locale);
     frontend.setStatus(texts::readingDaily());
@@ -118,8 +119,11 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
             ++errors;
             n = 1;
         }
-        if (n == 1)
+        if (n == 1) {
             entries[0].bytes[7] |= event_bit::kRecordPresent;
+            if (onEntry)
+                onEntry({interval.end, 0, true, &entries[0]});
+        }
         address = dailyRecordAddress(interval.end - 1);
     } else {
         address = dailyRecordAddress(interval.end);
@@ -127,6 +131,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     for (; n < count && !p.halted(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
+        if (onEntry)
+            onEntry({interval.end - n, 0, false, &entries[std::size_t(n)]});
         address = previousRecordAddress(address, Area::Daily);
     }
     const Outcome outcome = core::finish(
@@ -141,7 +147,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
 }
 
 Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
-                   int meterToday, MinuteArchive& archive, const QLocale& locale) {
+                   int meterToday, MinuteArchive& archive, const QLocale& locale,
+                   const EntryHook& onEntry) {
     if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
         !error.isEmpty())
         return intervalRefused(frontend, error, Kind::Minute, meterToday, locale);
@@ -172,10 +179,15 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
         p.endAfterSilence(line::Protocol::kSilentTransactionsLimit);
 
     quint16 address = minuteRecordAddress(interval.end, hour, minute);
+    MinuteClock clock{interval.end, hour, minute};
     int n = 0;
     for (; n <= span && !p.halted(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
+        if (onEntry)
+            onEntry({clock.date, clock.hour * 60 + clock.minute,
+                     n == 0 && interval.end == meterToday, &entries[std::size_t(n)]});
+        clock.stepBack();
         address = previousRecordAddress(address, Area::Minute);
     }
     const Outcome outcome = core::finish(
@@ -192,7 +204,8 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
 } // namespace
 
 Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
-                    const Interval& interval, Archives& archives, const QLocale& locale) {
+                    const Interval& interval, Archives& archives, const QLocale& locale,
+                    const EntryHook& onEntry) {
     p.clearFlags();
     frontend.setProgressMaximum(kPreambleProgressMaximum);
     if (!p.ReadMemory(device::memory::kDeviceState, 1))
@@ -208,8 +221,8 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
     archives.meterToday = meterToday;
 
     if (kind == Kind::Daily)
-        return readDaily(p, frontend, interval, meterToday, archives.daily, locale);
-    return readMinute(p, frontend, interval, meterToday, archives.minute, locale);
+        return readDaily(p, frontend, interval, meterToday, archives.daily, locale, onEntry);
+    return readMinute(p, frontend, interval, meterToday, archives.minute, locale, onEntry);
 }
 
 } // namespace archive

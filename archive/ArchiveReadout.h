@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace core {
@@ -36,7 +37,20 @@ struct Readout {
     core::Outcome outcome;
     std::optional<QStringList> lines; // the report, when the readout passed its checks
 };
+
+// Each entry as soon as it is read, so that it can be kept elsewhere at once: its day (and
+// minute of the day), and whether it holds running figures: the running day's record, or the
+// minute at the meter's now, whose slot still holds the minute five days back.
+struct EntryRead {
+    int dayNumber = 0;
+    int minuteOfDay = 0;
+    bool running = false;
+    const Record* record = nullptr;
+};
+using EntryHook = std::function<void(const EntryRead&)>;
+
 Readout readArchive(line::Protocol& protocol, core::Frontend& frontend, Kind kind,
-                    const Interval& interval, Archives& archives, const QLocale& locale);
+                    const Interval& interval, Archives& archives, const QLocale& locale,
+                    const EntryHook& onEntry = {});
 
 } // namespace archive

@@ -10,17 +10,6 @@
 
 namespace cli {
 
-namespace {
-
-struct SaveRequest {
-    QString fileName; // with the extension the format gives a bare name
-    archive::ExportFormat format;
-    bool toStandardOutput = false;
-};
-
-// --save FILE [--format txt|xls|csv|xlsx|json]: --format plays the part of the save dialog's
-// filter entry (txt by default); an extension of FILE that names a format decides, so --format
-// may only agree with it.
 std::optional<SaveRequest> takeSave(CommandArgs& args) {
     const std::optional<QString> file = args.takeValue(QStringLiteral("--save"));
     const std::optional<QString> format = args.takeValue(QStringLiteral("--format"));
@@ -50,6 +39,8 @@ std::optional<SaveRequest> takeSave(CommandArgs& args) {
                              .arg(*format, *file, archive::formatExtension(target.format))};
     return SaveRequest{target.fileName, target.format};
 }
+
+namespace {
 
 int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const char* name) {
     const std::optional<SaveRequest> save = takeSave(args);

@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "core/Texts.h"
+#include "store/Visit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,7 +33,9 @@ int CliContext::finish(const core::Outcome& o) {
         }
     }
     print(*statusLine);
-    return exitCode(o.kind);
+    const int code = exitCode(o.kind);
+    // A store that could not be written never costs the action, but a script learns of it.
+    return code == kExitOk && store::attachment(session).failed ? kExitFailed : code;
 }
 
 int CliContext::endWithoutStatus(core::Outcome::Kind kind) {

@@ -75,6 +75,25 @@ const Command kCommands[] = {
      QT_TRANSLATE_NOOP("cli", "расчёт минимального веса импульса"),
      QT_TRANSLATE_NOOP("cli", "--rate — наибольшее число импульсов в секунду (по умолчанию 16)."),
      "zetra-cli calc-pulse --diameter 100 --flow 36 --rate 1", &runCalcPulse},
+    {"sync", "[daily|minute|all]",
+     QT_TRANSLATE_NOOP("cli", "чтение в хранилище только новых записей архивов"),
+     QT_TRANSLATE_NOOP("cli",
+                       "Перечитывает последнюю сохранённую запись и, если она не изменилась, "
+                       "читает только более новые; иначе — весь архив. По умолчанию all."),
+     "zetra-cli --pipe kwz_pipe sync daily", &runSync},
+    {"meters", "", QT_TRANSLATE_NOOP("cli", "приборы в хранилище"),
+     QT_TRANSLATE_NOOP("cli",
+                       "По строке на прибор: заводской номер, дата выпуска, сохранённые дни, "
+                       "последнее обслуживание и уход часов."),
+     "zetra-cli meters", &runMeters},
+    {"history",
+     "SERIAL [FROM TO] [--minute] [--manufactured DATE] [--save FILE [--format "
+     "txt|xls|csv|xlsx|json]]",
+     QT_TRANSLATE_NOOP("cli", "сохранённый архив прибора из хранилища"),
+     QT_TRANSLATE_NOOP("cli",
+                       "Суточный (--minute: минутный) отчёт по сохранённым записям; без FROM "
+                       "и TO — всё сохранённое. Номер двух приборов требует --manufactured."),
+     "zetra-cli history 1234 01.03.2015 15.03.2015 --save march.xlsx", &runHistory},
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveExport.h"
 #include "cli/CliContext.h"
 
 namespace cli {
@@ -18,6 +19,16 @@ struct Command {
 };
 
 const Command* findCommand(const QString& name);
+
+struct SaveRequest {
+    QString fileName; // with the extension the format gives a bare name
+    archive::ExportFormat format;
+    bool toStandardOutput = false; // --save -
+};
+// --save FILE [--format txt|xls|csv|xlsx|json]: --format plays the part of the save dialog's
+// filter entry (txt by default); an extension of FILE that names a format decides, so --format
+// may only agree with it.
+std::optional<SaveRequest> takeSave(CommandArgs& args);
 const Command* commandTable(int* count);
 
 // The commands, grouped by what they work on.
@@ -35,5 +46,8 @@ int runSettingsRead(CliContext& context, CommandArgs& args);
 int runSettingsWrite(CliContext& context, CommandArgs& args);
 int runSettingsDiff(CliContext& context, CommandArgs& args);
 int runClearTotals(CliContext& context, CommandArgs& args);
+int runSync(CliContext& context, CommandArgs& args);
+int runMeters(CliContext& context, CommandArgs& args);
+int runHistory(CliContext& context, CommandArgs& args);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveExport.h"
 #include "cli/CliContext.h"
+#include "store/Visit.h"
 
 #include <QJsonDocument>
 
@@ -9,32 +10,7 @@
 
 namespace cli::json {
 
-QString outcomeName(core::Outcome::Kind kind) {
-    using Kind = core::Outcome::Kind;
-    switch (kind) {
-    case Kind::Succeeded:
-        return QStringLiteral("ok");
-    case Kind::FinishedWithErrors:
-        return QStringLiteral("errors");
-    case Kind::NoAnswer:
-        return QStringLiteral("no_answer");
-    case Kind::PortNotOpened:
-        return QStringLiteral("cannot_open");
-    case Kind::ForeignDevice:
-        return QStringLiteral("foreign_device");
-    case Kind::RefusedByMeter:
-        return QStringLiteral("refused");
-    case Kind::InputRefused:
-        return QStringLiteral("input_refused");
-    case Kind::IntervalRefused:
-        return QStringLiteral("interval_refused");
-    case Kind::Declined:
-        return QStringLiteral("declined");
-    case Kind::Cancelled:
-        return QStringLiteral("cancelled");
-    }
-    return {};
-}
+QString outcomeName(core::Outcome::Kind kind) { return store::outcomeWord(kind); }
 
 QJsonObject commandObject(const QString& command, const CliContext& context) {
     QJsonObject o = context.data;

@@ -8,6 +8,7 @@
 #include "core/Texts.h"
 #include "core/ToolkitMessages.h"
 #include "link/PortList.h"
+#include "store/Visit.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -107,7 +108,14 @@ int main(int argc, char* argv[]) {
                                                     line::opener::defaultPipeName());
         }
 
+        QString storeError;
+        const std::optional<store::Location> storeLocation =
+            store::resolveLocation(g.value("--store"), g.has("--no-store"), &storeError);
+        if (!storeLocation)
+            return usageError(QStringLiteral("--store: %1").arg(storeError));
+
         cli::CliContext context(g.has("--yes"), target, locale);
+        store::attachment(context.session).location = *storeLocation;
         context.json = g.has("--json");
         context.frontend.setKeepMessagesOnly(context.json);
         context.frontend.setQuiet(quiet);

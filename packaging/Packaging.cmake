@@ -10,6 +10,9 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Examples of a scheduled poll into the meter store, one timer per port or pipe.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/zetra-sync@.service ${CMAKE_CURRENT_LIST_DIR}/zetra-sync@.timer
+        DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 # The documents made from the built programs: each manual page by help2man from the program's
 # English --help and --version, with the sections of packaging/man/<program>.h2m added; the
@@ -93,7 +96,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_STRIP_FILES ON)
 # The Qt libraries the programs link come from dpkg-shlibdeps; what they load at run time is
 # named here: Qt's Russian texts for the standard dialogs, the platform plugins that show the
-# window, and the SVG plugins that draw its icon.
+# window, the SVG plugins that draw its icon, and the SQL drivers of the meter store (SQLite;
+# PostgreSQL for a shared store).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 include(CPack)

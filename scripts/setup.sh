@@ -9,6 +9,7 @@ packages=(
     python3-xlrd python3-olefile python3-openpyxl
     xvfb xauth fonts-dejavu-core fonts-liberation locales
     clang-14 libclang-rt-14-dev
+    libqt6sql6-sqlite libqt6sql6-psql sqlite3 postgresql postgresql-common
 )
 missing=()
 for p in "${packages[@]}"; do

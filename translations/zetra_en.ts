@@ -1651,6 +1651,69 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>Хранилище %1 недоступно: %2</source>
+        <translation>The store %1 is not available: %2</translation>
+    </message>
+    <message>
+        <source>хранилище записано более новой версией программы (схема %1, эта программа знает схему до %2)</source>
+        <translation>the store was written by a newer version of the program (schema %1, this program knows schemas up to %2)</translation>
+    </message>
+    <message>
+        <source>ожидается путь к файлу или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>expected a file path or postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>хранилище отключено (--no-store, ZETRA_STORE=none)</source>
+        <translation>the store is turned off (--no-store, ZETRA_STORE=none)</translation>
+    </message>
+    <message>
+        <source>Суточный архив: прочитано %1 записей, новых %2</source>
+        <translation>Daily archive: %1 records read, %2 new</translation>
+    </message>
+    <message>
+        <source>Минутный архив: прочитано %1 записей, новых %2</source>
+        <translation>Minute archive: %1 records read, %2 new</translation>
+    </message>
+    <message>
+        <source>, конфликтов %1</source>
+        <translation>, %1 conflicts</translation>
+    </message>
+    <message>
+        <source>, не прочитано %1</source>
+        <translation>, %1 not read</translation>
+    </message>
+    <message>
+        <source>%1 от %2: сутки %3, минуты %4, %5</source>
+        <translation>%1 of %2: days %3, minutes %4, %5</translation>
+    </message>
+    <message>
+        <source>нет записей</source>
+        <translation>no records</translation>
+    </message>
+    <message>
+        <source>визитов нет</source>
+        <translation>no visits</translation>
+    </message>
+    <message>
+        <source>последний визит %1</source>
+        <translation>last visit %1</translation>
+    </message>
+    <message>
+        <source>последний визит %1, часы прибора %2 с</source>
+        <translation>last visit %1, meter clock %2 s</translation>
+    </message>
+    <message>
+        <source>Прибора %1 нет в хранилище</source>
+        <translation>The store holds no meter %1</translation>
+    </message>
+    <message>
+        <source>В хранилище несколько приборов с номером %1: укажите --manufactured</source>
+        <translation>The store holds several meters numbered %1: give --manufactured</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Обновить</source>
@@ -2097,6 +2160,38 @@ weight, litres/pulse:</translation>
     <message>
         <source>--format %1 не подходит к имени файла %2: его расширение называет формат %3</source>
         <translation>--format %1 does not go with the file name %2: its extension names the format %3</translation>
+    </message>
+    <message>
+        <source>чтение в хранилище только новых записей архивов</source>
+        <translation>read only the archives' new records into the store</translation>
+    </message>
+    <message>
+        <source>Перечитывает последнюю сохранённую запись и, если она не изменилась, читает только более новые; иначе — весь архив. По умолчанию all.</source>
+        <translation>Reads the newest stored record again and, when it is unchanged, only the newer ones; otherwise the whole archive. Default: all.</translation>
+    </message>
+    <message>
+        <source>приборы в хранилище</source>
+        <translation>the meters in the store</translation>
+    </message>
+    <message>
+        <source>По строке на прибор: заводской номер, дата выпуска, сохранённые дни, последнее обслуживание и уход часов.</source>
+        <translation>One line per meter: serial number, manufacture date, stored days, last visit and clock drift.</translation>
+    </message>
+    <message>
+        <source>сохранённый архив прибора из хранилища</source>
+        <translation>a meter's stored archive from the store</translation>
+    </message>
+    <message>
+        <source>Суточный (--minute: минутный) отчёт по сохранённым записям; без FROM и TO — всё сохранённое. Номер двух приборов требует --manufactured.</source>
+        <translation>The daily (--minute: minute) report of the stored records; without FROM and TO, everything stored. A serial number held by two meters needs --manufactured.</translation>
+    </message>
+    <message>
+        <source>хранилище приборов: файл SQLite или postgresql://USER@HOST[:PORT]/DB (по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных)</source>
+        <translation>the meter store: an SQLite file or postgresql://USER@HOST[:PORT]/DB (default: $ZETRA_STORE, else meters.sqlite in the data folder)</translation>
+    </message>
+    <message>
+        <source>без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется</source>
+        <translation>no store (as ZETRA_STORE=none): nothing read is kept</translation>
     </message>
 </context>
 <context>

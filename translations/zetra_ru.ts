@@ -1652,6 +1652,69 @@
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>Хранилище %1 недоступно: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>хранилище записано более новой версией программы (схема %1, эта программа знает схему до %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается путь к файлу или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>хранилище отключено (--no-store, ZETRA_STORE=none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив: прочитано %1 записей, новых %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив: прочитано %1 записей, новых %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, конфликтов %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, не прочитано %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 от %2: сутки %3, минуты %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет записей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>визитов нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>последний визит %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>последний визит %1, часы прибора %2 с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прибора %1 нет в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В хранилище несколько приборов с номером %1: укажите --manufactured</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Обновить</source>
@@ -2097,6 +2160,38 @@
     </message>
     <message>
         <source>--format %1 не подходит к имени файла %2: его расширение называет формат %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>чтение в хранилище только новых записей архивов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перечитывает последнюю сохранённую запись и, если она не изменилась, читает только более новые; иначе — весь архив. По умолчанию all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>приборы в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>По строке на прибор: заводской номер, дата выпуска, сохранённые дни, последнее обслуживание и уход часов.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сохранённый архив прибора из хранилища</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный (--minute: минутный) отчёт по сохранённым записям; без FROM и TO — всё сохранённое. Номер двух приборов требует --manufactured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>хранилище приборов: файл SQLite или postgresql://USER@HOST[:PORT]/DB (по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

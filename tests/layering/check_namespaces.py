@@ -21,6 +21,7 @@ FOLDERS = {
     "settings": "settings",
     "firmware": "firmware",
     "calculators": "calculators",
+    "store": "store",
     "spreadsheet": "spreadsheet",
     "actions": "actions",
     "cli": "cli",

@@ -24,7 +24,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 FOLDERS = ["device", "core", "app", "actions", "link", "archive", "settings", "firmware",
-           "calculators", "cli", "forms"]
+           "calculators", "store", "cli", "forms"]
 # Cyrillic literals that are data, not texts for the person, by file: the settings file's
 # labels and the text report's fixed table heading are read back by other programs as they
 # stand; the answers the person may type at zetra-cli's question.

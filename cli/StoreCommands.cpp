@@ -1,0 +1,233 @@
+#include "actions/StoreActions.h"
+#include "archive/ArchiveExport.h"
+#include "archive/ArchiveReport.h"
+#include "cli/Commands.h"
+#include "cli/JsonOutput.h"
+#include "core/Texts.h"
+#include "device/DeviceDates.h"
+#include "store/History.h"
+#include "store/StoreTexts.h"
+#include "store/Visit.h"
+
+#include <QJsonArray>
+
+namespace cli {
+
+namespace {
+
+// The store these commands need, open; otherwise its message, and null.
+store::Store* needStore(CliContext& context) {
+    store::Attachment& a = store::attachment(context.session);
+    store::Store* s = a.get();
+    if (!s) {
+        const QString reason = a.location.enabled() ? a.openError : store::texts::storeOff();
+        context.frontend.showError(core::texts::errorCaption(),
+                                   store::texts::storeFailed(a.location.text, reason));
+    }
+    return s;
+}
+
+int storeFailed(CliContext& context, const QString& reason) {
+    const store::Attachment& a = store::attachment(context.session);
+    context.frontend.showError(core::texts::errorCaption(),
+                               store::texts::storeFailed(a.location.text, reason));
+    return kExitFailed;
+}
+
+QJsonValue positionJson(store::Ring ring, const std::optional<store::Position>& p) {
+    return p ? QJsonValue(store::positionText(ring, *p)) : QJsonValue();
+}
+
+QJsonObject ringJson(store::Ring ring, const store::sync::RingResult& r) {
+    return QJsonObject{
+        {QStringLiteral("requests"), r.requests},
+        {QStringLiteral("read"), r.read},
+        {QStringLiteral("new"), r.fresh},
+        {QStringLiteral("conflicts"), r.conflicts},
+        {QStringLiteral("unreadable"), r.unreadable},
+        {QStringLiteral("changed"), r.changed},
+        {QStringLiteral("from"), positionJson(ring, r.from)},
+        {QStringLiteral("to"), positionJson(ring, r.to)},
+    };
+}
+
+QJsonObject meterJson(const store::MeterIdentity& m) {
+    return QJsonObject{{QStringLiteral("serial"), m.serial},
+                       {QStringLiteral("manufactured"), json::isoDate(m.manufactured)}};
+}
+
+// A stored position in the locale's short date (and the time of a minute).
+QString shownPosition(store::Ring ring, store::Position p, const QLocale& locale) {
+    if (ring == store::Ring::Daily)
+        return archive::shortDate(int(p), locale);
+    return archive::shortDate(int(p / 1440), locale) + QLatin1Char(' ') +
+           device::formatClock(int(p % 1440) / 60, int(p % 60));
+}
+
+QString shownRange(store::Ring ring, const std::optional<store::Position>& from,
+                   const std::optional<store::Position>& to, const QLocale& locale) {
+    if (!from || !to)
+        return store::texts::noRecordsStored();
+    return shownPosition(ring, *from, locale) + QStringLiteral(" – ") +
+           shownPosition(ring, *to, locale);
+}
+
+QString signedSeconds(qint64 s) {
+    return (s > 0 ? QStringLiteral("+") : QString()) + QString::number(s);
+}
+
+} // namespace
+
+int runSync(CliContext& context, CommandArgs& args) {
+    const QStringList which = args.positionals();
+    if (which.size() > 1)
+        throw UsageError{QStringLiteral("sync takes one of daily, minute, all")};
+    const QString ring = which.isEmpty() ? QStringLiteral("all") : which.first();
+    if (ring != QLatin1String("daily") && ring != QLatin1String("minute") &&
+        ring != QLatin1String("all"))
+        throw UsageError{QStringLiteral("sync takes daily, minute or all, not %1").arg(ring)};
+    if (!needStore(context))
+        return context.endWithoutStatus(core::Outcome::Kind::FinishedWithErrors);
+
+    const bool daily = ring != QLatin1String("minute");
+    const bool minute = ring != QLatin1String("daily");
+    const actions::SyncRun run = actions::syncStore(context.session, context.target, daily, minute);
+    if (run.meter)
+        context.put(QStringLiteral("meter"), meterJson(*run.meter));
+    if (run.visitId)
+        context.put(QStringLiteral("visit_id"), *run.visitId);
+    if (run.result) {
+        const store::sync::Result& r = *run.result;
+        context.put(QStringLiteral("clock_drift_s"), json::integer(r.clockDriftSeconds));
+        for (const auto& [ring, result] :
+             {std::pair(store::Ring::Daily, &r.daily), std::pair(store::Ring::Minute, &r.minute)}) {
+            if (!result->ran)
+                continue;
+            context.print(store::texts::syncLine(ring == store::Ring::Daily, result->read,
+                                                 result->fresh, result->conflicts,
+                                                 result->unreadable));
+            context.put(store::ringName(ring), ringJson(ring, *result));
+        }
+    }
+    return context.finish(run.outcome);
+}
+
+int runMeters(CliContext& context, CommandArgs& args) {
+    if (!args.positionals().isEmpty())
+        throw UsageError{QStringLiteral("meters takes no arguments")};
+    store::Store* s = needStore(context);
+    if (!s)
+        return kExitFailed;
+    const std::optional<std::vector<store::MeterSummary>> meters = s->meters();
+    if (!meters)
+        return storeFailed(context, s->error());
+    QJsonArray list;
+    for (const store::MeterSummary& m : *meters) {
+        const std::optional<QDateTime> visit =
+            m.lastVisitUtc.isValid() ? std::optional(m.lastVisitUtc.toLocalTime()) : std::nullopt;
+        const QString visitText =
+            visit ? store::texts::visitWithDrift(
+                        context.locale.toString(*visit, QLocale::ShortFormat),
+                        m.clockDriftSeconds ? signedSeconds(*m.clockDriftSeconds) : QString())
+                  : store::texts::noVisit();
+        context.print(store::texts::meterLine(
+            m.identity.serial,
+            archive::shortDate(device::dayNumberFromDate(m.identity.manufactured), context.locale),
+            shownRange(store::Ring::Daily, m.dailyFrom, m.dailyTo, context.locale),
+            shownRange(store::Ring::Minute, m.minuteFrom, m.minuteTo, context.locale), visitText));
+        list.append(QJsonObject{
+            {QStringLiteral("serial"), m.identity.serial},
+            {QStringLiteral("manufactured"), json::isoDate(m.identity.manufactured)},
+            {QStringLiteral("daily_from"), positionJson(store::Ring::Daily, m.dailyFrom)},
+            {QStringLiteral("daily_to"), positionJson(store::Ring::Daily, m.dailyTo)},
+            {QStringLiteral("minute_from"), positionJson(store::Ring::Minute, m.minuteFrom)},
+            {QStringLiteral("minute_to"), positionJson(store::Ring::Minute, m.minuteTo)},
+            {QStringLiteral("last_visit"),
+             visit ? QJsonValue(visit->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                   : QJsonValue()},
+            {QStringLiteral("clock_drift_s"), json::integer(m.clockDriftSeconds)},
+        });
+    }
+    context.put(QStringLiteral("meters"), list);
+    return kExitOk;
+}
+
+int runHistory(CliContext& context, CommandArgs& args) {
+    const std::optional<SaveRequest> save = takeSave(args);
+    if (save && save->toStandardOutput)
+        throw UsageError{QStringLiteral("history saves into a file, not to standard output")};
+    const bool minute = args.takeFlag(QStringLiteral("--minute"));
+    const std::optional<QString> made = args.takeValue(QStringLiteral("--manufactured"));
+    const QStringList positionals = args.positionals();
+    if (positionals.size() != 1 && positionals.size() != 3)
+        throw UsageError{QStringLiteral("history takes SERIAL, or SERIAL FROM TO")};
+    bool numeric = false;
+    const int serial = positionals[0].toInt(&numeric);
+    if (!numeric || serial < 0 || serial > 65535)
+        throw UsageError{QStringLiteral("the serial number %1 is not one").arg(positionals[0])};
+    const QDate manufactured = made ? parseCommandDate(*made) : QDate(); // invalid: any
+    std::optional<std::pair<int, int>> days;
+    if (positionals.size() == 3)
+        days = std::pair(device::dayNumberFromDate(parseCommandDate(positionals[1])),
+                         device::dayNumberFromDate(parseCommandDate(positionals[2])));
+    if (days && days->first > days->second)
+        throw UsageError{QStringLiteral("FROM is after TO")};
+
+    store::Store* s = needStore(context);
+    if (!s)
+        return kExitFailed;
+    const std::optional<std::vector<store::MeterSummary>> meters = s->meters();
+    if (!meters)
+        return storeFailed(context, s->error());
+    std::vector<store::MeterSummary> found;
+    for (const store::MeterSummary& m : *meters) {
+        if (m.identity.serial == serial &&
+            (!manufactured.isValid() || m.identity.manufactured == manufactured))
+            found.push_back(m);
+    }
+    if (found.size() != 1) {
+        context.frontend.showError(core::texts::errorCaption(),
+                                   found.empty() ? store::texts::unknownMeter(serial)
+                                                 : store::texts::ambiguousMeter(serial));
+        return kExitFailed;
+    }
+    const store::MeterSummary& m = found.front();
+    const archive::Kind kind = minute ? archive::Kind::Minute : archive::Kind::Daily;
+
+    // The range asked for, else all that is stored (the newest 45 days of minutes).
+    store::Position from = 0, to = 0;
+    if (days) {
+        from = minute ? store::minutePosition(days->first, 0) : days->first;
+        to = minute ? store::minutePosition(days->second, 1439) : days->second;
+    } else if (!minute && m.dailyFrom) {
+        from = *m.dailyFrom;
+        to = *m.dailyTo;
+    } else if (minute && m.minuteFrom) {
+        to = *m.minuteTo;
+        from = std::max(*m.minuteFrom, to - (store::history::kMaxEntries - 1));
+    } else {
+        const int today = device::dayNumberFromDate(QDate::currentDate());
+        from = to = minute ? store::minutePosition(today, 0) : today;
+    }
+    if (to - from + 1 > store::history::kMaxEntries)
+        throw UsageError{QStringLiteral("a minute history holds at most 45 days")};
+
+    const std::optional<store::history::Built> built =
+        store::history::build(*s, m.id, kind, from, to, context.locale);
+    if (!built)
+        return storeFailed(context, s->error());
+    for (const QString& line : built->lines)
+        context.print(line);
+    context.put(QStringLiteral("meter"), meterJson(m.identity));
+    if (context.json)
+        context.put(QStringLiteral("archive"), json::archiveObject(kind, built->archives));
+    if (save) {
+        if (!archive::exportArchive(context.frontend, kind, save->format, save->fileName,
+                                    built->lines, built->archives, context.locale))
+            return kExitFailed;
+        context.put(QStringLiteral("saved"), save->fileName);
+    }
+    return kExitOk;
+}
+
+} // namespace cli

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "archive/ArchiveRecord.h"
+#include "store/Dialect.h"
+#include "store/Location.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <QSqlQuery>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The meter store: one connection to an SQLite file or a PostgreSQL server, with the schema
+// migrated forward on open. A Store is used on the thread that opened it (each thread opens
+// its own). Every value reaches SQL as a bound parameter.
+namespace store {
+
+// Which ring: the daily archive counts days, the minute archive minutes.
+enum class Ring { Daily, Minute };
+QString ringName(Ring ring); // "daily", "minute"
+
+// A ring position: a day number (days since 1899-12-30) in the daily ring, minutes since
+// 1899-12-30 00:00 in the minute ring.
+using Position = qint64;
+inline Position minutePosition(int dayNumber, int minuteOfDay) {
+    return Position(dayNumber) * 1440 + minuteOfDay;
+}
+QString positionText(Ring ring, Position position); // "YYYY-MM-DD" or "YYYY-MM-DD hh:mm"
+std::optional<Position> positionOfText(Ring ring, const QString& text);
+
+struct MeterIdentity {
+    int serial = 0;
+    QDate manufactured;
+};
+
+// What a visit learnt, written when it ends. Empty values stay null.
+struct VisitFacts {
+    QString outcome;                            // the JSON outcome word
+    std::optional<QDateTime> pcTime, meterTime; // local, at the clock read
+    std::optional<qint64> clockDriftSeconds;
+    std::optional<QDateTime> clockSetTo;
+    std::optional<int> firmwareVersion;
+    QDate firmwareDate;
+    std::optional<double> batteryVolts, volumeM3, workHours, idleHours;
+    QString engineer;
+};
+
+// How a record read met the store.
+enum class Put {
+    New,      // stored for the first time (or a running day's figures became the whole day)
+    Replaced, // a running day's figures replaced by later ones
+    Same,     // the store already held these bytes
+    Conflict, // the store holds a complete record with other bytes: kept, the read noted
+    Skipped,  // empty or unreadable: never stored
+};
+
+struct StoredRecord {
+    Position position = 0;
+    archive::Record record;
+    bool partial = false;
+};
+
+struct UnreadRange {
+    qint64 id = 0;
+    Position first = 0, last = 0;
+};
+
+struct MeterSummary {
+    qint64 id = 0;
+    MeterIdentity identity;
+    std::optional<Position> dailyFrom, dailyTo, minuteFrom, minuteTo;
+    QDateTime lastVisitUtc; // invalid when none
+    std::optional<qint64> clockDriftSeconds;
+};
+
+class Store {
+public:
+    // Opens (and makes, or migrates forward) the store; empty with `error` set when it cannot.
+    static std::unique_ptr<Store> open(const Location& location, QString* error);
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    const Location& location() const { return location_; }
+    const Dialect& dialect() const { return dialect_; }
+    // The reason of the last failed call.
+    const QString& error() const { return error_; }
+
+    // Write transactions. Calls outside one commit on their own.
+    bool begin();
+    bool commit();
+    void rollback();
+
+    std::optional<qint64> meterId(const MeterIdentity& identity); // made on first use
+    std::optional<qint64> beginVisit(qint64 meterId, const QString& action, const QString& link,
+                                     const QDateTime& startedUtc);
+    bool endVisit(qint64 visitId, const VisitFacts& facts, const QDateTime& endedUtc);
+    bool putSettings(qint64 visitId, const QString& phase, const QByteArray& bytes,
+                     const QStringList& lines);
+
+    // Stores a record read from the ring (or, with `partial`, the running day's figures) by
+    // the store's rules. Empty when the store failed.
+    std::optional<Put> put(Ring ring, qint64 meterId, Position position,
+                           const archive::Record& record, bool partial, qint64 visitId);
+
+    std::optional<StoredRecord> newestComplete(Ring ring, qint64 meterId);
+    std::optional<std::vector<StoredRecord>> records(Ring ring, qint64 meterId, Position from,
+                                                     Position to);
+
+    std::optional<std::vector<UnreadRange>> unread(Ring ring, qint64 meterId);
+    std::optional<qint64> addUnread(Ring ring, qint64 meterId, Position first, Position last);
+    bool setUnreadLast(qint64 id, Position last);
+    bool removeUnread(qint64 id);
+
+    std::optional<std::vector<MeterSummary>> meters();
+
+private:
+    Store(const Location& location, Dialect dialect, QString connection);
+    bool migrate();
+    bool fail(const QSqlQuery& query);
+    // A statement prepared once per connection; null (error set) when it cannot be.
+    QSqlQuery* statement(const QString& text);
+
+    Location location_;
+    Dialect dialect_;
+    QString connection_;
+    QString error_;
+    bool inTransaction_ = false;
+};
+
+} // namespace store
