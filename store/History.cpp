@@ -18,7 +18,8 @@ Built fromRecords(const std::vector<StoredRecord>& records, archive::Kind kind, 
         archive::DailyReport report =
             archive::buildDailyReport(a.entries, count, int(from), int(to), locale);
         // No meter was asked: the stored range's end stands for the meter's date.
-        a.summary = {quint16(count), int(to), report.volumeTotal, report.hoursTotal, int(to)};
+        a.summary = {quint16(count),    int(to), report.volumeTotal,
+                     report.hoursTotal, false,   int(to)};
         b.lines = std::move(report.lines);
         return b;
     }
@@ -33,9 +34,14 @@ Built fromRecords(const std::vector<StoredRecord>& records, archive::Kind kind, 
     const int endMinute = int(to % 60);
     archive::MinuteReport report = archive::buildMinuteReport(a.entries, count, int(from / 1440),
                                                               endDay, endHour, endMinute, locale);
-    a.summary = {
-        quint16(count),      endDay, quint16(endHour), quint16(endMinute), report.volumeTotal,
-        report.secondsTotal, endDay};
+    a.summary = {quint16(count),
+                 endDay,
+                 quint16(endHour),
+                 quint16(endMinute),
+                 report.volumeTotal,
+                 report.secondsTotal,
+                 false,
+                 endDay};
     b.lines = std::move(report.lines);
     return b;
 }
