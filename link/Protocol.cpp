@@ -238,7 +238,7 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
         return false;
     }
     const qint64 sentAt = nowMs();
-    owed_.push_back({answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_});
+    owed_.push_back({answerLength, answerLength, {}, sentAt + lateAnswerLimitMs_, transaction_});
 
     // Earlier attempts' answers come first: the meter answers in the order it was asked. One
     // of them is as good as this attempt's own, and ends the attempt as soon as it is in.
