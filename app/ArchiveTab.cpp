@@ -1,8 +1,8 @@
 #include "app/ArchiveTab.h"
 
+#include "actions/Actions.h"
 #include "app/ArchiveChart.h"
 #include "app/MemoFontDialog.h"
-#include "app/frame/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveTexts.h"
@@ -63,7 +63,7 @@ void ArchiveTab::read(const line::LinkTarget& target) {
     const archive::Interval interval{device::dayNumberFromDate(c_.ui.DateTimePicker2->date()),
                                      device::dayNumberFromDate(c_.ui.DateTimePicker3->date())};
     const archive::Readout readout =
-        frame::readArchive(c_.session, target, kind, interval, QLocale());
+        actions::readArchive(c_.session, target, kind, interval, QLocale());
     if (!readout.lines)
         return;
     // All lines in one update of the memo.

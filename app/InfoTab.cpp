@@ -1,39 +1,62 @@
 #include "app/InfoTab.h"
 
-#include "app/frame/Actions.h"
-#include "app/frame/InfoReadout.h"
+#include "actions/Actions.h"
+#include "actions/InfoReadout.h"
 #include "ui_Form1.h"
 
 #include <QDateTime>
 #include <QLabel>
 
+#include <array>
+
 namespace {
+
+struct RowLabels {
+    const char* captionLabel; // object name of the caption label
+    const char* valueLabel;   // object name of the value label
+};
+// Object names of the labels of each row of the readout, top to bottom.
+const std::array<RowLabels, actions::info::kRowCount> kRowLabels{{
+    {"Label15", "Label22"},
+    {"Label41", "Label42"},
+    {"Label16", "Label23"},
+    {"Label13", "Label30"},
+    {"Label14", "Label31"},
+    {"Label11", "Label27"},
+    {"Label33", "Label39"},
+    {"Label5", "Label12"},
+    {"Label9", "Label25"},
+    {"Label8", "Label28"},
+    {"Label10", "Label29"},
+    {"Label34", "Label32"},
+}};
+
 QLabel* label(QWidget& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name));
 }
 } // namespace
 
 InfoTab::InfoTab(const TabContext& context) : c_(context) {
-    for (int row = 0; row < frame::info::kRowCount; ++row)
-        label(c_.window, frame::info::kRowLabels[std::size_t(row)].captionLabel)
-            ->setText(frame::info::caption(frame::info::Row(row)));
+    for (int row = 0; row < actions::info::kRowCount; ++row)
+        label(c_.window, kRowLabels[std::size_t(row)].captionLabel)
+            ->setText(actions::info::caption(actions::info::Row(row)));
 }
 
 void InfoTab::read(const line::LinkTarget& target) {
-    const frame::InfoRun run = frame::readInfo(c_.session, target, QLocale());
+    const actions::InfoRun run = actions::readInfo(c_.session, target, QLocale());
     if (!run.values)
         return;
-    for (int row = 0; row < frame::info::kRowCount; ++row)
-        label(c_.window, frame::info::kRowLabels[std::size_t(row)].valueLabel)
+    for (int row = 0; row < actions::info::kRowCount; ++row)
+        label(c_.window, kRowLabels[std::size_t(row)].valueLabel)
             ->setText(run.values->text[std::size_t(row)]);
     // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
     label(c_.window, "Label45")
         ->setText(run.values->meterClock
-                      ? frame::info::clockDifference(*run.values->meterClock,
-                                                     QDateTime::currentDateTime(), QLocale())
+                      ? actions::info::clockDifference(*run.values->meterClock,
+                                                       QDateTime::currentDateTime(), QLocale())
                       : QString());
 }
 
 void InfoTab::clearTotals(const line::LinkTarget& target) {
-    frame::clearTotals(c_.session, target);
+    actions::clearTotals(c_.session, target);
 }

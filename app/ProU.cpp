@@ -1,5 +1,6 @@
 #include "app/ProU.h"
 
+#include "actions/InfoReadout.h"
 #include "app/ArchiveTab.h"
 #include "app/ExchangeLogWindow.h"
 #include "app/FittingScrollArea.h"
@@ -7,7 +8,6 @@
 #include "app/PortListWatcher.h"
 #include "app/SettingsTab.h"
 #include "app/UpdateTab.h"
-#include "app/frame/InfoReadout.h"
 #include "core/CancelTexts.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"

@@ -1,6 +1,6 @@
 #include "app/SettingsTab.h"
 
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsFile.h"
@@ -145,18 +145,18 @@ void SettingsTab::applyMediumRule() {
 }
 
 void SettingsTab::read(const line::LinkTarget& target) {
-    const frame::SettingsRun run = frame::readSettings(c_.session, target, form(), QLocale());
+    const actions::SettingsRun run = actions::readSettings(c_.session, target, form(), QLocale());
     if (run.form)
         show(*run.form);
 }
 
 void SettingsTab::write(const line::LinkTarget& target) {
-    frame::writeSettings(c_.session, target, form(), QLocale(), QDateTime::currentDateTime());
+    actions::writeSettings(c_.session, target, form(), QLocale(), QDateTime::currentDateTime());
 }
 
 void SettingsTab::compare(const line::LinkTarget& target) {
-    const frame::SettingsCompareRun run =
-        frame::compareSettings(c_.session, target, form(), QLocale());
+    const actions::SettingsCompareRun run =
+        actions::compareSettings(c_.session, target, form(), QLocale());
     if (!run.read)
         return; // the status line says why
     if (run.differences.empty()) {

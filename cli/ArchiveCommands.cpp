@@ -1,4 +1,4 @@
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "cli/Commands.h"
@@ -45,7 +45,7 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
                                      device::dayNumberFromDate(parseCommandDate(dates[1]))};
 
     const archive::Readout readout =
-        frame::readArchive(context.session, context.target, kind, interval, context.locale);
+        actions::readArchive(context.session, context.target, kind, interval, context.locale);
     bool saved = true;
     if (readout.lines) {
         for (const QString& line : *readout.lines)

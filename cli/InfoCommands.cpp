@@ -1,4 +1,4 @@
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
 #include "device/DeviceDates.h"
@@ -9,7 +9,7 @@ namespace cli {
 namespace {
 
 // The Info tab's items as numbers, dates and flags.
-QJsonObject infoValues(const frame::info::Readings& r) {
+QJsonObject infoValues(const actions::info::Readings& r) {
     using namespace json;
     std::optional<QString> meterTime;
     if (r.clockHours && r.clockMinutes)
@@ -58,11 +58,11 @@ int runPorts(CliContext& context, CommandArgs& args) {
 int runInfo(CliContext& context, CommandArgs& args) {
     if (!args.positionals().isEmpty())
         throw UsageError{QStringLiteral("info takes no arguments")};
-    const frame::InfoRun run = frame::readInfo(context.session, context.target, context.locale);
+    const actions::InfoRun run = actions::readInfo(context.session, context.target, context.locale);
     if (run.values) {
         QJsonArray rows;
-        for (int row = 0; row < frame::info::kRowCount; ++row) {
-            const QString caption = frame::info::caption(frame::info::Row(row));
+        for (int row = 0; row < actions::info::kRowCount; ++row) {
+            const QString caption = actions::info::caption(actions::info::Row(row));
             const QString& text = run.values->text[std::size_t(row)];
             context.print(caption + QLatin1Char(' ') + text);
             rows.append(

@@ -1,7 +1,7 @@
 // Settings-tab commands: reading and writing the meter's settings, and clearing the totals of
 // the Info tab.
 
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
 #include "core/Texts.h"
@@ -41,7 +41,7 @@ QJsonArray fieldArray(const std::vector<settings::FieldDifference>& fields, cons
                                {QLatin1String(third), d.intended}});
     return out;
 }
-QJsonArray writeMismatches(const frame::SettingsWriteRun& run) {
+QJsonArray writeMismatches(const actions::SettingsWriteRun& run) {
     return fieldArray(run.mismatches, "intended");
 }
 } // namespace
@@ -50,8 +50,8 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
     const std::optional<QString> saveTo = args.takeValue(QStringLiteral("--save"));
     noPositionals(args, "settings-read");
 
-    const frame::SettingsRun run =
-        frame::readSettings(context.session, context.target, startingForm(), context.locale);
+    const actions::SettingsRun run =
+        actions::readSettings(context.session, context.target, startingForm(), context.locale);
     bool saveFailed = false;
     if (run.form) {
         const settings::SettingsForm& form = *run.form;
@@ -102,7 +102,7 @@ QString onlyFile(CommandArgs& args, const char* what) {
 
 // Prints the differences and the status; exit 0 when equal, 3 when different, 1 when the
 // meter's settings could not be read (or the form was refused).
-int printDifferences(CliContext& context, const frame::SettingsCompareRun& run) {
+int printDifferences(CliContext& context, const actions::SettingsCompareRun& run) {
     for (const settings::FieldDifference& d : run.differences)
         context.print(settings::texts::differenceLine(d.label, d.meter, d.intended));
     context.put(QStringLiteral("differences"), fieldArray(run.differences, "file"));
@@ -118,7 +118,7 @@ int runSettingsDiff(CliContext& context, CommandArgs& args) {
     if (!form)
         return context.finish(core::Outcome::of(core::Outcome::Kind::InputRefused));
     return printDifferences(
-        context, frame::compareSettings(context.session, context.target, *form, context.locale));
+        context, actions::compareSettings(context.session, context.target, *form, context.locale));
 }
 
 int runSettingsWrite(CliContext& context, CommandArgs& args) {
@@ -146,10 +146,10 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
     form.clearDaily = clearDaily;
     form.clearMinute = clearMinute;
     if (dryRun)
-        return printDifferences(context, frame::compareSettings(context.session, context.target,
-                                                                form, context.locale, true));
+        return printDifferences(context, actions::compareSettings(context.session, context.target,
+                                                                  form, context.locale, true));
 
-    const frame::SettingsWriteRun run = frame::writeSettings(
+    const actions::SettingsWriteRun run = actions::writeSettings(
         context.session, context.target, form, context.locale, QDateTime::currentDateTime());
     context.put(QStringLiteral("written"), run.written);
     context.put(QStringLiteral("mismatches"), writeMismatches(run));
@@ -158,7 +158,7 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
 
 int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
-    return context.finish(frame::clearTotals(context.session, context.target));
+    return context.finish(actions::clearTotals(context.session, context.target));
 }
 
 } // namespace cli

@@ -3,7 +3,7 @@
 // budget of 100 ms each; and a full daily readout on an emulated 9600-baud line against the
 // line's own time for its frames.
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveReport.h"
@@ -38,7 +38,7 @@ double readout(sim::Server& meter, bool pipe, archive::Kind kind, archive::Inter
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     QElapsedTimer clock;
     clock.start();
-    frame::Connection(session).run(target, [&] {
+    actions::Connection(session).run(target, [&] {
         return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
             .outcome;
     });

@@ -5,7 +5,7 @@
 //
 //     build/bin/bench_time_left
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "archive/ArchiveReadout.h"
 #include "core/Frontend.h"
 #include "core/Session.h"
@@ -102,7 +102,7 @@ void readout(sim::Server& meter, archive::Kind kind, archive::Interval interval,
     core::Session session(frontend);
     archive::Archives archives;
     const QLocale locale(QLocale::Russian, QLocale::Russia);
-    frame::Connection(session).run(line::LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
+    actions::Connection(session).run(line::LinkTarget::serialPort(meter.ptyPath() + " "), [&] {
         return archive::readArchive(session.protocol(), frontend, kind, interval, archives, locale)
             .outcome;
     });

@@ -3,7 +3,7 @@
 // answering at once. The floor is 731 x 15 ms: the pauses alone. The ratio shows what the
 // transfer and the program add on top of them.
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "bench/support/QuietFrontend.h"
 #include "core/Frontend.h"
 #include "device/ArchiveLayout.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         core::Session session(frontend);
         QElapsedTimer clock;
         double ms = 0;
-        frame::Connection(session).run(
+        actions::Connection(session).run(
             line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
                 clock.start();
                 settings::clearDailyArchive(session.protocol(), frontend);

@@ -1,7 +1,7 @@
 // The archive readouts against the simulated meter, over the pseudo-terminal and over the
 // remote-access pipe: the requests on the line, the buffer, the summary and the report.
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveRecord.h"
 #include "device/DeviceDates.h"

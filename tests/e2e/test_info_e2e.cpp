@@ -1,8 +1,8 @@
 // The Info readout end to end: the connection frame and the readout against the simulated
 // meter, over a real pseudo-terminal and over a real local socket.
 
-#include "app/frame/Connection.h"
-#include "app/frame/InfoReadout.h"
+#include "actions/Connection.h"
+#include "actions/InfoReadout.h"
 #include "link/Protocol.h"
 #include "sim/Sim.h"
 #include "tests/support/MeterBench.h"
@@ -14,7 +14,7 @@ enum class Transport { Pty, Pipe };
 
 struct Outcome {
     bool branchRan = false;
-    frame::info::Values values;
+    actions::info::Values values;
     QString status;
     int frames = 0;
     std::vector<sim::FrameRecord> log;
@@ -27,8 +27,8 @@ Outcome readInfo(Transport transport, sim::Options options) {
         qFatal("simulated meter: %s", qPrintable(bench.meter.errorString()));
     Outcome out;
     out.branchRan = bench.run(bench.target(transport == Transport::Pipe), [&] {
-        out.values = frame::info::read(bench.protocol, bench.frontend,
-                                       QLocale(QLocale::Russian, QLocale::Russia));
+        out.values = actions::info::read(bench.protocol, bench.frontend,
+                                         QLocale(QLocale::Russian, QLocale::Russia));
         return out.values.outcome;
     });
     out.status = bench.frontend.status();
@@ -88,7 +88,7 @@ private slots:
         QFETCH(QString, expected);
         const QDateTime now(QDate(2026, 12, 8), QTime(14, 16, 40));
         QCOMPARE(
-            frame::info::clockDifference(meter, now, QLocale(QLocale::Russian, QLocale::Russia)),
+            actions::info::clockDifference(meter, now, QLocale(QLocale::Russian, QLocale::Russia)),
             expected);
     }
 
@@ -109,7 +109,7 @@ private slots:
         const QStringList expected{"36,00", "1,000",        "1,000",      "1,0",
                                    "0,0",   "3,79",         "17.02.2010", "09:05",
                                    "12345", "05.03.2008г.", "5",          "10.10.2022г."};
-        for (int row = 0; row < frame::info::kRowCount; ++row)
+        for (int row = 0; row < actions::info::kRowCount; ++row)
             QCOMPARE(r.values.text[std::size_t(row)], expected[row]);
         QCOMPARE(r.values.firmwareVersionByte, std::optional<quint8>(5));
         QCOMPARE(r.status, QStringLiteral("Завершено успешно"));
@@ -150,10 +150,10 @@ private slots:
         sim::Options o = contentsOf(deviceState, measurement);
         o.contents.set(sim::Space::Memory, 1216, QByteArray::fromHex("4C9C4000"));
         const Outcome r = readInfo(transport, o);
-        QCOMPARE(r.values.text[frame::info::kFlow], shown);
+        QCOMPARE(r.values.text[actions::info::kFlow], shown);
         QCOMPARE(readAt(r.log, 1216), flowRead);
         QCOMPARE(readAt(r.log, 23), !(deviceState[0] & 1));
-        QVERIFY(!r.values.text[frame::info::kVolume].isEmpty()); // the other rows are still read
+        QVERIFY(!r.values.text[actions::info::kVolume].isEmpty()); // the other rows are still read
     }
 
     // On the pty alone: on the pipe each of the 30 failed attempts would wait its 4000 ms.
@@ -183,13 +183,13 @@ private slots:
         if (transport == Transport::Pty)
             o.faults.push_back(*sim::parseFault(QStringLiteral("short@addr=1267")));
         const Outcome r = readInfo(transport, o);
-        QCOMPARE(r.values.text[frame::info::kVolume], QString());
+        QCOMPARE(r.values.text[actions::info::kVolume], QString());
         if (transport == Transport::Pty) {
-            QCOMPARE(r.values.text[frame::info::kSerialNumber], QString());
-            QCOMPARE(r.values.text[frame::info::kManufactured], QString());
+            QCOMPARE(r.values.text[actions::info::kSerialNumber], QString());
+            QCOMPARE(r.values.text[actions::info::kManufactured], QString());
         }
-        QVERIFY(!r.values.text[frame::info::kVelocity].isEmpty());
-        QVERIFY(!r.values.text[frame::info::kFirmwareVersion].isEmpty());
+        QVERIFY(!r.values.text[actions::info::kVelocity].isEmpty());
+        QVERIFY(!r.values.text[actions::info::kFirmwareVersion].isEmpty());
         QCOMPARE(r.status, QStringLiteral("Завершено с ошибками"));
     }
 
@@ -218,7 +218,7 @@ private slots:
     void pipeNotServed() {
         RecordingFrontend frontend;
         core::Session session(frontend);
-        const core::Outcome outcome = frame::Connection(session).run(
+        const core::Outcome outcome = actions::Connection(session).run(
             line::LinkTarget::pipe(QStringLiteral("/nonexistent/zetra-info-pipe")),
             []() -> core::Outcome { qFatal("no branch"); });
         QCOMPARE(outcome.kind, core::Outcome::Kind::PortNotOpened);
@@ -248,7 +248,7 @@ private slots:
         disturbed.faults.push_back(*sim::parseFault(fault));
         const Outcome r = readInfo(transport, disturbed);
         QCOMPARE(r.status, QStringLiteral("Завершено успешно"));
-        for (int row = 0; row < frame::info::kRowCount; ++row)
+        for (int row = 0; row < actions::info::kRowCount; ++row)
             QCOMPARE(r.values.text[std::size_t(row)], undisturbed.values.text[std::size_t(row)]);
     }
 };

@@ -3,8 +3,8 @@
 each folder's CMakeLists links.
 
 A file may include a header of its own folder, or of a folder that is below it in LAYERS
-and whose library its own library links (directly or through another). Folders nest: a file
-in app/frame belongs to app/frame, not to app. Tests, benchmarks and the forms are not held.
+and whose library its own library links (directly or through another). A file belongs to the
+top-level folder it lies in. Tests, benchmarks and the forms are not held.
 Exit status 1 with one line per offending include.
 """
 import pathlib
@@ -21,10 +21,10 @@ LAYERS = {
     "settings": ("zetra_settings", ["core", "link", "device"]),
     "firmware": ("zetra_firmware", ["core", "link", "device"]),
     "calculators": ("zetra_calculators", ["device"]),
-    "app/frame": ("zetra_frame", ["archive", "settings", "core", "link", "device"]),
-    "app": ("zetra_window", ["app/frame", "archive", "settings", "firmware", "calculators",
+    "actions": ("zetra_actions", ["archive", "settings", "core", "link", "device"]),
+    "app": ("zetra_window", ["actions", "archive", "settings", "firmware", "calculators",
                               "core", "link", "device"]),
-    "cli": ("zetra_cli_commands", ["app/frame", "archive", "settings", "firmware",
+    "cli": ("zetra_cli_commands", ["actions", "archive", "settings", "firmware",
                                    "calculators", "core", "link", "device"]),
     "sim": ("zetra_sim", ["link", "device"]),
 }
@@ -35,12 +35,9 @@ LINK = re.compile(r"target_link_libraries\(\s*(\w+)\s+(?:PUBLIC|PRIVATE|INTERFAC
 
 
 def folder_of(path: str):
-    """The deepest known folder holding `path` (a path relative to the source root)."""
-    best = None
-    for folder in LAYERS:
-        if path.startswith(folder + "/") and (best is None or len(folder) > len(best)):
-            best = folder
-    return best
+    """The known top-level folder holding `path` (a path relative to the source root)."""
+    top = path.split("/", 1)[0]
+    return top if "/" in path and top in LAYERS else None
 
 
 def links(root: pathlib.Path):

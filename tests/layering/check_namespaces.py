@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Holds every header of a library folder to its namespace: what a header declares lives
-inside `namespace <folder>` (`frame` for app/frame), possibly in a namespace nested in it.
+inside `namespace <folder>`, possibly in a namespace nested in it.
 
 Objects to a class, struct, enum, union, function or variable declared at file scope outside
 any namespace, and to a top-level namespace other than the folder's. `Ui` (the forms), `std`
@@ -22,7 +22,7 @@ FOLDERS = {
     "firmware": "firmware",
     "calculators": "calculators",
     "spreadsheet": "spreadsheet",
-    "app/frame": "frame",
+    "actions": "actions",
     "cli": "cli",
     "sim": "sim",
 }

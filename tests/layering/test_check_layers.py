@@ -17,15 +17,17 @@ CASES = [
     ("below but not linked", "settings", "zetra_core", "spreadsheet/Workbook.h", True),
     ("a neighbour, not below", "settings", "zetra_core", "archive/ArchiveLayout.h", True),
     ("a front end from below", "core", "zetra_link", "app/ProU.h", True),
-    ("the frame from the window", "app", "zetra_frame", "app/frame/Actions.h", False),
-    ("the window from the frame", "app/frame", "zetra_core", "app/ProU.h", True),
+    ("the actions from the window", "app", "zetra_actions", "actions/Actions.h", False),
+    ("the actions from the command line", "cli", "zetra_actions", "actions/Actions.h", False),
+    ("the window from the actions", "actions", "zetra_core", "app/ProU.h", True),
+    ("the window from the command line", "cli", "zetra_actions", "app/InfoTab.h", True),
     ("a system header", "core", "zetra_link", "QString", False),
 ]
 
 CMAKE = {
     "core": "add_library(zetra_core STATIC)\ntarget_link_libraries(zetra_core PUBLIC {})\n",
     "link": "add_library(zetra_link STATIC)\n",
-    "app/frame": "add_library(zetra_frame STATIC)\ntarget_link_libraries(zetra_frame PUBLIC {})\n",
+    "actions": "add_library(zetra_actions STATIC)\ntarget_link_libraries(zetra_actions PUBLIC {})\n",
 }
 
 

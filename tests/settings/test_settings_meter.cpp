@@ -1,9 +1,9 @@
 // Reading and writing the settings, clearing the archives and clearing the totals against the
 // simulated meter, through the connection frame over a real pseudo-terminal.
 
-#include "app/frame/Connection.h"
-#include "app/frame/InfoReadout.h"
-#include "app/frame/TotalsClearing.h"
+#include "actions/Connection.h"
+#include "actions/InfoReadout.h"
+#include "actions/TotalsClearing.h"
 #include "link/Protocol.h"
 #include "settings/SettingsCheck.h"
 #include "settings/SettingsReadout.h"
@@ -573,8 +573,8 @@ private slots:
         bool asked = false;
         int reached = 0;
         b.run([&] {
-            asked =
-                frame::totals::clear(b.protocol, b.frontend).kind != core::Outcome::Kind::Declined;
+            asked = actions::totals::clear(b.protocol, b.frontend).kind !=
+                    core::Outcome::Kind::Declined;
             reached = b.frontend.progressPosition;
         });
         QVERIFY(asked);
@@ -615,15 +615,15 @@ private slots:
         // The Info tab then shows nothing accumulated.
         RecordingFrontend infoFrontend;
         core::Session infoSession(infoFrontend);
-        frame::info::Values values;
-        frame::Connection(infoSession)
+        actions::info::Values values;
+        actions::Connection(infoSession)
             .run(line::LinkTarget::serialPort(b.meter.ptyPath() + QStringLiteral(" ")), [&] {
-                values = frame::info::read(infoSession.protocol(), infoFrontend, kRu);
+                values = actions::info::read(infoSession.protocol(), infoFrontend, kRu);
                 return values.outcome;
             });
-        QCOMPARE(values.text[frame::info::kVolume], QStringLiteral("0,000"));
-        QCOMPARE(values.text[frame::info::kOperatingHours], QStringLiteral("0,0"));
-        QCOMPARE(values.text[frame::info::kIdleHours], QStringLiteral("0,0"));
+        QCOMPARE(values.text[actions::info::kVolume], QStringLiteral("0,000"));
+        QCOMPARE(values.text[actions::info::kOperatingHours], QStringLiteral("0,0"));
+        QCOMPARE(values.text[actions::info::kIdleHours], QStringLiteral("0,0"));
     }
 
     void totalsRefusals_data() {
@@ -649,7 +649,7 @@ private slots:
         QVERIFY(b.start());
         const QByteArray volume = b.memoryBytes(1224, 14);
         b.frontend.answer = answer;
-        b.run([&] { frame::totals::clear(b.protocol, b.frontend); });
+        b.run([&] { actions::totals::clear(b.protocol, b.frontend); });
         QCOMPARE(b.frontend.status(), status);
         QCOMPARE(b.writeFrames(), 0);
         QCOMPARE(b.memoryBytes(1224, 14), volume);
@@ -662,7 +662,7 @@ private slots:
         QVERIFY(b.start());
         int reached = 0;
         b.run([&] {
-            frame::totals::clear(b.protocol, b.frontend);
+            actions::totals::clear(b.protocol, b.frontend);
             reached = b.frontend.progressPosition;
         });
         QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));

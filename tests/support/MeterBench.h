@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 #include "core/Session.h"
 #include "link/LinkOpener.h"
 #include "sim/Sim.h"
@@ -31,7 +31,7 @@ struct MeterBench {
     template <class Branch>
     bool run(const line::LinkTarget& where, Branch&& branch) {
         bool ran = false;
-        frame::Connection(session).run(where, [&] {
+        actions::Connection(session).run(where, [&] {
             ran = true;
             return branch();
         });

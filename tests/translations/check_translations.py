@@ -21,8 +21,8 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["device", "core", "app", "link", "archive", "settings", "firmware", "calculators", "cli",
-           "forms"]
+FOLDERS = ["device", "core", "app", "actions", "link", "archive", "settings", "firmware",
+           "calculators", "cli", "forms"]
 # Cyrillic literals that are data, not texts for the person, by file: the settings file's
 # labels and the text report's fixed table heading are read back by other programs as they
 # stand; the answers the person may type at zetra-cli's question.

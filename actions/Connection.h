@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace frame {
+namespace actions {
 
 // One press of a connection button: open the link the target names, make sure a meter of the
 // right kind answers, run the tab's work, close the link. Every path ends with the link closed
@@ -24,4 +24,4 @@ private:
     core::Session& session_;
 };
 
-} // namespace frame
+} // namespace actions

@@ -1,7 +1,7 @@
-#include "app/frame/Actions.h"
+#include "actions/Actions.h"
 
-#include "app/frame/Connection.h"
-#include "app/frame/TotalsClearing.h"
+#include "actions/Connection.h"
+#include "actions/TotalsClearing.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsCheck.h"
@@ -11,7 +11,7 @@
 
 using core::Outcome;
 
-namespace frame {
+namespace actions {
 
 InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale) {
     InfoRun run;
@@ -95,4 +95,4 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
     return run;
 }
 
-} // namespace frame
+} // namespace actions

@@ -1,4 +1,4 @@
-#include "app/frame/InfoReadout.h"
+#include "actions/InfoReadout.h"
 
 #include "core/Frontend.h"
 #include "core/Texts.h"
@@ -10,22 +10,7 @@
 
 #include <QCoreApplication>
 
-namespace frame::info {
-
-const std::array<RowLabels, kRowCount> kRowLabels{{
-    {"Label15", "Label22"},
-    {"Label41", "Label42"},
-    {"Label16", "Label23"},
-    {"Label13", "Label30"},
-    {"Label14", "Label31"},
-    {"Label11", "Label27"},
-    {"Label33", "Label39"},
-    {"Label5", "Label12"},
-    {"Label9", "Label25"},
-    {"Label8", "Label28"},
-    {"Label10", "Label29"},
-    {"Label34", "Label32"},
-}};
+namespace actions::info {
 
 namespace {
 
@@ -182,4 +167,4 @@ QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const
                              .arg(pcText, amount);
 }
 
-} // namespace frame::info
+} // namespace actions::info

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/InfoReadout.h"
+#include "actions/InfoReadout.h"
 #include "archive/ArchiveReadout.h"
 #include "core/Session.h"
 #include "settings/SettingsForm.h"
@@ -17,7 +17,7 @@
 // each opens a connection on the session's link target, runs its tab's readout or write, keeps
 // what the session keeps (the firmware version byte, the archive buffers) and returns the
 // outcome with its results.
-namespace frame {
+namespace actions {
 
 struct InfoRun {
     core::Outcome outcome;
@@ -64,4 +64,4 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
                                    const settings::SettingsForm& form, const QLocale& locale,
                                    bool validate = false);
 
-} // namespace frame
+} // namespace actions

@@ -18,7 +18,7 @@ class Protocol;
 }
 
 // The Info tab: the meter's live values, clock and identity, one row each.
-namespace frame::info {
+namespace actions::info {
 
 enum Row {
     kFlow,
@@ -36,12 +36,6 @@ enum Row {
     kRowCount
 };
 
-struct RowLabels {
-    const char* captionLabel; // object name of the caption label
-    const char* valueLabel;   // object name of the value label
-};
-// Object names of the labels of each row, top to bottom.
-extern const std::array<RowLabels, kRowCount> kRowLabels;
 QString caption(Row row);
 
 // The same items as numbers, dates and flags, for scripts; empty when not read.
@@ -91,4 +85,4 @@ QString clockDifference(const QDateTime& meterClock, const QDateTime& now, const
 // tried; a failed one leaves its text empty. Sets the final status.
 Values read(line::Protocol& protocol, core::Frontend& frontend, const QLocale& locale);
 
-} // namespace frame::info
+} // namespace actions::info

@@ -1,10 +1,10 @@
-#include "app/frame/Connection.h"
+#include "actions/Connection.h"
 
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "link/Protocol.h"
 
-namespace frame {
+namespace actions {
 
 using core::Outcome;
 
@@ -30,4 +30,4 @@ Outcome Connection::run(const line::LinkTarget& target, const std::function<Outc
         });
 }
 
-} // namespace frame
+} // namespace actions

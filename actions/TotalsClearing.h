@@ -13,10 +13,10 @@ class Protocol;
 // volume, the operating and idle times and the related counters go to zero. Entered with the
 // link open and the identity confirmed; sets the final status (nothing when the question is
 // answered No).
-namespace frame::totals {
+namespace actions::totals {
 
 constexpr int kProgressMaximum = 18;
 
 core::Outcome clear(line::Protocol& protocol, core::Frontend& frontend);
 
-} // namespace frame::totals
+} // namespace actions::totals

@@ -1,4 +1,4 @@
-#include "app/frame/TotalsClearing.h"
+#include "actions/TotalsClearing.h"
 
 #include "core/Frontend.h"
 #include "core/Permission.h"
@@ -8,7 +8,7 @@
 #include "settings/SettingsMap.h"
 #include "settings/SettingsTexts.h"
 
-namespace frame::totals {
+namespace actions::totals {
 
 namespace {
 // The memory blocks zeroed with the totals, in the order they are written: the volume, the
@@ -54,4 +54,4 @@ core::Outcome clear(line::Protocol& p, core::Frontend& frontend) {
     return core::finish(frontend, Outcome::fromFlags(p));
 }
 
-} // namespace frame::totals
+} // namespace actions::totals
