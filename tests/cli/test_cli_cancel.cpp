@@ -138,10 +138,13 @@ private slots:
         // After the signal only the record already on its way is read (or the one whose
         // request was being logged as the log was looked at); the daily count holds today's
         // running record too, read from the memory.
-        const int asked = countIn(r.logAtSignal, QStringLiteral("ReadRecord"));
-        QVERIFY2(read >= after - 1 && read <= asked + 2,
+        // Records asked for: their first attempts (a busy line may need a second).
+        static const QRegularExpression first(QStringLiteral("ReadRecord \\d+ 1/"));
+        const int asked = int(r.logAtSignal.count(first));
+        QVERIFY2(read >= asked - 1 && read <= asked + 2,
                  qPrintable(QStringLiteral("%1 read, %2 asked").arg(read).arg(asked)));
-        QVERIFY(countIn(r.log, QStringLiteral("ReadRecord")) <= asked + 1);
+        QVERIFY(asked >= after / 2);
+        QVERIFY(int(r.log.count(first)) <= asked + 1);
         // The report holds the records read (its heading and rows come before the status).
         QVERIFY(r.out.size() > 3);
         // The log ends with the link closed.
@@ -203,10 +206,12 @@ private slots:
         const auto m = status.match(r.out.last());
         QVERIFY2(m.hasMatch(), qPrintable(r.out.last()));
         const int cleared = m.captured(1).toInt();
-        const int asked = countIn(r.logAtSignal, QStringLiteral("WriteRecord"));
-        QVERIFY2(cleared >= 190 && cleared <= asked + 1,
+        static const QRegularExpression first(QStringLiteral("WriteRecord \\d+ 1/"));
+        const int asked = int(r.logAtSignal.count(first));
+        QVERIFY2(cleared >= asked - 1 && cleared <= asked + 1,
                  qPrintable(QStringLiteral("%1 cleared, %2 asked").arg(cleared).arg(asked)));
-        QVERIFY(countIn(r.log, QStringLiteral("WriteRecord")) <= asked + 1);
+        QVERIFY(asked >= 100);
+        QVERIFY(int(r.log.count(first)) <= asked + 1);
         const QByteArray after = space(dumpOf(sim, dumpAfter), "archive");
         QCOMPARE(after.mid(kMinuteFirst, cleared * 8), QByteArray(cleared * 8, '\0'));
         const int untouched = kMinuteFirst + (cleared + 1) * 8;
