@@ -41,4 +41,10 @@ QString verifying() { return QCoreApplication::translate("Firmware", "Прове
 QString completedWithErrorsRepeat() {
     return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите");
 }
+QString stampedDateNote(const QString& today, const QString& stamped) {
+    return QCoreApplication::translate(
+               "Firmware", "Год даты прошивки %1 не помещается в прибор, записана дата %2")
+        .arg(today, stamped);
+}
+
 } // namespace firmware::texts

@@ -18,4 +18,7 @@ QString cannotEnter(); // "Не удалось войти в режим прог
 QString programming();               // "Программирование..."
 QString verifying();                 // "Проверка..."
 QString completedWithErrorsRepeat(); // "Завершено c ошибками. Повторите" (Latin c)
+// The day of the programming has a year the meter's four year bits cannot hold: the image
+// carries `stamped` instead.
+QString stampedDateNote(const QString& today, const QString& stamped);
 } // namespace firmware::texts

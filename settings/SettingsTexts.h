@@ -29,6 +29,10 @@ QString clearingDaily(); // "Очистка суточного архива..."
 QString clearingMinute();     // "Очистка минутного архива..."
 QString settingsNotWritten(); // after a refused form: nothing went to the meter
 QString archiveUnavailable(); // the settings went in, the meter's archive could not be cleared
+QString dailyArchiveName();   // "Суточный архив"
+QString minuteArchiveName();  // "Минутный архив"
+// The read-back after a clearing found `records` records of the archive not empty.
+QString archiveNotCleared(const QString& archive, int records);
 
 // Validation messages.
 QString notANumber(Field field, const QString& typed); // prefix + typed text + " - не число"
@@ -54,6 +58,10 @@ QString dateTooLate();  // more than 65535 days after it
 QString clearTotalsQuestion();
 QString clearingForbidden(); // "Очистка запрещена"
 QString clearingTotals();    // "Очистка накопления..."
+// The read-back after clearing the totals: what is not zero, listed.
+QString totalsNotCleared(const QString& list);
+QString settingByteNotZero(int address);       // "байт настроек 5"
+QString memoryNotZero(int address, int bytes); // "память 1224: 3 байт"
 
 // The settings file.
 QString fileLabel(int line);  // the label of a label line (1-based); empty for a value line
