@@ -196,7 +196,7 @@ void Protocol::restoreDoubtful() {
         Owed o = doubtful_.back();
         doubtful_.pop_back();
         o.expectedMs = 0;
-        o.deadlineMs = o.sentMs + kLateAnswerLimitMs;
+        o.deadlineMs = o.sentMs + lateAnswerLimitMs_;
         owed_.push_front(o);
     }
 }
@@ -311,7 +311,7 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
     }
     const qint64 sentAt = nowMs();
     owed_.push_back(
-        {answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_, sentAt, 0});
+        {answerLength, answerLength, {}, sentAt + lateAnswerLimitMs_, transaction_, sentAt, 0});
 
     // Earlier attempts' answers come first: the meter answers in the order it was asked. One
     // of them is as good as this attempt's own, and ends the attempt as soon as it is in.

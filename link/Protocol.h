@@ -119,6 +119,9 @@ public:
 
     // How long after its request an answer still owed is waited for before it counts as lost.
     static constexpr int kLateAnswerLimitMs = 10500;
+    // The same for this protocol: a simulated meter that answers at once or never lets the
+    // tests that lose answers on purpose wait less.
+    void setLateAnswerLimit(int ms) { lateAnswerLimitMs_ = ms; }
     // Once an owed answer was lost outright, later ones are awaited only this long after their
     // read gave up, until an answer is seen coming late again.
     static constexpr int kLostAnswerGraceMs = 250;
@@ -217,6 +220,7 @@ private:
     quint64 bytesHeard_ = 0;
     // The send time of the request whose answer feed() took last.
     qint64 takenSentMs_ = 0;
+    int lateAnswerLimitMs_ = kLateAnswerLimitMs;
     quint64 transaction_ = 0;
     // An owed answer never came: the meter loses requests rather than answering late.
     bool answersGetLost_ = false;

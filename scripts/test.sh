@@ -1,19 +1,38 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test; then builds
-# once more with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests again.
+# once more with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests again. Ends
+# with the checks that were skipped on this machine, and why.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 ./scripts/check-format.sh
 jobs=$(nproc)
+# The skip lines of a build's last ctest run (a program that skipped a check exits with the
+# code ctest counts as skipped, tests/support/Skips.h).
+skips() {
+    local log=$1/Testing/Temporary/LastTest.log
+    [ -f "$log" ] || return 0
+    grep -h '^SKIP   : ' "$log" | sed "s/^SKIP   : /  $1: /" || true
+}
 ./scripts/build.sh build -DZETRA_WERROR=ON
 (cd build && ctest --output-on-failure -j"$jobs")
-# The fuzz targets, each for a minute (FUZZ_SECONDS), in build-fuzz with clang.
+# The fuzz targets, each for FUZZ_SECONDS (a minute; less under CI), in build-fuzz with clang.
 ./scripts/fuzz.sh
+builds=(build)
 if [ "${ZETRA_SKIP_SANITIZERS:-0}" != 1 ]; then
     # The benchmarks are not run by the tests; the sanitizer build leaves them out.
     ./scripts/build.sh build-asan -DZETRA_WERROR=ON -DZETRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
         -DZETRA_BENCH=OFF
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --output-on-failure -j"$jobs")
+    builds+=(build-asan)
+else
+    echo "test.sh: the sanitizer build was left out (ZETRA_SKIP_SANITIZERS=1)"
+fi
+listed=$(for b in "${builds[@]}"; do skips "$b"; done)
+if [ -n "$listed" ]; then
+    echo "test.sh: checks skipped on this machine, and why:"
+    echo "$listed"
+else
+    echo "test.sh: no check was skipped"
 fi

@@ -6,12 +6,13 @@
 #include "archive/ArchiveReport.h"
 #include "tests/support/ArchiveRecords.h"
 #include "tests/support/LibreOffice.h"
+#include "tests/support/Readers.h"
 #include "tests/support/RecordingFrontend.h"
+#include "tests/support/Skips.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,30 +21,15 @@ using namespace test_records;
 
 namespace {
 
-QJsonObject runReader(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), args);
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning("reader failed: %s", p.readAllStandardError().constData());
-        return {};
-    }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-}
-
-QJsonObject readXls(const QString& file) {
-    return runReader(
-        {QStringLiteral(ZETRA_SOURCE_DIR "/tests/spreadsheet/read_workbook.py"), file});
-}
+QJsonObject readXls(const QString& file) { return readers::readWorkbook(file); }
 QJsonObject readExport(const QString& kind, const QString& file) {
-    return runReader(
-        {QStringLiteral(ZETRA_SOURCE_DIR "/tests/archive_e2e/read_export.py"), kind, file});
+    return readers::run(QStringLiteral("archive_e2e/read_export.py"), {kind, file});
 }
 
 // xlrd's cells by (row from 1, column), empty texts left out as openpyxl leaves them out.
 std::map<std::pair<int, int>, QJsonObject> xlsCells(const QJsonObject& book) {
     std::map<std::pair<int, int>, QJsonObject> cells;
-    const QJsonObject sheet = book.value("sheets").toArray().at(0).toObject();
-    for (const QJsonValue v : sheet.value("cells").toArray()) {
+    for (const QJsonValue v : readers::cells(book)) {
         const QJsonObject c = v.toObject();
         if (c.value("type").toInt() == 1 && c.value("value").toString().isEmpty())
             continue;
@@ -128,7 +114,9 @@ class ArchiveFormatsTest : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(ru);
-        QVERIFY2(QFile::exists("/usr/bin/python3"), "Debian's python3 with xlrd is needed");
+        const QStringList modules{QStringLiteral("xlrd"), QStringLiteral("openpyxl")};
+        if (const QByteArray why = readers::missing(modules); !why.isEmpty())
+            ZETRA_SKIP(why.constData());
         fill();
         for (const Kind kind : {Kind::Daily, Kind::Minute}) {
             const QString file = exportTo(kind, ExportFormat::Workbook);
@@ -383,7 +371,7 @@ private slots:
         if (QFileInfo(dir.filePath("ro")).isWritable()) {
             QFile::setPermissions(dir.filePath("ro"),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("running as a user that writes anywhere");
+            ZETRA_SKIP("running as a user that writes anywhere");
         }
         frontend.messages.clear();
         QVERIFY(!exportArchive(frontend, Kind::Daily, format, old, {}, archives, ru));
@@ -397,7 +385,7 @@ private slots:
     void libreOfficeReadsXlsxAsXls() {
         const LibreOffice office;
         if (!office.available())
-            QSKIP("LibreOffice is not installed or does not start");
+            ZETRA_SKIP(LibreOffice::kMissing);
         QDir(dir.path()).mkdir("lo");
         const QStringList files{exportTo(Kind::Daily, ExportFormat::Workbook),
                                 exportTo(Kind::Daily, ExportFormat::Xlsx)};
@@ -415,5 +403,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ArchiveFormatsTest)
+ZETRA_TEST_GUILESS_MAIN(ArchiveFormatsTest)
 #include "test_archive_formats.moc"

@@ -8,15 +8,17 @@
 #include "link/PortList.h"
 #include "link/Protocol.h"
 #include "sim/Sim.h"
-#include "tests/support/RecordingFrontend.h"
+#include "tests/support/Frames.h"
+#include "tests/support/MeterBench.h"
 
 #include <QtTest>
 
 using archive::Interval;
 using archive::Kind;
 
+using test_frames::hex;
+
 namespace {
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 const QDate kToday(2015, 3, 15); // device day 5552, day 2 of the minute cycle
 // A function, not a constant: the day count's own constants are set up at run time.
@@ -45,17 +47,13 @@ sim::Options meterOptions(int hour = 10, int minute = 30) {
 
 // One meter, one side of the program: the frontend, the protocol and the archives the front
 // end keeps.
-struct Bench {
-    explicit Bench(const sim::Options& options) : meter(options) {}
-
-    bool start() { return meter.start(); }
+struct Bench : MeterBench {
+    explicit Bench(const sim::Options& options) : MeterBench(options) {}
 
     std::optional<QStringList> read(bool pipe, Kind kind, Interval interval) {
         meter.withMeter([](sim::Meter& m) { m.clearLog(); });
-        const line::LinkTarget target = pipe ? line::LinkTarget::pipe(meter.pipeName())
-                                             : line::LinkTarget::serialPort(meter.ptyPath() + " ");
         std::optional<QStringList> lines;
-        actions::Connection(session).run(target, [&] {
+        run(target(pipe), [&] {
             archive::Readout r =
                 archive::readArchive(protocol, frontend, kind, interval, archives, locale);
             lines = r.lines;
@@ -78,15 +76,8 @@ struct Bench {
         return list;
     }
 
-    QByteArray archiveBytes(quint16 address) {
-        return meter.withMeter(
-            [&](sim::Meter& m) { return m.read(sim::Space::Archive, address, 8); });
-    }
+    QByteArray archiveBytes(quint16 address) { return bytes(sim::Space::Archive, address, 8); }
 
-    sim::Server meter;
-    RecordingFrontend frontend;
-    core::Session session{frontend};
-    line::Protocol& protocol = session.protocol();
     archive::Archives archives;
     QLocale locale{QLocale::Russian, QLocale::Russia};
 };

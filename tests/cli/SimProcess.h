@@ -13,7 +13,8 @@ public:
         process_.setProgram(QStringLiteral(ZETRA_BIN_DIR "/zetra-sim"));
         process_.setArguments(QStringList{"--pipe", pipe_} + options);
         process_.start();
-        while (process_.waitForReadyRead(5000)) {
+        // A generous limit: a busy machine may take seconds to start a program.
+        while (process_.waitForReadyRead(60000)) {
             while (process_.canReadLine()) {
                 const QString line = QString::fromUtf8(process_.readLine()).trimmed();
                 if (line.startsWith(QLatin1String("pty ")))

@@ -146,8 +146,11 @@ private slots:
         if (o.contains(QLatin1String("reason")))
             err += QStringLiteral("Причина: ") + o.value(QLatin1String("reason")).toString() + '\n';
         QCOMPARE(err, boxes);
-        if (o.contains(QLatin1String("status")))
+        // Every row that ends with a status line has it in the object too.
+        if (!absent.contains(QLatin1String("status"))) {
+            QVERIFY(o.contains(QLatin1String("status")));
             QCOMPARE(o.value(QLatin1String("status")).toString(), text.out.last());
+        }
 
         for (auto it = expected.begin(); it != expected.end(); ++it) {
             QJsonValue want = it.value();
@@ -219,7 +222,8 @@ void CliJsonTest::commandAgreesWithItsTextRun_data() {
             "values/serial": 12345, "values/firmware_version": 5, "values/manufactured": "2014-03-05",
             "values/firmware_date": "2015-03-15", "values/low_battery": false, "values/error": false,
             "values/lp": false})");
-    row("info, battery not read", "--fault drop@addr=1274", "info", 1,
+    // The failed items on the pty, where an attempt gives up after 32 ms, not 4 s.
+    row("info, battery not read", "--fault drop@addr=1274", "info --port {pty}", 1,
         R"({"outcome": "errors", "status": "Завершено с ошибками", "rows/5/text": "",
             "values/battery_v": null})");
     row("info, low battery, low power", "--set mem:24=91", "info", 0,
@@ -250,7 +254,7 @@ void CliJsonTest::commandAgreesWithItsTextRun_data() {
     row("settings-read", "", "settings-read --save {dir}/read", 0,
         R"({"outcome": "ok", "lines/#": 33, "lines/0": "тип врезки:", "lines/9": "100,0",
             "date": "2010-02-17", "time": "09:05", "saved": "{dir}/read.dat"})");
-    row("settings-read, clock not read", "--fault drop@addr=1240", "settings-read", 1,
+    row("settings-read, clock not read", "--fault drop@addr=1240", "settings-read --port {pty}", 1,
         R"({"outcome": "errors", "date": "2010-02-17", "time": null})", "saved");
     row("settings-write", "", "settings-write {dir}/meter.dat --yes", 0,
         R"({"outcome": "ok", "written": true, "mismatches/#": 0})");

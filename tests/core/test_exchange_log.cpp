@@ -5,6 +5,7 @@
 #include "core/ExchangeLog.h"
 #include "link/Crc8.h"
 #include "link/Protocol.h"
+#include "tests/support/Frames.h"
 #include "tests/support/ScriptedLink.h"
 
 #include <QDateTime>
@@ -12,15 +13,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using test_frames::hex;
+using test_frames::readAnswer;
+
 namespace {
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
-QByteArray readAnswer(const QByteArray& data) {
-    QByteArray a(1, char(0x64));
-    a.append(data);
-    a.append(char(
-        line::crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
-    return a;
-}
 // A line without its 23-character time stamp and the blank after it.
 QStringList withoutStamps(const QStringList& lines) {
     QStringList out;

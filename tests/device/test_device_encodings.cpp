@@ -2,6 +2,8 @@
 #include "device/DeviceFloat.h"
 #include "device/NumberText.h"
 
+#include "tests/support/Skips.h"
+
 #include <QtTest>
 
 #include <clocale>
@@ -133,7 +135,7 @@ private slots:
         const char* saved = std::setlocale(LC_NUMERIC, nullptr);
         const std::string previous = saved ? saved : "C";
         if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
-            QSKIP("no ru_RU.UTF-8 locale on this machine");
+            ZETRA_SKIP("no ru_RU.UTF-8 locale on this machine (scripts/setup.sh makes it)");
         const auto parsed = device::parseNumber(QStringLiteral("1.5"), en);
         const QString shown = device::formatFixed(1234.5, 15, 3, ru);
         std::setlocale(LC_NUMERIC, previous.c_str());
@@ -161,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(DeviceEncodings)
+ZETRA_TEST_APPLESS_MAIN(DeviceEncodings)
 #include "test_device_encodings.moc"

@@ -4,6 +4,7 @@
 #include "device/FileSave.h"
 #include "settings/SettingsFile.h"
 #include "spreadsheet/Workbook.h"
+#include "tests/support/Skips.h"
 
 #include <QDir>
 #include <QProcess>
@@ -144,12 +145,12 @@ private slots:
         QFETCH(Writer, writer);
         if (mountPoint.isEmpty()) {
             if (::geteuid() != 0)
-                QSKIP("a full file system needs a tmpfs mounted, which needs root");
+                ZETRA_SKIP("a full file system needs a tmpfs mounted, which needs root");
             const QString point = dir.filePath(QStringLiteral("full"));
             QVERIFY(QDir().mkpath(point));
             if (QProcess::execute(QStringLiteral("mount"),
                                   {"-t", "tmpfs", "-o", "size=64k", "tmpfs", point}) != 0)
-                QSKIP("mount -t tmpfs is not allowed here (a container without the right)");
+                ZETRA_SKIP("mount -t tmpfs is not allowed here (a container without the right)");
             mountPoint = point;
         }
         const QString path = mountPoint + QStringLiteral("/kept");
@@ -180,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FileSaveTest)
+ZETRA_TEST_GUILESS_MAIN(FileSaveTest)
 #include "test_file_save.moc"

@@ -1,23 +1,16 @@
 #include "link/Crc8.h"
 #include "link/PortList.h"
 #include "link/Protocol.h"
+#include "tests/support/Frames.h"
 #include "tests/support/ScriptedLink.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
-namespace {
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
-// A complete read answer: acknowledgement, data, CRC over the data.
-QByteArray readAnswer(const QByteArray& data) {
-    QByteArray a;
-    a.append(char(0x64));
-    a.append(data);
-    a.append(char(
-        line::crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
-    return a;
-}
-} // namespace
+using test_frames::hex;
+using test_frames::readAnswer;
+
+namespace {} // namespace
 
 class ProtocolTest : public QObject {
     Q_OBJECT

@@ -4,16 +4,17 @@
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "settings/TabConversions.h"
+#include "tests/support/Frames.h"
 
 #include <QtTest>
 
 namespace sm = settings::map;
 using Medium = settings::SettingsForm::Medium;
 
+using test_frames::hex;
+
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
-
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 settings::SettingsForm validForm() {
     settings::SettingsForm f;

@@ -10,15 +10,17 @@
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 #include "sim/Sim.h"
-#include "tests/support/RecordingFrontend.h"
+#include "tests/support/Frames.h"
+#include "tests/support/MeterBench.h"
 
 #include <QtTest>
 
 #include <memory>
 
+using test_frames::hex;
+
 namespace {
 const QLocale kRu(QLocale::Russian, QLocale::Russia);
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 constexpr quint8 kReadMemory = 0x18, kWriteMemory = 0x24, kReadSettings = 0x3C,
                  kWriteSetting = 0x42, kWriteRecord = 0x66;
@@ -27,8 +29,8 @@ bool isWrite(const sim::FrameRecord& f) {
     return f.command == kWriteMemory || f.command == kWriteSetting || f.command == kWriteRecord;
 }
 
-// One simulated meter and the program-wide state an action runs with.
-struct Bench {
+// The meter at 2015-03-15 10:30 on its pty, with the actions the tests run on it.
+struct Bench : MeterBench {
     static sim::Options defaults(quint16 firmwareVersion = 6) {
         sim::Options o;
         o.servePipe = false;
@@ -40,10 +42,10 @@ struct Bench {
     }
 
     Bench() : Bench(defaults()) {}
-    explicit Bench(sim::Options options) : server(std::move(options)) {}
+    explicit Bench(sim::Options options) : MeterBench(std::move(options)) {}
 
     bool start() {
-        if (!server.start())
+        if (!MeterBench::start())
             return false;
         // Archive clearing pauses 15 ms after every record; the tests do not need to wait.
         protocol.setPause([](int) {});
@@ -51,14 +53,10 @@ struct Bench {
     }
 
     bool run(const std::function<void()>& branch) {
-        bool ran = false;
-        actions::Connection(session).run(
-            line::LinkTarget::serialPort(server.ptyPath() + QStringLiteral(" ")), [&] {
-                ran = true;
-                branch();
-                return core::Outcome();
-            });
-        return ran;
+        return MeterBench::run(target(), [&] {
+            branch();
+            return core::Outcome();
+        });
     }
 
     settings::ReadResult read(const settings::SettingsForm& current = settings::SettingsForm()) {
@@ -74,28 +72,21 @@ struct Bench {
 
     // The frames after the identity check.
     std::vector<sim::FrameRecord> branchFrames() const {
-        std::vector<sim::FrameRecord> all = server.frames();
+        std::vector<sim::FrameRecord> all = meter.frames();
         if (!all.empty())
             all.erase(all.begin());
         return all;
     }
     int writeFrames() const {
-        const auto all = server.frames();
+        const auto all = meter.frames();
         return int(std::count_if(all.begin(), all.end(), isWrite));
     }
     QByteArray settingsBytes(int address, int count) {
-        return server.withMeter(
-            [&](sim::Meter& m) { return m.read(sim::Space::Settings, address, count); });
+        return bytes(sim::Space::Settings, address, count);
     }
     QByteArray memoryBytes(int address, int count) {
-        return server.withMeter(
-            [&](sim::Meter& m) { return m.read(sim::Space::Memory, address, count); });
+        return bytes(sim::Space::Memory, address, count);
     }
-
-    sim::Server server;
-    RecordingFrontend frontend;
-    core::Session session{frontend};
-    line::Protocol& protocol = session.protocol();
 };
 
 settings::SettingsForm writeForm() {
@@ -130,7 +121,7 @@ private slots:
 
     void fullRead() {
         Bench b;
-        QVERIFY2(b.start(), qPrintable(b.server.errorString()));
+        QVERIFY2(b.start(), qPrintable(b.meter.errorString()));
         settings::SettingsForm current;
         current.diametral = true; // the flags decide
         const settings::ReadResult r = b.read(current);
@@ -302,15 +293,27 @@ private slots:
         }
         QCOMPARE(frames[frames.size() - 3].count, 12);
 
-        QCOMPARE(b.settingsBytes(16, 8).toHex(' '), hex("E105C809D10B7D00").toHex(' '));
-        QCOMPARE(b.settingsBytes(28, 5).toHex(' '), hex("C40900D700").toHex(' '));
-        QCOMPARE(b.settingsBytes(37, 4), hex("00140000"));
-        QCOMPARE(b.settingsBytes(69, 1), hex("8B"));
-        QByteArray all;
-        for (const auto& [address, value] :
-             settings::settingBytes(*settings::prepareWrite(form, kRu).write, 6))
-            all.append(char(value));
-        QCOMPARE(b.settingsBytes(16, 54).toHex(' '), all.toHex(' '));
+        // The 54 bytes worked out from the form: D 1505, L 2504, angle 3025, cable 125; the
+        // cutoff 0,5 m3/h = 138.889 cm3/s; pulse weight 2500; window 250.4 / 1.0 - 38 = 212
+        // + 3; path delay (0.125 + 1.72 + 0.3) x 262144 = 562298; the constant; the section
+        // 150.5^2 x pi / 4 / 100 = 177.895; the diametral path coefficient
+        // 1.02 x 250.4^2 / 301 x 100000 = 21247230; K 1.02; C 4, B 3, A 2 (version 6 puts C
+        // first); zero offset -1.25; the flags diametral, type 3, oil, 4 s.
+        QCOMPARE(b.settingsBytes(16, 54).toHex(' '), hex("E105C809D10B7D00"
+                                                         "468AE38E"
+                                                         "C40900"
+                                                         "D700"
+                                                         "0008947A"
+                                                         "00140000"
+                                                         "46B1E508"
+                                                         "57A21A7F"
+                                                         "3F828F5C"
+                                                         "41800000"
+                                                         "40C00000"
+                                                         "40800000"
+                                                         "BFA00000"
+                                                         "8B")
+                                                         .toHex(' '));
         // The clock and the stamp of this write: day 5996 (6C 17), 07:45.
         QCOMPARE(b.memoryBytes(1238, 5).toHex(' '), hex("6C17072D00").toHex(' '));
         QCOMPARE(b.settingsBytes(13, 3).toHex(' '), hex("6C1707").toHex(' '));
@@ -360,7 +363,7 @@ private slots:
                  QStringList{QStringLiteral("Ошибка: ") +
                              settings::texts::writeNotVerified(int(expected.size())) + '\r' +
                              expected.join(QLatin1Char('\r'))});
-        for (const auto& f : b.server.frames())
+        for (const auto& f : b.meter.frames())
             QVERIFY(f.command != kWriteRecord);
     }
 
@@ -484,7 +487,7 @@ private slots:
         QVERIFY(!b.frontend.statuses.contains(QStringLiteral("Очистка минутного архива...")));
         QCOMPARE(b.frontend.maxima.last(), 2 * 731 - 1); // the writes and their read-back
         std::vector<int> addresses;
-        for (const auto& f : b.server.frames()) {
+        for (const auto& f : b.meter.frames()) {
             if (f.command == kWriteRecord) {
                 addresses.push_back(f.address);
                 QCOMPARE(f.data, QByteArray(8, '\0'));
@@ -493,7 +496,7 @@ private slots:
         QCOMPARE(int(addresses.size()), 731);
         for (int i = 0; i < 731; ++i)
             QCOMPARE(addresses[std::size_t(i)], 8 * i);
-        b.server.withMeter([](sim::Meter& m) {
+        b.meter.withMeter([](sim::Meter& m) {
             QCOMPARE(m.read(sim::Space::Archive, 0, 5848), QByteArray(5848, '\0'));
             QVERIFY(m.read(sim::Space::Archive, 5848, 8) != QByteArray(8, '\0'));
         });
@@ -508,13 +511,13 @@ private slots:
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QCOMPARE(b.frontend.maxima.last(), 2 * 7200 - 1);
         std::vector<int> addresses;
-        for (const auto& f : b.server.frames())
+        for (const auto& f : b.meter.frames())
             if (f.command == kWriteRecord)
                 addresses.push_back(f.address);
         QCOMPARE(int(addresses.size()), 731 + 7200);
         for (int i = 0; i < 7200; ++i)
             QCOMPARE(addresses[std::size_t(731 + i)], 5848 + 8 * i);
-        b.server.withMeter([](sim::Meter& m) {
+        b.meter.withMeter([](sim::Meter& m) {
             QCOMPARE(m.read(sim::Space::Archive, 0, 63448), QByteArray(63448, '\0'));
         });
     }
@@ -530,7 +533,7 @@ private slots:
         b.write(form);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено с ошибками"));
         int records = 0;
-        for (const auto& f : b.server.frames()) {
+        for (const auto& f : b.meter.frames()) {
             if (f.command == kWriteRecord) {
                 ++records;
                 QVERIFY(f.address <= 5840);
@@ -564,7 +567,7 @@ private slots:
         form.clearDaily = form.clearMinute = true;
         QVERIFY(b.write(form).written);
         QCOMPARE(b.frontend.status(), status);
-        for (const auto& f : b.server.frames())
+        for (const auto& f : b.meter.frames())
             QVERIFY(f.command != kWriteRecord);
     }
 
@@ -626,7 +629,7 @@ private slots:
         core::Session infoSession(infoFrontend);
         actions::info::Values values;
         actions::Connection(infoSession)
-            .run(line::LinkTarget::serialPort(b.server.ptyPath() + QStringLiteral(" ")), [&] {
+            .run(line::LinkTarget::serialPort(b.meter.ptyPath() + QStringLiteral(" ")), [&] {
                 values = actions::info::read(infoSession.protocol(), infoFrontend, kRu);
                 return values.outcome;
             });

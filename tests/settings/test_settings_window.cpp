@@ -91,8 +91,6 @@ class SettingsWindowTest : public QObject {
         return o;
     }
 
-    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
-
     static void fill(TForm1& w) {
         child<QRadioButton>(w, "RadioButton2")->click();
         child<QRadioButton>(w, "RadioButton4")->click();

@@ -3,6 +3,8 @@
 #include "spreadsheet/NumberFormat.h"
 #include "spreadsheet/Workbook.h"
 #include "tests/support/LibreOffice.h"
+#include "tests/support/Readers.h"
+#include "tests/support/Skips.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -34,40 +36,14 @@ class WorkbookTest : public QObject {
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
-    // Runs the reader script; an empty object when it failed (the reason goes to the log).
     static QJsonObject readBack(const QString& file, bool streamOnly = false) {
-        QProcess p;
-        QStringList args{QStringLiteral(ZETRA_SOURCE_DIR "/tests/spreadsheet/read_workbook.py")};
-        if (streamOnly)
-            args << QStringLiteral("--stream");
-        args << file;
-        p.start(QStringLiteral("/usr/bin/python3"), args);
-        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit ||
-            p.exitCode() != 0) {
-            qWarning("reader failed: %s", p.readAllStandardError().constData());
-            return {};
-        }
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        return readers::readWorkbook(file, streamOnly);
     }
-
-    static QJsonObject sheet(const QJsonObject& book) {
-        return book.value(QLatin1String("sheets")).toArray().at(0).toObject();
-    }
-    static QJsonObject cellAt(const QJsonObject& book, int row, int column) {
-        for (const QJsonValue v : sheet(book).value(QLatin1String("cells")).toArray()) {
-            const QJsonObject c = v.toObject();
-            if (c.value(QLatin1String("r")).toInt() == row &&
-                c.value(QLatin1String("c")).toInt() == column)
-                return c;
-        }
-        return {};
-    }
+    static QJsonObject sheet(const QJsonObject& book) { return readers::firstSheet(book); }
     static int width(const QJsonObject& book, int column) {
         return sheet(book).value(QLatin1String("widths")).toArray().at(column).toInt();
     }
-    static int cellCount(const QJsonObject& book) {
-        return int(sheet(book).value(QLatin1String("cells")).toArray().size());
-    }
+    static int cellCount(const QJsonObject& book) { return int(readers::cells(book).size()); }
 
     static QString ruDate() { return QStringLiteral("dd.MM.yyyy"); }
     static QString ruTime() { return QStringLiteral("HH:mm"); }
@@ -75,7 +51,8 @@ class WorkbookTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        QVERIFY2(QFile::exists(QStringLiteral("/usr/bin/python3")), "Debian's python3 needed");
+        if (const QByteArray why = readers::missing({QStringLiteral("xlrd")}); !why.isEmpty())
+            ZETRA_SKIP(why.constData());
 
         // A daily-archive sheet in the shape of the export, with the styles it uses.
         spreadsheet::Workbook book;
@@ -190,7 +167,7 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(QString, format);
         QFETCH(bool, gold);
-        const QJsonObject c = cellAt(sampleRead_, row, column);
+        const QJsonObject c = readers::cellAt(sampleRead_, row, column);
         QVERIFY2(!c.isEmpty(), "cell missing");
         QCOMPARE(c.value(QLatin1String("type")).toInt(), type);
         if (type == 2)
@@ -317,14 +294,14 @@ private slots:
         QCOMPARE(sheet(b).value(QLatin1String("nrows")).toInt(), 7200);
         QCOMPARE(sheet(b).value(QLatin1String("ncols")).toInt(), 4);
         QCOMPARE(cellCount(b), 4 * 7200);
-        QCOMPARE(cellAt(b, 0, 0).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(b, 0, 0).value(QLatin1String("value")).toString(),
                  QStringLiteral("2008-03-05T10:00:00"));
-        QCOMPARE(cellAt(b, 1, 0).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(b, 1, 0).value(QLatin1String("value")).toString(),
                  QStringLiteral("2008-03-05T09:59:00"));
-        QCOMPARE(cellAt(b, 7199, 0).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(b, 7199, 0).value(QLatin1String("value")).toString(),
                  QStringLiteral("2008-02-29T10:01:00"));
-        QCOMPARE(cellAt(b, 7199, 1).value(QLatin1String("value")).toDouble(), 7.199);
-        QCOMPARE(cellAt(b, 7199, 3).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(b, 7199, 1).value(QLatin1String("value")).toDouble(), 7.199);
+        QCOMPARE(readers::cellAt(b, 7199, 3).value(QLatin1String("value")).toString(),
                  QStringLiteral("Расход больше максимального"));
         const QJsonObject ole = b.value(QLatin1String("ole")).toObject();
         QCOMPARE(ole.value(QLatin1String("bookSize")).toInt(), book.bookStream().size());
@@ -344,11 +321,13 @@ private slots:
         const QJsonObject b = readBack(file);
         QVERIFY(!b.isEmpty());
         QCOMPARE(cellCount(b), 3);
-        QCOMPARE(cellAt(b, 0, 0).value(QLatin1String("type")).toInt(), 2);
-        QCOMPARE(cellAt(b, 0, 0).value(QLatin1String("value")).toDouble(), 5.0);
-        QCOMPARE(cellAt(b, 0, 1).value(QLatin1String("value")).toString(), QStringLiteral("новое"));
-        QCOMPARE(cellAt(b, 0, 2).value(QLatin1String("value")).toString(), QStringLiteral("два"));
-        QCOMPARE(cellAt(b, 0, 2).value(QLatin1String("fill")).toInt(), 1);
+        QCOMPARE(readers::cellAt(b, 0, 0).value(QLatin1String("type")).toInt(), 2);
+        QCOMPARE(readers::cellAt(b, 0, 0).value(QLatin1String("value")).toDouble(), 5.0);
+        QCOMPARE(readers::cellAt(b, 0, 1).value(QLatin1String("value")).toString(),
+                 QStringLiteral("новое"));
+        QCOMPARE(readers::cellAt(b, 0, 2).value(QLatin1String("value")).toString(),
+                 QStringLiteral("два"));
+        QCOMPARE(readers::cellAt(b, 0, 2).value(QLatin1String("fill")).toInt(), 1);
     }
 
     void awkwardInput() {
@@ -373,15 +352,17 @@ private slots:
         const QJsonObject b = readBack(file);
         QVERIFY(!b.isEmpty());
         QCOMPARE(sheet(b).value(QLatin1String("name")).toString(), QStringLiteral("Архив_ март"));
-        QCOMPARE(cellAt(b, 0, 0).value(QLatin1String("value")).toString(), QStringLiteral("a?b?c"));
-        QCOMPARE(cellAt(b, 1, 0).value(QLatin1String("value")).toString(), QString(255, u'Ж'));
-        QCOMPARE(cellAt(b, 2, 0).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(b, 0, 0).value(QLatin1String("value")).toString(),
+                 QStringLiteral("a?b?c"));
+        QCOMPARE(readers::cellAt(b, 1, 0).value(QLatin1String("value")).toString(),
+                 QString(255, u'Ж'));
+        QCOMPARE(readers::cellAt(b, 2, 0).value(QLatin1String("value")).toString(),
                  QStringLiteral("№ «ёЁ» – €"));
-        QCOMPARE(cellAt(b, 3, 0).value(QLatin1String("type")).toInt(), 5);     // error cell
-        QCOMPARE(cellAt(b, 3, 0).value(QLatin1String("value")).toInt(), 0x24); // #NUM!
-        QCOMPARE(cellAt(b, 4, 0).value(QLatin1String("xf")).toInt(), 15);
-        QCOMPARE(cellAt(b, 16383, 255).value(QLatin1String("value")).toDouble(), -0.5);
-        const QJsonObject oddCell = cellAt(b, 5, 0);
+        QCOMPARE(readers::cellAt(b, 3, 0).value(QLatin1String("type")).toInt(), 5); // error cell
+        QCOMPARE(readers::cellAt(b, 3, 0).value(QLatin1String("value")).toInt(), 0x24); // #NUM!
+        QCOMPARE(readers::cellAt(b, 4, 0).value(QLatin1String("xf")).toInt(), 15);
+        QCOMPARE(readers::cellAt(b, 16383, 255).value(QLatin1String("value")).toDouble(), -0.5);
+        const QJsonObject oddCell = readers::cellAt(b, 5, 0);
         QCOMPARE(oddCell.value(QLatin1String("format")).toString(), QStringLiteral("General"));
         QCOMPARE(oddCell.value(QLatin1String("fill")).toInt(), 0);
         QCOMPARE(oddCell.value(QLatin1String("height")).toInt(), 20); // 1 point, the least
@@ -392,7 +373,7 @@ private slots:
     void codePageTable() {
         QStringDecoder decoder("windows-1251");
         if (!decoder.isValid())
-            QSKIP("this Qt has no windows-1251 to compare with");
+            ZETRA_SKIP("this Qt has no windows-1251 to compare with");
         for (int byte = 0; byte < 256; ++byte) {
             if (byte == 0x98) // unassigned
                 continue;
@@ -516,7 +497,7 @@ private slots:
             QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::ExeOwner);
             if (::geteuid() == 0) {
                 QFile::setPermissions(folderPath, writable);
-                QSKIP("the superuser writes into read-only folders");
+                ZETRA_SKIP("the superuser writes into read-only folders");
             }
         }
         const QStringList before =
@@ -569,7 +550,7 @@ private slots:
         book.writeText(0, 0, QStringLiteral("новый"));
         QVERIFY(book.save(file));
         QCOMPARE(QFileInfo(file).size(), book.fileContents().size());
-        QCOMPARE(cellAt(readBack(file), 0, 0).value(QLatin1String("value")).toString(),
+        QCOMPARE(readers::cellAt(readBack(file), 0, 0).value(QLatin1String("value")).toString(),
                  QStringLiteral("новый"));
     }
 
@@ -612,7 +593,7 @@ private slots:
     void libreOfficeReadsTheSample() {
         const LibreOffice office;
         if (!office.available())
-            QSKIP("LibreOffice is not installed or does not start");
+            ZETRA_SKIP(LibreOffice::kMissing);
         QByteArray log;
         QVERIFY2(office.toCsv({sample_}, &log), log.constData());
         const QString outDir = office.outDir();
@@ -642,5 +623,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WorkbookTest)
+ZETRA_TEST_GUILESS_MAIN(WorkbookTest)
 #include "test_workbook.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 // Finds a window's control by its object name, as the forms name them; a missing control ends
@@ -11,3 +12,6 @@ T* child(QWidget& window, const char* name) {
         qFatal("no control %s", name);
     return control;
 }
+
+// The status bar's text, where every action says how it ended.
+inline QString statusOf(QWidget& window) { return child<QLabel>(window, "StatusPanel0")->text(); }

@@ -11,6 +11,10 @@
 // is not installed or does not start.
 class LibreOffice {
 public:
+    static constexpr const char* kMissing =
+        "LibreOffice is not installed or does not start (ZETRA_LIBREOFFICE=1 "
+        "./scripts/setup.sh installs it)";
+
     LibreOffice() : soffice_(QStandardPaths::findExecutable(QStringLiteral("soffice"))) {
         if (soffice_.isEmpty() || !work_.isValid())
             return;

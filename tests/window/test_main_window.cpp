@@ -19,8 +19,6 @@
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
-
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 

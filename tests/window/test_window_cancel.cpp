@@ -39,8 +39,6 @@ private:
     QLocalServer server_;
 };
 
-QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
-
 // Runs `during` once, the first time the window's action is running.
 void whileRunning(TForm1& w, std::function<void()> during) {
     auto* probe = new QTimer(&w);
@@ -89,7 +87,8 @@ private slots:
         });
         child<QPushButton>(w, "Button1")->click();
         QVERIFY(shown);
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        // Ended by the press, not by the attempt's 4 s without an answer.
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(statusOf(w), QStringLiteral("Прервано пользователем"));
         QVERIFY(!cancel->isVisible());
         QVERIFY(child<QPushButton>(w, "Button1")->isEnabled());

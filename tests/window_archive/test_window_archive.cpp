@@ -76,8 +76,6 @@ QByteArray fileBytes(const QString& path) {
 class WindowArchiveTest : public QObject {
     Q_OBJECT
 
-    static QString statusOf(TForm1& w) { return child<QLabel>(w, "StatusPanel0")->text(); }
-
     static void openArchiveTab(TForm1& w, int subTab, const QDate& from, const QDate& to) {
         child<QTabWidget>(w, "PageControl1")->setCurrentIndex(1);
         child<QTabWidget>(w, "PageControl2")->setCurrentIndex(subTab);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "actions/Connection.h"
+#include "core/Session.h"
+#include "link/LinkOpener.h"
+#include "sim/Sim.h"
+#include "tests/support/RecordingFrontend.h"
+
+#include <utility>
+
+// One simulated meter and the program's side of it, as the window and zetra-cli hold it: the
+// frontend that records what the engineer would see, and the session with its protocol.
+struct MeterBench {
+    explicit MeterBench(sim::Options options = sim::Options()) : meter(std::move(options)) {
+        // The simulated meter answers within milliseconds or never: an answer it dropped
+        // need not be awaited for the ten seconds a relayed answer may take.
+        protocol.setLateAnswerLimit(kLateAnswerLimitMs);
+    }
+    static constexpr int kLateAnswerLimitMs = 2000;
+
+    bool start() { return meter.start(); }
+
+    // The meter's pty as the port list names it (the name, a blank, a description), or its
+    // pipe.
+    line::LinkTarget target(bool pipe = false) const {
+        return pipe ? line::LinkTarget::pipe(meter.pipeName())
+                    : line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
+    }
+
+    // Runs `branch` in a connection (the identity check first); false when it never ran.
+    template <class Branch>
+    bool run(const line::LinkTarget& where, Branch&& branch) {
+        bool ran = false;
+        actions::Connection(session).run(where, [&] {
+            ran = true;
+            return branch();
+        });
+        return ran;
+    }
+
+    QByteArray bytes(sim::Space space, int address, int count) {
+        return meter.withMeter([&](sim::Meter& m) { return m.read(space, address, count); });
+    }
+
+    sim::Server meter;
+    RecordingFrontend frontend;
+    core::Session session{frontend};
+    line::Protocol& protocol = session.protocol();
+};
