@@ -2,7 +2,6 @@
 
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
-#include "core/CancelTexts.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
@@ -21,15 +20,17 @@ constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
 constexpr int kMinuteDaysBack =
     device::archive_layout::kMinuteRecords / device::archive_layout::kMinutesPerDay - 1;
 
-// The checks both readouts make, in their order; empty when the interval is fine.
-QString intervalError(const Interval& interval, int meterToday, int daysBack) {
+using Detail = core::Outcome::Detail;
+
+// The checks both readouts make, in their order; None when the interval is fine.
+Detail intervalError(const Interval& interval, int meterToday, int daysBack) {
     if (interval.end > meterToday)
-        return texts::invalidInterval();
+        return Detail::IntervalInvalid;
     if (interval.start < meterToday - daysBack)
-        return texts::invalidInterval();
+        return Detail::IntervalInvalid;
     if (interval.start > interval.end)
-        return texts::startAfterEnd();
-    return {};
+        return Detail::IntervalReversed;
+    return Detail::None;
 }
 
 void copyRecord(const line::Protocol& protocol, Record& entry) {
@@ -41,18 +42,17 @@ using core::Outcome;
 // A readout that ran to its end or was stopped: the records read and the ones whose transfer
 // failed.
 Outcome readOutcome(int read, int errors, bool stopped) {
-    Outcome o = stopped ? Outcome::of(Outcome::Kind::Cancelled,
-                                      core::texts::cancel::cancelledAfterReading(read))
-                : errors == 0
-                    ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
-                    : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
+    Outcome o = Outcome::of(stopped       ? Outcome::Kind::Cancelled
+                            : errors == 0 ? Outcome::Kind::Succeeded
+                                          : Outcome::Kind::FinishedWithErrors,
+                            Detail::RecordsRead);
     o.done = read;
     o.failed = errors;
     return o;
 }
 
-Readout refused(core::Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
-    return {core::finish(frontend, Outcome::of(kind, wording)), std::nullopt};
+Readout refused(core::Frontend& frontend, Outcome::Kind kind, Detail detail = Detail::None) {
+    return {core::finish(frontend, Outcome::of(kind, detail)), std::nullopt};
 }
 
 // A transaction of the preamble failed: stopped by the engineer, or no answer.
@@ -77,7 +77,8 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
 
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                   int meterToday, DailyArchive& archive, const QLocale& locale) {
-    if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
+    if (const Detail error = intervalError(interval, meterToday, kDailyDaysBack);
+        error != Detail::None)
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingDaily());
     frontend.processEvents();
@@ -122,8 +123,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
 
 Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                    int meterToday, MinuteArchive& archive, const QLocale& locale) {
-    if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
-        !error.isEmpty())
+    if (const Detail error = intervalError(interval, meterToday, kMinuteDaysBack);
+        error != Detail::None)
         return refused(frontend, Outcome::Kind::IntervalRefused, error);
     frontend.setStatus(texts::readingMinute());
     frontend.processEvents();
@@ -138,7 +139,7 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
         minute = p.at(2);
         // An impossible time would reach past the ring and the buffer.
         if (hour > 23 || minute > 59) {
-            return refused(frontend, Outcome::Kind::FinishedWithErrors, texts::invalidMeterClock());
+            return refused(frontend, Outcome::Kind::FinishedWithErrors, Detail::MeterClockInvalid);
         }
     }
 
@@ -176,7 +177,7 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
         return notAnswered(p, frontend);
     frontend.setProgressPosition(0);
     if (p.at(1) & device::state::kArchiveUnavailable) {
-        return refused(frontend, Outcome::Kind::RefusedByMeter, texts::archiveUnavailable());
+        return refused(frontend, Outcome::Kind::RefusedByMeter, Detail::ArchiveUnavailable);
     }
     // Without the meter's date neither the interval checks nor the ring addresses can be made.
     if (!p.ReadMemory(device::memory::kDate, 2))

@@ -13,7 +13,8 @@ void CliContext::print(const QString& line) {
 
 int CliContext::finish(const core::Outcome& o) {
     outcome = o;
-    statusLine = frontend.status();
+    // The outcome's status text; one that leaves the status as it was prints that status.
+    statusLine = core::statusText(o).value_or(frontend.status());
     print(*statusLine);
     return exitCode(o.kind);
 }

@@ -33,12 +33,6 @@ QString notice() {
         "Сейчас программа прибора будет перепрошита.\rЖелательно закрыть другие работающие "
         "приложения.\rЭто может занять некоторое время, пожалуйста дождитесь окончания");
 }
-QString cannotEnter() {
-    return QCoreApplication::translate("Firmware", "Не удалось войти в режим программирования");
-}
 QString programming() { return QCoreApplication::translate("Firmware", "Программирование..."); }
 QString verifying() { return QCoreApplication::translate("Firmware", "Проверка..."); }
-QString completedWithErrorsRepeat() {
-    return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите");
-}
 } // namespace firmware::texts

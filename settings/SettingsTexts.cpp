@@ -90,9 +90,6 @@ const std::array<const char*, 34> kFileLabels{{
 QString writingSettings() {
     return QCoreApplication::translate("Settings", "Настройка прибора...");
 }
-QString programmingForbidden() {
-    return QCoreApplication::translate("Settings", "Программирование запрещено");
-}
 QString applyQuestion() {
     return QCoreApplication::translate(
         "Settings", "Вы действительно хотите применить\rновые настройки к прибору?");
@@ -112,7 +109,6 @@ QString clearTotalsQuestion() {
         "Settings", "Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
                     "и\rвремени простоя прибора?");
 }
-QString clearingForbidden() { return QCoreApplication::translate("Settings", "Очистка запрещена"); }
 QString clearingTotals() {
     return QCoreApplication::translate("Settings", "Очистка накопления...");
 }
@@ -156,14 +152,6 @@ QString unitPercent() { return QStringLiteral("%"); }
 // The dialogs' filter, written the way the file dialogs take it.
 QString fileFilter() {
     return QCoreApplication::translate("Settings", "файл с настройками (*.dat)");
-}
-
-QString settingsNotWritten() {
-    return QCoreApplication::translate("Settings", "Настройки не записаны");
-}
-QString archiveUnavailable() {
-    return QCoreApplication::translate("Settings",
-                                       "Архив прибора недоступен, очистка не выполнена");
 }
 
 QString diameterTooLarge() {

@@ -22,13 +22,10 @@ enum class Field {
 };
 
 // Reading and writing.
-QString writingSettings();      // "Настройка прибора..."
-QString programmingForbidden(); // "Программирование запрещено"
+QString writingSettings(); // "Настройка прибора..."
 QString applyQuestion(); // "Вы действительно хотите применить\rновые настройки к прибору?"
 QString clearingDaily(); // "Очистка суточного архива..."
-QString clearingMinute();     // "Очистка минутного архива..."
-QString settingsNotWritten(); // after a refused form: nothing went to the meter
-QString archiveUnavailable(); // the settings went in, the meter's archive could not be cleared
+QString clearingMinute(); // "Очистка минутного архива..."
 
 // Validation messages.
 QString notANumber(Field field, const QString& typed); // prefix + typed text + " - не число"
@@ -52,8 +49,7 @@ QString dateTooLate();  // more than 65535 days after it
 
 // Clearing the totals.
 QString clearTotalsQuestion();
-QString clearingForbidden(); // "Очистка запрещена"
-QString clearingTotals();    // "Очистка накопления..."
+QString clearingTotals(); // "Очистка накопления..."
 
 // The settings file.
 QString fileLabel(int line);  // the label of a label line (1-based); empty for a value line

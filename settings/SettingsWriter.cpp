@@ -263,9 +263,9 @@ int clearArea(line::Protocol& p, core::Frontend& frontend, const QString& status
 // The outcome of a clearing the engineer stopped, with how far it got.
 core::Outcome stoppedClearing(core::Frontend& frontend, int cleared, int records) {
     core::Outcome o =
-        core::Outcome::of(core::Outcome::Kind::Cancelled,
-                          core::texts::cancel::cancelledAfterClearing(cleared, records));
+        core::Outcome::of(core::Outcome::Kind::Cancelled, core::Outcome::Detail::RecordsCleared);
     o.done = cleared;
+    o.total = records;
     return core::finish(frontend, o);
 }
 
@@ -291,8 +291,8 @@ core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool da
     if (!stateRead)
         return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     if (p.at(1) & device::state::kArchiveUnavailable)
-        return core::finish(
-            frontend, Outcome::of(Outcome::Kind::RefusedByMeter, texts::archiveUnavailable()));
+        return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
+                                                  Outcome::Detail::ArchiveNotCleared));
     if (daily) {
         const int cleared = clearDailyArchive(p, frontend);
         if (p.stopRequested())
@@ -320,8 +320,8 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
         return result;
     result.confirmed = true;
 
-    if (const auto refusal =
-            core::refuseUnlessChangesPermitted(p, frontend, texts::programmingForbidden())) {
+    if (const auto refusal = core::refuseUnlessChangesPermitted(
+            p, frontend, Outcome::Detail::ProgrammingForbidden)) {
         result.outcome = *refusal;
         return result;
     }
@@ -329,8 +329,8 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
     const Preparation prepared = prepareWrite(form, locale);
     if (!prepared.write) {
         frontend.showError(core::texts::errorCaption(), prepared.error);
-        result.outcome = core::finish(
-            frontend, Outcome::of(Outcome::Kind::InputRefused, texts::settingsNotWritten()));
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
+                                                            Outcome::Detail::SettingsNotWritten));
         return result;
     }
 
