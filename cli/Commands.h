@@ -4,7 +4,8 @@
 
 namespace cli {
 
-// One row per command: its name, its argument synopsis, and whether it talks to the meter.
+// One row per command: its name, its argument synopsis (for the help) and the function that
+// runs it.
 struct Command {
     const char* name;
     const char* synopsis;
