@@ -6,7 +6,6 @@
 #include "link/Protocol.h"
 #include "settings/SettingsMap.h"
 #include "settings/SettingsTexts.h"
-#include "settings/SettingsWriter.h"
 
 #include <algorithm>
 
@@ -57,36 +56,31 @@ int readSettingsArea(line::Protocol& p, int first, int last, SettingsImage& imag
     return failed;
 }
 
-SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte) {
-    SettingsImage image;
-    for (const auto& [address, value] : settingBytes(write, versionByte))
-        image.put(address, &value, 1);
-    const auto day = sm::u16Bytes(write.deviceDay);
-    image.put(sm::kDateStamp, day.data(), 2);
-    const quint8 hour = quint8(write.time.hours);
-    image.put(sm::kHourStamp, &hour, 1);
-    return image;
-}
-
 namespace {
 
 template <std::size_t N>
-void putBytes(SettingsImage& image, int address, const std::array<quint8, N>& data) {
-    image.put(address, data.data(), int(N));
+FieldBytes fieldBytes(const std::array<quint8, N>& data) {
+    static_assert(N <= 4);
+    FieldBytes f;
+    std::copy(data.begin(), data.end(), f.bytes.begin());
+    f.count = int(N);
+    return f;
 }
 
-void putFloat(SettingsImage& image, int address, std::optional<long double> value) {
+std::optional<FieldBytes> floatBytes(std::optional<long double> value) {
     if (!value)
-        return;
+        return std::nullopt;
     if (const auto bytes = sm::encodeFloat(*value))
-        putBytes(image, address, *bytes);
+        return fieldBytes(*bytes);
+    return std::nullopt;
 }
 
-void putTenths(SettingsImage& image, int address, std::optional<long double> value) {
+std::optional<FieldBytes> tenthsBytes(std::optional<long double> value) {
     if (!value)
-        return;
+        return std::nullopt;
     if (const auto stored = sm::encodeTenths(*value))
-        putBytes(image, address, sm::u16Bytes(*stored));
+        return fieldBytes(sm::u16Bytes(*stored));
+    return std::nullopt;
 }
 
 quint16 word(const SettingsImage& image, int address) {
@@ -109,56 +103,120 @@ std::optional<float> floatAt(const SettingsImage& image, int address) {
 
 } // namespace
 
-SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte) {
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
     auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
-    SettingsImage image;
-    const auto d = number(form.diameter);
-    const auto l = number(form.base);
-    const auto cable = number(form.cableLength);
-    const auto k = number(form.k);
-
-    putTenths(image, sm::kDiameter, d);
-    putTenths(image, sm::kBase, l);
-    // With axial insertion the write sends the angle as it stands, or 0 when it is no number.
-    const auto angle = number(form.angle);
-    if (angle) {
-        if (const auto stored = sm::encodeHundredths(*angle))
-            putBytes(image, sm::kAngle, sm::u16Bytes(*stored));
-    } else if (!form.diametral) {
-        putBytes(image, sm::kAngle, sm::u16Bytes(0));
+    switch (id) {
+    case FieldId::Insertion:
+        return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(form)});
+    case FieldId::Diameter:
+        return tenthsBytes(number(form.diameter));
+    case FieldId::Base:
+        return tenthsBytes(number(form.base));
+    case FieldId::Angle: {
+        // With axial insertion the angle field is disabled and unchecked: it goes in as it
+        // stands when it is a number that fits, else as 0.
+        const auto angle = number(form.angle);
+        if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
+            return fieldBytes(sm::u16Bytes(*stored));
+        if (!form.diametral)
+            return fieldBytes(sm::u16Bytes(0));
+        return std::nullopt;
     }
-    putTenths(image, sm::kCableLength, cable);
-
-    const auto cutoff = number(form.zeroCutoff);
-    if (cutoff && (!form.cutoffInPercent || d))
-        putFloat(
-            image, sm::kZeroCutoff,
+    case FieldId::CableLength:
+        return tenthsBytes(number(form.cableLength));
+    case FieldId::K:
+        return floatBytes(number(form.k));
+    case FieldId::A:
+        return floatBytes(number(form.a));
+    case FieldId::B:
+        return floatBytes(number(form.b));
+    case FieldId::C:
+        return floatBytes(number(form.c));
+    case FieldId::ZeroCutoff: {
+        const auto cutoff = number(form.zeroCutoff);
+        const auto d = number(form.diameter);
+        if (!cutoff || (form.cutoffInPercent && !d))
+            return std::nullopt;
+        return floatBytes(
             sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, form.cutoffInPercent ? *d : 0));
-    if (const auto pulse = number(form.pulseWeight))
-        if (const auto stored = sm::encodeThousandths(*pulse))
-            putBytes(image, sm::kPulseWeight, sm::u24Bytes(*stored));
-    if (l) {
-        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-        if (start >= 0 && start <= sm::kMaxU16)
-            putBytes(image, sm::kWindowStart, sm::u16Bytes(quint16(start)));
     }
-    if (cable && *cable >= 0 && sm::encodeTenths(*cable))
-        putBytes(image, sm::kPathDelay,
-                 sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
-    putBytes(image, sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
-    if (d)
-        putFloat(image, sm::kCrossSection, sm::crossSection(*d));
-    if (k && l && d && *d != 0)
-        putFloat(image, sm::kPathCoefficient, sm::pathCoefficient(*k, *l, *d, form.diametral));
+    case FieldId::PulseWeight: {
+        const auto pulse = number(form.pulseWeight);
+        if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
+            return fieldBytes(sm::u24Bytes(*stored));
+        return std::nullopt;
+    }
+    case FieldId::ZeroOffset:
+        return floatBytes(number(form.zeroOffset));
+    case FieldId::WindowStart: {
+        const auto l = number(form.base);
+        if (!l)
+            return std::nullopt;
+        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
+        if (start < 0 || start > sm::kMaxU16)
+            return std::nullopt;
+        return fieldBytes(sm::u16Bytes(quint16(start)));
+    }
+    case FieldId::PathDelay: {
+        // The cable length's own limit keeps the delay well inside 32 bits.
+        const auto cable = number(form.cableLength);
+        if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
+            return std::nullopt;
+        return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
+    }
+    case FieldId::DelayConstant:
+        return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
+    case FieldId::CrossSection: {
+        const auto d = number(form.diameter);
+        return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
+    }
+    case FieldId::PathCoefficient: {
+        const auto k = number(form.k);
+        const auto l = number(form.base);
+        const auto d = number(form.diameter);
+        if (!k || !l || !d || *d == 0)
+            return std::nullopt;
+        return floatBytes(sm::pathCoefficient(*k, *l, *d, form.diametral));
+    }
+    case FieldId::Sensors:
+    case FieldId::Medium:
+    case FieldId::Period:
+    case FieldId::WindowOffset:
+    case FieldId::DateStamp:
+    case FieldId::HourStamp:
+        break;
+    }
+    return std::nullopt;
+}
 
-    const bool swapped = sm::coefficientsSwapped(versionByte);
-    putFloat(image, sm::kK, k);
-    putFloat(image, swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, number(form.a));
-    putFloat(image, sm::kB, number(form.b));
-    putFloat(image, swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, number(form.c));
-    putFloat(image, sm::kZeroOffset, number(form.zeroOffset));
-    const quint8 flags = sm::encodeFlags(form);
-    image.put(sm::kFlags, &flags, 1);
+const std::vector<FieldId>& blockFields() {
+    static const std::vector<FieldId> fields = {
+        FieldId::Diameter,
+        FieldId::Base,
+        FieldId::Angle,
+        FieldId::CableLength,
+        FieldId::ZeroCutoff,
+        FieldId::PulseWeight,
+        FieldId::WindowStart,
+        FieldId::PathDelay,
+        FieldId::DelayConstant,
+        FieldId::K,
+        FieldId::A,
+        FieldId::B,
+        FieldId::C,
+        FieldId::ZeroOffset,
+        FieldId::CrossSection,
+        FieldId::PathCoefficient,
+        FieldId::Insertion,
+    };
+    return fields;
+}
+
+SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte) {
+    SettingsImage image;
+    for (const FieldId id : blockFields())
+        if (const auto f = encodeField(id, form, locale))
+            image.put(fieldRange(id, versionByte).address, f->bytes.data(), f->count);
     return image;
 }
 

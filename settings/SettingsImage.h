@@ -16,8 +16,6 @@ class Protocol;
 
 namespace settings {
 
-struct PreparedWrite;
-
 // One setting whose value in the meter is not the one wanted: its label (the settings file's,
 // with its colon, or a name of its own), the meter's value as "Читать" shows it (empty when it
 // could not be read) and the wanted value (the form's text, or what the write sent).
@@ -50,12 +48,9 @@ int readSettingsArea(line::Protocol& protocol, int first, int last, SettingsImag
 // The transactions that readSettingsArea makes for first..last.
 int settingsAreaReads(int first, int last);
 
-// What a write of `write` leaves in 13..69 when the firmware has `versionByte`: the block with
-// A and C placed by the version, and the date and hour stamps.
-SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte);
-
-// What a write of `form` would put into 16..69, field by field: a field whose text is not a
-// number, or does not fit, stays unknown, so that the others can still be compared.
+// What a write of `form` would put into 16..69, field by field through encodeField: a field
+// whose text is not a number, or does not fit, stays unknown, so that the others can still be
+// compared.
 SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte);
 
 // The tab as "Читать" would fill it from these bytes. `current` gives the unit of the zero
@@ -102,6 +97,19 @@ struct FieldRange {
 
 // Where a field lives for a firmware version (A and C trade places from version 6 on).
 FieldRange fieldRange(FieldId id, quint8 versionByte);
+// The bytes a field of the written block holds for `form`: the one encoding of every value that
+// the write sends and that the dry run and the comparison expect. Empty when the field's text
+// is not a number or its value does not fit the field. The flags byte is Insertion's (Sensors,
+// Medium and Period share it).
+struct FieldBytes {
+    std::array<quint8, 4> bytes{};
+    int count = 0;
+};
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale);
+// The fields that make up the written block 16..69, in the order the write checks that each
+// value fits.
+const std::vector<FieldId>& blockFields();
+
 // The settings file's label (with its colon), or a name of its own for the others.
 QString fieldLabel(FieldId id);
 // The fields a derived field is worked out from; empty for the others.

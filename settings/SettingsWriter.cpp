@@ -36,26 +36,46 @@ std::optional<ClockTime> parseClockTime(const QString& text) {
 
 namespace {
 
-// The block of a write, addressed by the meter's own addresses.
-class Block {
-public:
-    explicit Block(std::array<quint8, sm::kWrittenBytes>& bytes) : bytes_(bytes) {}
-    template <std::size_t N>
-    void put(quint8 address, const std::array<quint8, N>& data) {
-        std::copy(data.begin(), data.end(), bytes_.begin() + (address - sm::kWrittenFirst));
-    }
-    void put(quint8 address, quint8 value) {
-        bytes_[std::size_t(address - sm::kWrittenFirst)] = value;
-    }
-
-private:
-    std::array<quint8, sm::kWrittenBytes>& bytes_;
-};
-
 Preparation refuse(const QString& message) {
     Preparation p;
     p.error = message;
     return p;
+}
+
+// Why a value checked as a number still cannot be written: it does not fit its field.
+QString doesNotFit(FieldId id) {
+    switch (id) {
+    case FieldId::Diameter:
+        return texts::diameterTooLarge();
+    case FieldId::Base:
+        return texts::baseTooLarge();
+    case FieldId::Angle:
+        return texts::angleTooLarge();
+    case FieldId::CableLength:
+        return texts::cableLengthTooLarge();
+    case FieldId::ZeroCutoff:
+        return texts::outOfRange(Field::ZeroCutoff);
+    case FieldId::PulseWeight:
+        return texts::pulseWeightTooLarge();
+    case FieldId::WindowStart:
+        return texts::windowTooLarge();
+    case FieldId::K:
+        return texts::outOfRange(Field::K);
+    case FieldId::A:
+        return texts::outOfRange(Field::A);
+    case FieldId::B:
+        return texts::outOfRange(Field::B);
+    case FieldId::C:
+        return texts::outOfRange(Field::C);
+    case FieldId::ZeroOffset:
+        return texts::outOfRange(Field::ZeroOffset);
+    case FieldId::CrossSection:
+        return texts::diameterTooSmall();
+    case FieldId::PathCoefficient:
+        return texts::pathCoefficientOutOfRange();
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -95,14 +115,12 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     };
     const Coefficient coefficients[] = {
         {Field::K, form.k}, {Field::A, form.a}, {Field::B, form.b}, {Field::C, form.c}};
-    long double coefficientValues[4] = {};
     for (int i = 0; i < 4; ++i) {
         const auto v = number(coefficients[i].text);
         if (!v)
             return refuse(texts::notANumber(coefficients[i].field, coefficients[i].text));
         if (!(*v > 0))
             return refuse(texts::ruleBroken(coefficients[i].field));
-        coefficientValues[i] = *v;
     }
     const auto cutoff = number(form.zeroCutoff);
     if (!cutoff)
@@ -123,76 +141,17 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     if (!(form.windowOffset + (*l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
         return refuse(texts::windowTooSmall());
 
-    // Each value must fit its field, so that the meter gets what the form says.
+    // Each value must fit its field, so that the meter gets what the form says. The derived
+    // fields come last, so that a bad field is named before what it feeds. The block holds A
+    // and C where firmware below version 6 has them; settingBytes places them by the version.
     PreparedWrite w;
-    Block block(w.block);
-
-    const auto diameter = sm::encodeTenths(*d);
-    if (!diameter)
-        return refuse(texts::diameterTooLarge());
-    block.put(sm::kDiameter, sm::u16Bytes(*diameter));
-    const auto base = sm::encodeTenths(*l);
-    if (!base)
-        return refuse(texts::baseTooLarge());
-    block.put(sm::kBase, sm::u16Bytes(*base));
-
-    // With axial insertion the angle field is disabled and unchecked: it goes in as it stands
-    // when it is a number that fits, else as 0.
-    std::optional<quint16> angleStored = angle ? sm::encodeHundredths(*angle) : std::nullopt;
-    if (form.diametral && !angleStored)
-        return refuse(texts::angleTooLarge());
-    block.put(sm::kAngle, sm::u16Bytes(angleStored.value_or(0)));
-
-    const auto cableStored = sm::encodeTenths(*cable);
-    if (!cableStored)
-        return refuse(texts::cableLengthTooLarge());
-    block.put(sm::kCableLength, sm::u16Bytes(*cableStored));
-
-    const auto cutoffBytes =
-        sm::encodeFloat(sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, *d));
-    if (!cutoffBytes)
-        return refuse(texts::outOfRange(Field::ZeroCutoff));
-    block.put(sm::kZeroCutoff, *cutoffBytes);
-
-    const auto pulseStored = sm::encodeThousandths(*pulse);
-    if (!pulseStored)
-        return refuse(texts::pulseWeightTooLarge());
-    block.put(sm::kPulseWeight, sm::u24Bytes(*pulseStored));
-
-    const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-    if (start < 0 || start > sm::kMaxU16)
-        return refuse(texts::windowTooLarge());
-    block.put(sm::kWindowStart, sm::u16Bytes(quint16(start)));
-
-    // The cable length's own limit keeps the delay well inside 32 bits.
-    const long double delay = sm::pathDelay(*cable, form.sensorsType3);
-    block.put(sm::kPathDelay, sm::u32BigEndianBytes(quint32(delay)));
-    block.put(sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
-
-    const quint8 floatAddresses[] = {sm::kK, sm::kFirstCoefficient, sm::kB, sm::kSecondCoefficient};
-    for (int i = 0; i < 4; ++i) {
-        const auto bytes = sm::encodeFloat(coefficientValues[i]);
+    for (const FieldId id : blockFields()) {
+        const auto bytes = encodeField(id, form, locale);
         if (!bytes)
-            return refuse(texts::outOfRange(coefficients[i].field));
-        block.put(floatAddresses[i], *bytes);
+            return refuse(doesNotFit(id));
+        const int at = fieldRange(id, 0).address - sm::kWrittenFirst;
+        std::copy_n(bytes->bytes.begin(), bytes->count, w.block.begin() + at);
     }
-    const auto offsetBytes = sm::encodeFloat(*zeroOffset);
-    if (!offsetBytes)
-        return refuse(texts::outOfRange(Field::ZeroOffset));
-    block.put(sm::kZeroOffset, *offsetBytes);
-
-    // The derived fields come last, so that a bad field is named before what it feeds.
-    const auto section = sm::encodeFloat(sm::crossSection(*d));
-    if (!section)
-        return refuse(texts::diameterTooSmall());
-    block.put(sm::kCrossSection, *section);
-    const auto pathCoefficient =
-        sm::encodeFloat(sm::pathCoefficient(coefficientValues[0], *l, *d, form.diametral));
-    if (!pathCoefficient)
-        return refuse(texts::pathCoefficientOutOfRange());
-    block.put(sm::kPathCoefficient, *pathCoefficient);
-
-    block.put(sm::kFlags, sm::encodeFlags(form));
 
     if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
         return refuse(texts::dateTooEarly());
@@ -204,6 +163,17 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     Preparation p;
     p.write = w;
     return p;
+}
+
+SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte) {
+    SettingsImage image;
+    for (const auto& [address, value] : settingBytes(write, versionByte))
+        image.put(address, &value, 1);
+    const auto day = sm::u16Bytes(write.deviceDay);
+    image.put(sm::kDateStamp, day.data(), 2);
+    const quint8 hour = quint8(write.time.hours);
+    image.put(sm::kHourStamp, &hour, 1);
+    return image;
 }
 
 std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwareVersionByte) {
