@@ -290,98 +290,78 @@ SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> ver
     return f;
 }
 
+namespace {
+
+// Every field once: where it lives (A and C trade places from firmware version 6 on), the
+// settings file's label line that names it (0: a name of its own), and for the fields the
+// write derives, what they are worked out from.
+struct FieldRow {
+    FieldId id;
+    FieldRange range;
+    int fileLine;
+    QString (*ownLabel)();
+    std::vector<FieldId> derivedFrom;
+};
+
+const std::vector<FieldRow>& fieldRows() {
+    using F = FieldId;
+    static const std::vector<FieldRow> rows = {
+        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, {}},
+        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, {}},
+        {F::Medium, {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)}, 5, nullptr, {}},
+        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, {}},
+        {F::Diameter, {sm::kDiameter, 2}, 9, nullptr, {}},
+        {F::Base, {sm::kBase, 2}, 11, nullptr, {}},
+        {F::Angle, {sm::kAngle, 2}, 13, nullptr, {}},
+        {F::CableLength, {sm::kCableLength, 2}, 15, nullptr, {}},
+        {F::K, {sm::kK, 4}, 17, nullptr, {}},
+        {F::A, {sm::kFirstCoefficient, 4}, 19, nullptr, {}},
+        {F::B, {sm::kB, 4}, 21, nullptr, {}},
+        {F::C, {sm::kSecondCoefficient, 4}, 23, nullptr, {}},
+        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, nullptr, {}},
+        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, nullptr, {}},
+        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, nullptr, {}},
+        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, {}},
+        {F::WindowStart,
+         {sm::kWindowStart, 2},
+         0,
+         &st::windowStartLabel,
+         {F::Base, F::Medium, F::WindowOffset}},
+        {F::PathDelay, {sm::kPathDelay, 4}, 0, &st::pathDelayLabel, {F::CableLength, F::Sensors}},
+        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, &st::delayConstantLabel, {}},
+        {F::CrossSection, {sm::kCrossSection, 4}, 0, &st::crossSectionLabel, {F::Diameter}},
+        {F::PathCoefficient,
+         {sm::kPathCoefficient, 4},
+         0,
+         &st::pathCoefficientLabel,
+         {F::K, F::Base, F::Diameter, F::Insertion}},
+        {F::DateStamp, {sm::kDateStamp, 2}, 0, &st::dateStampLabel, {}},
+        {F::HourStamp, {sm::kHourStamp, 1}, 0, &st::hourStampLabel, {}},
+    };
+    return rows;
+}
+
+const FieldRow& rowOf(FieldId id) {
+    const auto& rows = fieldRows();
+    return *std::find_if(rows.begin(), rows.end(), [id](const FieldRow& r) { return r.id == id; });
+}
+
+} // namespace
+
 FieldRange fieldRange(FieldId id, quint8 versionByte) {
-    const bool swapped = sm::coefficientsSwapped(versionByte);
-    switch (id) {
-    case FieldId::Insertion:
-        return {sm::kFlags, 1, sm::flags::kDiametral};
-    case FieldId::Sensors:
-        return {sm::kFlags, 1, sm::flags::kSensorsType3};
-    case FieldId::Medium:
-        return {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)};
-    case FieldId::Period:
-        return {sm::kFlags, 1, sm::flags::kPeriod4s};
-    case FieldId::Diameter:
-        return {sm::kDiameter, 2};
-    case FieldId::Base:
-        return {sm::kBase, 2};
-    case FieldId::Angle:
-        return {sm::kAngle, 2};
-    case FieldId::CableLength:
-        return {sm::kCableLength, 2};
-    case FieldId::K:
-        return {sm::kK, 4};
-    case FieldId::A:
-        return {swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, 4};
-    case FieldId::B:
-        return {sm::kB, 4};
-    case FieldId::C:
-        return {swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, 4};
-    case FieldId::ZeroCutoff:
-        return {sm::kZeroCutoff, 4};
-    case FieldId::PulseWeight:
-        return {sm::kPulseWeight, 3};
-    case FieldId::ZeroOffset:
-        return {sm::kZeroOffset, 4};
-    case FieldId::WindowOffset:
-    case FieldId::WindowStart:
-        return {sm::kWindowStart, 2};
-    case FieldId::PathDelay:
-        return {sm::kPathDelay, 4};
-    case FieldId::DelayConstant:
-        return {sm::kDelayConstant, 4};
-    case FieldId::CrossSection:
-        return {sm::kCrossSection, 4};
-    case FieldId::PathCoefficient:
-        return {sm::kPathCoefficient, 4};
-    case FieldId::DateStamp:
-        return {sm::kDateStamp, 2};
-    case FieldId::HourStamp:
-        return {sm::kHourStamp, 1};
-    }
-    return {};
+    FieldRange r = rowOf(id).range;
+    if ((id == FieldId::A || id == FieldId::C) && sm::coefficientsSwapped(versionByte))
+        r.address =
+            r.address == sm::kFirstCoefficient ? sm::kSecondCoefficient : sm::kFirstCoefficient;
+    return r;
 }
 
 QString fieldLabel(FieldId id) {
-    // The settings file's label lines, by field.
-    static const int kFileLine[] = {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 28, 30, 32};
-    const int index = int(id);
-    if (index < int(std::size(kFileLine)))
-        return st::fileLabel(kFileLine[index]);
-    switch (id) {
-    case FieldId::WindowStart:
-        return st::windowStartLabel();
-    case FieldId::PathDelay:
-        return st::pathDelayLabel();
-    case FieldId::DelayConstant:
-        return st::delayConstantLabel();
-    case FieldId::CrossSection:
-        return st::crossSectionLabel();
-    case FieldId::PathCoefficient:
-        return st::pathCoefficientLabel();
-    case FieldId::DateStamp:
-        return st::dateStampLabel();
-    case FieldId::HourStamp:
-        return st::hourStampLabel();
-    default:
-        return {};
-    }
+    const FieldRow& row = rowOf(id);
+    return row.fileLine ? st::fileLabel(row.fileLine) : row.ownLabel ? row.ownLabel() : QString();
 }
 
-std::vector<FieldId> derivedFrom(FieldId id) {
-    switch (id) {
-    case FieldId::WindowStart:
-        return {FieldId::Base, FieldId::Medium, FieldId::WindowOffset};
-    case FieldId::PathDelay:
-        return {FieldId::CableLength, FieldId::Sensors};
-    case FieldId::CrossSection:
-        return {FieldId::Diameter};
-    case FieldId::PathCoefficient:
-        return {FieldId::K, FieldId::Base, FieldId::Diameter, FieldId::Insertion};
-    default:
-        return {};
-    }
-}
+std::vector<FieldId> derivedFrom(FieldId id) { return rowOf(id).derivedFrom; }
 
 bool isDerived(FieldId id) { return id >= FieldId::WindowStart && id <= FieldId::PathCoefficient; }
 

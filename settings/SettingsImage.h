@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/SettingsFields.h"
 #include "settings/SettingsForm.h"
 
 #include <QLocale>
@@ -58,36 +59,6 @@ SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, qui
 // unknown are empty. With the version unknown, A and C are empty.
 SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
                            const SettingsForm& current, const QLocale& locale);
-
-// The settings that a comparison and the read-back check go through, in the settings file's
-// order, then the fields the write derives, then the stamps of the write.
-enum class FieldId {
-    Insertion,
-    Sensors,
-    Medium,
-    Period,
-    Diameter,
-    Base,
-    Angle,
-    CableLength,
-    K,
-    A,
-    B,
-    C,
-    ZeroCutoff,
-    PulseWeight,
-    ZeroOffset,
-    WindowOffset,
-    // Derived by the write, never shown by "Читать".
-    WindowStart,
-    PathDelay,
-    DelayConstant,
-    CrossSection,
-    PathCoefficient,
-    // The stamps of the last write.
-    DateStamp,
-    HourStamp,
-};
 
 struct FieldRange {
     int address = 0;

@@ -1,25 +1,12 @@
 #pragma once
 
+#include "settings/SettingsFields.h"
+
 #include <QString>
 
 // Every text of the Settings tab's actions and of clearing the totals, shared by the window
 // and zetra-cli. In message texts a carriage return breaks the line.
 namespace settings::texts {
-
-// The fields that the write checks, in the order it checks them.
-enum class Field {
-    Diameter,
-    Base,
-    Angle,
-    CableLength,
-    K,
-    A,
-    B,
-    C,
-    ZeroCutoff,
-    PulseWeight,
-    ZeroOffset,
-};
 
 // Reading and writing.
 QString writingSettings(); // "Настройка прибора..."
@@ -28,8 +15,9 @@ QString clearingDaily(); // "Очистка суточного архива..."
 QString clearingMinute(); // "Очистка минутного архива..."
 
 // Validation messages.
-QString notANumber(Field field, const QString& typed); // prefix + typed text + " - не число"
-QString ruleBroken(Field field);                       // the field's own rule
+// The fields the write checks as numbers, Diameter to ZeroOffset.
+QString notANumber(FieldId field, const QString& typed); // prefix + typed text + " - не число"
+QString ruleBroken(FieldId field);                       // the field's own rule
 QString angleNotBelow90();
 QString timeInvalid();    // "Время указано неверно"
 QString windowTooSmall(); // "Смещение окна слишком мало"
@@ -42,7 +30,7 @@ QString angleTooLarge();
 QString cableLengthTooLarge();
 QString pulseWeightTooLarge();
 QString windowTooLarge();
-QString outOfRange(Field field); // a float field outside the meter's float range
+QString outOfRange(FieldId field); // a float field outside the meter's float range
 QString pathCoefficientOutOfRange();
 QString dateTooEarly(); // before 01.01.2000
 QString dateTooLate();  // more than 65535 days after it

@@ -16,7 +16,6 @@
 namespace settings {
 
 namespace sm = map;
-using Field = texts::Field;
 
 std::optional<ClockTime> parseClockTime(const QString& text) {
     if (text.size() < 5)
@@ -53,22 +52,17 @@ QString doesNotFit(FieldId id) {
         return texts::angleTooLarge();
     case FieldId::CableLength:
         return texts::cableLengthTooLarge();
-    case FieldId::ZeroCutoff:
-        return texts::outOfRange(Field::ZeroCutoff);
     case FieldId::PulseWeight:
         return texts::pulseWeightTooLarge();
     case FieldId::WindowStart:
         return texts::windowTooLarge();
+    case FieldId::ZeroCutoff:
     case FieldId::K:
-        return texts::outOfRange(Field::K);
     case FieldId::A:
-        return texts::outOfRange(Field::A);
     case FieldId::B:
-        return texts::outOfRange(Field::B);
     case FieldId::C:
-        return texts::outOfRange(Field::C);
     case FieldId::ZeroOffset:
-        return texts::outOfRange(Field::ZeroOffset);
+        return texts::outOfRange(id);
     case FieldId::CrossSection:
         return texts::diameterTooSmall();
     case FieldId::PathCoefficient:
@@ -86,35 +80,35 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     // The checks, in the order the engineer reads the form; the first one that fails speaks.
     const auto d = number(form.diameter);
     if (!d)
-        return refuse(texts::notANumber(Field::Diameter, form.diameter));
+        return refuse(texts::notANumber(FieldId::Diameter, form.diameter));
     if (!(*d > 0))
-        return refuse(texts::ruleBroken(Field::Diameter));
+        return refuse(texts::ruleBroken(FieldId::Diameter));
     const auto l = number(form.base);
     if (!l)
-        return refuse(texts::notANumber(Field::Base, form.base));
+        return refuse(texts::notANumber(FieldId::Base, form.base));
     if (!(*l > 60))
-        return refuse(texts::ruleBroken(Field::Base));
+        return refuse(texts::ruleBroken(FieldId::Base));
     std::optional<long double> angle = number(form.angle);
     if (form.diametral) {
         if (!angle)
-            return refuse(texts::notANumber(Field::Angle, form.angle));
+            return refuse(texts::notANumber(FieldId::Angle, form.angle));
         if (!(*angle > 0))
-            return refuse(texts::ruleBroken(Field::Angle));
+            return refuse(texts::ruleBroken(FieldId::Angle));
         if (!(*angle < 90))
             return refuse(texts::angleNotBelow90());
     }
     const auto cable = number(form.cableLength);
     if (!cable)
-        return refuse(texts::notANumber(Field::CableLength, form.cableLength));
+        return refuse(texts::notANumber(FieldId::CableLength, form.cableLength));
     if (!(*cable >= 0))
-        return refuse(texts::ruleBroken(Field::CableLength));
+        return refuse(texts::ruleBroken(FieldId::CableLength));
 
     struct Coefficient {
-        Field field;
+        FieldId field;
         const QString& text;
     };
     const Coefficient coefficients[] = {
-        {Field::K, form.k}, {Field::A, form.a}, {Field::B, form.b}, {Field::C, form.c}};
+        {FieldId::K, form.k}, {FieldId::A, form.a}, {FieldId::B, form.b}, {FieldId::C, form.c}};
     for (int i = 0; i < 4; ++i) {
         const auto v = number(coefficients[i].text);
         if (!v)
@@ -124,17 +118,17 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     }
     const auto cutoff = number(form.zeroCutoff);
     if (!cutoff)
-        return refuse(texts::notANumber(Field::ZeroCutoff, form.zeroCutoff));
+        return refuse(texts::notANumber(FieldId::ZeroCutoff, form.zeroCutoff));
     if (!(*cutoff >= 0))
-        return refuse(texts::ruleBroken(Field::ZeroCutoff));
+        return refuse(texts::ruleBroken(FieldId::ZeroCutoff));
     const auto pulse = number(form.pulseWeight);
     if (!pulse)
-        return refuse(texts::notANumber(Field::PulseWeight, form.pulseWeight));
+        return refuse(texts::notANumber(FieldId::PulseWeight, form.pulseWeight));
     if (!(*pulse > 0))
-        return refuse(texts::ruleBroken(Field::PulseWeight));
+        return refuse(texts::ruleBroken(FieldId::PulseWeight));
     const auto zeroOffset = number(form.zeroOffset);
     if (!zeroOffset)
-        return refuse(texts::notANumber(Field::ZeroOffset, form.zeroOffset));
+        return refuse(texts::notANumber(FieldId::ZeroOffset, form.zeroOffset));
     const auto time = parseClockTime(form.time);
     if (!time)
         return refuse(texts::timeInvalid());
