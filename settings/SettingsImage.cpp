@@ -298,45 +298,64 @@ namespace {
 struct FieldRow {
     FieldId id;
     FieldRange range;
-    int fileLine;
-    QString (*ownLabel)();
+    int fileLine;                // the label line; its value follows (the cutoff's unit first)
+    QString SettingsForm::*text; // the form's text of a field typed in; null for the others
+    QString (*ownLabel)();       // the name of a field the file does not hold
     std::vector<FieldId> derivedFrom;
 };
 
 const std::vector<FieldRow>& fieldRows() {
     using F = FieldId;
+    using S = SettingsForm;
     static const std::vector<FieldRow> rows = {
-        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, {}},
-        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, {}},
-        {F::Medium, {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)}, 5, nullptr, {}},
-        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, {}},
-        {F::Diameter, {sm::kDiameter, 2}, 9, nullptr, {}},
-        {F::Base, {sm::kBase, 2}, 11, nullptr, {}},
-        {F::Angle, {sm::kAngle, 2}, 13, nullptr, {}},
-        {F::CableLength, {sm::kCableLength, 2}, 15, nullptr, {}},
-        {F::K, {sm::kK, 4}, 17, nullptr, {}},
-        {F::A, {sm::kFirstCoefficient, 4}, 19, nullptr, {}},
-        {F::B, {sm::kB, 4}, 21, nullptr, {}},
-        {F::C, {sm::kSecondCoefficient, 4}, 23, nullptr, {}},
-        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, nullptr, {}},
-        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, nullptr, {}},
-        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, nullptr, {}},
-        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, {}},
+        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, nullptr, {}},
+        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, nullptr, {}},
+        {F::Medium,
+         {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)},
+         5,
+         nullptr,
+         nullptr,
+         {}},
+        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, nullptr, {}},
+        {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {}},
+        {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {}},
+        {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {}},
+        {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {}},
+        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}},
+        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}},
+        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}},
+        {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {}},
+        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {}},
+        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {}},
+        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {}},
+        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {}},
         {F::WindowStart,
          {sm::kWindowStart, 2},
          0,
+         nullptr,
          &st::windowStartLabel,
          {F::Base, F::Medium, F::WindowOffset}},
-        {F::PathDelay, {sm::kPathDelay, 4}, 0, &st::pathDelayLabel, {F::CableLength, F::Sensors}},
-        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, &st::delayConstantLabel, {}},
-        {F::CrossSection, {sm::kCrossSection, 4}, 0, &st::crossSectionLabel, {F::Diameter}},
+        {F::PathDelay,
+         {sm::kPathDelay, 4},
+         0,
+         nullptr,
+         &st::pathDelayLabel,
+         {F::CableLength, F::Sensors}},
+        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, nullptr, &st::delayConstantLabel, {}},
+        {F::CrossSection,
+         {sm::kCrossSection, 4},
+         0,
+         nullptr,
+         &st::crossSectionLabel,
+         {F::Diameter}},
         {F::PathCoefficient,
          {sm::kPathCoefficient, 4},
          0,
+         nullptr,
          &st::pathCoefficientLabel,
          {F::K, F::Base, F::Diameter, F::Insertion}},
-        {F::DateStamp, {sm::kDateStamp, 2}, 0, &st::dateStampLabel, {}},
-        {F::HourStamp, {sm::kHourStamp, 1}, 0, &st::hourStampLabel, {}},
+        {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {}},
+        {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {}},
     };
     return rows;
 }
@@ -362,6 +381,24 @@ QString fieldLabel(FieldId id) {
 }
 
 std::vector<FieldId> derivedFrom(FieldId id) { return rowOf(id).derivedFrom; }
+
+QString SettingsForm::*typedText(FieldId id) { return rowOf(id).text; }
+
+const std::vector<FieldId>& typedFields() {
+    static const std::vector<FieldId> fields = [] {
+        std::vector<FieldId> out;
+        for (const FieldRow& row : fieldRows())
+            if (row.text)
+                out.push_back(row.id);
+        return out;
+    }();
+    return fields;
+}
+
+int fileValueLine(FieldId id) {
+    const FieldRow& row = rowOf(id);
+    return row.fileLine + (id == FieldId::ZeroCutoff ? 2 : 1);
+}
 
 bool isDerived(FieldId id) { return id >= FieldId::WindowStart && id <= FieldId::PathCoefficient; }
 
@@ -398,27 +435,17 @@ QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& im
                : shown.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
                                                                    : QString();
     case FieldId::Diameter:
-        return shown.diameter;
     case FieldId::Base:
-        return shown.base;
     case FieldId::Angle:
-        return shown.angle;
     case FieldId::CableLength:
-        return shown.cableLength;
     case FieldId::K:
-        return shown.k;
     case FieldId::A:
-        return shown.a;
     case FieldId::B:
-        return shown.b;
     case FieldId::C:
-        return shown.c;
     case FieldId::ZeroCutoff:
-        return shown.zeroCutoff;
     case FieldId::PulseWeight:
-        return shown.pulseWeight;
     case FieldId::ZeroOffset:
-        return shown.zeroOffset;
+        return shown.*typedText(id);
     case FieldId::WindowOffset:
         return QString::number(shown.windowOffset);
     case FieldId::WindowStart:

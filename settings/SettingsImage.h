@@ -83,6 +83,11 @@ const std::vector<FieldId>& blockFields();
 
 // The settings file's label (with its colon), or a name of its own for the others.
 QString fieldLabel(FieldId id);
+// The fields typed in as text (Diameter to ZeroOffset), each with its member of the form and the
+// settings file's line that holds its value.
+const std::vector<FieldId>& typedFields();
+QString SettingsForm::*typedText(FieldId id);
+int fileValueLine(FieldId id);
 // The fields a derived field is worked out from; empty for the others.
 std::vector<FieldId> derivedFrom(FieldId id);
 bool isDerived(FieldId id);
