@@ -41,6 +41,21 @@ Preparation refuse(const QString& message) {
     return p;
 }
 
+// Each typed field's own rule; the zero offset may be any number.
+bool ruleHolds(FieldId id, long double value) {
+    switch (id) {
+    case FieldId::Base:
+        return value > 60;
+    case FieldId::CableLength:
+    case FieldId::ZeroCutoff:
+        return value >= 0;
+    case FieldId::ZeroOffset:
+        return true;
+    default: // the diameter, the angle, the coefficients, the pulse weight
+        return value > 0;
+    }
+}
+
 // Why a value checked as a number still cannot be written: it does not fit its field.
 QString doesNotFit(FieldId id) {
     switch (id) {
@@ -78,61 +93,24 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
 
     // The checks, in the order the engineer reads the form; the first one that fails speaks.
-    const auto d = number(form.diameter);
-    if (!d)
-        return refuse(texts::notANumber(FieldId::Diameter, form.diameter));
-    if (!(*d > 0))
-        return refuse(texts::ruleBroken(FieldId::Diameter));
-    const auto l = number(form.base);
-    if (!l)
-        return refuse(texts::notANumber(FieldId::Base, form.base));
-    if (!(*l > 60))
-        return refuse(texts::ruleBroken(FieldId::Base));
-    std::optional<long double> angle = number(form.angle);
-    if (form.diametral) {
-        if (!angle)
-            return refuse(texts::notANumber(FieldId::Angle, form.angle));
-        if (!(*angle > 0))
-            return refuse(texts::ruleBroken(FieldId::Angle));
-        if (!(*angle < 90))
+    // With axial insertion the angle field is disabled and not checked.
+    for (const FieldId id : typedFields()) {
+        if (id == FieldId::Angle && !form.diametral)
+            continue;
+        const QString& text = form.*typedText(id);
+        const auto value = number(text);
+        if (!value)
+            return refuse(texts::notANumber(id, text));
+        if (!ruleHolds(id, *value))
+            return refuse(texts::ruleBroken(id));
+        if (id == FieldId::Angle && !(*value < 90))
             return refuse(texts::angleNotBelow90());
     }
-    const auto cable = number(form.cableLength);
-    if (!cable)
-        return refuse(texts::notANumber(FieldId::CableLength, form.cableLength));
-    if (!(*cable >= 0))
-        return refuse(texts::ruleBroken(FieldId::CableLength));
-
-    struct Coefficient {
-        FieldId field;
-        const QString& text;
-    };
-    const Coefficient coefficients[] = {
-        {FieldId::K, form.k}, {FieldId::A, form.a}, {FieldId::B, form.b}, {FieldId::C, form.c}};
-    for (int i = 0; i < 4; ++i) {
-        const auto v = number(coefficients[i].text);
-        if (!v)
-            return refuse(texts::notANumber(coefficients[i].field, coefficients[i].text));
-        if (!(*v > 0))
-            return refuse(texts::ruleBroken(coefficients[i].field));
-    }
-    const auto cutoff = number(form.zeroCutoff);
-    if (!cutoff)
-        return refuse(texts::notANumber(FieldId::ZeroCutoff, form.zeroCutoff));
-    if (!(*cutoff >= 0))
-        return refuse(texts::ruleBroken(FieldId::ZeroCutoff));
-    const auto pulse = number(form.pulseWeight);
-    if (!pulse)
-        return refuse(texts::notANumber(FieldId::PulseWeight, form.pulseWeight));
-    if (!(*pulse > 0))
-        return refuse(texts::ruleBroken(FieldId::PulseWeight));
-    const auto zeroOffset = number(form.zeroOffset);
-    if (!zeroOffset)
-        return refuse(texts::notANumber(FieldId::ZeroOffset, form.zeroOffset));
+    const long double l = *number(form.base);
     const auto time = parseClockTime(form.time);
     if (!time)
         return refuse(texts::timeInvalid());
-    if (!(form.windowOffset + (*l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
+    if (!(form.windowOffset + (l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
         return refuse(texts::windowTooSmall());
 
     // Each value must fit its field, so that the meter gets what the form says. The derived
