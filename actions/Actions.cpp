@@ -23,9 +23,10 @@ InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const Q
     return run;
 }
 
-Outcome clearTotals(core::Session& session, const line::LinkTarget& target) {
+Outcome clearTotals(core::Session& session, const line::LinkTarget& target,
+                    std::optional<std::vector<totals::NotZero>>* notCleared) {
     return Connection(session).run(
-        target, [&] { return totals::clear(session.protocol(), session.frontend()); });
+        target, [&] { return totals::clear(session.protocol(), session.frontend(), notCleared); });
 }
 
 archive::Readout readArchive(core::Session& session, const line::LinkTarget& target,
@@ -65,6 +66,7 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;
         run.mismatches = r.mismatches;
+        run.notCleared = r.notCleared;
         return r.outcome;
     });
     return run;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "actions/InfoReadout.h"
+#include "actions/TotalsClearing.h"
 #include "archive/ArchiveReadout.h"
 #include "core/Session.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsImage.h"
+#include "settings/SettingsWriter.h"
 
 #include <QDateTime>
 
@@ -25,7 +27,9 @@ struct InfoRun {
 };
 InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale);
 
-core::Outcome clearTotals(core::Session& session, const line::LinkTarget& target);
+// `notCleared`: what the read-back found not zero, when it ran.
+core::Outcome clearTotals(core::Session& session, const line::LinkTarget& target,
+                          std::optional<std::vector<totals::NotZero>>* notCleared = nullptr);
 
 // The readout replaces the archive's buffer in the session when it passed its checks.
 archive::Readout readArchive(core::Session& session, const line::LinkTarget& target,
@@ -46,6 +50,7 @@ struct SettingsWriteRun {
     bool written = false; // settings bytes were sent
     // The fields the read-back found different from what was sent.
     std::vector<settings::FieldDifference> mismatches;
+    settings::NotCleared notCleared; // per archive whose clearing was read back
 };
 // `now` is the PC's clock the question compares the form's clock with.
 SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& target,

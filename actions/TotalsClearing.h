@@ -2,6 +2,9 @@
 
 #include "core/Outcome.h"
 
+#include <optional>
+#include <vector>
+
 namespace core {
 class Frontend;
 }
@@ -15,8 +18,21 @@ class Protocol;
 // answered No).
 namespace actions::totals {
 
-constexpr int kProgressMaximum = 18;
+// The 19 writes, then the read-back of the setting bytes (4 reads) and the memory blocks (6).
+constexpr int kProgressMaximum = 18 + 10;
 
-core::Outcome clear(line::Protocol& protocol, core::Frontend& frontend);
+// What the read-back after the writes found not zero: one per write, a setting byte or a
+// memory block, with how many of its bytes are not zero.
+struct NotZero {
+    bool settings = false; // the settings area, else the memory
+    int address = 0;
+    int bytes = 0;
+};
+
+// After the acknowledged writes everything written is read back; what is not zero ends the
+// clearing with errors, named in an error message and in `notCleared` (left alone when no
+// read-back ran: a write failed, or the question was answered No).
+core::Outcome clear(line::Protocol& protocol, core::Frontend& frontend,
+                    std::optional<std::vector<NotZero>>* notCleared = nullptr);
 
 } // namespace actions::totals

@@ -58,5 +58,13 @@ void InfoTab::read(const line::LinkTarget& target) {
 }
 
 void InfoTab::clearTotals(const line::LinkTarget& target) {
-    actions::clearTotals(c_.session, target);
+    std::optional<std::vector<actions::totals::NotZero>> notCleared;
+    const core::Outcome outcome = actions::clearTotals(c_.session, target, &notCleared);
+    // Once the totals were written to, the values shown before are no longer the meter's:
+    // they stay empty until the next refresh.
+    using Kind = core::Outcome::Kind;
+    if (outcome.kind == Kind::Succeeded || outcome.kind == Kind::FinishedWithErrors)
+        for (const actions::info::Row row :
+             {actions::info::kVolume, actions::info::kOperatingHours, actions::info::kIdleHours})
+            label(c_.window, kRowLabels[std::size_t(row)].valueLabel)->clear();
 }

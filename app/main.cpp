@@ -2,6 +2,7 @@
 #include "app/QtTranslation.h"
 #include "core/Language.h"
 #include "core/Texts.h"
+#include "core/ToolkitMessages.h"
 
 #include <QApplication>
 
@@ -12,7 +13,9 @@
 // demonstrations against the simulated meter). --lang en shows the program's own texts in
 // English; Russian is the default.
 int main(int argc, char* argv[]) {
+    core::keepToolkitMessagesToDevelopers();
     QApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     const QStringList args = QApplication::arguments();
     const auto lang = core::language::fromArguments(args);
     if (!lang) {
@@ -27,9 +30,10 @@ int main(int argc, char* argv[]) {
     // PC's locale is.
     if (*lang == core::language::Language::Russian &&
         !qt_translation::install(QStringLiteral("ru")))
-        qWarning("%s", qPrintable(QCoreApplication::translate(
-                                      "main", "Перевод стандартных окон Qt не найден в %1")
-                                      .arg(qt_translation::folder())));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "main", "Перевод стандартных окон Qt не найден в %1")
+                                    .arg(qt_translation::folder())));
     TForm1 form;
     const auto pipe = args.indexOf(QStringLiteral("--pipe"));
     if (pipe > 0 && pipe + 1 < args.size())

@@ -20,6 +20,7 @@ struct DailySummary {
     int endDate = 0;        // day number of entry 0
     double volumeTotal = 0; // m3
     double hoursTotal = 0;
+    int meterDate = 0; // day number of the meter's own date at the readout
 };
 
 struct MinuteSummary {
@@ -29,6 +30,7 @@ struct MinuteSummary {
     quint16 endMinute = 0;
     double volumeTotal = 0; // m3
     double secondsTotal = 0;
+    int meterDate = 0; // day number of the meter's own date at the readout
 };
 
 // Entry 0 is the interval's end date; entry i is i days earlier.

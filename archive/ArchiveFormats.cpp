@@ -210,7 +210,7 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("archive", "\"daily\"");
         field("from", quoted(isoDate(s.endDate - s.recordCount + 1)));
         field("to", quoted(isoDate(s.endDate)));
-        field("meter_date", quoted(isoDate(s.endDate)));
+        field("meter_date", quoted(isoDate(s.meterDate)));
         field("records_read", QByteArray::number(s.recordCount));
         volumeTotal = s.volumeTotal;
         timeTotal = s.hoursTotal;
@@ -219,7 +219,7 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("archive", "\"minute\"");
         field("from", quoted(isoDate(minuteFirstDay(s))));
         field("to", quoted(isoDate(s.endDate)));
-        field("meter_date", quoted(isoDate(s.endDate)));
+        field("meter_date", quoted(isoDate(s.meterDate)));
         field("meter_time", quoted(hourMinute(s.endHour, s.endMinute)));
         field("records_read", QByteArray::number(s.recordCount));
         volumeTotal = s.volumeTotal;

@@ -15,6 +15,8 @@ namespace archive {
 
 namespace {
 constexpr int kPreambleProgressMaximum = 1000;
+// A readout of more records than this ends when the meter has fallen silent.
+constexpr int kLongReadout = 20;
 // The daily interval may reach back 731 days before the meter's today, the minute interval 4.
 constexpr int kDailyDaysBack = device::archive_layout::kDailyRecords;
 constexpr int kMinuteDaysBack =
@@ -41,11 +43,15 @@ using core::Outcome;
 
 // A readout that ran to its end or was stopped: the records read and the ones whose transfer
 // failed.
-Outcome readOutcome(int read, int errors, bool stopped) {
-    Outcome o = Outcome::of(stopped       ? Outcome::Kind::Cancelled
-                            : errors == 0 ? Outcome::Kind::Succeeded
-                                          : Outcome::Kind::FinishedWithErrors,
-                            Detail::RecordsRead);
+// A readout the meter's silence ended is told as one that ran to its end with errors, or
+// as no answer when no record came at all.
+Outcome readOutcome(int read, int errors, bool stopped, bool silenced = false) {
+    Outcome o = stopped ? Outcome::of(Outcome::Kind::Cancelled, Detail::RecordsRead)
+                : silenced && errors == read
+                    ? Outcome::of(Outcome::Kind::NoAnswer)
+                    : Outcome::of(errors == 0 ? Outcome::Kind::Succeeded
+                                              : Outcome::Kind::FinishedWithErrors,
+                                  Detail::RecordsRead);
     o.done = read;
     o.failed = errors;
     return o;
@@ -88,6 +94,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     int errors = 0;
     const int count = interval.end - interval.start + 1;
     frontend.setProgressMaximum(count);
+    if (count > kLongReadout)
+        p.endAfterSilence(line::Protocol::kSilentTransactionsLimit);
 
     int n = 0;
     quint16 address = 0;
@@ -108,16 +116,16 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
     } else {
         address = dailyRecordAddress(interval.end);
     }
-    for (; n < count && !p.stopRequested(); ++n) {
+    for (; n < count && !p.halted(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
         address = previousRecordAddress(address, Area::Daily);
     }
-    const Outcome outcome =
-        core::finish(frontend, readOutcome(n, errors, n < count && p.stopRequested()));
+    const Outcome outcome = core::finish(
+        frontend, readOutcome(n, errors, n < count && p.stopRequested(), p.meterSilent()));
 
     DailyReport report = buildDailyReport(entries, n, interval.start, interval.end, locale);
-    archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal};
+    archive.summary = {quint16(n), interval.end, report.volumeTotal, report.hoursTotal, meterToday};
     return {outcome, std::move(report.lines)};
 }
 
@@ -149,21 +157,24 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
     const int span = (interval.end - interval.start) * device::archive_layout::kMinutesPerDay +
                      hour * 60 + minute;
     frontend.setProgressMaximum(span);
+    if (span + 1 > kLongReadout)
+        p.endAfterSilence(line::Protocol::kSilentTransactionsLimit);
 
     quint16 address = minuteRecordAddress(interval.end, hour, minute);
     int n = 0;
-    for (; n <= span && !p.stopRequested(); ++n) {
+    for (; n <= span && !p.halted(); ++n) {
         if (!readEntry(p, address, entries[std::size_t(n)], errors))
             break;
         address = previousRecordAddress(address, Area::Minute);
     }
-    const Outcome outcome =
-        core::finish(frontend, readOutcome(n, errors, n <= span && p.stopRequested()));
+    const Outcome outcome = core::finish(
+        frontend, readOutcome(n, errors, n <= span && p.stopRequested(), p.meterSilent()));
 
     MinuteReport report =
         buildMinuteReport(entries, n, interval.start, interval.end, hour, minute, locale);
     archive.summary = {quint16(n),      interval.end,       quint16(hour),
                        quint16(minute), report.volumeTotal, report.secondsTotal};
+    archive.summary.meterDate = meterToday;
     return {outcome, std::move(report.lines)};
 }
 

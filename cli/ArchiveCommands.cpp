@@ -60,6 +60,7 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
                 context.put(QStringLiteral("saved"), save->fileName);
         }
     }
+    context.saveFailed = !saved;
     const int code = context.finish(readout.outcome);
     return saved ? code : kExitFailed;
 }

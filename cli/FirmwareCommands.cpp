@@ -35,8 +35,23 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     auto image = loadImage(context, args);
     if (!image)
         return context.endWithoutStatus(core::Outcome::Kind::InputRefused);
-    return context.finish(firmware::programming::run(context.session, context.target, *image,
-                                                     std::function<QDate()>(&QDate::currentDate)));
+    QDate today;
+    const core::Outcome outcome = firmware::programming::run(
+        context.session, context.target, *image, std::function<QDate()>([&today] {
+            today = QDate::currentDate();
+            return today;
+        }));
+    // The image went to the meter with its date stamped: say when the meter cannot keep it.
+    using Kind = core::Outcome::Kind;
+    const bool sent = outcome.kind == Kind::Succeeded ||
+                      outcome.detail == core::Outcome::Detail::ProgrammingFailed;
+    if (today.isValid() && sent) {
+        context.put(QStringLiteral("stamped_date"), json::isoDate(image->creationDate()));
+        if (image->creationDate() != today)
+            context.print(firmware::texts::stampedDateNote(
+                today.toString(QStringLiteral("dd.MM.yyyy")), image->creationDateText()));
+    }
+    return context.finish(outcome);
 }
 
 } // namespace cli

@@ -75,6 +75,7 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
             }
         }
     }
+    context.saveFailed = saveFailed;
     const int code = context.finish(run.outcome);
     return saveFailed ? kExitFailed : code;
 }
@@ -153,12 +154,32 @@ int runSettingsWrite(CliContext& context, CommandArgs& args) {
         context.session, context.target, form, context.locale, QDateTime::currentDateTime());
     context.put(QStringLiteral("written"), run.written);
     context.put(QStringLiteral("mismatches"), writeMismatches(run));
+    QJsonObject notCleared;
+    if (run.notCleared.daily)
+        notCleared.insert(QStringLiteral("daily"), *run.notCleared.daily);
+    if (run.notCleared.minute)
+        notCleared.insert(QStringLiteral("minute"), *run.notCleared.minute);
+    if (!notCleared.isEmpty())
+        context.put(QStringLiteral("not_cleared"), notCleared);
     return context.finish(run.outcome);
 }
 
 int runClearTotals(CliContext& context, CommandArgs& args) {
     noPositionals(args, "clear-totals");
-    return context.finish(actions::clearTotals(context.session, context.target));
+    std::optional<std::vector<actions::totals::NotZero>> notCleared;
+    const core::Outcome outcome =
+        actions::clearTotals(context.session, context.target, &notCleared);
+    if (notCleared) {
+        QJsonArray list;
+        for (const actions::totals::NotZero& n : *notCleared)
+            list.append(
+                QJsonObject{{QStringLiteral("space"),
+                             n.settings ? QStringLiteral("settings") : QStringLiteral("memory")},
+                            {QStringLiteral("address"), n.address},
+                            {QStringLiteral("bytes"), n.bytes}});
+        context.put(QStringLiteral("not_cleared"), list);
+    }
+    return context.finish(outcome);
 }
 
 } // namespace cli

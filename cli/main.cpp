@@ -5,9 +5,11 @@
 #include "cli/JsonOutput.h"
 #include "core/Language.h"
 #include "core/Texts.h"
+#include "core/ToolkitMessages.h"
 #include "link/PortList.h"
 
 #include <QCoreApplication>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <unistd.h>
@@ -45,6 +47,11 @@ void printUsage(FILE* stream) {
                            "or settings-write --dry-run found differences, 130 when SIGINT or "
                            "SIGTERM cancelled it.\n");
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+void logFailed(const QString& path, const QString& reason) {
+    std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n", path.toUtf8().constData(),
+                 reason.toUtf8().constData());
 }
 
 int usageError(const QString& message) {
@@ -93,7 +100,9 @@ GlobalOptions takeGlobalOptions(QStringList& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    core::keepToolkitMessagesToDevelopers();
     QCoreApplication app(argc, argv);
+    core::language::russianConventionsWithoutSystemLocale();
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
     QCoreApplication::setApplicationVersion(core::texts::programVersion());
 
@@ -166,8 +175,13 @@ int main(int argc, char* argv[]) {
             context.log = std::make_unique<core::ExchangeLog>();
             QString reason;
             if (!context.log->attachFile(*g.log, &reason)) {
-                std::fprintf(stderr, "zetra-cli: cannot write the log %s: %s\n",
-                             g.log->toUtf8().constData(), reason.toUtf8().constData());
+                logFailed(*g.log, reason);
+                if (g.json) {
+                    QJsonObject o = cli::json::commandObject(args.first(), context);
+                    o.insert(QStringLiteral("log_error"), reason);
+                    const QByteArray json = cli::json::line(o);
+                    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+                }
                 return cli::kExitFailed;
             }
             context.session.setExchangeLog(context.log.get());
@@ -190,7 +204,15 @@ int main(int argc, char* argv[]) {
         });
 
         cli::CommandArgs commandArgs(args.mid(1));
-        const int code = command->run(context, commandArgs);
+        int code = command->run(context, commandArgs);
+        // The action ran to its end; a log that lost lines still fails the run.
+        const QString logError = context.log ? context.log->fileError() : QString();
+        if (!logError.isEmpty()) {
+            logFailed(*g.log, logError);
+            if (code == cli::kExitOk)
+                code = cli::kExitFailed;
+            context.put(QStringLiteral("log_error"), logError);
+        }
         if (g.json) {
             const QByteArray json =
                 cli::json::line(cli::json::commandObject(args.first(), context));

@@ -1,7 +1,8 @@
 #include "core/ExchangeLog.h"
 
+#include "device/FileSave.h"
+
 #include <QDateTime>
-#include <QSaveFile>
 
 namespace core {
 
@@ -12,14 +13,8 @@ ExchangeLog::ExchangeLog(int capacity)
 ExchangeLog::~ExchangeLog() = default;
 
 bool ExchangeLog::attachFile(const QString& path, QString* reason) {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (reason)
-            *reason = file->errorString();
-        return false;
-    }
-    file_ = std::move(file);
-    return true;
+    file_ = device::openAppending(path, reason);
+    return file_ != nullptr;
 }
 
 QString ExchangeLog::hex(const QByteArray& bytes) {
@@ -98,8 +93,11 @@ void ExchangeLog::append(QString line) {
     if (file_) {
         QByteArray bytes = line.toUtf8();
         bytes += '\n';
-        file_->write(bytes);
-        file_->flush();
+        // The first failure is kept and the file given up: a full disk loses no more time.
+        if (file_->write(bytes) != bytes.size()) {
+            fileError_ = file_->errorString();
+            file_.reset();
+        }
     }
     if (int(lines_.size()) >= capacity_) {
         lines_.pop_front();
@@ -128,23 +126,12 @@ void ExchangeLog::clear() {
 
 bool ExchangeLog::save(const QString& path, QString* reason) const {
     // Written aside and put in place whole, so a failed save leaves no half-written file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
+    QByteArray bytes;
     for (const QString& line : lines_) {
-        QByteArray bytes = line.toUtf8();
+        bytes += line.toUtf8();
         bytes += '\n';
-        file.write(bytes);
     }
-    if (!file.commit()) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return device::saveFileSafely(path, bytes, reason);
 }
 
 } // namespace core

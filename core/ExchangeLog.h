@@ -38,6 +38,9 @@ public:
     // Appends every line from now on to `path` (created when missing), UTF-8. False, with
     // the operating system's reason, when the file cannot be opened.
     bool attachFile(const QString& path, QString* reason = nullptr);
+    // Why a line could not be written to the attached file (nothing more is written to it
+    // then); empty while every line went in.
+    const QString& fileError() const { return fileError_; }
 
     // A frame of the transactions, with its meaning.
     void frame(const line::Protocol::Frame& frame);
@@ -77,6 +80,7 @@ private:
     qint64 firstNumber_ = 0;
     std::function<qint64()> clock_;
     std::unique_ptr<QFile> file_;
+    QString fileError_;
     // The local date and time down to the second, made once per second.
     qint64 stampSecond_ = -1;
     QString stampPrefix_;

@@ -1,6 +1,7 @@
 #include "core/Language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QTranslator>
 
@@ -51,6 +52,13 @@ bool use(Language language) {
     }
     QCoreApplication::installTranslator(translator);
     current = translator;
+    return true;
+}
+
+bool russianConventionsWithoutSystemLocale() {
+    if (QLocale::system().language() != QLocale::C)
+        return false;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     return true;
 }
 

@@ -27,6 +27,11 @@ std::optional<Language> fromArguments(const QStringList& arguments);
 // are. False when the English translation could not be loaded (the texts stay Russian).
 bool use(Language language);
 
+// A system without a locale of its own (C or POSIX: containers, cron jobs, a bare machine)
+// gets the Russian conventions for numbers and dates that the texts and the reports' columns
+// are made for; a real system locale is kept. True when the conventions were set.
+bool russianConventionsWithoutSystemLocale();
+
 } // namespace language
 
 } // namespace core

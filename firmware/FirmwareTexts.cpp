@@ -35,4 +35,10 @@ QString notice() {
 }
 QString programming() { return QCoreApplication::translate("Firmware", "Программирование..."); }
 QString verifying() { return QCoreApplication::translate("Firmware", "Проверка..."); }
+QString stampedDateNote(const QString& today, const QString& stamped) {
+    return QCoreApplication::translate(
+               "Firmware", "Год даты прошивки %1 не помещается в прибор, записана дата %2")
+        .arg(today, stamped);
+}
+
 } // namespace firmware::texts

@@ -16,4 +16,7 @@ QString noticeCaption(); // "Обновление"
 QString notice();        // three lines, carriage returns between them
 QString programming();   // "Программирование..."
 QString verifying();     // "Проверка..."
+// The day of the programming has a year the meter's four year bits cannot hold: the image
+// carries `stamped` instead.
+QString stampedDateNote(const QString& today, const QString& stamped);
 } // namespace firmware::texts

@@ -225,7 +225,12 @@ Outcome run(core::Session& session, const line::LinkTarget& target, FirmwareImag
                                    core::Frontend::DefaultButton::No))
                 return Outcome::of(Outcome::Kind::Declined);
             // The day of the programming is the day of the Yes, however long the question stood.
-            image.stampDate(today());
+            const QDate day = today();
+            image.stampDate(day);
+            // Four bits of year: from 2023 on the meter reads the date back as another year.
+            if (image.creationDate() != day && session.exchangeLog())
+                session.exchangeLog()->event(texts::stampedDateNote(
+                    day.toString(QStringLiteral("dd.MM.yyyy")), image.creationDateText()));
             Exchange exchange(link, frontend, session.traceHook(), session.exchangeLog(),
                               session.cancel());
             const Outcome outcome = program(exchange, link, frontend, session.cancel(), image);

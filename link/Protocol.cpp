@@ -125,6 +125,7 @@ bool Protocol::linkGone() {
     if (!link_ || !link_->gone())
         return false;
     owed_.clear();
+    doubtful_.clear();
     if (!lossReported_) {
         lossReported_ = true;
         if (linkLostHook_)
@@ -147,6 +148,9 @@ bool Protocol::linkGone() {
 bool Protocol::transact(int requestLength, int answerLength, Answer answer,
                         bool pauseAfterAttempt) {
     ++transaction_;
+    if (meterSilent())
+        return refuse();
+    const quint64 heardBefore = bytesHeard_;
     // After the engineer's stop no answer is waited for: the link closes next.
     if (!stopRequested())
         drainOwed();
@@ -156,10 +160,13 @@ bool Protocol::transact(int requestLength, int answerLength, Answer answer,
         if (pauseAfterAttempt && !linkGone())
             pause_(kWriteRecordPauseMs);
     }
-    if (ok)
+    if (ok) {
         replySeen_ = true;
-    else
+        markDoubtful(takenSentMs_);
+    } else {
         errorSeen_ = true;
+    }
+    silentRun_ = bytesHeard_ == heardBefore && !stopRequested() ? silentRun_ + 1 : 0;
     if (progressHook_)
         progressHook_();
     return ok;
@@ -172,6 +179,7 @@ void Protocol::drainOwed() {
         std::array<quint8, kBufferSize> scrap{};
         const int want = std::min(head.length - int(head.received.size()), kBufferSize);
         const int got = link_->readWithin(scrap.data(), want, int(left));
+        bytesHeard_ += quint64(std::max(got, 0));
         if (got > 0)
             tell(Direction::Received, scrap.data(), got, 0, Verdict::Late, got < want);
         if (got == want) {
@@ -179,11 +187,68 @@ void Protocol::drainOwed() {
             owed_.pop_front();
         } else if (got > 0 || !head.received.isEmpty()) {
             dropPartial();
+        } else if (head.expectedMs > 0 && nowMs() < head.expectedMs + kDoubtMarginMs) {
+            // Not due yet if the answers are late: the next request settles it.
+            doubtful_.push_back(head);
+            owed_.pop_front();
         } else { // nothing came for as long as it was awaited
             answersGetLost_ = true;
             owed_.pop_front();
         }
     }
+}
+
+// The meter answers in order and, on a line that delays its answers, delays each by about as
+// much: the answer taken came `late` after its request, so the attempts after it are answered
+// about as long after theirs. When the taken answer was in fact the retry's own (the first
+// request lost), none of them comes.
+void Protocol::markDoubtful(qint64 answeredSentMs) {
+    const qint64 now = nowMs();
+    for (Owed& o : owed_) {
+        if (o.transaction != transaction_)
+            continue;
+        o.expectedMs = now + std::max<qint64>(0, o.sentMs - answeredSentMs);
+        o.deadlineMs = std::min(
+            {o.deadlineMs, o.expectedMs + kDoubtMarginMs, now + qint64(kDoubtfulAnswerWaitMs)});
+    }
+}
+
+void Protocol::restoreDoubtful() {
+    while (!doubtful_.empty()) {
+        Owed o = doubtful_.back();
+        doubtful_.pop_back();
+        o.expectedMs = 0;
+        o.deadlineMs = o.sentMs + kLateAnswerLimitMs;
+        owed_.push_front(o);
+    }
+}
+
+// No answer owed to an earlier transaction can come before its due time less the margin: an
+// answer that is whole by then is this request's own, and the doubtful ones were never coming.
+// Anything else, a few bytes or nothing, and the doubtful answers are owed again, first.
+bool Protocol::readPastDoubtful(int answerLength, Answer answer, int number) {
+    const qint64 window =
+        std::max<qint64>(0, doubtful_.front().expectedMs - kDoubtMarginMs - nowMs());
+    QByteArray bytes(answerLength, '\0');
+    const int got =
+        link_->readWithin(reinterpret_cast<quint8*>(bytes.data()), answerLength, int(window));
+    bytes.truncate(got);
+    bytesHeard_ += quint64(std::max(got, 0));
+    const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
+    if (got == answerLength) {
+        doubtful_.clear();
+        std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
+        const Verdict verdict = feed(bytes, answerLength, answer)
+                                    .value_or(judge(b, got, answerLength, answer == Answer::Data));
+        tell(Direction::Received, b, got, number, verdict, false);
+        return verdict == Verdict::Ok;
+    }
+    restoreDoubtful();
+    if (got > 0) {
+        feed(bytes, answerLength, answer);
+        tell(Direction::Received, b, got, number, Verdict::Late, true);
+    }
+    return false;
 }
 
 void Protocol::dropPartial() {
@@ -207,8 +272,10 @@ std::optional<Protocol::Verdict> Protocol::feed(const QByteArray& bytes, int ans
             verdict != Verdict::Ok) {
             verdict = judge(reinterpret_cast<const quint8*>(head.received.constData()), head.length,
                             answerLength, answer == Answer::Data);
-            if (verdict == Verdict::Ok)
+            if (verdict == Verdict::Ok) {
                 std::memcpy(buffer_.data(), head.received.constData(), std::size_t(head.length));
+                takenSentMs_ = head.sentMs;
+            }
         }
         owed_.pop_front();
     }
@@ -234,17 +301,22 @@ Protocol::Verdict Protocol::judge(const quint8* b, int got, int expected, bool d
 bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int number) {
     if (!link_)
         return false;
-    if (owed_.empty()) {
+    if (owed_.empty() && doubtful_.empty()) {
         // Stray bytes (line noise, a byte too many after an answer) are no one's answer.
         link_->discardInput();
     } else {
         // An earlier attempt's answer may have come in the meantime.
-        std::array<quint8, kBufferSize * kAttempts> arrived{};
+        std::array<quint8, kBufferSize * kAttempts * 2> arrived{};
         int want = 0;
         for (const Owed& o : owed_)
             want += o.length - int(o.received.size());
+        for (const Owed& o : doubtful_)
+            want += o.length;
         const int got =
             link_->readWithin(arrived.data(), std::min<int>(want, int(arrived.size())), 0);
+        bytesHeard_ += quint64(std::max(got, 0));
+        if (got > 0)
+            restoreDoubtful(); // they were coming after all
         if (got > 0) {
             const bool earlierAnswered =
                 feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
@@ -262,30 +334,38 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
         return false;
     }
     const qint64 sentAt = nowMs();
-    owed_.push_back({answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_});
+    owed_.push_back(
+        {answerLength, answerLength, {}, sentAt + kLateAnswerLimitMs, transaction_, sentAt, 0});
 
     // Earlier attempts' answers come first: the meter answers in the order it was asked. One
     // of them is as good as this attempt's own, and ends the attempt as soon as it is in.
-    int ahead = 0;
-    for (std::size_t i = 0; i + 1 < owed_.size(); ++i)
-        ahead += owed_[i].length - int(owed_[i].received.size());
+    // One answer at a time: the first that answers this transaction ends the wait.
     bool ok = false;
     bool ownAwaited = true;
-    if (ahead > 0) {
-        QByteArray bytes(ahead, '\0');
-        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), ahead);
+    while (owed_.size() > 1 && !ok) {
+        const int want = owed_.front().length - int(owed_.front().received.size());
+        QByteArray bytes(want, '\0');
+        const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), want);
         bytes.truncate(got);
+        bytesHeard_ += quint64(std::max(got, 0));
         ok = feed(bytes, answerLength, answer) == Verdict::Ok;
         tell(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()), got, number,
-             ok ? Verdict::Ok : Verdict::Late, got < ahead);
+             ok ? Verdict::Ok : Verdict::Late, got < want);
         // When they did not all come in time, this attempt's answer cannot have come either.
-        ownAwaited = !ok && got == ahead;
+        if (got < want) {
+            ownAwaited = false;
+            break;
+        }
     }
-    if (ownAwaited) {
+    ownAwaited = ownAwaited && !ok;
+    if (ownAwaited && !doubtful_.empty()) {
+        ok = readPastDoubtful(answerLength, answer, number);
+    } else if (ownAwaited) {
         const int total = answerLength; // only this attempt's answer is left
         QByteArray bytes(total, '\0');
         const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
         bytes.truncate(got);
+        bytesHeard_ += quint64(std::max(got, 0));
         // Kept as it came, as the callers have always found it.
         std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
         const auto* b = reinterpret_cast<const quint8*>(bytes.constData());

@@ -84,7 +84,10 @@ public:
     void setLink(Link* link) {
         link_ = link;
         owed_.clear();
+        doubtful_.clear();
         answersGetLost_ = false;
+        silenceLimit_ = 0;
+        silentRun_ = 0;
         lossReported_ = false;
     }
     Link* link() const { return link_; }
@@ -112,6 +115,17 @@ public:
     // Where the actions mark the phases that must not be cut; null when nothing can stop.
     CancelToken* cancelToken() const { return cancel_; }
     bool stopRequested() const { return cancel_ && cancel_->stopNow(); }
+    // A long action ends once this many transactions in a row had no answer at all: the meter
+    // is gone, and every further transaction fails at once without a frame sent. 0 (the
+    // default, and again on a new link): every transaction is tried.
+    static constexpr int kSilentTransactionsLimit = 10;
+    void endAfterSilence(int transactions) {
+        silenceLimit_ = transactions;
+        silentRun_ = 0;
+    }
+    bool meterSilent() const { return silenceLimit_ > 0 && silentRun_ >= silenceLimit_; }
+    // A long action's loop ends here: the engineer's stop, or a meter gone silent.
+    bool halted() const { return stopRequested() || meterSilent(); }
     // Called once when the link is found gone, with the operating system's reason.
     void setLinkLostHook(std::function<void(const QString& reason)> hook) {
         linkLostHook_ = std::move(hook);
@@ -122,6 +136,13 @@ public:
     // Once an owed answer was lost outright, later ones are awaited only this long after their
     // read gave up, until an answer is seen coming late again.
     static constexpr int kLostAnswerGraceMs = 250;
+    // A transaction answered by its retry may still be owed its other attempt's answer: the
+    // first attempt's answer came late (the other is late as well, by about as much) or its
+    // request was lost (nothing more comes). The other answer is awaited only until it would
+    // have come had the delay held, plus this margin, and never longer than
+    // kDoubtfulAnswerWaitMs; what is still unsettled then is settled by the next request.
+    static constexpr int kDoubtMarginMs = 100;
+    static constexpr int kDoubtfulAnswerWaitMs = 250;
     // How many answers the meter still owes (requests whose answer has not come in whole).
     int answersOwed() const { return int(owed_.size()); }
 
@@ -151,6 +172,10 @@ private:
         QByteArray received;
         qint64 deadlineMs = 0;
         quint64 transaction = 0;
+        qint64 sentMs = 0;
+        // Set once its transaction took another attempt's answer: when this one is due if the
+        // answers are late, or 0 while it is owed as any other.
+        qint64 expectedMs = 0;
     };
     bool transact(int requestLength, int answerLength, Answer answer, bool pauseAfterAttempt);
     void buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount);
@@ -172,6 +197,14 @@ private:
     void dropPartial();
     // Before a new transaction: waits for every answer still owed by an earlier one.
     void drainOwed();
+    // The transaction took an answer with other attempts' answers still owed: how long they
+    // are awaited follows from how late the taken one was.
+    void markDoubtful(qint64 answeredSentMs);
+    // Answers not yet settled are owed again, ahead of everything sent since.
+    void restoreDoubtful();
+    // Reads the running attempt's answer while doubtful answers are unsettled: an answer that
+    // comes whole before any of them could be due proves that none comes.
+    bool readPastDoubtful(int answerLength, Answer answer, int number);
     bool linkGone();
     qint64 nowMs() const;
 
@@ -192,6 +225,15 @@ private:
     bool lossReported_ = false;
     // Answers the meter owes, oldest first: the meter answers in the order it was asked.
     std::deque<Owed> owed_;
+    // Answers an earlier transaction may still be owed, set aside while the next request is
+    // sent; owed again as soon as a byte comes that the running request cannot explain.
+    std::deque<Owed> doubtful_;
+    int silenceLimit_ = 0;
+    int silentRun_ = 0;
+    // Bytes received on the link so far: a transaction that adds none had no answer at all.
+    quint64 bytesHeard_ = 0;
+    // The send time of the request whose answer feed() took last.
+    qint64 takenSentMs_ = 0;
     quint64 transaction_ = 0;
     // An owed answer never came: the meter loses requests rather than answering late.
     bool answersGetLost_ = false;

@@ -9,6 +9,8 @@
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
 
+#include <QStringList>
+
 namespace settings {
 
 namespace sm = map;
@@ -64,6 +66,30 @@ QString formText(FieldId id, const SettingsForm& form, const SettingsImage& inte
 
 } // namespace
 
+namespace {
+// The field's bytes in the meter's order, as "[3F 80 00 01]".
+QString fieldBytes(const SettingsImage& image, const FieldRange& r) {
+    QStringList hex;
+    for (int a = r.address; a < r.address + r.count; ++a)
+        hex << (image.known[std::size_t(a)]
+                    ? QStringLiteral("%1")
+                          .arg(image.bytes[std::size_t(a)] & r.mask, 2, 16, QLatin1Char('0'))
+                          .toUpper()
+                    : QStringLiteral("??"));
+    return QLatin1Char('[') + hex.join(QLatin1Char(' ')) + QLatin1Char(']');
+}
+
+// A difference whose two texts the field's display rounds to the same shows the bytes too.
+FieldDifference shownApart(FieldDifference d, const SettingsImage& meter,
+                           const SettingsImage& intended, const FieldRange& r) {
+    if (d.meter == d.intended) {
+        d.meter += QLatin1Char(' ') + fieldBytes(meter, r);
+        d.intended += QLatin1Char(' ') + fieldBytes(intended, r);
+    }
+    return d;
+}
+} // namespace
+
 std::vector<FieldDifference> differences(const SettingsImage& meter, quint8 versionByte,
                                          const SettingsForm& form, const QLocale& locale) {
     const SettingsImage intended = intendedImage(form, locale, versionByte);
@@ -90,8 +116,9 @@ std::vector<FieldDifference> differences(const SettingsImage& meter, quint8 vers
             if (!sourcesEqual)
                 continue;
         }
-        out.push_back({fieldLabel(id), fieldText(id, shown, meter, versionByte, locale),
-                       formText(id, form, intended, versionByte, locale)});
+        out.push_back(shownApart({fieldLabel(id), fieldText(id, shown, meter, versionByte, locale),
+                                  formText(id, form, intended, versionByte, locale)},
+                                 meter, intended, fieldRange(id, versionByte)));
     }
     return out;
 }
@@ -143,14 +170,18 @@ std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,
         const FieldRange r = fieldRange(id, versionByte);
         if (meter.equal(intended, r.address, r.count, r.mask))
             continue;
-        out.push_back({fieldLabel(id), fieldText(id, meterShown, meter, versionByte, locale),
-                       fieldText(id, intendedShown, intended, versionByte, locale)});
+        out.push_back(
+            shownApart({fieldLabel(id), fieldText(id, meterShown, meter, versionByte, locale),
+                        fieldText(id, intendedShown, intended, versionByte, locale)},
+                       meter, intended, r));
     }
     for (const FieldId id : {FieldId::DateStamp, FieldId::HourStamp}) {
         const FieldRange r = fieldRange(id, versionByte);
         if (!meter.equal(intended, r.address, r.count))
-            out.push_back({fieldLabel(id), fieldText(id, meterShown, meter, versionByte, locale),
-                           fieldText(id, intendedShown, intended, versionByte, locale)});
+            out.push_back(
+                shownApart({fieldLabel(id), fieldText(id, meterShown, meter, versionByte, locale),
+                            fieldText(id, intendedShown, intended, versionByte, locale)},
+                           meter, intended, r));
     }
 
     // The clock was set to the form's date and time; by the read-back it may have run on.

@@ -105,6 +105,25 @@ QString clearingDaily() {
 QString clearingMinute() {
     return QCoreApplication::translate("Settings", "Очистка минутного архива...");
 }
+QString totalsNotCleared(const QString& list) {
+    return QCoreApplication::translate("Settings", "Накопление не обнулено: %1").arg(list);
+}
+QString settingByteNotZero(int address) {
+    return QCoreApplication::translate("Settings", "байт настроек %1").arg(address);
+}
+QString memoryNotZero(int address, int bytes) {
+    return QCoreApplication::translate("Settings", "память %1: не нулевых байт %2")
+        .arg(address)
+        .arg(bytes);
+}
+QString dailyArchiveName() { return QCoreApplication::translate("Settings", "Суточный архив"); }
+QString minuteArchiveName() { return QCoreApplication::translate("Settings", "Минутный архив"); }
+QString archiveNotCleared(const QString& archive, int records) {
+    return QCoreApplication::translate("Settings",
+                                       "%1 не очищен: после очистки не пусты записи: %2")
+        .arg(archive)
+        .arg(records);
+}
 QString timeInvalid() { return QCoreApplication::translate("Settings", "Время указано неверно"); }
 QString windowTooSmall() {
     return QCoreApplication::translate("Settings", "Смещение окна слишком мало");
@@ -249,8 +268,25 @@ QString settingsEqual() {
 QString settingsDiffer() {
     return QCoreApplication::translate("Settings", "Настройки прибора отличаются от формы:");
 }
+namespace {
+// A value as it may be shown on a terminal: a character that is not printable (a control
+// byte, a NUL) is written as \xNN or \uNNNN.
+QString printable(const QString& value) {
+    QString out;
+    for (const QChar c : value) {
+        if (c.isPrint() || c == QLatin1Char(' '))
+            out += c;
+        else if (c.unicode() < 0x100)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+} // namespace
+
 QString differenceLine(const QString& label, const QString& meter, const QString& form) {
-    return label + QLatin1Char(' ') + meter + QStringLiteral(" -> ") + form;
+    return label + QLatin1Char(' ') + printable(meter) + QStringLiteral(" -> ") + printable(form);
 }
 QString writeNotVerified() {
     return QCoreApplication::translate("Settings",

@@ -12,7 +12,11 @@ namespace settings::texts {
 QString writingSettings(); // "Настройка прибора..."
 QString applyQuestion(); // "Вы действительно хотите применить\rновые настройки к прибору?"
 QString clearingDaily(); // "Очистка суточного архива..."
-QString clearingMinute(); // "Очистка минутного архива..."
+QString clearingMinute();    // "Очистка минутного архива..."
+QString dailyArchiveName();  // "Суточный архив"
+QString minuteArchiveName(); // "Минутный архив"
+// The read-back after a clearing found `records` records of the archive not empty.
+QString archiveNotCleared(const QString& archive, int records);
 
 // Validation messages.
 // The fields the write checks as numbers, Diameter to ZeroOffset.
@@ -38,6 +42,10 @@ QString dateTooLate();  // more than 65535 days after it
 // Clearing the totals.
 QString clearTotalsQuestion();
 QString clearingTotals(); // "Очистка накопления..."
+// The read-back after clearing the totals: what is not zero, listed.
+QString totalsNotCleared(const QString& list);
+QString settingByteNotZero(int address);       // "байт настроек 5"
+QString memoryNotZero(int address, int bytes); // "память 1224: 3 байт"
 
 // The settings file.
 QString fileLabel(int line);  // the label of a label line (1-based); empty for a value line

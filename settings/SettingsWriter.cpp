@@ -183,23 +183,34 @@ void sendSettings(line::Protocol& p, const PreparedWrite& w, quint8 version) {
     p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
 }
 
-// Returns how many records the meter acknowledged as cleared; stops early at the engineer's
-// stop (the record whose acknowledgement the stop cut short is not counted).
-int clearArea(line::Protocol& p, core::Frontend& frontend, const QString& status,
-              int progressMaximum, quint16 first, int records) {
+// Zeroes every record of an area, then, when every write was acknowledged, reads them back:
+// a meter that acknowledges a write and keeps the old record shows here. Both passes end at
+// the engineer's stop and when the meter has fallen silent (the record whose acknowledgement
+// the stop cut short is not counted).
+AreaClearing clearArea(line::Protocol& p, core::Frontend& frontend, const QString& status,
+                       int progressMaximum, quint16 first, int records) {
     frontend.setProgressPosition(0);
     frontend.setStatus(status);
     frontend.processEvents();
     p.clearFlags();
     frontend.setProgressMaximum(progressMaximum);
-    static const quint8 zeros[device::archive_layout::kRecordSize] = {};
-    int cleared = 0;
-    for (int i = 0; i < records && !p.stopRequested(); ++i) {
-        p.putData(zeros, device::archive_layout::kRecordSize);
-        if (p.WriteRecord(quint16(first + i * device::archive_layout::kRecordSize)))
-            ++cleared;
+    p.endAfterSilence(line::Protocol::kSilentTransactionsLimit);
+    constexpr int size = device::archive_layout::kRecordSize;
+    static const quint8 zeros[size] = {};
+    AreaClearing result;
+    for (int i = 0; i < records && !p.halted(); ++i) {
+        p.putData(zeros, size);
+        if (p.WriteRecord(quint16(first + i * size)))
+            ++result.cleared;
     }
-    return cleared;
+    if (p.halted() || p.errorSeen())
+        return result;
+    result.checked = true;
+    for (int i = 0; i < records && !p.halted(); ++i)
+        if (p.ReadRecord(quint16(first + i * size)) &&
+            std::any_of(p.buffer() + 1, p.buffer() + 1 + size, [](quint8 b) { return b != 0; }))
+            ++result.notCleared;
+    return result;
 }
 
 // The outcome of a clearing the engineer stopped, with how far it got.
@@ -213,17 +224,30 @@ core::Outcome stoppedClearing(core::Frontend& frontend, int cleared, int records
 
 } // namespace
 
-int clearDailyArchive(line::Protocol& p, core::Frontend& frontend) {
+AreaClearing clearDailyArchive(line::Protocol& p, core::Frontend& frontend) {
     return clearArea(p, frontend, texts::clearingDaily(), kDailyClearProgressMaximum,
                      device::archive_layout::kDailyFirst, device::archive_layout::kDailyRecords);
 }
 
-int clearMinuteArchive(line::Protocol& p, core::Frontend& frontend) {
+AreaClearing clearMinuteArchive(line::Protocol& p, core::Frontend& frontend) {
     return clearArea(p, frontend, texts::clearingMinute(), kMinuteClearProgressMaximum,
                      device::archive_layout::kMinuteFirst, device::archive_layout::kMinuteRecords);
 }
 
-core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool daily, bool minute) {
+namespace {
+// A clearing that ran through: with errors when a record was not acknowledged, no answer
+// when the meter fell silent before acknowledging any.
+core::Outcome clearingOutcome(const line::Protocol& p) {
+    using Kind = core::Outcome::Kind;
+    return core::Outcome::of(p.meterSilent() && !p.replySeen() ? Kind::NoAnswer
+                             : p.errorSeen()                   ? Kind::FinishedWithErrors
+                                                               : Kind::Succeeded);
+}
+
+} // namespace
+
+core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool daily, bool minute,
+                            NotCleared* notCleared) {
     using core::Outcome;
     const bool stateRead = p.ReadMemory(device::memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
@@ -235,19 +259,36 @@ core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool da
     if (p.at(1) & device::state::kArchiveUnavailable)
         return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
                                                   Outcome::Detail::ArchiveNotCleared));
+    // Records that read back not empty end the clearing with errors, named per archive.
+    auto kept = [&](const AreaClearing& c, std::optional<int>* count, const QString& archive) {
+        if (!c.checked)
+            return false;
+        *count = c.notCleared;
+        if (c.notCleared == 0)
+            return false;
+        frontend.showError(core::texts::errorCaption(),
+                           texts::archiveNotCleared(archive, c.notCleared));
+        return true;
+    };
+    NotCleared found;
+    if (notCleared == nullptr)
+        notCleared = &found;
     if (daily) {
-        const int cleared = clearDailyArchive(p, frontend);
+        const AreaClearing c = clearDailyArchive(p, frontend);
         if (p.stopRequested())
-            return stoppedClearing(frontend, cleared, device::archive_layout::kDailyRecords);
-        if (p.errorSeen())
+            return stoppedClearing(frontend, c.cleared, device::archive_layout::kDailyRecords);
+        if (kept(c, &notCleared->daily, texts::dailyArchiveName()))
             return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
+        if (p.errorSeen())
+            return core::finish(frontend, clearingOutcome(p));
     }
     if (minute) {
-        const int cleared = clearMinuteArchive(p, frontend);
+        const AreaClearing c = clearMinuteArchive(p, frontend);
         if (p.stopRequested())
-            return stoppedClearing(frontend, cleared, device::archive_layout::kMinuteRecords);
-        return core::finish(frontend, Outcome::of(p.errorSeen() ? Outcome::Kind::FinishedWithErrors
-                                                                : Outcome::Kind::Succeeded));
+            return stoppedClearing(frontend, c.cleared, device::archive_layout::kMinuteRecords);
+        if (kept(c, &notCleared->minute, texts::minuteArchiveName()))
+            return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
+        return core::finish(frontend, clearingOutcome(p));
     }
     return core::finish(frontend, Outcome::of(Outcome::Kind::Succeeded));
 }
@@ -286,6 +327,7 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
     frontend.processEvents();
     frontend.setProgressMaximum(kWriteProgressMaximum);
     p.clearFlags();
+    p.endAfterSilence(line::Protocol::kSilentTransactionsLimit);
 
     Outcome written = Outcome::of(Outcome::Kind::Succeeded);
     {
@@ -321,7 +363,8 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
         result.outcome = core::finish(frontend, written);
         return result;
     }
-    result.outcome = clearArchives(p, frontend, form.clearDaily, form.clearMinute);
+    result.outcome =
+        clearArchives(p, frontend, form.clearDaily, form.clearMinute, &result.notCleared);
     return result;
 }
 

@@ -25,8 +25,24 @@ namespace settings {
 
 // The writes and the read-back of what they sent.
 constexpr int kWriteProgressMaximum = 61 + 6;
-constexpr int kDailyClearProgressMaximum = 730;
-constexpr int kMinuteClearProgressMaximum = 7199;
+// An archive clearing: the writes, then the read-back of every record.
+constexpr int kDailyClearProgressMaximum = 2 * 731 - 1;
+constexpr int kMinuteClearProgressMaximum = 2 * 7200 - 1;
+
+// Records the read-back after an archive clearing found not empty, per archive whose
+// read-back ran.
+struct NotCleared {
+    std::optional<int> daily;
+    std::optional<int> minute;
+};
+
+// One area's clearing: the records acknowledged, whether they were all read back, and how
+// many of them then were not empty.
+struct AreaClearing {
+    int cleared = 0;
+    bool checked = false;
+    int notCleared = 0;
+};
 
 struct ClockTime {
     int hours = 0;
@@ -68,6 +84,7 @@ struct WriteResult {
     std::optional<quint8> firmwareVersionByte; // when the version could be read
     // The fields the read-back found different from what was sent (label, meter, intended).
     std::vector<FieldDifference> mismatches;
+    NotCleared notCleared;
     core::Outcome outcome;
 };
 
@@ -81,12 +98,14 @@ WriteResult write(line::Protocol& protocol, core::Frontend& frontend, const Sett
 // Clears the daily and/or minute archive after a settings write: the archive state first,
 // then eight zero bytes into every record of each chosen area, oldest address first. Sets the
 // final status.
+// Once every write of an area was acknowledged its records are read back; one not empty ends
+// the clearing with errors and an error message naming the archive and the count.
 core::Outcome clearArchives(line::Protocol& protocol, core::Frontend& frontend, bool daily,
-                            bool minute);
+                            bool minute, NotCleared* notCleared = nullptr);
 
-// One area's clearing, without the archive-state read: the daily or the minute area.
-// Each returns how many records the meter acknowledged; both stop at the engineer's stop.
-int clearDailyArchive(line::Protocol& protocol, core::Frontend& frontend);
-int clearMinuteArchive(line::Protocol& protocol, core::Frontend& frontend);
+// One area's clearing, without the archive-state read: the daily or the minute area, with its
+// read-back. Both stop at the engineer's stop.
+AreaClearing clearDailyArchive(line::Protocol& protocol, core::Frontend& frontend);
+AreaClearing clearMinuteArchive(line::Protocol& protocol, core::Frontend& frontend);
 
 } // namespace settings

@@ -527,6 +527,17 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>это не обычный файл, он не будет заменён</source>
+        <translation>it is not a regular file and will not be replaced</translation>
+    </message>
+    <message>
+        <source>никто не читает из этого канала (FIFO)</source>
+        <translation>nobody reads from this FIFO</translation>
+    </message>
+</context>
+<context>
     <name>Firmware</name>
     <message>
         <source>Версия прошивки:</source>
@@ -579,6 +590,10 @@
     <message>
         <source>это не обычный файл</source>
         <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Год даты прошивки %1 не помещается в прибор, записана дата %2</source>
+        <translation>The year of the firmware date %1 does not fit into the meter, the date written is %2</translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1579,30 @@ weight, litres/pulse:</translation>
     <message>
         <source>Часы прибора будут установлены на %1 (время ПК %2).</source>
         <translation>The meter&apos;s clock will be set to %1 (PC time %2).</translation>
+    </message>
+    <message>
+        <source>Накопление не обнулено: %1</source>
+        <translation>Totals not cleared: %1</translation>
+    </message>
+    <message>
+        <source>байт настроек %1</source>
+        <translation>settings byte %1</translation>
+    </message>
+    <message>
+        <source>память %1: не нулевых байт %2</source>
+        <translation>memory %1: nonzero bytes %2</translation>
+    </message>
+    <message>
+        <source>Суточный архив</source>
+        <translation>Daily archive</translation>
+    </message>
+    <message>
+        <source>Минутный архив</source>
+        <translation>Minute archive</translation>
+    </message>
+    <message>
+        <source>%1 не очищен: после очистки не пусты записи: %2</source>
+        <translation>%1 not cleared: records not empty after clearing: %2</translation>
     </message>
 </context>
 <context>

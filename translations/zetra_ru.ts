@@ -527,6 +527,17 @@
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>это не обычный файл, он не будет заменён</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>никто не читает из этого канала (FIFO)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Firmware</name>
     <message>
         <source>Версия прошивки:</source>
@@ -578,6 +589,10 @@
     </message>
     <message>
         <source>это не обычный файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Год даты прошивки %1 не помещается в прибор, записана дата %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1562,6 +1577,30 @@
     </message>
     <message>
         <source>Часы прибора будут установлены на %1 (время ПК %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Накопление не обнулено: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>байт настроек %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>память %1: не нулевых байт %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 не очищен: после очистки не пусты записи: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -103,7 +103,7 @@ class ArchiveFormatsTest : public QObject {
         archives.daily.entries[6] = present(1, 1, 0x01 | 0x02 | 0x08);
         const DailyReport d =
             buildDailyReport(archives.daily.entries, 7, day(2008, 2, 28), day(2008, 3, 5), ru);
-        archives.daily.summary = {7, day(2008, 3, 5), d.volumeTotal, d.hoursTotal};
+        archives.daily.summary = {7, day(2008, 3, 5), d.volumeTotal, d.hoursTotal, day(2008, 3, 5)};
         // Minute, across midnight: 00:01, 00:00 (error), empty, 23:58 of the day before.
         archives.minute.entries[0] = present(3906, 90, 0x10);
         archives.minute.entries[1] = unreadable();
@@ -111,7 +111,8 @@ class ArchiveFormatsTest : public QObject {
         archives.minute.entries[4] = present(0, 0);
         const MinuteReport m = buildMinuteReport(archives.minute.entries, 6, day(2008, 3, 4),
                                                  day(2008, 3, 5), 0, 1, ru);
-        archives.minute.summary = {6, day(2008, 3, 5), 0, 1, m.volumeTotal, m.secondsTotal};
+        archives.minute.summary = {
+            6, day(2008, 3, 5), 0, 1, m.volumeTotal, m.secondsTotal, day(2008, 3, 5)};
     }
 
     QString exportTo(Kind kind, ExportFormat format) {

@@ -24,7 +24,9 @@ private slots:
         SimProcess meter({"--dump", dir.filePath(QStringLiteral("dump.json"))});
         QVERIFY(meter.ready());
         const CliRun r = CliRun::run({"--yes", "--port", meter.pty(), "firmware-program", image});
-        QCOMPARE(r.out, QStringList{"Завершено успешно"});
+        QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно"));
+        // Four bits of year reach 2022: a later year is named with the date stamped instead.
+        QCOMPARE(r.out.size(), QDate::currentDate().year() > 2022 ? 2 : 1);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, QStringLiteral("Обновление: Сейчас программа прибора будет перепрошита.\n"
                                        "Желательно закрыть другие работающие приложения.\n"

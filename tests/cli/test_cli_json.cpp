@@ -230,7 +230,7 @@ void CliJsonTest::commandAgreesWithItsTextRun_data() {
         R"({"outcome": "ok", "status": "Завершено успешно. Прочитано 8 записей",
             "archive/archive": "daily", "archive/records_read": 8, "saved": "{dir}/daily.xls"})");
     row("daily, not saved", "", "daily 2010-02-16 2010-02-17 --save {dir}/no/such/folder/d.txt", 1,
-        R"({"outcome": "ok", "messages/0/caption": "Ошибка"})", "saved");
+        R"({"outcome": "save_failed", "messages/0/caption": "Ошибка"})", "saved");
     row("minute", "", "minute 17.02.2010 17.02.2010", 0,
         R"({"outcome": "ok", "archive/archive": "minute", "archive/records_read": 546})", "saved");
     row("daily, interval refused", "", "daily 17.02.2010 10.02.2010", 1,

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -78,6 +80,61 @@ private slots:
         QVERIFY(contentsOf(path).size() > first.size());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"replace"});
         QFile::remove(path);
+    }
+
+    // A target that is not a regular file, named or behind a symbolic link, is written into
+    // or refused, never replaced; a link to a regular file keeps pointing at the new file.
+    void otherTargetsAreNeverReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("saved");
+        for (bool link : {false, true}) {
+            const char* via = link ? "through a link" : "named";
+            QTest::addRow("FIFO with a reader, %s", via) << "fifo" << link << true;
+            QTest::addRow("FIFO without reader, %s", via) << "lonely fifo" << link << false;
+            QTest::addRow("null device, %s", via) << "/dev/null" << link << true;
+            QTest::addRow("full device, %s", via) << "/dev/full" << link << false;
+            QTest::addRow("directory, %s", via) << "directory" << link << false;
+            QTest::addRow("regular file, %s", via) << "file" << link << true;
+        }
+        QTest::newRow("link to a file not yet there") << "missing" << true << true;
+    }
+    void otherTargetsAreNeverReplaced() {
+        QFETCH(QString, kind);
+        QFETCH(bool, throughLink);
+        QFETCH(bool, saved);
+        QTemporaryDir here;
+        QString target = kind.startsWith(QLatin1Char('/')) ? kind : here.filePath(kind);
+        int reader = -1;
+        if (kind.endsWith(QLatin1String("fifo"))) {
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+            if (kind == QLatin1String("fifo"))
+                reader = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK);
+        } else if (kind == QLatin1String("directory")) {
+            QVERIFY(QDir().mkpath(target));
+        } else if (kind == QLatin1String("file")) {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        const QString link = here.filePath(QStringLiteral("link"));
+        if (throughLink)
+            QVERIFY(QFile::link(target, link));
+        QFileInfo before(target);
+        const QString error = save(Writer::Plain, throughLink ? link : target, 10);
+        QCOMPARE(error.isEmpty(), saved);
+        if (reader >= 0) {
+            char got[32] = {};
+            QCOMPARE(::read(reader, got, sizeof got), ssize_t(10));
+            ::close(reader);
+        }
+        const QFileInfo after(target);
+        QVERIFY(after.exists());
+        QCOMPARE(after.isFile(), kind == QLatin1String("file") || kind == QLatin1String("missing"));
+        if (after.isFile())
+            QCOMPARE(contentsOf(target), saved ? QByteArray(10, 'x') : QByteArray("old"));
+        if (throughLink)
+            QVERIFY(QFileInfo(link).isSymLink());
     }
 
     // A small tmpfs filled to the last byte: every writer must refuse, leave the file it was

@@ -219,6 +219,66 @@ private slots:
         QCOMPARE(got.join(QLatin1Char(' ')), outcome);
     }
 
+    // The retry answered, the first attempt's answer still owed: lost, or late like the one
+    // taken. Script as above; the wait before the next request stays short either way.
+    void aRetryAnsweredCostsNoLongWait_data() {
+        QTest::addColumn<QStringList>("onWrite");
+        QTest::addColumn<QStringList>("whileWaiting");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("first request lost")
+            << QStringList{"-", "10", "07", "05"} << QStringList{} << "10 07 05";
+        QTest::newRow("second answer comes while waiting")
+            << QStringList{"-", "10", "07", "05"} << QStringList{"10"} << "10 07 05";
+        QTest::newRow("two retries, both answers owed")
+            << QStringList{"-", "-", "10", "07", "05"} << QStringList{} << "10 07 05";
+    }
+    void aRetryAnsweredCostsNoLongWait() {
+        QFETCH(QStringList, onWrite);
+        QFETCH(QStringList, whileWaiting);
+        QFETCH(QString, outcome);
+        for (const QString& w : onWrite) {
+            QByteArray bytes;
+            for (const QString& one : w.split(QLatin1Char(' ')))
+                if (one != QLatin1String("-"))
+                    bytes += readAnswer(QByteArray::fromHex(one.toLatin1()));
+            link.answer(bytes);
+        }
+        for (const QString& w : whileWaiting)
+            link.arrivals.push_back(readAnswer(QByteArray::fromHex(w.toLatin1())));
+        QStringList got;
+        for (quint16 address : {24, 23, 22})
+            got << (protocol.ReadMemory(address, 1)
+                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
+                        : QStringLiteral("fail"));
+        QCOMPARE(got.join(QLatin1Char(' ')), outcome);
+        QVERIFY(link.longestWaitMs <= line::Protocol::kDoubtfulAnswerWaitMs);
+    }
+
+    // A long action gives up on a meter after ten transactions in a row without a byte of
+    // answer; an answer in between starts the count again. Short actions try every one.
+    void aSilentMeterEndsALongAction_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("answeredAt"); // the transaction answered, -1 none
+        QTest::addColumn<int>("framesSent"); // of 14 transactions
+        QTest::newRow("long action") << 10 << -1 << 30;
+        QTest::newRow("long action, one answer on the way") << 10 << 5 << 3 * 5 + 1 + 3 * 8;
+        QTest::newRow("short action") << 0 << -1 << 42;
+    }
+    void aSilentMeterEndsALongAction() {
+        QFETCH(int, limit);
+        QFETCH(int, answeredAt);
+        QFETCH(int, framesSent);
+        protocol.endAfterSilence(limit);
+        for (int i = 0; i < 14; ++i) {
+            for (int attempt = 0; attempt < 3; ++attempt)
+                link.answer(i == answeredAt && attempt == 0 ? readAnswer(hex("10")) : QByteArray());
+            QCOMPARE(protocol.ReadMemory(24, 1), i == answeredAt);
+        }
+        QCOMPARE(int(link.writes.size()), std::min(framesSent, 42));
+        QCOMPARE(protocol.meterSilent(), limit > 0 && answeredAt < 4);
+        QCOMPARE(progressSteps, 14);
+    }
+
     void aMeterThatLosesRequestsIsNotWaitedForLong() {
         QVERIFY(!protocol.ReadMemory(24, 1));
         QVERIFY(!protocol.ReadMemory(23, 1)); // the first three are awaited in full

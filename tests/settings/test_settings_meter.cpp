@@ -331,6 +331,11 @@ private slots:
                            "Рабочая среда: в приборе вода, записано нефтепродукты",
                            "Период измерения, сек: в приборе 1, записано 4",
                            "Поправочный коэффициент A: в приборе 0,9923, записано 2,0000"};
+        // The display rounds the difference away: the bytes tell the two apart.
+        QTest::newRow("lowest byte of coefficient A")
+            << QStringList{"64"}
+            << QStringList{"Поправочный коэффициент A: в приборе 2,0000 [40 80 00 5F], записано "
+                           "2,0000 [40 80 00 00]"};
         QTest::newRow("hour stamp")
             << QStringList{"15"}
             << QStringList{"Час последней записи настроек: в приборе 10, записано 7"};
@@ -477,7 +482,7 @@ private slots:
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Очистка суточного архива...")));
         QVERIFY(!b.frontend.statuses.contains(QStringLiteral("Очистка минутного архива...")));
-        QCOMPARE(b.frontend.maxima.last(), 730);
+        QCOMPARE(b.frontend.maxima.last(), 2 * 731 - 1); // the writes and their read-back
         std::vector<int> addresses;
         for (const auto& f : b.server.frames()) {
             if (f.command == kWriteRecord) {
@@ -501,7 +506,7 @@ private slots:
         form.clearDaily = form.clearMinute = true;
         b.write(form);
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
-        QCOMPARE(b.frontend.maxima.last(), 7199);
+        QCOMPARE(b.frontend.maxima.last(), 2 * 7200 - 1);
         std::vector<int> addresses;
         for (const auto& f : b.server.frames())
             if (f.command == kWriteRecord)
@@ -581,8 +586,8 @@ private slots:
                      "времени наработки и\rвремени простоя прибора?")});
         QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
         QVERIFY(b.frontend.statuses.contains(QStringLiteral("Очистка накопления...")));
-        QCOMPARE(b.frontend.maxima.last(), 18);
-        QCOMPARE(reached, 18);
+        QCOMPARE(b.frontend.maxima.last(), 28);
+        QCOMPARE(reached, 28);
 
         std::vector<std::pair<int, int>> expected = {{kReadMemory, 24}};
         for (int a = 0; a <= 12; ++a)
@@ -593,6 +598,11 @@ private slots:
                                          {kWriteMemory, 1246},
                                          {kWriteMemory, 1252},
                                          {kWriteMemory, 1255}});
+        // Then what they zeroed is read back.
+        for (int a : {0, 4, 8, 12})
+            expected.push_back({kReadSettings, a});
+        for (int a : {1224, 1230, 1243, 1246, 1252, 1255})
+            expected.push_back({kReadMemory, a});
         const auto frames = b.branchFrames();
         QCOMPARE(int(frames.size()), int(expected.size()));
         const int counts[] = {6, 8, 3, 6, 3, 6};
@@ -603,6 +613,8 @@ private slots:
                 QCOMPARE(frames[i].raw.at(1), char(0));
             if (frames[i].command == kWriteMemory)
                 QCOMPARE(frames[i].data, QByteArray(counts[i - 14], '\0'));
+            if (i >= 20 && frames[i].command == kReadMemory)
+                QCOMPARE(int(frames[i].count), counts[i - 24]);
         }
         QCOMPARE(b.settingsBytes(0, 13), QByteArray(13, '\0'));
         QCOMPARE(b.memoryBytes(1224, 14), QByteArray(14, '\0'));
@@ -663,7 +675,7 @@ private slots:
             reached = b.frontend.progressPosition;
         });
         QCOMPARE(b.frontend.status(), QStringLiteral("Прибор не отвечает"));
-        QCOMPARE(reached, 18);
+        QCOMPARE(reached, 19); // no read-back after writes that failed
         // Every one of the 19 was tried, three times.
         QCOMPARE(int(b.branchFrames().size()), 1 + 19 * 3);
     }
