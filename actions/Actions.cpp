@@ -151,7 +151,7 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
             if (!prepared.write) {
                 frontend.showError(core::texts::errorCaption(), prepared.error);
                 return core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
-                                                          settings::texts::settingsNotWritten()));
+                                                          Outcome::Detail::SettingsNotWritten));
             }
         }
         const settings::CompareResult r =

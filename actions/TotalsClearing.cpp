@@ -65,7 +65,7 @@ core::Outcome clear(line::Protocol& p, core::Frontend& frontend,
                            core::Frontend::DefaultButton::No))
         return Outcome::of(Outcome::Kind::Declined);
     if (const auto refusal =
-            core::refuseUnlessChangesPermitted(p, frontend, settings::texts::clearingForbidden()))
+            core::refuseUnlessChangesPermitted(p, frontend, Outcome::Detail::ClearingForbidden))
         return *refusal;
 
     frontend.setStatus(settings::texts::clearingTotals());

@@ -2,6 +2,8 @@
 // corner and copies its results into the tab only when closed with OK.
 
 #include "app/ProU.h"
+
+#include "app/ActionStrip.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "app/Unit5.h"
@@ -10,9 +12,9 @@
 void TForm1::setUpCalculators() {
     // The channel-length calculator serves water only, the correction calculator the
     // diametral insertion; both start disabled as the form's selections do.
-    actionControls_[ui->Button6] = false;
-    actionControls_[ui->Button7] = false;
-    actionControls_[ui->Button8] = true;
+    strip_->setActionEnabled(ui->Button6, false);
+    strip_->setActionEnabled(ui->Button7, false);
+    strip_->setActionEnabled(ui->Button8, true);
     connect(ui->Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(ui->Button7, &QToolButton::clicked, this, &TForm1::Button7Click);
     connect(ui->Button8, &QToolButton::clicked, this, &TForm1::Button8Click);
@@ -31,7 +33,7 @@ void TForm1::Button7Click() {
         Form2 = new TForm2(this);
     Form2->move(pos());
     Form2->prepare(ui->Edit3->text(), ui->Edit5->text(), ui->ComboBox2->currentIndex() == 0,
-                   session_.firmwareVersionByte());
+                   session_->firmwareVersionByte());
     if (Form2->exec() != QDialog::Accepted)
         return;
     const TForm2::Results results = Form2->results();

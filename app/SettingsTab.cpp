@@ -5,6 +5,7 @@
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsImage.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
@@ -56,6 +57,37 @@ QFileDialog* settingsDialog(QWidget* parent, const char* name, QFileDialog::Acce
     return dialog;
 }
 
+// The text field of each typed setting.
+QLineEdit* Ui::Form1::*editOf(settings::FieldId id) {
+    using F = settings::FieldId;
+    switch (id) {
+    case F::Diameter:
+        return &Ui::Form1::Edit3;
+    case F::Base:
+        return &Ui::Form1::Edit4;
+    case F::Angle:
+        return &Ui::Form1::Edit5;
+    case F::CableLength:
+        return &Ui::Form1::Edit11;
+    case F::K:
+        return &Ui::Form1::Edit6;
+    case F::A:
+        return &Ui::Form1::Edit7;
+    case F::B:
+        return &Ui::Form1::Edit8;
+    case F::C:
+        return &Ui::Form1::Edit9;
+    case F::ZeroCutoff:
+        return &Ui::Form1::Edit1;
+    case F::PulseWeight:
+        return &Ui::Form1::Edit2;
+    case F::ZeroOffset:
+        return &Ui::Form1::Edit12;
+    default:
+        return nullptr; // not typed in
+    }
+}
+
 } // namespace
 
 SettingsTab::SettingsTab(const TabContext& context) : c_(context) {
@@ -82,18 +114,9 @@ settings::SettingsForm SettingsTab::form() const {
     f.sensorsType3 = !c_.ui.RadioButton3->isChecked();
     f.medium = mediumAt(c_.ui.ComboBox2->currentIndex());
     f.period = periodAt(c_.ui.ComboBox3->currentIndex());
-    f.diameter = c_.ui.Edit3->text();
-    f.base = c_.ui.Edit4->text();
-    f.angle = c_.ui.Edit5->text();
-    f.cableLength = c_.ui.Edit11->text();
-    f.k = c_.ui.Edit6->text();
-    f.a = c_.ui.Edit7->text();
-    f.b = c_.ui.Edit8->text();
-    f.c = c_.ui.Edit9->text();
-    f.zeroCutoff = c_.ui.Edit1->text();
+    for (const settings::FieldId id : settings::typedFields())
+        f.*settings::typedText(id) = (c_.ui.*editOf(id))->text();
     f.cutoffInPercent = !c_.ui.RadioButton5->isChecked();
-    f.pulseWeight = c_.ui.Edit2->text();
-    f.zeroOffset = c_.ui.Edit12->text();
     f.windowOffset = c_.ui.RzSpinEdit1->value();
     f.date = c_.ui.DateTimePicker1->date();
     f.time = c_.ui.Edit13->text();
@@ -107,23 +130,14 @@ void SettingsTab::show(const settings::SettingsForm& f) {
     (f.sensorsType3 ? c_.ui.RadioButton4 : c_.ui.RadioButton3)->setChecked(true);
     c_.ui.ComboBox2->setCurrentIndex(mediumIndex(f.medium));
     c_.ui.ComboBox3->setCurrentIndex(periodIndex(f.period));
-    c_.ui.Edit3->setText(f.diameter);
-    c_.ui.Edit4->setText(f.base);
-    c_.ui.Edit5->setText(f.angle);
-    c_.ui.Edit11->setText(f.cableLength);
-    c_.ui.Edit6->setText(f.k);
-    c_.ui.Edit7->setText(f.a);
-    c_.ui.Edit8->setText(f.b);
-    c_.ui.Edit9->setText(f.c);
     {
         // The cutoff's text already is in the form's unit: no conversion.
         const QSignalBlocker block5(c_.ui.RadioButton5);
         const QSignalBlocker block6(c_.ui.RadioButton6);
         (f.cutoffInPercent ? c_.ui.RadioButton6 : c_.ui.RadioButton5)->setChecked(true);
     }
-    c_.ui.Edit1->setText(f.zeroCutoff);
-    c_.ui.Edit2->setText(f.pulseWeight);
-    c_.ui.Edit12->setText(f.zeroOffset);
+    for (const settings::FieldId id : settings::typedFields())
+        (c_.ui.*editOf(id))->setText(f.*settings::typedText(id));
     c_.ui.RzSpinEdit1->setValue(f.windowOffset);
     if (f.date.isValid())
         c_.ui.DateTimePicker1->setDate(f.date);

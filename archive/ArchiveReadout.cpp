@@ -2,7 +2,6 @@
 
 #include "archive/ArchiveReport.h"
 #include "archive/ArchiveTexts.h"
-#include "core/CancelTexts.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
@@ -19,15 +18,17 @@ constexpr int kPreambleProgressMaximum = 1000;
 // A readout of more records than this ends when the meter has fallen silent.
 constexpr int kLongReadout = 20;
 
-// The checks both readouts make, in their order; empty when the interval is fine.
-QString intervalError(const Interval& interval, int meterToday, int daysBack) {
+using Detail = core::Outcome::Detail;
+
+// The checks both readouts make, in their order; None when the interval is fine.
+Detail intervalError(const Interval& interval, int meterToday, int daysBack) {
     if (interval.end > meterToday)
-        return texts::invalidInterval();
+        return Detail::IntervalInvalid;
     if (interval.start < meterToday - daysBack)
-        return texts::invalidInterval();
+        return Detail::IntervalInvalid;
     if (interval.start > interval.end)
-        return texts::startAfterEnd();
-    return {};
+        return Detail::IntervalReversed;
+    return Detail::None;
 }
 
 void copyRecord(const line::Protocol& protocol, Record& entry) {
@@ -41,19 +42,19 @@ using core::Outcome;
 // A readout the meter's silence ended is told as one that ran to its end with errors, or
 // as no answer when no record came at all.
 Outcome readOutcome(int read, int errors, bool stopped, bool silenced = false) {
-    Outcome o = stopped                      ? Outcome::of(Outcome::Kind::Cancelled,
-                                                           core::texts::cancel::cancelledAfterReading(read))
-                : silenced && errors == read ? Outcome::of(Outcome::Kind::NoAnswer)
-                : errors == 0
-                    ? Outcome::of(Outcome::Kind::Succeeded, texts::readSuccessfully(read))
-                    : Outcome::of(Outcome::Kind::FinishedWithErrors, texts::readWithErrors(errors));
+    Outcome o = stopped ? Outcome::of(Outcome::Kind::Cancelled, Detail::RecordsRead)
+                : silenced && errors == read
+                    ? Outcome::of(Outcome::Kind::NoAnswer)
+                    : Outcome::of(errors == 0 ? Outcome::Kind::Succeeded
+                                              : Outcome::Kind::FinishedWithErrors,
+                                  Detail::RecordsRead);
     o.done = read;
     o.failed = errors;
     return o;
 }
 
-Readout refused(core::Frontend& frontend, Outcome::Kind kind, const QString& wording = {}) {
-    return {core::finish(frontend, Outcome::of(kind, wording)), std::nullopt};
+Readout refused(core::Frontend& frontend, Outcome::Kind kind, Detail detail = Detail::None) {
+    return {core::finish(frontend, Outcome::of(kind, detail)), std::nullopt};
 }
 
 // A transaction of the preamble failed: stopped by the engineer, or no answer.
@@ -77,10 +78,10 @@ bool readEntry(line::Protocol& p, quint16 address, Record& entry, int& errors) {
 }
 
 // An interval outside what the meter holds: the status, and a message that says what it holds.
-Readout intervalRefused(core::Frontend& frontend, const QString& error, Kind kind, int meterToday,
+Readout intervalRefused(core::Frontend& frontend, Detail error, Kind kind, int meterToday,
                         const QLocale& locale) {
     Readout r = refused(frontend, Outcome::Kind::IntervalRefused, error);
-    if (error == texts::invalidInterval()) {
+    if (error == Detail::IntervalInvalid) {
         const int back = kind == Kind::Daily ? kDailyDaysBack : kMinuteDaysBack;
         frontend.showInformation(core::texts::attentionCaption(),
                                  texts::meterHolds(kind == Kind::Daily,
@@ -93,7 +94,8 @@ Readout intervalRefused(core::Frontend& frontend, const QString& error, Kind kin
 Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                   int meterToday, DailyArchive& archive, const QLocale& locale,
                   const EntryHook& onEntry) {
-    if (const QString error = intervalError(interval, meterToday, kDailyDaysBack); !error.isEmpty())
+    if (const Detail error = intervalError(interval, meterToday, kDailyDaysBack);
+        error != Detail::None)
         return intervalRefused(frontend, error, Kind::Daily, meterToday, locale);
     frontend.setStatus(texts::readingDaily());
     frontend.processEvents();
@@ -149,8 +151,8 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
 Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
                    int meterToday, MinuteArchive& archive, const QLocale& locale,
                    const EntryHook& onEntry) {
-    if (const QString error = intervalError(interval, meterToday, kMinuteDaysBack);
-        !error.isEmpty())
+    if (const Detail error = intervalError(interval, meterToday, kMinuteDaysBack);
+        error != Detail::None)
         return intervalRefused(frontend, error, Kind::Minute, meterToday, locale);
     frontend.setStatus(texts::readingMinute());
     frontend.processEvents();
@@ -165,7 +167,7 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
         minute = p.at(2);
         // An impossible time would reach past the ring and the buffer.
         if (hour > 23 || minute > 59) {
-            return refused(frontend, Outcome::Kind::FinishedWithErrors, texts::invalidMeterClock());
+            return refused(frontend, Outcome::Kind::FinishedWithErrors, Detail::MeterClockInvalid);
         }
     }
 
@@ -212,7 +214,7 @@ Readout readArchive(line::Protocol& p, core::Frontend& frontend, Kind kind,
         return notAnswered(p, frontend);
     frontend.setProgressPosition(0);
     if (p.at(1) & device::state::kArchiveUnavailable) {
-        return refused(frontend, Outcome::Kind::RefusedByMeter, texts::archiveUnavailable());
+        return refused(frontend, Outcome::Kind::RefusedByMeter, Detail::ArchiveUnavailable);
     }
     // Without the meter's date neither the interval checks nor the ring addresses can be made.
     if (!p.ReadMemory(device::memory::kDate, 2))

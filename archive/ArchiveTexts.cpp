@@ -3,36 +3,16 @@
 #include <QCoreApplication>
 
 namespace archive::texts {
-QString archiveUnavailable() { return QCoreApplication::translate("Archive", "Архив недоступен"); }
-QString invalidInterval() {
-    return QCoreApplication::translate("Archive", "Ошибка. Указан неверный интервал");
-}
-QString startAfterEnd() {
-    return QCoreApplication::translate("Archive",
-                                       "Ошибка. Указана дата начала больше даты окончания");
-}
 QString readingDaily() {
     return QCoreApplication::translate("Archive", "Чтение суточного архива...");
 }
 QString readingMinute() {
     return QCoreApplication::translate("Archive", "Чтение минутного архива...");
 }
-QString readSuccessfully(int count) {
-    return QCoreApplication::translate("Archive", "Завершено успешно. Прочитано ") +
-           QString::number(count) + QCoreApplication::translate("Archive", " записей");
-}
-// The letter after "Завершено " is the Latin c, as the meter's users know the text.
-QString readWithErrors(int errors) {
-    return QCoreApplication::translate("Archive", "Завершено c ") + QString::number(errors) +
-           QCoreApplication::translate("Archive", " ошибками при передаче");
-}
 QString meterHolds(bool daily, const QString& from, const QString& to) {
     return (daily ? QCoreApplication::translate("Archive", "Суточный архив прибора: с %1 по %2")
                   : QCoreApplication::translate("Archive", "Минутный архив прибора: с %1 по %2"))
         .arg(from, to);
-}
-QString invalidMeterClock() {
-    return QCoreApplication::translate("Archive", "Ошибка. Прибор сообщил неверное время");
 }
 
 QString meterFault() { return QCoreApplication::translate("Archive", " Прибор неисправен."); }

@@ -6,15 +6,9 @@
 // and zetra-cli both take them from here.
 namespace archive::texts {
 
-// Statuses of the readouts.
-QString archiveUnavailable(); // "Архив недоступен"
-QString invalidInterval();    // "Ошибка. Указан неверный интервал"
-QString startAfterEnd(); // "Ошибка. Указана дата начала больше даты окончания"
-QString readingDaily();              // "Чтение суточного архива..."
-QString readingMinute();             // "Чтение минутного архива..."
-QString readSuccessfully(int count); // "Завершено успешно. Прочитано N записей"
-QString readWithErrors(int errors); // "Завершено c N ошибками при передаче" (Latin c)
-QString invalidMeterClock(); // the meter's clock answered an impossible time
+// Statuses of the readouts while they run; how they end is the outcome's (core::statusText).
+QString readingDaily();  // "Чтение суточного архива..."
+QString readingMinute(); // "Чтение минутного архива..."
 // After an interval refusal: "Суточный архив прибора: с <from> по <to>" (or the minute archive).
 QString meterHolds(bool daily, const QString& from, const QString& to);
 

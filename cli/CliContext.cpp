@@ -23,7 +23,8 @@ void CliContext::print(const QString& line) {
 
 int CliContext::finish(const core::Outcome& o) {
     outcome = o;
-    statusLine = frontend.status();
+    // The outcome's status text; one that leaves the status as it was prints that status.
+    statusLine = core::statusText(o).value_or(frontend.status());
     // The reason behind the status, one line on standard error; the status line keeps its words.
     if (!o.reason.isEmpty()) {
         put(QStringLiteral("reason"), o.reason);

@@ -46,7 +46,7 @@ int runFirmwareProgram(CliContext& context, CommandArgs& args) {
     // The image went to the meter with its date stamped: say when the meter cannot keep it.
     using Kind = core::Outcome::Kind;
     const bool sent = outcome.kind == Kind::Succeeded ||
-                      outcome.wording == firmware::texts::completedWithErrorsRepeat();
+                      outcome.detail == core::Outcome::Detail::ProgrammingFailed;
     if (today.isValid() && sent) {
         context.put(QStringLiteral("stamped_date"), json::isoDate(image->creationDate()));
         if (image->creationDate() != today)

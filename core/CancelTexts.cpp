@@ -5,17 +5,6 @@
 namespace core {
 
 namespace texts::cancel {
-QString cancelledAfterReading(int records) {
-    return QCoreApplication::translate("Cancel", "Прервано пользователем. Прочитано %1 записей")
-        .arg(records);
-}
-
-QString cancelledAfterClearing(int cleared, int of) {
-    return QCoreApplication::translate("Cancel", "Прервано пользователем. Очищено %1 записей из %2")
-        .arg(cleared)
-        .arg(of);
-}
-
 QString cancelButton() { return QCoreApplication::translate("Cancel", "Прервать"); }
 
 QString cannotStopFirmware() {

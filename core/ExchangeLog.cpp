@@ -58,6 +58,11 @@ QString ExchangeLog::meaning(const line::Protocol::Frame& f) {
 }
 
 void ExchangeLog::frame(const line::Protocol::Frame& f) {
+    // A wait for earlier attempts' answers that brought nothing: the trace shows the wait, the
+    // log has no line for it.
+    if (f.direction == line::Protocol::Direction::Received && f.bytes.isEmpty() &&
+        f.verdict == line::Protocol::Verdict::Late)
+        return;
     append(frameLine(stamp(), f.direction, f.bytes, meaning(f)));
 }
 

@@ -28,28 +28,46 @@ struct Outcome {
         Cancelled,          // the engineer stopped the action
     };
 
+    // What the status line says beyond the kind's shared text, with the counts it names.
+    enum class Detail {
+        None,
+        RecordsRead,          // an archive readout: `done` records read, `failed` transfers failed
+        RecordsCleared,       // an archive clearing stopped: `done` records cleared of `total`
+        ArchiveUnavailable,   // the meter's archive is shut
+        ArchiveNotCleared,    // the settings went in, the meter's archive could not be cleared
+        IntervalInvalid,      // the archive interval reaches beyond what the meter keeps
+        IntervalReversed,     // the archive interval starts after it ends
+        MeterClockInvalid,    // the meter's clock answered an impossible time
+        ProgrammingForbidden, // the meter forbids changing its settings
+        ClearingForbidden,    // the meter forbids clearing the totals
+        SettingsNotWritten,   // the form failed its checks: nothing went to the meter
+        NoProgrammingMode,    // the meter did not enter programming mode
+        ProgrammingFailed,    // a firmware block or the read-back failed
+    };
+
     Kind kind = Kind::Succeeded;
+    Detail detail = Detail::None;
     int done = 0;     // what the action counts as done: records read, records cleared, ...
     int failed = 0;   // of those, the ones whose transfer failed
-    QString wording;  // the action's own status text; empty: the shared text of the kind
+    int total = 0;    // what the action set out to do, where the status names it
     QString portName; // PortNotOpened: the port as the status names it (empty for the pipe)
     QString reason;   // PortNotOpened: why the system refused the port, in its own words
 
     bool succeeded() const { return kind == Kind::Succeeded; }
 
-    static Outcome of(Kind kind, QString wording = {}) {
+    static Outcome of(Kind kind, Detail detail = Detail::None) {
         Outcome o;
         o.kind = kind;
-        o.wording = std::move(wording);
+        o.detail = detail;
         return o;
     }
     // The end of a group of transactions: nothing answered, something failed, or all went well.
     static Outcome fromFlags(const line::Protocol& protocol);
 };
 
-// The status line an outcome leaves: the action's own wording, else the shared text of its
-// kind. Nothing when the status stays as it was (a question answered No, an input refused
-// before anything was shown).
+// The status line an outcome leaves, made here for every action: the text of its detail, else
+// the shared text of its kind. Nothing when the status stays as it was (a question answered
+// No, an input refused before anything was shown).
 std::optional<QString> statusText(const Outcome& outcome);
 
 // Shows the status the outcome leaves, with the system's reason behind it (or none), and hands

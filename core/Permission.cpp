@@ -7,7 +7,7 @@
 namespace core {
 
 std::optional<Outcome> refuseUnlessChangesPermitted(line::Protocol& p, Frontend& frontend,
-                                                    const QString& forbidden) {
+                                                    Outcome::Detail forbidden) {
     const bool stateRead = p.ReadMemory(device::memory::kDeviceState, 1);
     frontend.setProgressPosition(0);
     // A stop asked meanwhile is honoured here, before anything is changed.

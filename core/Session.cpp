@@ -57,6 +57,13 @@ void Session::logEvent(const QString& text) {
         log_->event(text);
 }
 
+// The outcome's own status text; an outcome that leaves the status as it was (a question
+// answered No) is logged with that status.
+void Session::logOutcome(const Outcome& outcome) {
+    logEvent(QCoreApplication::translate("ExchangeLog", "Итог: %1")
+                 .arg(statusText(outcome).value_or(frontend_.status())));
+}
+
 Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& serialTimeouts,
                      LinkUse use, const std::function<Outcome(line::Link&)>& action) {
     cancel_.reset();
@@ -78,8 +85,7 @@ Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& s
         if (log_) {
             logEvent(QCoreApplication::translate("ExchangeLog", "Не удаётся открыть %1: %2")
                          .arg(targetText(target), failed.reason));
-            logEvent(
-                QCoreApplication::translate("ExchangeLog", "Итог: %1").arg(frontend_.status()));
+            logOutcome(failed);
         }
         return failed;
     }
@@ -95,7 +101,7 @@ Outcome Session::run(const line::LinkTarget& target, const line::ReadTimeouts& s
     protocol_.setLink(nullptr);
     link.close();
     frontend_.setProgressPosition(0);
-    logEvent(QCoreApplication::translate("ExchangeLog", "Итог: %1").arg(frontend_.status()));
+    logOutcome(outcome);
     logEvent(QCoreApplication::translate("ExchangeLog", "Закрыт: %1").arg(targetText(target)));
     return outcome;
 }

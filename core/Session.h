@@ -63,6 +63,8 @@ public:
     ExchangeLog* exchangeLog() const { return log_; }
     // Writes an event line when there is a log.
     void logEvent(const QString& text);
+    // The event line of how an action ended.
+    void logOutcome(const Outcome& outcome);
 
     // The person's request to stop: the link and the protocol honour it, each action decides
     // what a stop leaves. Every run starts with no request standing.

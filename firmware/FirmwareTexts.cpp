@@ -33,14 +33,8 @@ QString notice() {
         "Сейчас программа прибора будет перепрошита.\rЖелательно закрыть другие работающие "
         "приложения.\rЭто может занять некоторое время, пожалуйста дождитесь окончания");
 }
-QString cannotEnter() {
-    return QCoreApplication::translate("Firmware", "Не удалось войти в режим программирования");
-}
 QString programming() { return QCoreApplication::translate("Firmware", "Программирование..."); }
 QString verifying() { return QCoreApplication::translate("Firmware", "Проверка..."); }
-QString completedWithErrorsRepeat() {
-    return QCoreApplication::translate("Firmware", "Завершено c ошибками. Повторите");
-}
 QString stampedDateNote(const QString& today, const QString& stamped) {
     return QCoreApplication::translate(
                "Firmware", "Год даты прошивки %1 не помещается в прибор, записана дата %2")

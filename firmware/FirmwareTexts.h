@@ -14,10 +14,8 @@ QString notARegularFile(); // the reason for a device, a pipe or a folder
 QString startQuestion(); // "Вы действительно хотите начать прошивку?"
 QString noticeCaption(); // "Обновление"
 QString notice();        // three lines, carriage returns between them
-QString cannotEnter(); // "Не удалось войти в режим программирования"
-QString programming();               // "Программирование..."
-QString verifying();                 // "Проверка..."
-QString completedWithErrorsRepeat(); // "Завершено c ошибками. Повторите" (Latin c)
+QString programming();   // "Программирование..."
+QString verifying();     // "Проверка..."
 // The day of the programming has a year the meter's four year bits cannot hold: the image
 // carries `stamped` instead.
 QString stampedDateNote(const QString& today, const QString& stamped);

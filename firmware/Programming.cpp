@@ -102,8 +102,8 @@ private:
 
 using core::Outcome;
 
-Outcome failed(const QString& wording) {
-    return Outcome::of(Outcome::Kind::FinishedWithErrors, wording);
+Outcome failed(Outcome::Detail detail) {
+    return Outcome::of(Outcome::Kind::FinishedWithErrors, detail);
 }
 
 QByteArray bytesOf(const FirmwareImage& image, int first, int count) {
@@ -125,12 +125,12 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     const auto frame = request();
     if (!x.sendLogged(QByteArray(reinterpret_cast<const char*>(frame.data()), int(frame.size())),
                       QStringLiteral("programming mode")))
-        return failed(texts::cannotEnter());
+        return failed(Outcome::Detail::NoProgrammingMode);
     x.pause(kRequestPauseMs);
     if (x.stopNow())
         return stopped;
     if (!x.sendLogged(QByteArray(1, char(kProbe)), QStringLiteral("probe")))
-        return failed(texts::cannotEnter());
+        return failed(Outcome::Detail::NoProgrammingMode);
     x.pause(kProbePauseMs);
     const auto acknowledgement = x.receiveByte();
     x.logAnswer(acknowledgement, acknowledgement == kAcknowledge
@@ -139,7 +139,7 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     if (x.stopNow())
         return stopped;
     if (acknowledgement != kAcknowledge)
-        return failed(texts::cannotEnter());
+        return failed(Outcome::Detail::NoProgrammingMode);
 
     link.setTimeouts(kTransferTimeouts);
     frontend.showInformation(texts::noticeCaption(), texts::notice());
@@ -155,17 +155,17 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
     frontend.setProgressMaximum(kBlocks - 1);
     frontend.planWork(kWorkUnits);
     if (!x.sendLogged(QByteArray(1, char(kStartOfImage)), QStringLiteral("start of image")))
-        return failed(texts::completedWithErrorsRepeat());
+        return failed(Outcome::Detail::ProgrammingFailed);
     for (int block = 0; block < kBlocks; ++block) {
         for (int i = 0; i < kBlockSize; ++i)
             if (!x.sendByte(image.bytes[std::size_t(block * kBlockSize + i)]))
-                return failed(texts::completedWithErrorsRepeat());
+                return failed(Outcome::Detail::ProgrammingFailed);
         x.log(Direction::Sent, bytesOf(image, block * kBlockSize, kBlockSize),
               QStringLiteral("block %1/%2").arg(block + 1).arg(kBlocks));
         const auto answer = x.receiveByte();
         x.logAnswer(answer, QStringLiteral("ok"));
         if (!answer)
-            return failed(texts::completedWithErrorsRepeat());
+            return failed(Outcome::Detail::ProgrammingFailed);
         frontend.setProgressPosition(kBlocks - *answer);
         frontend.workDone((block + 1) * (kBlockSize + 1));
     }
@@ -192,7 +192,7 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
         const auto byte = x.receiveByte();
         if (!byte) {
             logChunk(QStringLiteral("timeout"));
-            return failed(texts::completedWithErrorsRepeat());
+            return failed(Outcome::Detail::ProgrammingFailed);
         }
         chunk.append(char(*byte));
         if (*byte != image.bytes[std::size_t(i)])
@@ -203,9 +203,9 @@ Outcome program(Exchange& x, line::Link& link, core::Frontend& frontend, line::C
         frontend.workDone(kBlocks * (kBlockSize + 1) + i + 1);
     }
     if (!match)
-        return failed(texts::completedWithErrorsRepeat());
+        return failed(Outcome::Detail::ProgrammingFailed);
     if (!x.sendLogged(QByteArray(1, char(kFinish)), QStringLiteral("finish")))
-        return failed(texts::completedWithErrorsRepeat());
+        return failed(Outcome::Detail::ProgrammingFailed);
     return Outcome::of(Outcome::Kind::Succeeded);
 }
 

@@ -72,8 +72,33 @@ bool Protocol::WriteRecord(quint16 recordAddress) {
     return transact(kRecordSize + 4, 1, Answer::Acknowledge, true);
 }
 
+int Protocol::observe(FrameHook observer) {
+    observers_.emplace_back(nextHandle_, std::move(observer));
+    return nextHandle_++;
+}
+
+void Protocol::forget(int handle) {
+    observers_.erase(std::remove_if(observers_.begin(), observers_.end(),
+                                    [handle](const auto& o) { return o.first == handle; }),
+                     observers_.end());
+}
+
+void Protocol::resubscribe(int& handle, FrameHook observer) {
+    forget(handle);
+    handle = observer ? observe(std::move(observer)) : 0;
+}
+
+void Protocol::setTraceHook(TraceHook hook) {
+    resubscribe(traceHandle_, hook ? FrameHook([hook = std::move(hook)](const Frame& f) {
+                    hook(f.direction, f.bytes, f.timedOut);
+                })
+                                   : FrameHook());
+}
+
+void Protocol::setFrameHook(FrameHook hook) { resubscribe(frameHandle_, std::move(hook)); }
+
 void Protocol::describe(quint16 address, int countOrValue) {
-    if (!frameHook_)
+    if (observers_.empty())
         return;
     current_.address = address;
     current_.countOrValue = countOrValue;
@@ -155,11 +180,8 @@ void Protocol::drainOwed() {
         const int want = std::min(head.length - int(head.received.size()), kBufferSize);
         const int got = link_->readWithin(scrap.data(), want, int(left));
         bytesHeard_ += quint64(std::max(got, 0));
-        if (got > 0 && traceHook_)
-            traceHook_(Direction::Received,
-                       QByteArray(reinterpret_cast<const char*>(scrap.data()), got), got < want);
         if (got > 0)
-            reportFrame(Direction::Received, scrap.data(), got, 0, Verdict::Late);
+            tell(Direction::Received, scrap.data(), got, 0, Verdict::Late, got < want);
         if (got == want) {
             answersGetLost_ = false; // it came late, not never
             owed_.pop_front();
@@ -212,20 +234,19 @@ bool Protocol::readPastDoubtful(int answerLength, Answer answer, int number) {
         link_->readWithin(reinterpret_cast<quint8*>(bytes.data()), answerLength, int(window));
     bytes.truncate(got);
     bytesHeard_ += quint64(std::max(got, 0));
-    if (traceHook_ && got > 0)
-        traceHook_(Direction::Received, bytes, got < answerLength);
+    const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
     if (got == answerLength) {
         doubtful_.clear();
         std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
-        const bool ok = feed(bytes, answerLength, answer);
-        reportAnswer(bytes, answerLength, answer, number);
-        return ok;
+        const Verdict verdict = feed(bytes, answerLength, answer)
+                                    .value_or(judge(b, got, answerLength, answer == Answer::Data));
+        tell(Direction::Received, b, got, number, verdict, false);
+        return verdict == Verdict::Ok;
     }
     restoreDoubtful();
     if (got > 0) {
         feed(bytes, answerLength, answer);
-        reportFrame(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()), got,
-                    number, Verdict::Late);
+        tell(Direction::Received, b, got, number, Verdict::Late, true);
     }
     return false;
 }
@@ -235,8 +256,9 @@ void Protocol::dropPartial() {
     owed_.pop_front();
 }
 
-bool Protocol::feed(const QByteArray& bytes, int answerLength, Answer answer) {
-    bool ok = false;
+std::optional<Protocol::Verdict> Protocol::feed(const QByteArray& bytes, int answerLength,
+                                                Answer answer) {
+    std::optional<Verdict> verdict;
     qsizetype at = 0;
     while (at < bytes.size() && !owed_.empty()) {
         Owed& head = owed_.front();
@@ -247,24 +269,33 @@ bool Protocol::feed(const QByteArray& bytes, int answerLength, Answer answer) {
         if (head.received.size() < head.length)
             break;
         if (head.transaction == transaction_ && head.length == answerLength &&
-            answerValid(reinterpret_cast<const quint8*>(head.received.constData()), head.length,
-                        answerLength, answer)) {
-            std::memcpy(buffer_.data(), head.received.constData(), std::size_t(head.length));
-            ok = true;
-            takenSentMs_ = head.sentMs;
+            verdict != Verdict::Ok) {
+            verdict = judge(reinterpret_cast<const quint8*>(head.received.constData()), head.length,
+                            answerLength, answer == Answer::Data);
+            if (verdict == Verdict::Ok) {
+                std::memcpy(buffer_.data(), head.received.constData(), std::size_t(head.length));
+                takenSentMs_ = head.sentMs;
+            }
         }
         owed_.pop_front();
     }
-    return ok;
+    return verdict;
 }
 
-bool Protocol::answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const {
-    if (got < 1 || bytes[0] != kAcknowledge)
-        return false;
-    if (answer == Answer::Acknowledge)
-        return true;
-    // A read answer must be complete: the acknowledgement, every data byte and the CRC.
-    return got == answerLength && bytes[got - 1] == crc8(bytes + 1, std::size_t(got - 2));
+// An acknowledgement answer is good once its first byte is; a read answer must be complete:
+// the acknowledgement, every data byte and the CRC over them.
+Protocol::Verdict Protocol::judge(const quint8* b, int got, int expected, bool dataAnswer) {
+    if (got < 1)
+        return Verdict::Timeout;
+    if (b[0] != kAcknowledge)
+        return Verdict::WrongAcknowledge;
+    if (!dataAnswer)
+        return Verdict::Ok;
+    if (got < expected)
+        return Verdict::Short;
+    if (b[got - 1] != crc8(b + 1, std::size_t(got - 2)))
+        return Verdict::BadCrc;
+    return Verdict::Ok;
 }
 
 bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int number) {
@@ -287,24 +318,17 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
         if (got > 0)
             restoreDoubtful(); // they were coming after all
         if (got > 0) {
-            if (traceHook_)
-                traceHook_(Direction::Received,
-                           QByteArray(reinterpret_cast<const char*>(arrived.data()), got), false);
             const bool earlierAnswered =
                 feed(QByteArray(reinterpret_cast<const char*>(arrived.data()), got), answerLength,
-                     answer);
-            reportFrame(Direction::Received, arrived.data(), got, number,
-                        earlierAnswered ? Verdict::Ok : Verdict::Late);
+                     answer) == Verdict::Ok;
+            tell(Direction::Received, arrived.data(), got, number,
+                 earlierAnswered ? Verdict::Ok : Verdict::Late, false);
             if (earlierAnswered)
                 return true;
         }
     }
     const bool sent = link_->write(request_.data(), requestLength);
-    if (traceHook_)
-        traceHook_(Direction::Sent,
-                   QByteArray(reinterpret_cast<const char*>(request_.data()), requestLength),
-                   false);
-    reportFrame(Direction::Sent, request_.data(), requestLength, number, Verdict::Ok);
+    tell(Direction::Sent, request_.data(), requestLength, number, Verdict::Ok, false);
     if (!sent) {
         linkGone();
         return false;
@@ -324,12 +348,9 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
         const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), want);
         bytes.truncate(got);
         bytesHeard_ += quint64(std::max(got, 0));
-        if (traceHook_)
-            traceHook_(Direction::Received, bytes, got < want);
-        ok = feed(bytes, answerLength, answer);
-        if (got > 0 || ok)
-            reportFrame(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()),
-                        got, number, ok ? Verdict::Ok : Verdict::Late);
+        ok = feed(bytes, answerLength, answer) == Verdict::Ok;
+        tell(Direction::Received, reinterpret_cast<const quint8*>(bytes.constData()), got, number,
+             ok ? Verdict::Ok : Verdict::Late, got < want);
         // When they did not all come in time, this attempt's answer cannot have come either.
         if (got < want) {
             ownAwaited = false;
@@ -345,12 +366,14 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
         const int got = link_->read(reinterpret_cast<quint8*>(bytes.data()), total);
         bytes.truncate(got);
         bytesHeard_ += quint64(std::max(got, 0));
-        if (traceHook_)
-            traceHook_(Direction::Received, bytes, got < total);
         // Kept as it came, as the callers have always found it.
         std::memcpy(buffer_.data(), bytes.constData(), std::size_t(std::min(got, kBufferSize)));
-        ok = feed(bytes, answerLength, answer);
-        reportAnswer(bytes, answerLength, answer, number);
+        const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
+        // An answer that came whole was judged as it was taken; one cut short is judged here.
+        const Verdict verdict = feed(bytes, answerLength, answer)
+                                    .value_or(judge(b, got, answerLength, answer == Answer::Data));
+        ok = verdict == Verdict::Ok;
+        tell(Direction::Received, b, got, number, verdict, got < total);
     }
     if (linkGone())
         return ok;
@@ -363,36 +386,19 @@ bool Protocol::attempt(int requestLength, int answerLength, Answer answer, int n
     return ok;
 }
 
-void Protocol::reportFrame(Direction direction, const quint8* data, int count, int number,
-                           Verdict verdict) {
-    if (!frameHook_)
+void Protocol::tell(Direction direction, const quint8* data, int count, int number, Verdict verdict,
+                    bool timedOut) {
+    if (observers_.empty())
         return;
     current_.direction = direction;
     current_.bytes = QByteArray(reinterpret_cast<const char*>(data), count);
     current_.attempt = number;
     current_.verdict = verdict;
-    frameHook_(current_);
-}
-
-// What became of the answer awaited for the attempt: the bytes that came, told by the
-// acceptance test's steps.
-void Protocol::reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number) {
-    if (!frameHook_)
-        return;
-    const auto* b = reinterpret_cast<const quint8*>(bytes.constData());
-    const int got = int(bytes.size());
-    Verdict verdict = Verdict::Ok;
-    if (got < 1)
-        verdict = Verdict::Timeout;
-    else if (b[0] != kAcknowledge)
-        verdict = Verdict::WrongAcknowledge;
-    else if (answer == Answer::Acknowledge)
-        verdict = Verdict::Ok;
-    else if (got < expected)
-        verdict = Verdict::Short;
-    else if (b[got - 1] != crc8(b + 1, std::size_t(got - 2)))
-        verdict = Verdict::BadCrc;
-    reportFrame(Direction::Received, b, got, number, verdict);
+    current_.timedOut = timedOut;
+    // A copy: an observer may subscribe or leave meanwhile.
+    const auto observers = observers_;
+    for (const auto& o : observers)
+        o.second(current_);
 }
 
 QString Protocol::transactionText(const Frame& f) {

@@ -10,13 +10,17 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace line {
 
 // The six request/answer transactions with the meter. Every answer starts with the
 // acknowledgement 0x64; read answers then carry their data bytes and a CRC-8 over them. Each
 // transaction makes up to three attempts, records its outcome in the reply-seen or error-seen
-// flag and runs the progress hook once.
+// flag and runs the progress hook once. Every frame sent or received goes to the observers
+// (the trace, the exchange log), each told once with what became of it.
 //
 // The 17-byte transaction buffer is shared with the callers: after a successful read the data
 // bytes are at positions 1..count; a write takes its data from positions 3 onward.
@@ -54,7 +58,8 @@ public:
         Late,             // an earlier request's answer, come in after its read gave up
     };
     // Every frame with its place in the exchange: the transaction it belongs to, its
-    // arguments and the attempt; for an answer, also what became of it.
+    // arguments and the attempt; for an answer, also what became of it and whether fewer bytes
+    // came than were awaited.
     struct Frame {
         Direction direction = Direction::Sent;
         QByteArray bytes;
@@ -63,8 +68,12 @@ public:
         int countOrValue = 0; // the byte count of a read or memory write, a setting's value
         int attempt = 1;      // 1..kAttempts
         Verdict verdict = Verdict::Ok; // answers only
+        bool timedOut = false;         // answers only
     };
     using FrameHook = std::function<void(const Frame&)>;
+    // What became of an answer of `expected` bytes of which `got` came: the one check every
+    // answer passes.
+    static Verdict judge(const quint8* bytes, int got, int expected, bool dataAnswer);
     // "ReadMemory 1271 2", "WriteSettingByte 16=0x3A", "ReadRecord 5848".
     static QString transactionText(const Frame& frame);
     static QString verdictText(Verdict verdict);
@@ -92,9 +101,14 @@ public:
     void clearFlags() { replySeen_ = errorSeen_ = false; }
 
     void setProgressHook(std::function<void()> hook) { progressHook_ = std::move(hook); }
-    void setTraceHook(TraceHook hook) { traceHook_ = std::move(hook); }
-    // The exchange log listens here; the trace hook above is left as it is.
-    void setFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
+    // The observers of every frame, told in the order they subscribed. `observe` returns the
+    // handle that `forget` takes.
+    int observe(FrameHook observer);
+    void forget(int handle);
+    // The trace and the exchange log each hold one subscription, replaced by the next call
+    // (an empty hook ends it).
+    void setTraceHook(TraceHook hook);
+    void setFrameHook(FrameHook hook);
     // Once the token asks to stop, a transaction sends no further attempt and one that has not
     // started sends nothing; either counts as failed.
     void setCancelToken(CancelToken* token) { cancel_ = token; }
@@ -170,16 +184,17 @@ private:
     void buildRequest(quint8 command, quint8 p1, quint8 p2, int dataCount);
     bool attempt(int requestLength, int answerLength, Answer answer, int number);
     void describe(quint16 address, int countOrValue);
-    // Tells the frame hook of a frame of the running transaction.
-    void reportFrame(Direction direction, const quint8* data, int count, int number,
-                     Verdict verdict);
-    void reportAnswer(const QByteArray& bytes, int expected, Answer answer, int number);
+    // Tells the observers of a frame of the running transaction.
+    void tell(Direction direction, const quint8* data, int count, int number, Verdict verdict,
+              bool timedOut);
+    void resubscribe(int& handle, FrameHook observer);
     // A transaction asked for more than a frame carries: it fails without a frame sent.
     bool refuse();
-    bool answerValid(const quint8* bytes, int got, int answerLength, Answer answer) const;
-    // Hands received bytes to the owed answers, oldest first; true when one of them came whole
-    // and is a valid answer of this transaction (it is then in the buffer).
-    bool feed(const QByteArray& bytes, int answerLength, Answer answer);
+    // Hands received bytes to the owed answers, oldest first. Ok when one of them came whole
+    // and is a valid answer of this transaction (it is then in the buffer); the verdict of
+    // this transaction's answer that came whole and failed its check; empty when none came
+    // whole.
+    std::optional<Verdict> feed(const QByteArray& bytes, int answerLength, Answer answer);
     // An answer cut short: its rest follows at once if at all, so the line is drained until
     // quiet and the answer is owed no longer.
     void dropPartial();
@@ -202,10 +217,12 @@ private:
     bool replySeen_ = false;
     bool errorSeen_ = false;
     std::function<void()> progressHook_;
-    TraceHook traceHook_;
-    FrameHook frameHook_;
+    std::vector<std::pair<int, FrameHook>> observers_;
+    int nextHandle_ = 1;
+    int traceHandle_ = 0;
+    int frameHandle_ = 0;
     CancelToken* cancel_ = nullptr;
-    Frame current_; // the running transaction, as the frame hook is told of it
+    Frame current_; // the running transaction, as the observers are told of it
     std::function<void(int)> pause_;
     std::function<void(const QString&)> linkLostHook_;
     bool lossReported_ = false;

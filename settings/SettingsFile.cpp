@@ -3,6 +3,7 @@
 #include "device/Cp1251.h"
 #include "device/FileSave.h"
 #include "device/NumberText.h"
+#include "settings/SettingsImage.h"
 #include "settings/SettingsTexts.h"
 
 #include <QFile>
@@ -79,18 +80,9 @@ QStringList lines(const SettingsForm& f) {
     v[6] = f.medium == SettingsForm::Medium::Water ? st::water() : st::oil();
     v[8] = f.period == SettingsForm::Period::OneSecond ? st::periodOneSecond()
                                                        : st::periodFourSeconds();
-    v[10] = f.diameter;
-    v[12] = f.base;
-    v[14] = f.angle;
-    v[16] = f.cableLength;
-    v[18] = f.k;
-    v[20] = f.a;
-    v[22] = f.b;
-    v[24] = f.c;
+    for (const FieldId id : typedFields())
+        v[fileValueLine(id)] = f.*typedText(id);
     v[26] = f.cutoffInPercent ? st::unitPercent() : st::unitPerHour();
-    v[27] = f.zeroCutoff;
-    v[29] = f.pulseWeight;
-    v[31] = f.zeroOffset;
     v[33] = QString::number(f.windowOffset);
     v.removeFirst();
     return v;
@@ -154,18 +146,9 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
     f.period = choiceIn(line(8), st::periodOneSecond(), st::periodFourSeconds()) == 1
                    ? SettingsForm::Period::OneSecond
                    : SettingsForm::Period::FourSeconds;
-    f.diameter = line(10);
-    f.base = line(12);
-    f.angle = line(14);
-    f.cableLength = line(16);
-    f.k = line(18);
-    f.a = line(20);
-    f.b = line(22);
-    f.c = line(24);
+    for (const FieldId id : typedFields())
+        f.*typedText(id) = line(fileValueLine(id));
     f.cutoffInPercent = choiceIn(line(26), st::unitPerHour(), st::unitPercent()) != 1;
-    f.zeroCutoff = line(27);
-    f.pulseWeight = line(29);
-    f.zeroOffset = line(31);
     // The spin box holds whole microseconds; a fraction is dropped as the write would drop it.
     f.windowOffset =
         form::clampWindowOffset(static_cast<long long>(std::trunc(std::clamp(*offset, -1e9, 1e9))));

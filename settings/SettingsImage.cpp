@@ -6,7 +6,6 @@
 #include "link/Protocol.h"
 #include "settings/SettingsMap.h"
 #include "settings/SettingsTexts.h"
-#include "settings/SettingsWriter.h"
 
 #include <algorithm>
 
@@ -57,36 +56,31 @@ int readSettingsArea(line::Protocol& p, int first, int last, SettingsImage& imag
     return failed;
 }
 
-SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte) {
-    SettingsImage image;
-    for (const auto& [address, value] : settingBytes(write, versionByte))
-        image.put(address, &value, 1);
-    const auto day = sm::u16Bytes(write.deviceDay);
-    image.put(sm::kDateStamp, day.data(), 2);
-    const quint8 hour = quint8(write.time.hours);
-    image.put(sm::kHourStamp, &hour, 1);
-    return image;
-}
-
 namespace {
 
 template <std::size_t N>
-void putBytes(SettingsImage& image, int address, const std::array<quint8, N>& data) {
-    image.put(address, data.data(), int(N));
+FieldBytes fieldBytes(const std::array<quint8, N>& data) {
+    static_assert(N <= 4);
+    FieldBytes f;
+    std::copy(data.begin(), data.end(), f.bytes.begin());
+    f.count = int(N);
+    return f;
 }
 
-void putFloat(SettingsImage& image, int address, std::optional<long double> value) {
+std::optional<FieldBytes> floatBytes(std::optional<long double> value) {
     if (!value)
-        return;
+        return std::nullopt;
     if (const auto bytes = sm::encodeFloat(*value))
-        putBytes(image, address, *bytes);
+        return fieldBytes(*bytes);
+    return std::nullopt;
 }
 
-void putTenths(SettingsImage& image, int address, std::optional<long double> value) {
+std::optional<FieldBytes> tenthsBytes(std::optional<long double> value) {
     if (!value)
-        return;
+        return std::nullopt;
     if (const auto stored = sm::encodeTenths(*value))
-        putBytes(image, address, sm::u16Bytes(*stored));
+        return fieldBytes(sm::u16Bytes(*stored));
+    return std::nullopt;
 }
 
 quint16 word(const SettingsImage& image, int address) {
@@ -109,56 +103,120 @@ std::optional<float> floatAt(const SettingsImage& image, int address) {
 
 } // namespace
 
-SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte) {
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
     auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
-    SettingsImage image;
-    const auto d = number(form.diameter);
-    const auto l = number(form.base);
-    const auto cable = number(form.cableLength);
-    const auto k = number(form.k);
-
-    putTenths(image, sm::kDiameter, d);
-    putTenths(image, sm::kBase, l);
-    // With axial insertion the write sends the angle as it stands, or 0 when it is no number.
-    const auto angle = number(form.angle);
-    if (angle) {
-        if (const auto stored = sm::encodeHundredths(*angle))
-            putBytes(image, sm::kAngle, sm::u16Bytes(*stored));
-    } else if (!form.diametral) {
-        putBytes(image, sm::kAngle, sm::u16Bytes(0));
+    switch (id) {
+    case FieldId::Insertion:
+        return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(form)});
+    case FieldId::Diameter:
+        return tenthsBytes(number(form.diameter));
+    case FieldId::Base:
+        return tenthsBytes(number(form.base));
+    case FieldId::Angle: {
+        // With axial insertion the angle field is disabled and unchecked: it goes in as it
+        // stands when it is a number that fits, else as 0.
+        const auto angle = number(form.angle);
+        if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
+            return fieldBytes(sm::u16Bytes(*stored));
+        if (!form.diametral)
+            return fieldBytes(sm::u16Bytes(0));
+        return std::nullopt;
     }
-    putTenths(image, sm::kCableLength, cable);
-
-    const auto cutoff = number(form.zeroCutoff);
-    if (cutoff && (!form.cutoffInPercent || d))
-        putFloat(
-            image, sm::kZeroCutoff,
+    case FieldId::CableLength:
+        return tenthsBytes(number(form.cableLength));
+    case FieldId::K:
+        return floatBytes(number(form.k));
+    case FieldId::A:
+        return floatBytes(number(form.a));
+    case FieldId::B:
+        return floatBytes(number(form.b));
+    case FieldId::C:
+        return floatBytes(number(form.c));
+    case FieldId::ZeroCutoff: {
+        const auto cutoff = number(form.zeroCutoff);
+        const auto d = number(form.diameter);
+        if (!cutoff || (form.cutoffInPercent && !d))
+            return std::nullopt;
+        return floatBytes(
             sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, form.cutoffInPercent ? *d : 0));
-    if (const auto pulse = number(form.pulseWeight))
-        if (const auto stored = sm::encodeThousandths(*pulse))
-            putBytes(image, sm::kPulseWeight, sm::u24Bytes(*stored));
-    if (l) {
-        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-        if (start >= 0 && start <= sm::kMaxU16)
-            putBytes(image, sm::kWindowStart, sm::u16Bytes(quint16(start)));
     }
-    if (cable && *cable >= 0 && sm::encodeTenths(*cable))
-        putBytes(image, sm::kPathDelay,
-                 sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
-    putBytes(image, sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
-    if (d)
-        putFloat(image, sm::kCrossSection, sm::crossSection(*d));
-    if (k && l && d && *d != 0)
-        putFloat(image, sm::kPathCoefficient, sm::pathCoefficient(*k, *l, *d, form.diametral));
+    case FieldId::PulseWeight: {
+        const auto pulse = number(form.pulseWeight);
+        if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
+            return fieldBytes(sm::u24Bytes(*stored));
+        return std::nullopt;
+    }
+    case FieldId::ZeroOffset:
+        return floatBytes(number(form.zeroOffset));
+    case FieldId::WindowStart: {
+        const auto l = number(form.base);
+        if (!l)
+            return std::nullopt;
+        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
+        if (start < 0 || start > sm::kMaxU16)
+            return std::nullopt;
+        return fieldBytes(sm::u16Bytes(quint16(start)));
+    }
+    case FieldId::PathDelay: {
+        // The cable length's own limit keeps the delay well inside 32 bits.
+        const auto cable = number(form.cableLength);
+        if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
+            return std::nullopt;
+        return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
+    }
+    case FieldId::DelayConstant:
+        return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
+    case FieldId::CrossSection: {
+        const auto d = number(form.diameter);
+        return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
+    }
+    case FieldId::PathCoefficient: {
+        const auto k = number(form.k);
+        const auto l = number(form.base);
+        const auto d = number(form.diameter);
+        if (!k || !l || !d || *d == 0)
+            return std::nullopt;
+        return floatBytes(sm::pathCoefficient(*k, *l, *d, form.diametral));
+    }
+    case FieldId::Sensors:
+    case FieldId::Medium:
+    case FieldId::Period:
+    case FieldId::WindowOffset:
+    case FieldId::DateStamp:
+    case FieldId::HourStamp:
+        break;
+    }
+    return std::nullopt;
+}
 
-    const bool swapped = sm::coefficientsSwapped(versionByte);
-    putFloat(image, sm::kK, k);
-    putFloat(image, swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, number(form.a));
-    putFloat(image, sm::kB, number(form.b));
-    putFloat(image, swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, number(form.c));
-    putFloat(image, sm::kZeroOffset, number(form.zeroOffset));
-    const quint8 flags = sm::encodeFlags(form);
-    image.put(sm::kFlags, &flags, 1);
+const std::vector<FieldId>& blockFields() {
+    static const std::vector<FieldId> fields = {
+        FieldId::Diameter,
+        FieldId::Base,
+        FieldId::Angle,
+        FieldId::CableLength,
+        FieldId::ZeroCutoff,
+        FieldId::PulseWeight,
+        FieldId::WindowStart,
+        FieldId::PathDelay,
+        FieldId::DelayConstant,
+        FieldId::K,
+        FieldId::A,
+        FieldId::B,
+        FieldId::C,
+        FieldId::ZeroOffset,
+        FieldId::CrossSection,
+        FieldId::PathCoefficient,
+        FieldId::Insertion,
+    };
+    return fields;
+}
+
+SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte) {
+    SettingsImage image;
+    for (const FieldId id : blockFields())
+        if (const auto f = encodeField(id, form, locale))
+            image.put(fieldRange(id, versionByte).address, f->bytes.data(), f->count);
     return image;
 }
 
@@ -232,97 +290,114 @@ SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> ver
     return f;
 }
 
+namespace {
+
+// Every field once: where it lives (A and C trade places from firmware version 6 on), the
+// settings file's label line that names it (0: a name of its own), and for the fields the
+// write derives, what they are worked out from.
+struct FieldRow {
+    FieldId id;
+    FieldRange range;
+    int fileLine;                // the label line; its value follows (the cutoff's unit first)
+    QString SettingsForm::*text; // the form's text of a field typed in; null for the others
+    QString (*ownLabel)();       // the name of a field the file does not hold
+    std::vector<FieldId> derivedFrom;
+};
+
+const std::vector<FieldRow>& fieldRows() {
+    using F = FieldId;
+    using S = SettingsForm;
+    static const std::vector<FieldRow> rows = {
+        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, nullptr, {}},
+        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, nullptr, {}},
+        {F::Medium,
+         {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)},
+         5,
+         nullptr,
+         nullptr,
+         {}},
+        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, nullptr, {}},
+        {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {}},
+        {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {}},
+        {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {}},
+        {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {}},
+        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}},
+        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}},
+        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}},
+        {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {}},
+        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {}},
+        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {}},
+        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {}},
+        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {}},
+        {F::WindowStart,
+         {sm::kWindowStart, 2},
+         0,
+         nullptr,
+         &st::windowStartLabel,
+         {F::Base, F::Medium, F::WindowOffset}},
+        {F::PathDelay,
+         {sm::kPathDelay, 4},
+         0,
+         nullptr,
+         &st::pathDelayLabel,
+         {F::CableLength, F::Sensors}},
+        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, nullptr, &st::delayConstantLabel, {}},
+        {F::CrossSection,
+         {sm::kCrossSection, 4},
+         0,
+         nullptr,
+         &st::crossSectionLabel,
+         {F::Diameter}},
+        {F::PathCoefficient,
+         {sm::kPathCoefficient, 4},
+         0,
+         nullptr,
+         &st::pathCoefficientLabel,
+         {F::K, F::Base, F::Diameter, F::Insertion}},
+        {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {}},
+        {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {}},
+    };
+    return rows;
+}
+
+const FieldRow& rowOf(FieldId id) {
+    const auto& rows = fieldRows();
+    return *std::find_if(rows.begin(), rows.end(), [id](const FieldRow& r) { return r.id == id; });
+}
+
+} // namespace
+
 FieldRange fieldRange(FieldId id, quint8 versionByte) {
-    const bool swapped = sm::coefficientsSwapped(versionByte);
-    switch (id) {
-    case FieldId::Insertion:
-        return {sm::kFlags, 1, sm::flags::kDiametral};
-    case FieldId::Sensors:
-        return {sm::kFlags, 1, sm::flags::kSensorsType3};
-    case FieldId::Medium:
-        return {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)};
-    case FieldId::Period:
-        return {sm::kFlags, 1, sm::flags::kPeriod4s};
-    case FieldId::Diameter:
-        return {sm::kDiameter, 2};
-    case FieldId::Base:
-        return {sm::kBase, 2};
-    case FieldId::Angle:
-        return {sm::kAngle, 2};
-    case FieldId::CableLength:
-        return {sm::kCableLength, 2};
-    case FieldId::K:
-        return {sm::kK, 4};
-    case FieldId::A:
-        return {swapped ? sm::kSecondCoefficient : sm::kFirstCoefficient, 4};
-    case FieldId::B:
-        return {sm::kB, 4};
-    case FieldId::C:
-        return {swapped ? sm::kFirstCoefficient : sm::kSecondCoefficient, 4};
-    case FieldId::ZeroCutoff:
-        return {sm::kZeroCutoff, 4};
-    case FieldId::PulseWeight:
-        return {sm::kPulseWeight, 3};
-    case FieldId::ZeroOffset:
-        return {sm::kZeroOffset, 4};
-    case FieldId::WindowOffset:
-    case FieldId::WindowStart:
-        return {sm::kWindowStart, 2};
-    case FieldId::PathDelay:
-        return {sm::kPathDelay, 4};
-    case FieldId::DelayConstant:
-        return {sm::kDelayConstant, 4};
-    case FieldId::CrossSection:
-        return {sm::kCrossSection, 4};
-    case FieldId::PathCoefficient:
-        return {sm::kPathCoefficient, 4};
-    case FieldId::DateStamp:
-        return {sm::kDateStamp, 2};
-    case FieldId::HourStamp:
-        return {sm::kHourStamp, 1};
-    }
-    return {};
+    FieldRange r = rowOf(id).range;
+    if ((id == FieldId::A || id == FieldId::C) && sm::coefficientsSwapped(versionByte))
+        r.address =
+            r.address == sm::kFirstCoefficient ? sm::kSecondCoefficient : sm::kFirstCoefficient;
+    return r;
 }
 
 QString fieldLabel(FieldId id) {
-    // The settings file's label lines, by field.
-    static const int kFileLine[] = {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 28, 30, 32};
-    const int index = int(id);
-    if (index < int(std::size(kFileLine)))
-        return st::fileLabel(kFileLine[index]);
-    switch (id) {
-    case FieldId::WindowStart:
-        return st::windowStartLabel();
-    case FieldId::PathDelay:
-        return st::pathDelayLabel();
-    case FieldId::DelayConstant:
-        return st::delayConstantLabel();
-    case FieldId::CrossSection:
-        return st::crossSectionLabel();
-    case FieldId::PathCoefficient:
-        return st::pathCoefficientLabel();
-    case FieldId::DateStamp:
-        return st::dateStampLabel();
-    case FieldId::HourStamp:
-        return st::hourStampLabel();
-    default:
-        return {};
-    }
+    const FieldRow& row = rowOf(id);
+    return row.fileLine ? st::fileLabel(row.fileLine) : row.ownLabel ? row.ownLabel() : QString();
 }
 
-std::vector<FieldId> derivedFrom(FieldId id) {
-    switch (id) {
-    case FieldId::WindowStart:
-        return {FieldId::Base, FieldId::Medium, FieldId::WindowOffset};
-    case FieldId::PathDelay:
-        return {FieldId::CableLength, FieldId::Sensors};
-    case FieldId::CrossSection:
-        return {FieldId::Diameter};
-    case FieldId::PathCoefficient:
-        return {FieldId::K, FieldId::Base, FieldId::Diameter, FieldId::Insertion};
-    default:
-        return {};
-    }
+std::vector<FieldId> derivedFrom(FieldId id) { return rowOf(id).derivedFrom; }
+
+QString SettingsForm::*typedText(FieldId id) { return rowOf(id).text; }
+
+const std::vector<FieldId>& typedFields() {
+    static const std::vector<FieldId> fields = [] {
+        std::vector<FieldId> out;
+        for (const FieldRow& row : fieldRows())
+            if (row.text)
+                out.push_back(row.id);
+        return out;
+    }();
+    return fields;
+}
+
+int fileValueLine(FieldId id) {
+    const FieldRow& row = rowOf(id);
+    return row.fileLine + (id == FieldId::ZeroCutoff ? 2 : 1);
 }
 
 bool isDerived(FieldId id) { return id >= FieldId::WindowStart && id <= FieldId::PathCoefficient; }
@@ -360,27 +435,17 @@ QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& im
                : shown.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
                                                                    : QString();
     case FieldId::Diameter:
-        return shown.diameter;
     case FieldId::Base:
-        return shown.base;
     case FieldId::Angle:
-        return shown.angle;
     case FieldId::CableLength:
-        return shown.cableLength;
     case FieldId::K:
-        return shown.k;
     case FieldId::A:
-        return shown.a;
     case FieldId::B:
-        return shown.b;
     case FieldId::C:
-        return shown.c;
     case FieldId::ZeroCutoff:
-        return shown.zeroCutoff;
     case FieldId::PulseWeight:
-        return shown.pulseWeight;
     case FieldId::ZeroOffset:
-        return shown.zeroOffset;
+        return shown.*typedText(id);
     case FieldId::WindowOffset:
         return QString::number(shown.windowOffset);
     case FieldId::WindowStart:

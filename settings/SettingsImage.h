@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/SettingsFields.h"
 #include "settings/SettingsForm.h"
 
 #include <QLocale>
@@ -15,8 +16,6 @@ class Protocol;
 }
 
 namespace settings {
-
-struct PreparedWrite;
 
 // One setting whose value in the meter is not the one wanted: its label (the settings file's,
 // with its colon, or a name of its own), the meter's value as "Читать" shows it (empty when it
@@ -50,12 +49,9 @@ int readSettingsArea(line::Protocol& protocol, int first, int last, SettingsImag
 // The transactions that readSettingsArea makes for first..last.
 int settingsAreaReads(int first, int last);
 
-// What a write of `write` leaves in 13..69 when the firmware has `versionByte`: the block with
-// A and C placed by the version, and the date and hour stamps.
-SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte);
-
-// What a write of `form` would put into 16..69, field by field: a field whose text is not a
-// number, or does not fit, stays unknown, so that the others can still be compared.
+// What a write of `form` would put into 16..69, field by field through encodeField: a field
+// whose text is not a number, or does not fit, stays unknown, so that the others can still be
+// compared.
 SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, quint8 versionByte);
 
 // The tab as "Читать" would fill it from these bytes. `current` gives the unit of the zero
@@ -63,36 +59,6 @@ SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, qui
 // unknown are empty. With the version unknown, A and C are empty.
 SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
                            const SettingsForm& current, const QLocale& locale);
-
-// The settings that a comparison and the read-back check go through, in the settings file's
-// order, then the fields the write derives, then the stamps of the write.
-enum class FieldId {
-    Insertion,
-    Sensors,
-    Medium,
-    Period,
-    Diameter,
-    Base,
-    Angle,
-    CableLength,
-    K,
-    A,
-    B,
-    C,
-    ZeroCutoff,
-    PulseWeight,
-    ZeroOffset,
-    WindowOffset,
-    // Derived by the write, never shown by "Читать".
-    WindowStart,
-    PathDelay,
-    DelayConstant,
-    CrossSection,
-    PathCoefficient,
-    // The stamps of the last write.
-    DateStamp,
-    HourStamp,
-};
 
 struct FieldRange {
     int address = 0;
@@ -102,8 +68,26 @@ struct FieldRange {
 
 // Where a field lives for a firmware version (A and C trade places from version 6 on).
 FieldRange fieldRange(FieldId id, quint8 versionByte);
+// The bytes a field of the written block holds for `form`: the one encoding of every value that
+// the write sends and that the dry run and the comparison expect. Empty when the field's text
+// is not a number or its value does not fit the field. The flags byte is Insertion's (Sensors,
+// Medium and Period share it).
+struct FieldBytes {
+    std::array<quint8, 4> bytes{};
+    int count = 0;
+};
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale);
+// The fields that make up the written block 16..69, in the order the write checks that each
+// value fits.
+const std::vector<FieldId>& blockFields();
+
 // The settings file's label (with its colon), or a name of its own for the others.
 QString fieldLabel(FieldId id);
+// The fields typed in as text (Diameter to ZeroOffset), each with its member of the form and the
+// settings file's line that holds its value.
+const std::vector<FieldId>& typedFields();
+QString SettingsForm::*typedText(FieldId id);
+int fileValueLine(FieldId id);
 // The fields a derived field is worked out from; empty for the others.
 std::vector<FieldId> derivedFrom(FieldId id);
 bool isDerived(FieldId id);

@@ -15,7 +15,7 @@ struct FieldTexts {
     const char* rule;
     const char* outOfRange;
 };
-// Indexed by Field.
+// The fields Diameter to ZeroOffset, in their order.
 const std::array<FieldTexts, 11> kFieldTexts{{
     {QT_TRANSLATE_NOOP("Settings", "Диаметр указан неверно\r"),
      QT_TRANSLATE_NOOP("Settings", "Диаметр не может быть отрицательным числом\rили равен 0"),
@@ -48,6 +48,11 @@ const std::array<FieldTexts, 11> kFieldTexts{{
     {QT_TRANSLATE_NOOP("Settings", "Смещение нуля указано неверно\r"), nullptr,
      QT_TRANSLATE_NOOP("Settings", "Смещение нуля вне допустимого диапазона")},
 }};
+
+const FieldTexts* textsOf(FieldId field) {
+    const int i = int(field) - int(FieldId::Diameter);
+    return i >= 0 && i < int(kFieldTexts.size()) ? &kFieldTexts[std::size_t(i)] : nullptr;
+}
 
 const std::array<const char*, 34> kFileLabels{{
     nullptr,
@@ -90,9 +95,6 @@ const std::array<const char*, 34> kFileLabels{{
 QString writingSettings() {
     return QCoreApplication::translate("Settings", "Настройка прибора...");
 }
-QString programmingForbidden() {
-    return QCoreApplication::translate("Settings", "Программирование запрещено");
-}
 QString applyQuestion() {
     return QCoreApplication::translate(
         "Settings", "Вы действительно хотите применить\rновые настройки к прибору?");
@@ -131,7 +133,6 @@ QString clearTotalsQuestion() {
         "Settings", "Вы действительно хотите очистить значения\rобъёма жидкости, времени наработки "
                     "и\rвремени простоя прибора?");
 }
-QString clearingForbidden() { return QCoreApplication::translate("Settings", "Очистка запрещена"); }
 QString clearingTotals() {
     return QCoreApplication::translate("Settings", "Очистка накопления...");
 }
@@ -140,20 +141,21 @@ QString angleNotBelow90() {
         "Settings", "Угол не может быть больше 90 градусов\rили равен 90 градусам");
 }
 
-QString notANumber(Field field, const QString& typed) {
-    return QCoreApplication::translate("Settings",
-                                       kFieldTexts[std::size_t(field)].notANumberPrefix) +
-           typed + QCoreApplication::translate("Settings", " - не число");
+QString notANumber(FieldId field, const QString& typed) {
+    const FieldTexts* t = textsOf(field);
+    return t ? QCoreApplication::translate("Settings", t->notANumberPrefix) + typed +
+                   QCoreApplication::translate("Settings", " - не число")
+             : QString();
 }
 
-QString ruleBroken(Field field) {
-    const char* rule = kFieldTexts[std::size_t(field)].rule;
-    return rule ? QCoreApplication::translate("Settings", rule) : QString();
+QString ruleBroken(FieldId field) {
+    const FieldTexts* t = textsOf(field);
+    return t && t->rule ? QCoreApplication::translate("Settings", t->rule) : QString();
 }
 
-QString outOfRange(Field field) {
-    const char* text = kFieldTexts[std::size_t(field)].outOfRange;
-    return text ? QCoreApplication::translate("Settings", text) : QString();
+QString outOfRange(FieldId field) {
+    const FieldTexts* t = textsOf(field);
+    return t && t->outOfRange ? QCoreApplication::translate("Settings", t->outOfRange) : QString();
 }
 
 QString fileLabel(int line) {
@@ -175,14 +177,6 @@ QString unitPercent() { return QStringLiteral("%"); }
 // The dialogs' filter, written the way the file dialogs take it.
 QString fileFilter() {
     return QCoreApplication::translate("Settings", "файл с настройками (*.dat)");
-}
-
-QString settingsNotWritten() {
-    return QCoreApplication::translate("Settings", "Настройки не записаны");
-}
-QString archiveUnavailable() {
-    return QCoreApplication::translate("Settings",
-                                       "Архив прибора недоступен, очистка не выполнена");
 }
 
 QString diameterTooLarge() {

@@ -1,42 +1,27 @@
 #pragma once
 
+#include "settings/SettingsFields.h"
+
 #include <QString>
 
 // Every text of the Settings tab's actions and of clearing the totals, shared by the window
 // and zetra-cli. In message texts a carriage return breaks the line.
 namespace settings::texts {
 
-// The fields that the write checks, in the order it checks them.
-enum class Field {
-    Diameter,
-    Base,
-    Angle,
-    CableLength,
-    K,
-    A,
-    B,
-    C,
-    ZeroCutoff,
-    PulseWeight,
-    ZeroOffset,
-};
-
 // Reading and writing.
-QString writingSettings();      // "Настройка прибора..."
-QString programmingForbidden(); // "Программирование запрещено"
+QString writingSettings(); // "Настройка прибора..."
 QString applyQuestion(); // "Вы действительно хотите применить\rновые настройки к прибору?"
 QString clearingDaily(); // "Очистка суточного архива..."
-QString clearingMinute();     // "Очистка минутного архива..."
-QString settingsNotWritten(); // after a refused form: nothing went to the meter
-QString archiveUnavailable(); // the settings went in, the meter's archive could not be cleared
-QString dailyArchiveName();   // "Суточный архив"
-QString minuteArchiveName();  // "Минутный архив"
+QString clearingMinute();    // "Очистка минутного архива..."
+QString dailyArchiveName();  // "Суточный архив"
+QString minuteArchiveName(); // "Минутный архив"
 // The read-back after a clearing found `records` records of the archive not empty.
 QString archiveNotCleared(const QString& archive, int records);
 
 // Validation messages.
-QString notANumber(Field field, const QString& typed); // prefix + typed text + " - не число"
-QString ruleBroken(Field field);                       // the field's own rule
+// The fields the write checks as numbers, Diameter to ZeroOffset.
+QString notANumber(FieldId field, const QString& typed); // prefix + typed text + " - не число"
+QString ruleBroken(FieldId field);                       // the field's own rule
 QString angleNotBelow90();
 QString timeInvalid();    // "Время указано неверно"
 QString windowTooSmall(); // "Смещение окна слишком мало"
@@ -49,15 +34,14 @@ QString angleTooLarge();
 QString cableLengthTooLarge();
 QString pulseWeightTooLarge();
 QString windowTooLarge();
-QString outOfRange(Field field); // a float field outside the meter's float range
+QString outOfRange(FieldId field); // a float field outside the meter's float range
 QString pathCoefficientOutOfRange();
 QString dateTooEarly(); // before 01.01.2000
 QString dateTooLate();  // more than 65535 days after it
 
 // Clearing the totals.
 QString clearTotalsQuestion();
-QString clearingForbidden(); // "Очистка запрещена"
-QString clearingTotals();    // "Очистка накопления..."
+QString clearingTotals(); // "Очистка накопления..."
 // The read-back after clearing the totals: what is not zero, listed.
 QString totalsNotCleared(const QString& list);
 QString settingByteNotZero(int address);       // "байт настроек 5"

@@ -16,7 +16,6 @@
 namespace settings {
 
 namespace sm = map;
-using Field = texts::Field;
 
 std::optional<ClockTime> parseClockTime(const QString& text) {
     if (text.size() < 5)
@@ -36,26 +35,56 @@ std::optional<ClockTime> parseClockTime(const QString& text) {
 
 namespace {
 
-// The block of a write, addressed by the meter's own addresses.
-class Block {
-public:
-    explicit Block(std::array<quint8, sm::kWrittenBytes>& bytes) : bytes_(bytes) {}
-    template <std::size_t N>
-    void put(quint8 address, const std::array<quint8, N>& data) {
-        std::copy(data.begin(), data.end(), bytes_.begin() + (address - sm::kWrittenFirst));
-    }
-    void put(quint8 address, quint8 value) {
-        bytes_[std::size_t(address - sm::kWrittenFirst)] = value;
-    }
-
-private:
-    std::array<quint8, sm::kWrittenBytes>& bytes_;
-};
-
 Preparation refuse(const QString& message) {
     Preparation p;
     p.error = message;
     return p;
+}
+
+// Each typed field's own rule; the zero offset may be any number.
+bool ruleHolds(FieldId id, long double value) {
+    switch (id) {
+    case FieldId::Base:
+        return value > 60;
+    case FieldId::CableLength:
+    case FieldId::ZeroCutoff:
+        return value >= 0;
+    case FieldId::ZeroOffset:
+        return true;
+    default: // the diameter, the angle, the coefficients, the pulse weight
+        return value > 0;
+    }
+}
+
+// Why a value checked as a number still cannot be written: it does not fit its field.
+QString doesNotFit(FieldId id) {
+    switch (id) {
+    case FieldId::Diameter:
+        return texts::diameterTooLarge();
+    case FieldId::Base:
+        return texts::baseTooLarge();
+    case FieldId::Angle:
+        return texts::angleTooLarge();
+    case FieldId::CableLength:
+        return texts::cableLengthTooLarge();
+    case FieldId::PulseWeight:
+        return texts::pulseWeightTooLarge();
+    case FieldId::WindowStart:
+        return texts::windowTooLarge();
+    case FieldId::ZeroCutoff:
+    case FieldId::K:
+    case FieldId::A:
+    case FieldId::B:
+    case FieldId::C:
+    case FieldId::ZeroOffset:
+        return texts::outOfRange(id);
+    case FieldId::CrossSection:
+        return texts::diameterTooSmall();
+    case FieldId::PathCoefficient:
+        return texts::pathCoefficientOutOfRange();
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -64,135 +93,37 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
 
     // The checks, in the order the engineer reads the form; the first one that fails speaks.
-    const auto d = number(form.diameter);
-    if (!d)
-        return refuse(texts::notANumber(Field::Diameter, form.diameter));
-    if (!(*d > 0))
-        return refuse(texts::ruleBroken(Field::Diameter));
-    const auto l = number(form.base);
-    if (!l)
-        return refuse(texts::notANumber(Field::Base, form.base));
-    if (!(*l > 60))
-        return refuse(texts::ruleBroken(Field::Base));
-    std::optional<long double> angle = number(form.angle);
-    if (form.diametral) {
-        if (!angle)
-            return refuse(texts::notANumber(Field::Angle, form.angle));
-        if (!(*angle > 0))
-            return refuse(texts::ruleBroken(Field::Angle));
-        if (!(*angle < 90))
+    // With axial insertion the angle field is disabled and not checked.
+    for (const FieldId id : typedFields()) {
+        if (id == FieldId::Angle && !form.diametral)
+            continue;
+        const QString& text = form.*typedText(id);
+        const auto value = number(text);
+        if (!value)
+            return refuse(texts::notANumber(id, text));
+        if (!ruleHolds(id, *value))
+            return refuse(texts::ruleBroken(id));
+        if (id == FieldId::Angle && !(*value < 90))
             return refuse(texts::angleNotBelow90());
     }
-    const auto cable = number(form.cableLength);
-    if (!cable)
-        return refuse(texts::notANumber(Field::CableLength, form.cableLength));
-    if (!(*cable >= 0))
-        return refuse(texts::ruleBroken(Field::CableLength));
-
-    struct Coefficient {
-        Field field;
-        const QString& text;
-    };
-    const Coefficient coefficients[] = {
-        {Field::K, form.k}, {Field::A, form.a}, {Field::B, form.b}, {Field::C, form.c}};
-    long double coefficientValues[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        const auto v = number(coefficients[i].text);
-        if (!v)
-            return refuse(texts::notANumber(coefficients[i].field, coefficients[i].text));
-        if (!(*v > 0))
-            return refuse(texts::ruleBroken(coefficients[i].field));
-        coefficientValues[i] = *v;
-    }
-    const auto cutoff = number(form.zeroCutoff);
-    if (!cutoff)
-        return refuse(texts::notANumber(Field::ZeroCutoff, form.zeroCutoff));
-    if (!(*cutoff >= 0))
-        return refuse(texts::ruleBroken(Field::ZeroCutoff));
-    const auto pulse = number(form.pulseWeight);
-    if (!pulse)
-        return refuse(texts::notANumber(Field::PulseWeight, form.pulseWeight));
-    if (!(*pulse > 0))
-        return refuse(texts::ruleBroken(Field::PulseWeight));
-    const auto zeroOffset = number(form.zeroOffset);
-    if (!zeroOffset)
-        return refuse(texts::notANumber(Field::ZeroOffset, form.zeroOffset));
+    const long double l = *number(form.base);
     const auto time = parseClockTime(form.time);
     if (!time)
         return refuse(texts::timeInvalid());
-    if (!(form.windowOffset + (*l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
+    if (!(form.windowOffset + (l / sm::soundSpeedDivisor(form.medium) - 38) > 0))
         return refuse(texts::windowTooSmall());
 
-    // Each value must fit its field, so that the meter gets what the form says.
+    // Each value must fit its field, so that the meter gets what the form says. The derived
+    // fields come last, so that a bad field is named before what it feeds. The block holds A
+    // and C where firmware below version 6 has them; settingBytes places them by the version.
     PreparedWrite w;
-    Block block(w.block);
-
-    const auto diameter = sm::encodeTenths(*d);
-    if (!diameter)
-        return refuse(texts::diameterTooLarge());
-    block.put(sm::kDiameter, sm::u16Bytes(*diameter));
-    const auto base = sm::encodeTenths(*l);
-    if (!base)
-        return refuse(texts::baseTooLarge());
-    block.put(sm::kBase, sm::u16Bytes(*base));
-
-    // With axial insertion the angle field is disabled and unchecked: it goes in as it stands
-    // when it is a number that fits, else as 0.
-    std::optional<quint16> angleStored = angle ? sm::encodeHundredths(*angle) : std::nullopt;
-    if (form.diametral && !angleStored)
-        return refuse(texts::angleTooLarge());
-    block.put(sm::kAngle, sm::u16Bytes(angleStored.value_or(0)));
-
-    const auto cableStored = sm::encodeTenths(*cable);
-    if (!cableStored)
-        return refuse(texts::cableLengthTooLarge());
-    block.put(sm::kCableLength, sm::u16Bytes(*cableStored));
-
-    const auto cutoffBytes =
-        sm::encodeFloat(sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, *d));
-    if (!cutoffBytes)
-        return refuse(texts::outOfRange(Field::ZeroCutoff));
-    block.put(sm::kZeroCutoff, *cutoffBytes);
-
-    const auto pulseStored = sm::encodeThousandths(*pulse);
-    if (!pulseStored)
-        return refuse(texts::pulseWeightTooLarge());
-    block.put(sm::kPulseWeight, sm::u24Bytes(*pulseStored));
-
-    const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-    if (start < 0 || start > sm::kMaxU16)
-        return refuse(texts::windowTooLarge());
-    block.put(sm::kWindowStart, sm::u16Bytes(quint16(start)));
-
-    // The cable length's own limit keeps the delay well inside 32 bits.
-    const long double delay = sm::pathDelay(*cable, form.sensorsType3);
-    block.put(sm::kPathDelay, sm::u32BigEndianBytes(quint32(delay)));
-    block.put(sm::kDelayConstant, sm::u32BigEndianBytes(sm::kDelayConstantValue));
-
-    const quint8 floatAddresses[] = {sm::kK, sm::kFirstCoefficient, sm::kB, sm::kSecondCoefficient};
-    for (int i = 0; i < 4; ++i) {
-        const auto bytes = sm::encodeFloat(coefficientValues[i]);
+    for (const FieldId id : blockFields()) {
+        const auto bytes = encodeField(id, form, locale);
         if (!bytes)
-            return refuse(texts::outOfRange(coefficients[i].field));
-        block.put(floatAddresses[i], *bytes);
+            return refuse(doesNotFit(id));
+        const int at = fieldRange(id, 0).address - sm::kWrittenFirst;
+        std::copy_n(bytes->bytes.begin(), bytes->count, w.block.begin() + at);
     }
-    const auto offsetBytes = sm::encodeFloat(*zeroOffset);
-    if (!offsetBytes)
-        return refuse(texts::outOfRange(Field::ZeroOffset));
-    block.put(sm::kZeroOffset, *offsetBytes);
-
-    // The derived fields come last, so that a bad field is named before what it feeds.
-    const auto section = sm::encodeFloat(sm::crossSection(*d));
-    if (!section)
-        return refuse(texts::diameterTooSmall());
-    block.put(sm::kCrossSection, *section);
-    const auto pathCoefficient =
-        sm::encodeFloat(sm::pathCoefficient(coefficientValues[0], *l, *d, form.diametral));
-    if (!pathCoefficient)
-        return refuse(texts::pathCoefficientOutOfRange());
-    block.put(sm::kPathCoefficient, *pathCoefficient);
-
-    block.put(sm::kFlags, sm::encodeFlags(form));
 
     if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
         return refuse(texts::dateTooEarly());
@@ -204,6 +135,17 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     Preparation p;
     p.write = w;
     return p;
+}
+
+SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte) {
+    SettingsImage image;
+    for (const auto& [address, value] : settingBytes(write, versionByte))
+        image.put(address, &value, 1);
+    const auto day = sm::u16Bytes(write.deviceDay);
+    image.put(sm::kDateStamp, day.data(), 2);
+    const quint8 hour = quint8(write.time.hours);
+    image.put(sm::kHourStamp, &hour, 1);
+    return image;
 }
 
 std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwareVersionByte) {
@@ -274,9 +216,9 @@ AreaClearing clearArea(line::Protocol& p, core::Frontend& frontend, const QStrin
 // The outcome of a clearing the engineer stopped, with how far it got.
 core::Outcome stoppedClearing(core::Frontend& frontend, int cleared, int records) {
     core::Outcome o =
-        core::Outcome::of(core::Outcome::Kind::Cancelled,
-                          core::texts::cancel::cancelledAfterClearing(cleared, records));
+        core::Outcome::of(core::Outcome::Kind::Cancelled, core::Outcome::Detail::RecordsCleared);
     o.done = cleared;
+    o.total = records;
     return core::finish(frontend, o);
 }
 
@@ -315,8 +257,8 @@ core::Outcome clearArchives(line::Protocol& p, core::Frontend& frontend, bool da
     if (!stateRead)
         return core::finish(frontend, Outcome::of(Outcome::Kind::FinishedWithErrors));
     if (p.at(1) & device::state::kArchiveUnavailable)
-        return core::finish(
-            frontend, Outcome::of(Outcome::Kind::RefusedByMeter, texts::archiveUnavailable()));
+        return core::finish(frontend, Outcome::of(Outcome::Kind::RefusedByMeter,
+                                                  Outcome::Detail::ArchiveNotCleared));
     // Records that read back not empty end the clearing with errors, named per archive.
     auto kept = [&](const AreaClearing& c, std::optional<int>* count, const QString& archive) {
         if (!c.checked)
@@ -361,8 +303,8 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
         return result;
     result.confirmed = true;
 
-    if (const auto refusal =
-            core::refuseUnlessChangesPermitted(p, frontend, texts::programmingForbidden())) {
+    if (const auto refusal = core::refuseUnlessChangesPermitted(
+            p, frontend, Outcome::Detail::ProgrammingForbidden)) {
         result.outcome = *refusal;
         return result;
     }
@@ -370,8 +312,8 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
     const Preparation prepared = prepareWrite(form, locale);
     if (!prepared.write) {
         frontend.showError(core::texts::errorCaption(), prepared.error);
-        result.outcome = core::finish(
-            frontend, Outcome::of(Outcome::Kind::InputRefused, texts::settingsNotWritten()));
+        result.outcome = core::finish(frontend, Outcome::of(Outcome::Kind::InputRefused,
+                                                            Outcome::Detail::SettingsNotWritten));
         return result;
     }
 

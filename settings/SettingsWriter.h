@@ -69,6 +69,10 @@ struct Preparation {
 // The checks of the form in their order, then whether each value fits its field.
 Preparation prepareWrite(const SettingsForm& form, const QLocale& locale);
 
+// What a write of `write` leaves in 13..69 when the firmware has `versionByte`: the block with
+// A and C placed by the version, and the date and hour stamps.
+SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte);
+
 // The setting bytes of a write in the order they are sent: addresses 16 to 69 rising, A and C
 // placed by the firmware version byte.
 using SettingByte = std::pair<quint8, quint8>; // address, value

@@ -6,6 +6,9 @@ namespace sim {
 
 namespace {
 
+// The command codes once more, on purpose: the simulated meter is an independent meter that
+// answers what it receives, not a mirror of the program's line::Protocol, so a wrong code on
+// either side shows as a failed exchange in the tests instead of agreeing with itself.
 enum : quint8 {
     kReadMemory = 0x18,
     kWriteMemory = 0x24,

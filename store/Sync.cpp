@@ -261,7 +261,7 @@ Result run(line::Protocol& p, core::Frontend& frontend, Store& store, qint64 met
     if (p.at(1) & device::state::kArchiveUnavailable)
         return ended(
             frontend, r,
-            Outcome::of(Outcome::Kind::RefusedByMeter, archive::texts::archiveUnavailable()));
+            Outcome::of(Outcome::Kind::RefusedByMeter, Outcome::Detail::ArchiveUnavailable));
     if (!p.ReadMemory(device::memory::kDate, 2))
         return notAnswered(r);
     const int today = device::dayNumberFromDeviceDay(int(p.dataLE(1, 2)));
@@ -273,7 +273,7 @@ Result run(line::Protocol& p, core::Frontend& frontend, Store& store, qint64 met
     if (hour > 23 || minuteOfHour > 59)
         return ended(
             frontend, r,
-            Outcome::of(Outcome::Kind::FinishedWithErrors, archive::texts::invalidMeterClock()));
+            Outcome::of(Outcome::Kind::FinishedWithErrors, Outcome::Detail::MeterClockInvalid));
     r.meterTime = QDateTime(device::dateFromDayNumber(today), QTime(hour, minuteOfHour));
     r.clockDriftSeconds = r.pcTime.secsTo(*r.meterTime);
     const Position now = minutePosition(today, hour * 60 + minuteOfHour);
@@ -315,15 +315,14 @@ Result run(line::Protocol& p, core::Frontend& frontend, Store& store, qint64 met
     const int errors = r.daily.unreadable + r.minute.unreadable;
     Outcome o;
     if (p.stopRequested())
-        o = Outcome::of(Outcome::Kind::Cancelled,
-                        core::texts::cancel::cancelledAfterReading(read + errors));
+        o = Outcome::of(Outcome::Kind::Cancelled, Outcome::Detail::RecordsRead);
     else if (!r.storeError.isEmpty() || silent >= kSilentLimit)
         o = Outcome::of(read == 0 && errors > 0 ? Outcome::Kind::NoAnswer
                                                 : Outcome::Kind::FinishedWithErrors);
     else if (errors > 0)
-        o = Outcome::of(Outcome::Kind::FinishedWithErrors, archive::texts::readWithErrors(errors));
+        o = Outcome::of(Outcome::Kind::FinishedWithErrors, Outcome::Detail::RecordsRead);
     else
-        o = Outcome::of(Outcome::Kind::Succeeded, archive::texts::readSuccessfully(read));
+        o = Outcome::of(Outcome::Kind::Succeeded, Outcome::Detail::RecordsRead);
     o.done = read + errors;
     o.failed = errors;
     return ended(frontend, r, o);

@@ -2163,7 +2163,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>чтение в хранилище только новых записей архивов</source>
-        <translation>read only the archives' new records into the store</translation>
+        <translation>read only the archives&apos; new records into the store</translation>
     </message>
     <message>
         <source>Перечитывает последнюю сохранённую запись и, если она не изменилась, читает только более новые; иначе — весь архив. По умолчанию all.</source>
@@ -2179,7 +2179,7 @@ weight, litres/pulse:</translation>
     </message>
     <message>
         <source>сохранённый архив прибора из хранилища</source>
-        <translation>a meter's stored archive from the store</translation>
+        <translation>a meter&apos;s stored archive from the store</translation>
     </message>
     <message>
         <source>Суточный (--minute: минутный) отчёт по сохранённым записям; без FROM и TO — всё сохранённое. Номер двух приборов требует --manufactured.</source>
