@@ -43,9 +43,8 @@ const GlobalOption kGlobalOptions[] = {
      QT_TRANSLATE_NOOP("cli", "без хода выполнения и без необязательных сообщений на "
                               "стандартном потоке ошибок; ошибки остаются")},
     {"--store", "S", nullptr, 2,
-     QT_TRANSLATE_NOOP("cli",
-                       "хранилище приборов: файл SQLite или postgresql://USER@HOST[:PORT]/DB "
-                       "(по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных)")},
+     QT_TRANSLATE_NOOP("cli", "хранилище: файл SQLite или postgresql://USER@HOST[:PORT]/DB; по "
+                              "умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных")},
     {"--no-store", nullptr, nullptr, 2,
      QT_TRANSLATE_NOOP("cli", "без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется")},
     {"--help", nullptr, nullptr, 0,

@@ -2186,12 +2186,12 @@ weight, litres/pulse:</translation>
         <translation>The daily (--minute: minute) report of the stored records; without FROM and TO, everything stored. A serial number held by two meters needs --manufactured.</translation>
     </message>
     <message>
-        <source>хранилище приборов: файл SQLite или postgresql://USER@HOST[:PORT]/DB (по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных)</source>
-        <translation>the meter store: an SQLite file or postgresql://USER@HOST[:PORT]/DB (default: $ZETRA_STORE, else meters.sqlite in the data folder)</translation>
-    </message>
-    <message>
         <source>без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется</source>
         <translation>no store (as ZETRA_STORE=none): nothing read is kept</translation>
+    </message>
+    <message>
+        <source>хранилище: файл SQLite или postgresql://USER@HOST[:PORT]/DB; по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных</source>
+        <translation>the meter store: an SQLite file or postgresql://USER@HOST[:PORT]/DB; default: $ZETRA_STORE, else meters.sqlite in the data folder</translation>
     </message>
 </context>
 <context>

@@ -2187,11 +2187,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>хранилище приборов: файл SQLite или postgresql://USER@HOST[:PORT]/DB (по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных)</source>
+        <source>без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>без хранилища (как ZETRA_STORE=none): прочитанное не сохраняется</source>
+        <source>хранилище: файл SQLite или postgresql://USER@HOST[:PORT]/DB; по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -87,11 +87,13 @@ private slots:
         row("help in English", {"help", "minute", "--lang=en"}, {}, 0, "Example:", "-");
         row("help of no command", {"help", "bogus"}, {}, 2, "-", "неизвестная команда bogus");
         // The environment stands for --port and --pipe; the command line comes first.
+        // Standard error says why the port did not open, and nothing else.
         row("ZETRA_PORT", {"info"}, {"ZETRA_PORT=" + noPort}, 1,
-            "Не удаётся открыть порт " + noPort + " \n", "-");
-        row("ZETRA_PIPE", {"info"}, {"ZETRA_PIPE=" + noPipe}, 1, "Не удаётся открыть порт \n", "-");
+            "Не удаётся открыть порт " + noPort + " \n", "Причина: ");
+        row("ZETRA_PIPE", {"info"}, {"ZETRA_PIPE=" + noPipe}, 1, "Не удаётся открыть порт \n",
+            "Причина: ");
         row("--pipe over ZETRA_PORT", {"--pipe", noPipe, "info"}, {"ZETRA_PORT=" + noPort}, 1,
-            "Не удаётся открыть порт \n", "-");
+            "Не удаётся открыть порт \n", "Причина: ");
         row("both in the environment", {"info"}, {"ZETRA_PORT=" + noPort, "ZETRA_PIPE=" + noPipe},
             2, "-", bothLinks);
         row("both on the command line", {"--pipe", noPipe, "info", "--port", noPort}, {}, 2, "-",
@@ -169,7 +171,7 @@ private slots:
             << QStringList{"zetra-cli", "--pipe", "kwz_pipe", "mi"} << QStringList{"minute"};
         QTest::newRow("global option") << QStringList{"zetra-cli", "--pi"} << QStringList{"--pipe"};
         QTest::newRow("command option")
-            << QStringList{"zetra-cli", "daily", "01.03.2015", "--s"} << QStringList{"--save"};
+            << QStringList{"zetra-cli", "daily", "01.03.2015", "--sa"} << QStringList{"--save"};
         QTest::newRow("another command's option")
             << QStringList{"zetra-cli", "info", "--clear"} << QStringList{};
         QTest::newRow("format") << QStringList{"zetra-cli", "daily", "--format", "xl"}

@@ -35,7 +35,8 @@ KEPT_AS_WRITTEN = {
 }
 CYRILLIC = re.compile("[\u0400-\u04ff]")
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
-COMMENT = re.compile(r"//[^\n]*|/\*.*?\*/", re.S)
+# Comments, and the string literals that may hold a // of their own (postgresql://...).
+COMMENT = re.compile(r'"(?:\\.|[^"\\\n])*"|//[^\n]*|/\*.*?\*/', re.S)
 WRAPPER = re.compile(r"\bQString\s+tr\s*\(")
 
 
@@ -145,7 +146,8 @@ def main():
             if source.suffix not in (".h", ".cpp"):
                 continue
             rel = source.relative_to(root).as_posix()
-            code = COMMENT.sub("", source.read_text(encoding="utf-8"))
+            code = COMMENT.sub(lambda m: m.group(0) if m.group(0).startswith('"') else "",
+                               source.read_text(encoding="utf-8"))
             if WRAPPER.search(code):
                 problems.append(f"{rel}: a tr() wrapper of its own; call "
                                 "QCoreApplication::translate with the context")
