@@ -57,13 +57,13 @@ window=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= /usr/bin/zetra --ver
 }
 
 # The installed completion, as an interactive bash loads it: the command names after
-# "zetra-cli da", the archive's options after "zetra-cli daily 01.03.2015 --s".
+# "zetra-cli da", the archive's options after "zetra-cli daily 01.03.2015 --sa".
 completion=$(bash -i -c '
     . /usr/share/bash-completion/bash_completion
     __load_completion zetra-cli
     complete -p zetra-cli
     COMP_WORDS=(zetra-cli da); COMP_CWORD=1; _zetra_cli; echo "${COMPREPLY[*]}"
-    COMP_WORDS=(zetra-cli daily 01.03.2015 --s); COMP_CWORD=3; _zetra_cli; echo "${COMPREPLY[*]}"
+    COMP_WORDS=(zetra-cli daily 01.03.2015 --sa); COMP_CWORD=3; _zetra_cli; echo "${COMPREPLY[*]}"
 ' 2>/dev/null)
 expected="complete -F _zetra_cli zetra-cli
 daily
