@@ -27,10 +27,39 @@ void logFailed(const QString& path, const QString& reason) {
                      .constData());
 }
 
+// With --json on the command line a usage error is an object too, so that a script reading
+// standard output gets one object on every exit: its command (the first word that names one,
+// else empty), the outcome usage_error and the message.
+QString jsonUsageCommand; // set when --json was asked for
+bool jsonUsage = false;
+
+void noteJsonUsage(const QStringList& args) {
+    for (const QString& a : args) {
+        if (a == QLatin1String("--"))
+            break;
+        if (a == QLatin1String("--json"))
+            jsonUsage = true;
+    }
+    for (const QString& a : args) {
+        if (cli::findCommand(a)) {
+            jsonUsageCommand = a;
+            break;
+        }
+    }
+}
+
 int usageError(const QString& message) {
     std::fprintf(
         stderr, "zetra-cli: %s\n%s\n", message.toUtf8().constData(),
         QCoreApplication::translate("cli", "Справка: zetra-cli --help").toUtf8().constData());
+    if (jsonUsage) {
+        const QJsonObject o{{QStringLiteral("command"), jsonUsageCommand},
+                            {QStringLiteral("outcome"), QStringLiteral("usage_error")},
+                            {QStringLiteral("error"), message}};
+        const QByteArray json = cli::json::line(o);
+        std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+        std::fflush(stdout);
+    }
     return cli::kExitUsage;
 }
 
@@ -48,6 +77,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(core::texts::programVersion());
 
     QStringList args = QCoreApplication::arguments().mid(1);
+    noteJsonUsage(args);
     // The language comes first: every text from here on, usage errors included, is looked up
     // in it. A --lang that names no language is a usage error below.
     // Russian, the default, loads its plural forms.

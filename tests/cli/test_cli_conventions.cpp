@@ -115,9 +115,10 @@ private slots:
              "csv"},
             {}, 0, QStringLiteral("Дата,Объём (м3),Время работы (ч),События\r\n2015-03-15,"),
             "Завершено успешно. Прочитано 1 записей\n");
+        // With --json the usage error is the one object on standard output.
         row("save to standard output with --json",
             {"--json", "--pipe", "@SIM", "daily", "15.03.2015", "15.03.2015", "--save", "-"}, {}, 2,
-            "-", "--json");
+            "\"outcome\":\"usage_error\"", "--json");
     }
     void conventions() {
         QFETCH(QStringList, args);

@@ -186,6 +186,37 @@ private slots:
         QVERIFY2(drift.toInteger() <= offset && drift.toInteger() > offset - 90,
                  qPrintable(QString::number(drift.toInteger())));
     }
+
+    // A usage error with --json is one object too: the command it names, usage_error and the
+    // message that standard error carries; exit 2.
+    void usageErrorsAreObjects_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown option") << QStringList{"--json", "--bogus", "info"} << "info"
+                                        << "неизвестный параметр --bogus";
+        QTest::newRow("--json after the command")
+            << QStringList{"daily", "01.03.2015", "--json"} << "daily"
+            << "daily принимает две даты: FROM и TO";
+        QTest::newRow("malformed date")
+            << QStringList{"--json", "minute", "32.01.2015", "01.02.2015"} << "minute"
+            << "неверная дата 32.01.2015 (нужно дд.мм.гггг или гггг-мм-дд)";
+        QTest::newRow("no command") << QStringList{"--json"} << ""
+                                    << "не указана команда";
+    }
+    void usageErrorsAreObjects() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, command);
+        QFETCH(QString, error);
+        const CliRun r = CliRun::run(args);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out.size(), 1);
+        const QJsonObject o = QJsonDocument::fromJson(r.out.first().toUtf8()).object();
+        QCOMPARE(o.value(QLatin1String("command")).toString(), command);
+        QCOMPARE(o.value(QLatin1String("outcome")).toString(), QStringLiteral("usage_error"));
+        QCOMPARE(o.value(QLatin1String("error")).toString(), error);
+        QVERIFY2(r.err.contains(error), qPrintable(r.err));
+    }
 };
 
 // The command lines and what each must give; defined here, after the class, for moc does
