@@ -4,8 +4,10 @@
 #include "actions/TotalsClearing.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
+#include "link/Protocol.h"
 #include "settings/SettingsCheck.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsImage.h"
 #include "settings/SettingsReadout.h"
 #include "settings/SettingsTexts.h"
 #include "settings/SettingsWriter.h"
@@ -54,6 +56,25 @@ archive::EntryHook storeEntries(store::Visit& visit, archive::Kind kind) {
     };
 }
 
+// The settings area as the store keeps it with a settings read: 13..69, read for the store
+// alone (only when a visit runs) before the action's own reads, which start with clean flags,
+// so the action's exchange and outcome stay what they are without a store. Null when a byte
+// could not be read.
+constexpr int kStoredSettingsFirst = 13;
+constexpr int kStoredSettingsLast = 69;
+
+QByteArray storedSettingsArea(const store::Visit& visit, line::Protocol& protocol,
+                              settings::SettingsImage& image) {
+    constexpr int count = kStoredSettingsLast - kStoredSettingsFirst + 1;
+    if (!visit.visitId() ||
+        settings::readSettingsArea(protocol, kStoredSettingsFirst, kStoredSettingsLast, image) !=
+            0 ||
+        !image.allKnown(kStoredSettingsFirst, count))
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(image.bytes.data() + kStoredSettingsFirst),
+                      count);
+}
+
 } // namespace
 
 InfoRun readInfo(core::Session& session, const line::LinkTarget& target, const QLocale& locale) {
@@ -93,6 +114,7 @@ archive::Readout readArchive(core::Session& session, const line::LinkTarget& tar
         readout = archive::readArchive(session.protocol(), session.frontend(), kind, interval,
                                        session.kept<archive::Archives>(), locale,
                                        storeEntries(visit, kind));
+        visit.facts.clockDriftSeconds = readout.clockDriftSeconds;
         visit.end(readout.outcome);
         return readout.outcome;
     });
@@ -105,9 +127,11 @@ SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
     run.outcome = Connection(session).run(target, [&] {
         store::Visit visit(session, QStringLiteral("settings-read"), target);
         visit.identify();
+        settings::SettingsImage image;
+        const QByteArray bytes = storedSettingsArea(visit, session.protocol(), image);
         const settings::ReadResult r =
             settings::read(session.protocol(), session.frontend(), current, locale);
-        visit.noteSettings(QStringLiteral("read"), {}, settings::file::lines(r.form));
+        visit.noteSettings(QStringLiteral("read"), bytes, settings::file::lines(r.form));
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.form = r.form;
@@ -154,8 +178,18 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
                                                           Outcome::Detail::SettingsNotWritten));
             }
         }
+        // Comparing reads the meter's settings: the store keeps it as a settings read.
+        store::Visit visit(session, QStringLiteral("settings-read"), target);
+        visit.identify();
+        settings::SettingsImage image;
+        const QByteArray bytes = storedSettingsArea(visit, session.protocol(), image);
         const settings::CompareResult r =
             settings::compare(session.protocol(), frontend, form, locale);
+        if (!bytes.isEmpty())
+            visit.noteSettings(QStringLiteral("read"), bytes,
+                               settings::file::lines(settings::formFromImage(
+                                   image, r.firmwareVersionByte, form, locale)));
+        visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.read = r.read;
         run.differences = r.differences;

@@ -54,7 +54,7 @@ Outcome readOutcome(int read, int errors, bool stopped, bool silenced = false) {
 }
 
 Readout refused(core::Frontend& frontend, Outcome::Kind kind, Detail detail = Detail::None) {
-    return {core::finish(frontend, Outcome::of(kind, detail)), std::nullopt};
+    return {core::finish(frontend, Outcome::of(kind, detail)), std::nullopt, std::nullopt};
 }
 
 // A transaction of the preamble failed: stopped by the engineer, or no answer.
@@ -145,7 +145,7 @@ Readout readDaily(line::Protocol& p, core::Frontend& frontend, const Interval& i
         buildDailyReport(entries, n, interval.start, interval.end, locale, interrupted);
     archive.summary = {quint16(n),        interval.end, report.volumeTotal,
                        report.hoursTotal, interrupted,  meterToday};
-    return {outcome, std::move(report.lines)};
+    return {outcome, std::move(report.lines), std::nullopt};
 }
 
 Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& interval,
@@ -159,16 +159,20 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
 
     int hour = 23;
     int minute = 59;
+    std::optional<qint64> drift;
     if (interval.end == meterToday) {
         // Without the meter's time there is no newest minute to start from.
         if (!p.ReadMemory(device::memory::kClock, 2))
             return notAnswered(p, frontend);
+        const QDateTime pcTime = QDateTime::currentDateTime();
         hour = p.at(1);
         minute = p.at(2);
         // An impossible time would reach past the ring and the buffer.
         if (hour > 23 || minute > 59) {
             return refused(frontend, Outcome::Kind::FinishedWithErrors, Detail::MeterClockInvalid);
         }
+        drift =
+            pcTime.secsTo(QDateTime(device::dateFromDayNumber(meterToday), QTime(hour, minute)));
     }
 
     std::vector<Record>& entries = archive.entries;
@@ -200,7 +204,8 @@ Readout readMinute(line::Protocol& p, core::Frontend& frontend, const Interval& 
                                             locale, interrupted);
     archive.summary = {quint16(n),         interval.end,        quint16(hour), quint16(minute),
                        report.volumeTotal, report.secondsTotal, interrupted,   meterToday};
-    return {outcome, std::move(report.lines)};
+    Readout done{outcome, std::move(report.lines), drift};
+    return done;
 }
 
 } // namespace

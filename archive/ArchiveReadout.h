@@ -3,6 +3,7 @@
 #include "archive/ArchiveBuffers.h"
 #include "core/Outcome.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ struct Interval {
 struct Readout {
     core::Outcome outcome;
     std::optional<QStringList> lines; // the report, when the readout passed its checks
+    // How far the meter's clock is ahead of the PC's, when the readout read the meter's time
+    // (a minute readout ending today): minutes are all the meter tells.
+    std::optional<qint64> clockDriftSeconds;
 };
 
 // Each entry as soon as it is read, so that it can be kept elsewhere at once: its day (and

@@ -154,8 +154,8 @@ int runMeters(CliContext& context, CommandArgs& args) {
 
 int runHistory(CliContext& context, CommandArgs& args) {
     const std::optional<SaveRequest> save = takeSave(args);
-    if (save && save->toStandardOutput)
-        throw UsageError{QStringLiteral("history saves into a file, not to standard output")};
+    if (save && save->toStandardOutput && context.json)
+        throw saveToStandardOutputWithJson();
     const bool minute = args.takeFlag(QStringLiteral("--minute"));
     const std::optional<QString> made = args.takeValue(QStringLiteral("--manufactured"));
     const QStringList positionals = args.positionals();
@@ -194,7 +194,8 @@ int runHistory(CliContext& context, CommandArgs& args) {
     const store::MeterSummary& m = found.front();
     const archive::Kind kind = minute ? archive::Kind::Minute : archive::Kind::Daily;
 
-    // The range asked for, else all that is stored (the newest 45 days of minutes).
+    // The range asked for, else all that is stored. A report holds at most 45 days of minutes:
+    // a longer stored minute history shows its newest 45 days and says so.
     store::Position from = 0, to = 0;
     if (days) {
         from = minute ? store::minutePosition(days->first, 0) : days->first;
@@ -205,27 +206,51 @@ int runHistory(CliContext& context, CommandArgs& args) {
     } else if (minute && m.minuteFrom) {
         to = *m.minuteTo;
         from = std::max(*m.minuteFrom, to - (store::history::kMaxEntries - 1));
+        if (from > *m.minuteFrom)
+            context.frontend.showInformation(
+                core::texts::attentionCaption(),
+                store::texts::minuteHistoryCut(
+                    shownPosition(store::Ring::Minute, from, context.locale),
+                    shownRange(store::Ring::Minute, m.minuteFrom, m.minuteTo, context.locale)));
     } else {
         const int today = device::dayNumberFromDate(QDate::currentDate());
         from = to = minute ? store::minutePosition(today, 0) : today;
     }
-    if (to - from + 1 > store::history::kMaxEntries)
-        throw UsageError{QStringLiteral("a minute history holds at most 45 days")};
+    if (days && to - from + 1 > store::history::kMaxEntries)
+        throw UsageError{
+            QStringLiteral("a history report holds at most %1 entries (45 days of minutes); %2 to "
+                           "%3 is %4 days: ask for a shorter range")
+                .arg(store::history::kMaxEntries)
+                .arg(positionals[1], positionals[2])
+                .arg(days->second - days->first + 1)};
 
     const std::optional<store::history::Built> built =
         store::history::build(*s, m.id, kind, from, to, context.locale);
     if (!built)
         return storeFailed(context, s->error());
+    // With --save - the file alone goes to standard output.
+    std::optional<SaveToStandardOutput> toStandardOutput;
+    if (save && save->toStandardOutput) {
+        context.linesToStandardError = true;
+        toStandardOutput.emplace(save->fileName);
+    }
     for (const QString& line : built->lines)
         context.print(line);
     context.put(QStringLiteral("meter"), meterJson(m.identity));
     if (context.json)
         context.put(QStringLiteral("archive"), json::archiveObject(kind, built->archives));
     if (save) {
-        if (!archive::exportArchive(context.frontend, kind, save->format, save->fileName,
-                                    built->lines, built->archives, context.locale))
+        const QString path = toStandardOutput ? toStandardOutput->path() : save->fileName;
+        if (!archive::exportArchive(context.frontend, kind, save->format, path, built->lines,
+                                    built->archives, context.locale))
             return kExitFailed;
-        context.put(QStringLiteral("saved"), save->fileName);
+        QString reason;
+        if (toStandardOutput && !toStandardOutput->copyOut(&reason)) {
+            context.frontend.showError(core::texts::errorCaption(), reason);
+            return kExitFailed;
+        }
+        if (!toStandardOutput)
+            context.put(QStringLiteral("saved"), save->fileName);
     }
     return kExitOk;
 }

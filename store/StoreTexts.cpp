@@ -68,4 +68,26 @@ QString ambiguousMeter(int serial) {
         .arg(serial);
 }
 
+QString minuteHistoryCut(const QString& shownFrom, const QString& stored) {
+    return QCoreApplication::translate(
+               "Store",
+               "В хранилище минуты %1; отчёт вмещает 45 суток и показывает минуты с %2. Другие "
+               "сутки: укажите FROM и TO")
+        .arg(stored, shownFrom);
+}
+
+QString historyTabCaption() { return QCoreApplication::translate("Store", "История"); }
+QString syncButton() { return QCoreApplication::translate("Store", "Синхронизировать"); }
+
+QString visitColumns() {
+    return QCoreApplication::translate("Store", "Время;Действие;Итог;Уход часов, с");
+}
+
+QString minuteRangeTooLong(int days, int max) {
+    return QCoreApplication::translate(
+               "Store", "Выбрано %1 суток: минутная история показывается не больше чем за %2 суток")
+        .arg(days)
+        .arg(max);
+}
+
 } // namespace store::texts

@@ -23,5 +23,13 @@ QString noVisit();         // "визитов нет"
 QString visitWithDrift(const QString& when, const QString& drift);
 QString unknownMeter(int serial);   // history: no such meter in the store
 QString ambiguousMeter(int serial); // history: two meters share the serial
+// A minute history longer than one report holds: the newest part shown from `shownFrom`.
+QString minuteHistoryCut(const QString& shownFrom, const QString& stored);
+
+// The window's history tab.
+QString historyTabCaption();                   // "История"
+QString syncButton();                          // "Синхронизировать"
+QString visitColumns();                        // the visit list's headings, separated by ";"
+QString minuteRangeTooLong(int days, int max); // the minute pickers span more than one report
 
 } // namespace store::texts

@@ -159,6 +159,23 @@ private slots:
         QCOMPARE(history.exitCode, 0);
         QCOMPARE(history.out.first(), QStringLiteral("Суточный архив с 08.03.2024 по 09.03.2024"));
         QCOMPARE(CliRun::run({"--store", store, "history", "4242"}).exitCode, 1);
+
+        // --save - puts the file alone on standard output, the same bytes as --save FILE.
+        const QString file = dir_.filePath(QStringLiteral("history.csv"));
+        const QStringList ask{"--store", store, "history", "777", "08.03.2024", "09.03.2024"};
+        QCOMPARE(CliRun::run(ask + QStringList{"--save", file}).exitCode, 0);
+        const CliRun piped = CliRun::run(ask + QStringList{"--save", "-", "--format", "csv"});
+        QCOMPARE(piped.exitCode, 0);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QString bytes = QString::fromUtf8(saved.readAll());
+        bytes.chop(1); // the last line's end, as the run's output leaves it
+        QCOMPARE(piped.out.join('\n'), bytes);
+        // A minute range longer than a report holds is refused with the reason.
+        const CliRun tooLong = CliRun::run(
+            {"--store", store, "history", "777", "--minute", "01.01.2024", "09.03.2024"});
+        QCOMPARE(tooLong.exitCode, 2);
+        QVERIFY2(tooLong.err.contains(QLatin1String("69 days")), qPrintable(tooLong.err));
     }
 
     // A stop and a killed program keep what was read, leave the store whole, and the next
@@ -302,12 +319,23 @@ private slots:
                               << "SELECT action || ' ' || outcome || ' ' || (battery_v > 0) || ' "
                                  "' || (clock_drift_s IS NOT NULL) || ' ' || meter_time FROM visit"
                               << "info ok 1 1 2024-03-10 12:00:00";
+        const QString settingsRow =
+            "SELECT v.action || ' ' || s.phase || ' ' || (length(s.lines) - "
+            "length(replace(s.lines, char(10), '')) + 1) || ' ' || length(s.bytes) FROM visit v "
+            "JOIN settings s ON s.visit_id = v.id";
         QTest::newRow("settings-read")
-            << QStringList{"settings-read"}
-            << "SELECT v.action || ' ' || s.phase || ' ' || (length(s.lines) - "
-               "length(replace(s.lines, char(10), '')) + 1) FROM visit v JOIN settings s ON "
-               "s.visit_id = v.id"
-            << "settings-read read 33";
+            << QStringList{"settings-read"} << settingsRow << "settings-read read 33 57";
+        // Comparing with a file reads the meter's settings: kept as a settings read.
+        QTest::newRow("settings-diff")
+            << QStringList{"settings-diff", "@FILE"} << settingsRow << "settings-read read 33 57";
+        // The clock's drift only where the readout read the meter's time.
+        const QString drift = "SELECT action || ' ' || (clock_drift_s IS NULL) FROM visit";
+        QTest::newRow("daily") << QStringList{"daily", "08.03.2024", "10.03.2024"} << drift
+                               << "daily 1";
+        QTest::newRow("minute to now")
+            << QStringList{"minute", "10.03.2024", "10.03.2024"} << drift << "minute 0";
+        QTest::newRow("minute of a past day")
+            << QStringList{"minute", "09.03.2024", "09.03.2024"} << drift << "minute 1";
         QTest::newRow("clear-totals")
             << QStringList{"--yes", "clear-totals"}
             << "SELECT action || ' ' || (ended_utc IS NOT NULL) FROM visit"
@@ -319,6 +347,14 @@ private slots:
         QFETCH(QString, expected);
         const QString store = newStore();
         SimProcess sim(simAt(kDate, "12:00"));
+        const QString file = dir_.filePath(QStringLiteral("meter.txt"));
+        if (command.contains(QStringLiteral("@FILE"))) {
+            QCOMPARE(
+                CliRun::run({"--pipe", sim.pipe(), "--no-store", "settings-read", "--save", file})
+                    .exitCode,
+                0);
+            command.replaceInStrings(QStringLiteral("@FILE"), file);
+        }
         cli(sim, store, command);
         QCOMPARE(sql(store, query), expected);
     }
