@@ -45,14 +45,33 @@ public:
 };
 } // namespace
 
-ArchiveTab::ArchiveTab(const TabContext& context) : c_(context) {
-    SaveDialog1 = new ArchiveSaveDialog(&c_.window);
-    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog1->setNameFilters(saveFilters());
+ArchiveSaver::ArchiveSaver(QWidget* parent, const QString& objectName)
+    : dialog_(new ArchiveSaveDialog(parent)) {
+    dialog_->setObjectName(objectName);
+    dialog_->setAcceptMode(QFileDialog::AcceptSave);
+    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_->setOption(QFileDialog::DontUseNativeDialog);
+    dialog_->setNameFilters(saveFilters());
+}
 
+void ArchiveSaver::save(core::Frontend& frontend, archive::Kind kind, const QStringList& lines,
+                        const archive::Archives& archives) {
+    file_folders::openIn(dialog_);
+    if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
+        return;
+    const archive::SaveTarget target = archive::saveTarget(dialog_->selectedFiles().first(),
+                                                           formatOf(dialog_->selectedNameFilter()));
+    // Next time the dialog offers the name the file got, under the entry of its format.
+    dialog_->selectNameFilter(saveFilters().value(int(target.format)));
+    dialog_->selectFile(target.fileName);
+    file_folders::remember(target.fileName);
+    if (archive::exportArchive(frontend, kind, target.format, target.fileName, lines, archives,
+                               QLocale()))
+        frontend.setStatus(core::texts::savedTo(target.fileName));
+}
+
+ArchiveTab::ArchiveTab(const TabContext& context)
+    : c_(context), saver_(&context.window, QStringLiteral("SaveDialog1")) {
     FontDialog1 = new MemoFontDialog(&c_.window);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
     c_.setActionEnabled(c_.ui.Button3, true);
@@ -99,22 +118,10 @@ void ArchiveTab::read(const line::LinkTarget& target) {
 }
 
 void ArchiveTab::save() {
-    file_folders::openIn(SaveDialog1);
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-        return;
-    const archive::SaveTarget target = archive::saveTarget(
-        SaveDialog1->selectedFiles().first(), formatOf(SaveDialog1->selectedNameFilter()));
-    // Next time the dialog offers the name the file got, under the entry of its format.
-    SaveDialog1->selectNameFilter(saveFilters().value(int(target.format)));
-    SaveDialog1->selectFile(target.fileName);
-    file_folders::remember(target.fileName);
-
     const archive::Kind kind = archiveKind(c_.ui.PageControl2);
     const QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
-    if (archive::exportArchive(c_.session.frontend(), kind, target.format, target.fileName,
-                               archive::memoLines(memo->toPlainText()),
-                               c_.session.kept<archive::Archives>(), QLocale()))
-        c_.session.frontend().setStatus(core::texts::savedTo(target.fileName));
+    saver_.save(c_.session.frontend(), kind, archive::memoLines(memo->toPlainText()),
+                c_.session.kept<archive::Archives>());
 }
 
 void ArchiveTab::chooseFont() {

@@ -5,6 +5,7 @@
 #include "app/ArchiveTab.h"
 #include "app/FileFolders.h"
 #include "app/FittingScrollArea.h"
+#include "app/HistoryTab.h"
 #include "app/InfoTab.h"
 #include "app/PortListWatcher.h"
 #include "app/SettingsTab.h"
@@ -12,6 +13,7 @@
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
+#include "store/StoreTexts.h"
 #include "store/Visit.h"
 #include "ui_Form1.h"
 
@@ -95,6 +97,22 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
     connect(ui->Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     settingsTab_ = std::make_unique<SettingsTab>(context);
     connectSettingsTab();
+    historyTab_ = std::make_unique<HistoryTab>(context);
+    ui->PageControl1->addTab(historyTab_->page(), store::texts::historyTabCaption());
+    connect(ui->PageControl1->findChild<QPushButton*>(QStringLiteral("HistorySync")),
+            &QPushButton::clicked, this, [this] {
+                if (strip_->running())
+                    return;
+                ActionStrip::Scope scope(*strip_, true);
+                historyTab_->sync(linkTarget());
+            });
+    connect(ui->PageControl1->findChild<QPushButton*>(QStringLiteral("HistorySave")),
+            &QPushButton::clicked, this, [this] {
+                if (strip_->running())
+                    return;
+                ActionStrip::Scope scope(*strip_);
+                historyTab_->save();
+            });
 
     FormCreate();
     // The port list follows adapters plugged in or pulled out while the window is open.
@@ -167,7 +185,10 @@ void TForm1::PageControl1Change(int index) {
         {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Сохранить")},
         {QT_TRANSLATE_NOOP("TForm1", "Читать"), QT_TRANSLATE_NOOP("TForm1", "Применить")},
     };
-    const bool update = index == kUpdateTab;
+    // The update and history tabs have buttons of their own.
+    const bool update = index == kUpdateTab || index == kHistoryTab;
+    if (index == kHistoryTab)
+        historyTab_->refresh();
     if (!update && index >= 0 && index < 3) {
         ui->Button1->setText(tr(captions[index].button1));
         ui->Button2->setText(tr(captions[index].button2));

@@ -10,6 +10,7 @@
 
 class ActionStrip;
 class ArchiveTab;
+class HistoryTab;
 class InfoTab;
 class SettingsTab;
 class UpdateTab;
@@ -21,7 +22,7 @@ namespace Ui {
 class Form1;
 }
 
-// The main window: four tabs, the port list and the two connection buttons whose captions follow
+// The main window: five tabs, the port list and the two connection buttons whose captions follow
 // the tab. It owns the meter session (the protocol with its buffer and flags, the firmware
 // version byte, the archive buffers); its action strip in the status bar is the Frontend of
 // every action. Each tab's state and behaviour live in the tab's own class; the window's slots
@@ -39,6 +40,8 @@ public:
     // Where the readouts and actions keep what they read (off unless attached).
     void attachStore(const store::Location& location);
     bool actionRunning() const;
+    // The History tab: its visit list tells which visit is chosen.
+    HistoryTab& historyTab() const { return *historyTab_; }
     // The message boxes the actions show, parented to the window.
     bool askYesNo(const QString& caption, const QString& text);
     void showError(const QString& caption, const QString& text);
@@ -81,7 +84,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3 };
+    enum Tab { kInfoTab = 0, kArchiveTab = 1, kSettingsTab = 2, kUpdateTab = 3, kHistoryTab = 4 };
 
     // Where the port list's selection reaches the meter.
     line::LinkTarget linkTarget() const;
@@ -107,4 +110,5 @@ private:
     std::unique_ptr<ArchiveTab> archiveTab_;
     std::unique_ptr<SettingsTab> settingsTab_;
     std::unique_ptr<UpdateTab> updateTab_;
+    std::unique_ptr<HistoryTab> historyTab_;
 };

@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimeZone>
 #include <QVariant>
 
 #include <atomic>
@@ -565,6 +566,32 @@ std::optional<std::vector<MeterSummary>> Store::meters() {
         if (!q.value(8).isNull())
             m.clockDriftSeconds = q.value(8).toLongLong();
         out.push_back(m);
+    }
+    return out;
+}
+
+std::optional<std::vector<VisitSummary>> Store::visits(qint64 meterId) {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id, %1, action, outcome, clock_drift_s FROM visit WHERE "
+                             "meter_id = ? ORDER BY started_utc DESC, id DESC")
+                  .arg(dialect_.instantText(QStringLiteral("started_utc"))));
+    q.addBindValue(meterId);
+    if (!q.exec()) {
+        fail(q);
+        return std::nullopt;
+    }
+    std::vector<VisitSummary> out;
+    while (q.next()) {
+        VisitSummary v;
+        v.id = q.value(0).toLongLong();
+        v.startedUtc = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
+        v.startedUtc.setTimeZone(QTimeZone::utc());
+        v.action = q.value(2).toString();
+        v.outcome = q.value(3).toString();
+        if (!q.value(4).isNull())
+            v.clockDriftSeconds = q.value(4).toLongLong();
+        out.push_back(v);
     }
     return out;
 }

@@ -65,6 +65,14 @@ struct StoredRecord {
     bool partial = false;
 };
 
+// One visit as the history lists it.
+struct VisitSummary {
+    qint64 id = 0;
+    QDateTime startedUtc;
+    QString action, outcome; // outcome empty while the visit has not ended
+    std::optional<qint64> clockDriftSeconds;
+};
+
 struct UnreadRange {
     qint64 id = 0;
     Position first = 0, last = 0;
@@ -118,6 +126,8 @@ public:
     bool removeUnread(qint64 id);
 
     std::optional<std::vector<MeterSummary>> meters();
+    // A meter's visits, the newest first.
+    std::optional<std::vector<VisitSummary>> visits(qint64 meterId);
 
 private:
     Store(const Location& location, Dialect dialect, QString connection);

@@ -1,0 +1,113 @@
+// The History tab clicked as the engineer does: the store off or unreachable, then a sync
+// against the simulated meter, its meter, its visit and the stored history's report.
+#include "app/HistoryTab.h"
+#include "app/ProU.h"
+#include "sim/Sim.h"
+#include "store/History.h"
+#include "tests/support/Controls.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class HistoryTabTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    static void openHistory(TForm1& w) { child<QTabWidget>(w, "PageControl1")->setCurrentIndex(4); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void saysWhyWithoutAStore_data() {
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("off") << "none"
+                             << "недоступно: хранилище отключено (--no-store, ZETRA_STORE=none)";
+        QTest::newRow("cannot open") << "/proc/zetra-no-such/meters.sqlite"
+                                     << "Хранилище /proc/zetra-no-such/meters.sqlite недоступно";
+    }
+    void saysWhyWithoutAStore() {
+        QFETCH(QString, store);
+        QFETCH(QString, note);
+        TForm1 w;
+        QString error;
+        w.attachStore(*store::resolveLocation(store, false, &error));
+        openHistory(w);
+        QVERIFY2(child<QLabel>(w, "HistoryNote")->text().contains(note),
+                 qPrintable(child<QLabel>(w, "HistoryNote")->text()));
+        QCOMPARE(child<QListWidget>(w, "HistoryMeters")->count(), 0);
+        QVERIFY(!child<QPushButton>(w, "HistorySync")->isEnabled());
+    }
+
+    void syncFillsMetersVisitsAndReports() {
+        sim::Options o;
+        o.contents.date = QDate(2024, 3, 10);
+        o.contents.hour = 12;
+        o.contents.minute = 0;
+        sim::Server meter(o);
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        const QString path = dir_.filePath(QStringLiteral("meters.sqlite"));
+        QString error;
+        const store::Location location = *store::resolveLocation(path, false, &error);
+        TForm1 w;
+        w.show();
+        w.attachStore(location);
+        w.selectPipe(meter.pipeName());
+        openHistory(w);
+        QCOMPARE(child<QListWidget>(w, "HistoryMeters")->count(), 0);
+
+        child<QPushButton>(w, "HistorySync")->click();
+        QVERIFY2(statusOf(w).startsWith(QStringLiteral("Завершено успешно")),
+                 qPrintable(statusOf(w)));
+        auto* meters = child<QListWidget>(w, "HistoryMeters");
+        QCOMPARE(meters->count(), 1);
+        QVERIFY2(meters->item(0)->text().startsWith(QStringLiteral("№ 12345 от ")),
+                 qPrintable(meters->item(0)->text()));
+        auto* visits = child<QTableWidget>(w, "HistoryVisits");
+        QCOMPARE(visits->rowCount(), 1);
+        QCOMPARE(visits->item(0, 1)->text(), QStringLiteral("sync"));
+        QCOMPARE(visits->item(0, 2)->text(), QStringLiteral("ok"));
+        QVERIFY(!visits->item(0, 3)->text().isEmpty()); // the clock was read
+
+        // The visit chosen in the list is told to whoever acts on it.
+        QSignalSpy chosen(&w.historyTab(), &HistoryTab::visitSelected);
+        QVERIFY(!w.historyTab().selectedVisitId());
+        visits->selectRow(0);
+        QCOMPARE(chosen.count(), 1);
+        QVERIFY(w.historyTab().selectedVisitId());
+
+        // Each archive's report is the one the stored records make over all stored days (of
+        // the minutes, what one report holds).
+        std::unique_ptr<store::Store> s = store::Store::open(location, &error);
+        QVERIFY2(s, qPrintable(error));
+        const store::MeterSummary m = s->meters()->front();
+        auto* kinds = child<QTabWidget>(w, "HistoryKinds");
+        struct Expected {
+            archive::Kind kind;
+            store::Position from, to;
+            const char* memo;
+        };
+        const Expected expected[] = {
+            {archive::Kind::Daily, *m.dailyFrom, *m.dailyTo, "HistoryDailyMemo"},
+            {archive::Kind::Minute, store::minutePosition(int(*m.minuteFrom / 1440), 0),
+             store::minutePosition(int(*m.minuteTo / 1440), 1439), "HistoryMinuteMemo"},
+        };
+        for (const Expected& e : expected) {
+            kinds->setCurrentIndex(e.kind == archive::Kind::Daily ? 0 : 1);
+            const auto built = store::history::build(*s, m.id, e.kind, e.from, e.to, QLocale());
+            QVERIFY(built && built->lines.size() > 3);
+            QCOMPARE(child<QPlainTextEdit>(w, e.memo)->toPlainText(),
+                     built->lines.join(QLatin1Char('\n')));
+        }
+        QVERIFY(child<QPushButton>(w, "HistorySave")->isEnabled());
+    }
+};
+
+QTEST_MAIN(HistoryTabTest)
+#include "test_history_tab.moc"
