@@ -2,6 +2,7 @@
 
 #include "actions/StoreActions.h"
 #include "app/ArchiveChart.h"
+#include "app/FittingScrollArea.h"
 #include "archive/ArchiveReport.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
@@ -39,8 +40,13 @@ W* named(W* widget, const char* name) {
 } // namespace
 
 HistoryTab::HistoryTab(const TabContext& context)
-    : c_(context), page_(named(new QWidget, "TabSheet5")),
+    : c_(context), page_(named(new QWidget, "HistoryPage")),
+      scroll_(named(new FittingScrollArea, "HistoryScroll")),
       saver_(&context.window, QStringLiteral("HistorySaveDialog")) {
+    auto* scroll = static_cast<FittingScrollArea*>(scroll_);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page_);
     note_ = named(new QLabel(page_), "HistoryNote");
     note_->setWordWrap(true);
     meterList_ = named(new QListWidget(page_), "HistoryMeters");
@@ -50,6 +56,7 @@ HistoryTab::HistoryTab(const TabContext& context)
     visitList_->setSelectionMode(QAbstractItemView::SingleSelection);
     visitList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     visitList_->verticalHeader()->hide();
+    visitList_->verticalHeader()->setDefaultSectionSize(visitList_->fontMetrics().height() + 6);
     visitList_->horizontalHeader()->setStretchLastSection(true);
     visitList_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -255,7 +262,7 @@ void HistoryTab::show() {
     if (fromDay > toDay)
         return;
     if (k == 1 && toDay - fromDay + 1 > kMinuteDays) {
-        say(store::texts::minuteRangeTooLong(toDay - fromDay + 1, kMinuteDays));
+        say(store::texts::minuteRangeTooLong(kMinuteDays));
         return;
     }
     const std::optional<store::history::Built> built =

@@ -33,7 +33,8 @@ class HistoryTab : public QObject {
 public:
     explicit HistoryTab(const TabContext& context);
 
-    QWidget* page() const { return page_; }
+    // The tab's page: the controls in an area that scrolls when the window is made small.
+    QWidget* page() const { return scroll_; }
     // Fills the meter list again from the store (the chosen meter stays chosen).
     void refresh();
     // Shows the chosen meter's history over the pickers' range.
@@ -57,6 +58,7 @@ private:
 
     TabContext c_;
     QWidget* page_;
+    QWidget* scroll_;
     QLabel* note_;
     QListWidget* meterList_;
     QTableWidget* visitList_;

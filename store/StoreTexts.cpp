@@ -83,10 +83,10 @@ QString visitColumns() {
     return QCoreApplication::translate("Store", "Время;Действие;Итог;Уход часов, с");
 }
 
-QString minuteRangeTooLong(int days, int max) {
+QString minuteRangeTooLong(int max) {
     return QCoreApplication::translate(
-               "Store", "Выбрано %1 суток: минутная история показывается не больше чем за %2 суток")
-        .arg(days)
+               "Store",
+               "Минутная история показывается не больше чем за %1 суток: выберите диапазон короче")
         .arg(max);
 }
 

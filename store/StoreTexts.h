@@ -27,9 +27,9 @@ QString ambiguousMeter(int serial); // history: two meters share the serial
 QString minuteHistoryCut(const QString& shownFrom, const QString& stored);
 
 // The window's history tab.
-QString historyTabCaption();                   // "История"
-QString syncButton();                          // "Синхронизировать"
-QString visitColumns();                        // the visit list's headings, separated by ";"
-QString minuteRangeTooLong(int days, int max); // the minute pickers span more than one report
+QString historyTabCaption();         // "История"
+QString syncButton();                // "Синхронизировать"
+QString visitColumns();              // the visit list's headings, separated by ";"
+QString minuteRangeTooLong(int max); // the minute pickers span more than one report
 
 } // namespace store::texts

@@ -1139,6 +1139,49 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>HistoryTab</name>
+    <message>
+        <source>Показать</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Суточная</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>Минутная</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Приборы в хранилище</source>
+        <translation>Meters in the store</translation>
+    </message>
+    <message>
+        <source>Визиты</source>
+        <translation>Visits</translation>
+    </message>
+    <message>
+        <source>С</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>В хранилище нет приборов: синхронизируйте прибор</source>
+        <translation>The store holds no meters: synchronise a meter</translation>
+    </message>
+    <message>
+        <source>№ %1 от %2</source>
+        <translation>No. %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>Info</name>
     <message>
         <source>Текущий расход, м3/ч:</source>
@@ -1711,6 +1754,26 @@ weight, litres/pulse:</translation>
     <message>
         <source>В хранилище несколько приборов с номером %1: укажите --manufactured</source>
         <translation>The store holds several meters numbered %1: give --manufactured</translation>
+    </message>
+    <message>
+        <source>В хранилище минуты %1; отчёт вмещает 45 суток и показывает минуты с %2. Другие сутки: укажите FROM и TO</source>
+        <translation>The store holds minutes %1; a report holds 45 days and shows the minutes from %2. For other days give FROM and TO</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Синхронизировать</source>
+        <translation>Synchronise</translation>
+    </message>
+    <message>
+        <source>Время;Действие;Итог;Уход часов, с</source>
+        <translation>Time;Action;Outcome;Clock drift, s</translation>
+    </message>
+    <message>
+        <source>Минутная история показывается не больше чем за %1 суток: выберите диапазон короче</source>
+        <translation>The minute history is shown for at most %1 days: choose a shorter range</translation>
     </message>
 </context>
 <context>

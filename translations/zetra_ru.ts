@@ -1138,6 +1138,49 @@
     </message>
 </context>
 <context>
+    <name>HistoryTab</name>
+    <message>
+        <source>Показать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточная</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутная</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Приборы в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Визиты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В хранилище нет приборов: синхронизируйте прибор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>№ %1 от %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Info</name>
     <message>
         <source>Текущий расход, м3/ч:</source>
@@ -1711,6 +1754,26 @@
     </message>
     <message>
         <source>В хранилище несколько приборов с номером %1: укажите --manufactured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В хранилище минуты %1; отчёт вмещает 45 суток и показывает минуты с %2. Другие сутки: укажите FROM и TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Синхронизировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время;Действие;Итог;Уход часов, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутная история показывается не больше чем за %1 суток: выберите диапазон короче</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -347,8 +347,8 @@ private slots:
     void tabsLayOutAtEverySize_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QSize>("size");
-        const char* names[] = {"Информация", "Архив", "Настройка прибора", "Обновление"};
-        for (int tab = 0; tab < 4; ++tab) {
+        const char* names[] = {"Информация", "Архив", "Настройка прибора", "Обновление", "История"};
+        for (int tab = 0; tab < 5; ++tab) {
             QTest::addRow("%s, start", names[tab]) << tab << QSize();
             QTest::addRow("%s, 640x400", names[tab]) << tab << QSize(640, 400);
             QTest::addRow("%s, 1280x900", names[tab]) << tab << QSize(1280, 900);
