@@ -56,23 +56,17 @@ archive::EntryHook storeEntries(store::Visit& visit, archive::Kind kind) {
     };
 }
 
-// The settings area as the store keeps it with a settings read: 13..69, read for the store
-// alone (only when a visit runs) before the action's own reads, which start with clean flags,
-// so the action's exchange and outcome stay what they are without a store. Null when a byte
-// could not be read.
-constexpr int kStoredSettingsFirst = 13;
-constexpr int kStoredSettingsLast = 69;
-
+// The settings area as the store keeps it with a settings read, read for the store alone (only
+// while a visit runs) before the action's own reads, which start with clean flags, so the
+// action's exchange and outcome stay what they are without a store. Null when a byte could not
+// be read.
 QByteArray storedSettingsArea(const store::Visit& visit, line::Protocol& protocol,
                               settings::SettingsImage& image) {
-    constexpr int count = kStoredSettingsLast - kStoredSettingsFirst + 1;
-    if (!visit.visitId() ||
-        settings::readSettingsArea(protocol, kStoredSettingsFirst, kStoredSettingsLast, image) !=
-            0 ||
-        !image.allKnown(kStoredSettingsFirst, count))
+    if (!visit.visitId())
         return {};
-    return QByteArray(reinterpret_cast<const char*>(image.bytes.data() + kStoredSettingsFirst),
-                      count);
+    settings::readSettingsArea(protocol, settings::kStoredAreaFirst, settings::kStoredAreaLast,
+                               image);
+    return settings::storedArea(image);
 }
 
 } // namespace
@@ -151,8 +145,14 @@ SettingsWriteRun writeSettings(core::Session& session, const line::LinkTarget& t
         visit.identify();
         const settings::WriteResult r =
             settings::write(session.protocol(), session.frontend(), form, locale, now);
-        if (r.written)
-            visit.noteSettings(QStringLiteral("written"), {}, settings::file::lines(form));
+        if (r.written) {
+            visit.noteSettings(QStringLiteral("written"), r.writtenBytes,
+                               settings::file::lines(form));
+            if (!r.readBackBytes.isEmpty())
+                visit.noteSettings(QStringLiteral("after"), r.readBackBytes,
+                                   settings::file::lines(settings::formFromImage(
+                                       r.readBack, r.firmwareVersionByte, form, locale)));
+        }
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.written = r.written;

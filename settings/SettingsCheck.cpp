@@ -209,9 +209,11 @@ std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,
 
 std::vector<FieldDifference> readBack(line::Protocol& p, const PreparedWrite& write,
                                       quint8 versionByte, const SettingsForm& form,
-                                      const QLocale& locale) {
+                                      const QLocale& locale, SettingsImage* read) {
     SettingsImage meter;
     readSettingsArea(p, sm::kDateStamp, sm::kWrittenLast, meter);
+    if (read)
+        *read = meter;
     std::optional<QDateTime> clock;
     if (p.ReadMemory(device::memory::kDate, 2)) {
         const QDate date = device::dateFromDeviceDay(int(p.dataLE(1, 2)));

@@ -59,9 +59,10 @@ constexpr int kClockToleranceSeconds = 120;
 // What the meter holds after a write of `write` with `versionByte`, compared field by field:
 // the fields that did not take or could not be read back, with what the write sent. `form`
 // is the form written (the unit of the zero cutoff).
+// `read` receives the bytes read back.
 std::vector<FieldDifference> readBack(line::Protocol& protocol, const PreparedWrite& write,
                                       quint8 versionByte, const SettingsForm& form,
-                                      const QLocale& locale);
+                                      const QLocale& locale, SettingsImage* read = nullptr);
 
 // The comparison of readBack, on bytes and a clock already read (empty when not read).
 std::vector<FieldDifference> writeMismatches(const SettingsImage& meter,

@@ -44,6 +44,13 @@ int settingsAreaReads(int first, int last) {
     return (count + line::Protocol::kMaxReadCount - 1) / line::Protocol::kMaxReadCount;
 }
 
+QByteArray storedArea(const SettingsImage& image) {
+    constexpr int count = kStoredAreaLast - kStoredAreaFirst + 1;
+    if (!image.allKnown(kStoredAreaFirst, count))
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(image.bytes.data() + kStoredAreaFirst), count);
+}
+
 int readSettingsArea(line::Protocol& p, int first, int last, SettingsImage& image) {
     int failed = 0;
     for (int address = first; address <= last; address += line::Protocol::kMaxReadCount) {

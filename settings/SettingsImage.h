@@ -3,6 +3,7 @@
 #include "settings/SettingsFields.h"
 #include "settings/SettingsForm.h"
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QtGlobal>
@@ -48,6 +49,11 @@ struct SettingsImage {
 int readSettingsArea(line::Protocol& protocol, int first, int last, SettingsImage& image);
 // The transactions that readSettingsArea makes for first..last.
 int settingsAreaReads(int first, int last);
+
+// The settings area 13..69 as the meter store keeps it: 57 bytes, or null when one is unknown.
+constexpr int kStoredAreaFirst = 13;
+constexpr int kStoredAreaLast = 69;
+QByteArray storedArea(const SettingsImage& image);
 
 // What a write of `form` would put into 16..69, field by field through encodeField: a field
 // whose text is not a number, or does not fit, stays unknown, so that the others can still be

@@ -345,7 +345,9 @@ WriteResult write(line::Protocol& p, core::Frontend& frontend, const SettingsFor
         result.written = true;
         // What the meter now holds is read back: a byte lost on the line shows here, field by
         // field, and no archive is cleared after a write that did not take.
-        result.mismatches = readBack(p, *prepared.write, version, form, locale);
+        result.mismatches = readBack(p, *prepared.write, version, form, locale, &result.readBack);
+        result.writtenBytes = storedArea(writtenImage(*prepared.write, version));
+        result.readBackBytes = storedArea(result.readBack);
         written = Outcome::fromFlags(p);
     }
 

@@ -86,6 +86,9 @@ struct WriteResult {
     std::vector<FieldDifference> mismatches;
     NotCleared notCleared;
     core::Outcome outcome;
+    // For the meter store: the settings area 13..69 as sent and as read back (storedArea).
+    QByteArray writtenBytes, readBackBytes;
+    SettingsImage readBack; // what the read-back found, for its settings-file lines
 };
 
 // "Применить" on the Settings tab, entered with the link open and the identity confirmed: the

@@ -328,6 +328,12 @@ private slots:
         // Comparing with a file reads the meter's settings: kept as a settings read.
         QTest::newRow("settings-diff")
             << QStringList{"settings-diff", "@FILE"} << settingsRow << "settings-read read 33 57";
+        // A write keeps what it sent and what it read back.
+        QTest::newRow("settings-write")
+            << QStringList{"--yes", "settings-write", "@FILE"}
+            << "SELECT group_concat(phase || ' ' || length(bytes), ',') FROM (SELECT phase, bytes "
+               "FROM settings ORDER BY phase DESC)"
+            << "written 57,after 57";
         // The clock's drift only where the readout read the meter's time.
         const QString drift = "SELECT action || ' ' || (clock_drift_s IS NULL) FROM visit";
         QTest::newRow("daily") << QStringList{"daily", "08.03.2024", "10.03.2024"} << drift
