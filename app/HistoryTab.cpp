@@ -94,6 +94,9 @@ HistoryTab::HistoryTab(const TabContext& context)
     left->addWidget(meterList_, 1);
     left->addWidget(new QLabel(tr("Визиты"), page_));
     left->addWidget(visitList_, 2);
+    visitActions_ = new QHBoxLayout;
+    visitActions_->addStretch();
+    left->addLayout(visitActions_);
     auto* range = new QHBoxLayout;
     range->addWidget(new QLabel(tr("С"), page_));
     range->addWidget(from_);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ArchiveChart;
+class QBoxLayout;
 class QDateEdit;
 class QLabel;
 class QListWidget;
@@ -44,6 +45,8 @@ public:
 
     // The visit chosen in the list; empty when none.
     std::optional<qint64> selectedVisitId() const;
+    // The row under the visit list, for buttons acting on the chosen visit.
+    QBoxLayout* visitActions() const { return visitActions_; }
 
 signals:
     void visitSelected(std::optional<qint64> visitId);
@@ -62,6 +65,7 @@ private:
     QLabel* note_;
     QListWidget* meterList_;
     QTableWidget* visitList_;
+    QBoxLayout* visitActions_;
     QDateEdit* from_;
     QDateEdit* to_;
     QPushButton* showButton_;
