@@ -2,10 +2,17 @@
 // against the simulated meter, its meter, its visit and the stored history's report.
 #include "app/HistoryTab.h"
 #include "app/ProU.h"
+#include "archive/ArchiveExport.h"
 #include "sim/Sim.h"
 #include "store/History.h"
 #include "tests/support/Controls.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/RecordingFrontend.h"
 
+#include <QAbstractItemView>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -98,14 +105,31 @@ private slots:
             {archive::Kind::Minute, store::minutePosition(int(*m.minuteFrom / 1440), 0),
              store::minutePosition(int(*m.minuteTo / 1440), 1439), "HistoryMinuteMemo"},
         };
+        std::optional<store::history::Built> built;
         for (const Expected& e : expected) {
             kinds->setCurrentIndex(e.kind == archive::Kind::Daily ? 0 : 1);
-            const auto built = store::history::build(*s, m.id, e.kind, e.from, e.to, QLocale());
+            built = store::history::build(*s, m.id, e.kind, e.from, e.to, QLocale());
             QVERIFY(built && built->lines.size() > 3);
             QCOMPARE(child<QPlainTextEdit>(w, e.memo)->toPlainText(),
                      built->lines.join(QLatin1Char('\n')));
         }
-        QVERIFY(child<QPushButton>(w, "HistorySave")->isEnabled());
+
+        // Saving goes the archive tabs' way: their formats, the same bytes.
+        const QString saved = dir_.filePath(QStringLiteral("history.csv"));
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            d.selectNameFilter(d.nameFilters().value(int(archive::ExportFormat::Csv)));
+            d.findChild<QAbstractItemView*>(QStringLiteral("listView"))->clearSelection();
+            d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(saved);
+            d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        });
+        child<QPushButton>(w, "HistorySave")->click();
+        RecordingFrontend f;
+        const QString expectedFile = dir_.filePath(QStringLiteral("expected.csv"));
+        QVERIFY(archive::exportArchive(f, archive::Kind::Minute, archive::ExportFormat::Csv,
+                                       expectedFile, built->lines, built->archives, QLocale()));
+        QFile a(saved), b(expectedFile);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll());
     }
 };
 
