@@ -176,6 +176,14 @@ private slots:
             {"--store", store, "history", "777", "--minute", "01.01.2024", "09.03.2024"});
         QCOMPARE(tooLong.exitCode, 2);
         QVERIFY2(tooLong.err.contains(QLatin1String("69 days")), qPrintable(tooLong.err));
+        // Stored minutes beyond one report: the newest part is shown, and said so.
+        for (const char* at : {"2024-01-01 00:00", "2024-03-09 00:00"})
+            sql(store, QStringLiteral("INSERT INTO minute SELECT id, '%1', zeroblob(8), 0, 60, 0, "
+                                      "NULL FROM meter WHERE serial = 777")
+                           .arg(QLatin1String(at)));
+        const CliRun cut = CliRun::run({"--store", store, "history", "777", "--minute"});
+        QCOMPARE(cut.exitCode, 0);
+        QVERIFY2(cut.err.contains(QStringLiteral("отчёт вмещает 45 суток")), qPrintable(cut.err));
     }
 
     // A stop and a killed program keep what was read, leave the store whole, and the next
