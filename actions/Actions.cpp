@@ -4,7 +4,6 @@
 #include "actions/TotalsClearing.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
-#include "link/Protocol.h"
 #include "settings/SettingsCheck.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsImage.h"
@@ -54,19 +53,6 @@ archive::EntryHook storeEntries(store::Visit& visit, archive::Kind kind) {
         if (!e.running) // its slot still holds the minute five days back
             writer->put(store::minutePosition(e.dayNumber, e.minuteOfDay), *e.record);
     };
-}
-
-// The settings area as the store keeps it with a settings read, read for the store alone (only
-// while a visit runs) before the action's own reads, which start with clean flags, so the
-// action's exchange and outcome stay what they are without a store. Null when a byte could not
-// be read.
-QByteArray storedSettingsArea(const store::Visit& visit, line::Protocol& protocol,
-                              settings::SettingsImage& image) {
-    if (!visit.visitId())
-        return {};
-    settings::readSettingsArea(protocol, settings::kStoredAreaFirst, settings::kStoredAreaLast,
-                               image);
-    return settings::storedArea(image);
 }
 
 } // namespace
@@ -121,11 +107,11 @@ SettingsRun readSettings(core::Session& session, const line::LinkTarget& target,
     run.outcome = Connection(session).run(target, [&] {
         store::Visit visit(session, QStringLiteral("settings-read"), target);
         visit.identify();
-        settings::SettingsImage image;
-        const QByteArray bytes = storedSettingsArea(visit, session.protocol(), image);
+        // The read takes the fields one by one, not the whole area: the row keeps the
+        // settings-file lines and no bytes, so that the exchange stays the one without a store.
         const settings::ReadResult r =
             settings::read(session.protocol(), session.frontend(), current, locale);
-        visit.noteSettings(QStringLiteral("read"), bytes, settings::file::lines(r.form));
+        visit.noteSettings(QStringLiteral("read"), {}, settings::file::lines(r.form));
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.form = r.form;
@@ -181,14 +167,13 @@ SettingsCompareRun compareSettings(core::Session& session, const line::LinkTarge
         // Comparing reads the meter's settings: the store keeps it as a settings read.
         store::Visit visit(session, QStringLiteral("settings-read"), target);
         visit.identify();
-        settings::SettingsImage image;
-        const QByteArray bytes = storedSettingsArea(visit, session.protocol(), image);
         const settings::CompareResult r =
             settings::compare(session.protocol(), frontend, form, locale);
-        if (!bytes.isEmpty())
-            visit.noteSettings(QStringLiteral("read"), bytes,
+        // The comparison reads 16..69, not the whole stored area: the lines, without bytes.
+        if (r.read)
+            visit.noteSettings(QStringLiteral("read"), {},
                                settings::file::lines(settings::formFromImage(
-                                   image, r.firmwareVersionByte, form, locale)));
+                                   r.meter, r.firmwareVersionByte, form, locale)));
         visit.end(r.outcome);
         session.noteFirmwareVersion(r.firmwareVersionByte);
         run.read = r.read;

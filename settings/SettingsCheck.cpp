@@ -133,7 +133,7 @@ CompareResult compare(line::Protocol& p, core::Frontend& frontend, const Setting
     CompareResult result;
     const bool versionKnown = p.ReadMemory(device::memory::kFirmwareVersion, 2);
     const quint8 version = p.at(1);
-    SettingsImage meter;
+    SettingsImage& meter = result.meter;
     readSettingsArea(p, sm::kWrittenFirst, sm::kWrittenLast, meter);
     result.outcome = core::finish(frontend, core::Outcome::fromFlags(p));
     if (!versionKnown)

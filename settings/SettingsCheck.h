@@ -37,6 +37,7 @@ struct CompareResult {
     bool read = false; // every transaction answered
     std::optional<quint8> firmwareVersionByte;
     std::vector<FieldDifference> differences;
+    SettingsImage meter; // the area 16..69 as read
 };
 
 // "Сравнить" on the Settings tab, entered with the link open and the identity confirmed: reads

@@ -329,13 +329,16 @@ private slots:
                               << "info ok 1 1 2024-03-10 12:00:00";
         const QString settingsRow =
             "SELECT v.action || ' ' || s.phase || ' ' || (length(s.lines) - "
-            "length(replace(s.lines, char(10), '')) + 1) || ' ' || length(s.bytes) FROM visit v "
+            "length(replace(s.lines, char(10), '')) + 1) || ' ' || ifnull(length(s.bytes), 'none') "
+            "FROM visit v "
             "JOIN settings s ON s.visit_id = v.id";
         QTest::newRow("settings-read")
-            << QStringList{"settings-read"} << settingsRow << "settings-read read 33 57";
-        // Comparing with a file reads the meter's settings: kept as a settings read.
+            << QStringList{"settings-read"} << settingsRow << "settings-read read 33 none";
+        // Comparing with a file reads the meter's settings: kept as a settings read. Neither read
+        // takes the whole area, so neither keeps bytes (the exchange stays the one without a
+        // store).
         QTest::newRow("settings-diff")
-            << QStringList{"settings-diff", "@FILE"} << settingsRow << "settings-read read 33 57";
+            << QStringList{"settings-diff", "@FILE"} << settingsRow << "settings-read read 33 none";
         // A write keeps what it sent and what it read back.
         QTest::newRow("settings-write")
             << QStringList{"--yes", "settings-write", "@FILE"}
