@@ -142,10 +142,14 @@ int Dialect::schemaVersion(QSqlDatabase& db, QString* error) const {
         }
         return q.value(0).toInt();
     }
-    if (!run(db,
-             QStringLiteral("CREATE TABLE IF NOT EXISTS zetra_schema (version INTEGER NOT NULL)"),
-             error))
+    // Only looks: two programs opening a new store at once would race on a CREATE here.
+    // The table is made under the migration lock, by setSchemaVersion.
+    if (!q.exec(QStringLiteral("SELECT to_regclass('zetra_schema') IS NOT NULL")) || !q.next()) {
+        *error = q.lastError().text();
         return -1;
+    }
+    if (!q.value(0).toBool())
+        return 0;
     if (!q.exec(QStringLiteral("SELECT version FROM zetra_schema"))) {
         *error = q.lastError().text();
         return -1;
@@ -156,7 +160,10 @@ int Dialect::schemaVersion(QSqlDatabase& db, QString* error) const {
 bool Dialect::setSchemaVersion(QSqlDatabase& db, int version, QString* error) const {
     if (!postgres()) // a number of the program's own, never a value from outside
         return run(db, QStringLiteral("PRAGMA user_version = %1").arg(version), error);
-    if (!run(db, QStringLiteral("DELETE FROM zetra_schema"), error))
+    if (!run(db,
+             QStringLiteral("CREATE TABLE IF NOT EXISTS zetra_schema (version INTEGER NOT NULL)"),
+             error) ||
+        !run(db, QStringLiteral("DELETE FROM zetra_schema"), error))
         return false;
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO zetra_schema (version) VALUES (?)"));

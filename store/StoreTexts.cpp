@@ -29,11 +29,10 @@ QString storeOff() {
 
 QString syncLine(bool daily, int read, int fresh, int conflicts, int unreadable) {
     QString line = (daily ? QCoreApplication::translate(
-                                "Store", "Суточный архив: прочитано %1 записей, новых %2")
+                                "Store", "Суточный архив: прочитано %n записей", nullptr, read)
                           : QCoreApplication::translate(
-                                "Store", "Минутный архив: прочитано %1 записей, новых %2"))
-                       .arg(read)
-                       .arg(fresh);
+                                "Store", "Минутный архив: прочитано %n записей", nullptr, read)) +
+                   QCoreApplication::translate("Store", ", новых %1").arg(fresh);
     if (conflicts != 0)
         line += QCoreApplication::translate("Store", ", конфликтов %1").arg(conflicts);
     if (unreadable != 0)

@@ -1712,14 +1712,6 @@ weight, litres/pulse:</translation>
         <translation>the store is turned off (--no-store, ZETRA_STORE=none)</translation>
     </message>
     <message>
-        <source>Суточный архив: прочитано %1 записей, новых %2</source>
-        <translation>Daily archive: %1 records read, %2 new</translation>
-    </message>
-    <message>
-        <source>Минутный архив: прочитано %1 записей, новых %2</source>
-        <translation>Minute archive: %1 records read, %2 new</translation>
-    </message>
-    <message>
         <source>, конфликтов %1</source>
         <translation>, %1 conflicts</translation>
     </message>
@@ -1774,6 +1766,24 @@ weight, litres/pulse:</translation>
     <message>
         <source>Минутная история показывается не больше чем за %1 суток: выберите диапазон короче</source>
         <translation>The minute history is shown for at most %1 days: choose a shorter range</translation>
+    </message>
+    <message numerus="yes">
+        <source>Суточный архив: прочитано %n записей</source>
+        <translation>
+            <numerusform>Daily archive: %n record read</numerusform>
+            <numerusform>Daily archive: %n records read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Минутный архив: прочитано %n записей</source>
+        <translation>
+            <numerusform>Minute archive: %n record read</numerusform>
+            <numerusform>Minute archive: %n records read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, новых %1</source>
+        <translation>, %1 new</translation>
     </message>
 </context>
 <context>

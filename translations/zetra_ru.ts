@@ -1713,14 +1713,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Суточный архив: прочитано %1 записей, новых %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Минутный архив: прочитано %1 записей, новых %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>, конфликтов %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1775,6 +1767,26 @@
     <message>
         <source>Минутная история показывается не больше чем за %1 суток: выберите диапазон короче</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Суточный архив: прочитано %n записей</source>
+        <translation>
+            <numerusform>Суточный архив: прочитана %n запись</numerusform>
+            <numerusform>Суточный архив: прочитано %n записи</numerusform>
+            <numerusform>Суточный архив: прочитано %n записей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Минутный архив: прочитано %n записей</source>
+        <translation>
+            <numerusform>Минутный архив: прочитана %n запись</numerusform>
+            <numerusform>Минутный архив: прочитано %n записи</numerusform>
+            <numerusform>Минутный архив: прочитано %n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, новых %1</source>
+        <translation>, новых %1</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
 // The store's rules, data-driven, against SQLite or (under pg_virtualenv, see CMakeLists.txt)
 // against a throw-away PostgreSQL server: the same tables, the same statements.
 
+#include "core/Language.h"
 #include "store/History.h"
 #include "store/Store.h"
+#include "store/StoreTexts.h"
 #include "store/Sync.h"
 
 #include <QtTest>
@@ -223,6 +225,32 @@ private slots:
         QVERIFY(!a.entries[1].present());
         QCOMPARE(int(a.entries[3].bytes[0]), 1);
         QCOMPARE(built->lines.first(), QStringLiteral("Суточный архив с 14.03.2023 по 18.03.2023"));
+    }
+
+    // The sync lines count records in the language's plural form.
+    void syncLineCounts_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("line");
+        const QList<std::pair<int, QString>> ru{
+            {1, "прочитана 1 запись"},    {2, "прочитано 2 записи"},   {5, "прочитано 5 записей"},
+            {11, "прочитано 11 записей"}, {21, "прочитана 21 запись"}, {42, "прочитано 42 записи"}};
+        for (const auto& [n, words] : ru)
+            QTest::addRow("ru %d", n) << false << n << "Суточный архив: " + words + ", новых 1";
+        for (int n : {1, 2, 5, 11, 21, 42})
+            QTest::addRow("en %d", n) << true << n
+                                      << QStringLiteral("Daily archive: %1 record%2 read, 1 new")
+                                             .arg(n)
+                                             .arg(n == 1 ? "" : "s");
+    }
+    void syncLineCounts() {
+        QFETCH(bool, english);
+        QFETCH(int, count);
+        QFETCH(QString, line);
+        QVERIFY(core::language::use(english ? core::language::Language::English
+                                            : core::language::Language::Russian));
+        QCOMPARE(store::texts::syncLine(true, count, 1, 0, 0), line);
+        core::language::use(core::language::Language::Russian);
     }
 };
 
