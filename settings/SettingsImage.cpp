@@ -83,24 +83,6 @@ std::optional<FieldBytes> tenthsBytes(std::optional<long double> value) {
     return std::nullopt;
 }
 
-quint16 word(const SettingsImage& image, int address) {
-    return quint16(image.bytes[std::size_t(address)] |
-                   (image.bytes[std::size_t(address + 1)] << 8));
-}
-
-quint32 bigEndian32(const SettingsImage& image, int address) {
-    quint32 v = 0;
-    for (int i = 0; i < 4; ++i)
-        v = (v << 8) | image.bytes[std::size_t(address + i)];
-    return v;
-}
-
-std::optional<float> floatAt(const SettingsImage& image, int address) {
-    if (!image.allKnown(address, 4))
-        return std::nullopt;
-    return device::decodeDeviceFloat(image.bytes.data() + address);
-}
-
 } // namespace
 
 std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
@@ -220,76 +202,6 @@ SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, qui
     return image;
 }
 
-SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
-                           const SettingsForm& current, const QLocale& locale) {
-    SettingsForm f = current;
-    auto show = [&locale](long double value, int precision, int decimals) {
-        return device::formatFixed(double(value), precision, decimals, locale);
-    };
-    auto wordAt = [&image](int address) -> std::optional<quint16> {
-        if (!image.allKnown(address, 2))
-            return std::nullopt;
-        return word(image, address);
-    };
-    auto showFloat = [&show](std::optional<float> value, int precision, int decimals) {
-        return value ? show(*value, precision, decimals) : QString();
-    };
-
-    const auto diameter = wordAt(sm::kDiameter);
-    f.diameter = diameter ? show(sm::diameterFromStored(*diameter), 5, 1) : QString();
-    const auto base = wordAt(sm::kBase);
-    f.base = base ? show(sm::baseFromStored(*base), 5, 1) : QString();
-    const auto angle = wordAt(sm::kAngle);
-    f.angle = angle ? show(sm::angleFromStored(*angle), 5, 2) : QString();
-    const auto cable = wordAt(sm::kCableLength);
-    f.cableLength = cable ? show(sm::cableLengthFromStored(*cable), 5, 1) : QString();
-
-    f.zeroCutoff.clear();
-    if (const auto cutoff = floatAt(image, sm::kZeroCutoff)) {
-        if (!f.cutoffInPercent) {
-            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, false, 0), 15, 6);
-        } else if (const auto d = sm::parseTabNumber(f.diameter, locale);
-                   d && sm::referenceFlow(*d) != 0) {
-            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, true, *d), 15, 2);
-        }
-    }
-    f.pulseWeight.clear();
-    if (image.allKnown(sm::kPulseWeight, 3)) {
-        const quint32 stored = image.bytes[sm::kPulseWeight] |
-                               (quint32(image.bytes[sm::kPulseWeight + 1]) << 8) |
-                               (quint32(image.bytes[sm::kPulseWeight + 2]) << 16);
-        f.pulseWeight = show(sm::pulseWeightFromStored(stored), 6, 2);
-    }
-    f.k = showFloat(floatAt(image, sm::kK), 5, 4);
-    f.b = showFloat(floatAt(image, sm::kB), 5, 4);
-    const auto first = floatAt(image, sm::kFirstCoefficient);
-    const auto second = floatAt(image, sm::kSecondCoefficient);
-    if (!versionByte) {
-        f.a.clear();
-        f.c.clear();
-    } else if (sm::coefficientsSwapped(*versionByte)) {
-        f.c = showFloat(first, 5, 4);
-        f.a = showFloat(second, 5, 4);
-    } else {
-        f.a = showFloat(first, 5, 4);
-        f.c = showFloat(second, 5, 4);
-    }
-    f.zeroOffset = showFloat(floatAt(image, sm::kZeroOffset), 8, 4);
-
-    if (image.allKnown(sm::kFlags, 1)) {
-        sm::decodeFlags(image.bytes[sm::kFlags], f);
-    } else {
-        f.medium = SettingsForm::Medium::None;
-        f.period = SettingsForm::Period::None;
-    }
-    f.windowOffset = 0;
-    if (const auto start = wordAt(sm::kWindowStart))
-        if (const auto l = sm::parseTabNumber(f.base, locale))
-            f.windowOffset =
-                form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
-    return f;
-}
-
 namespace {
 
 // Every field once: where it lives (A and C trade places from firmware version 6 on), the
@@ -302,60 +214,252 @@ struct FieldRow {
     QString SettingsForm::*text; // the form's text of a field typed in; null for the others
     QString (*ownLabel)();       // the name of a field the file does not hold
     std::vector<FieldId> derivedFrom;
+    // The field's bytes (all known) into the form "Читать" fills, after the rows above it.
+    void (*decode)(const quint8* bytes, SettingsForm& form, const QLocale& locale) = nullptr;
+    // The field as the tab or the settings file shows it: `shown` is the decoded form, `bytes`
+    // the field's own (all known).
+    QString (*show)(const SettingsForm& shown, const quint8* bytes,
+                    const QLocale& locale) = nullptr;
 };
+
+QString fixed(long double value, int precision, int decimals, const QLocale& locale) {
+    return device::formatFixed(double(value), precision, decimals, locale);
+}
+quint16 wordOf(const quint8* b) { return quint16(b[0] | (b[1] << 8)); }
+quint32 bigEndianOf(const quint8* b) {
+    return (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
+}
+
+// A word field's text: the stored value through `fromStored`, with its digits.
+template <QString SettingsForm::*text, long double (*fromStored)(quint16), int decimals>
+void decodeWord(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    f.*text = fixed(fromStored(wordOf(b)), 5, decimals, locale);
+}
+template <QString SettingsForm::*text, int precision>
+void decodeFloat(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    f.*text = fixed(device::decodeDeviceFloat(b), precision, 4, locale);
+}
+void decodeFlagsByte(const quint8* b, SettingsForm& f, const QLocale&) { sm::decodeFlags(*b, f); }
+// The percent display needs the reference flow of the diameter just shown; without a
+// diameter (or with a zero one) there is nothing to show.
+void decodeCutoff(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    const float cutoff = device::decodeDeviceFloat(b);
+    if (!f.cutoffInPercent) {
+        f.zeroCutoff = fixed(sm::zeroCutoffShown(cutoff, false, 0), 15, 6, locale);
+    } else if (const auto d = sm::parseTabNumber(f.diameter, locale);
+               d && sm::referenceFlow(*d) != 0) {
+        f.zeroCutoff = fixed(sm::zeroCutoffShown(cutoff, true, *d), 15, 2, locale);
+    }
+}
+void decodePulseWeight(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    const quint32 stored = b[0] | (quint32(b[1]) << 8) | (quint32(b[2]) << 16);
+    f.pulseWeight = fixed(sm::pulseWeightFromStored(stored), 6, 2, locale);
+}
+// The window offset is shown relative to the base's own window start; without a base it
+// is 0, as after a failed read.
+void decodeWindowOffset(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    if (const auto l = sm::parseTabNumber(f.base, locale))
+        f.windowOffset =
+            form::clampWindowOffset(sm::windowOffsetFromStored(wordOf(b), *l, f.medium));
+}
+
+QString showInsertion(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.diametral ? st::diametralInsertion() : st::axialInsertion();
+}
+QString showSensors(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.sensorsType3 ? st::sensorsType3() : st::sensorsType6();
+}
+QString showMedium(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.medium == SettingsForm::Medium::Water ? st::water()
+           : f.medium == SettingsForm::Medium::Oil ? st::oil()
+                                                   : QString();
+}
+QString showPeriod(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.period == SettingsForm::Period::OneSecond     ? st::periodOneSecond()
+           : f.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
+                                                           : QString();
+}
+QString showWindowOffset(const SettingsForm& f, const quint8*, const QLocale&) {
+    return QString::number(f.windowOffset);
+}
+QString showWord(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(wordOf(b));
+}
+QString showBigEndian(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(bigEndianOf(b));
+}
+template <int decimals>
+QString showFloat(const SettingsForm&, const quint8* b, const QLocale& locale) {
+    return fixed(device::decodeDeviceFloat(b), 8, decimals, locale);
+}
+QString showDate(const SettingsForm&, const quint8* b, const QLocale& locale) {
+    return locale.toString(device::dateFromDeviceDay(wordOf(b)), QLocale::ShortFormat);
+}
+QString showByte(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(*b);
+}
 
 const std::vector<FieldRow>& fieldRows() {
     using F = FieldId;
     using S = SettingsForm;
+    const quint8 medium = sm::flags::kWater | sm::flags::kOil;
     static const std::vector<FieldRow> rows = {
-        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, nullptr, {}},
-        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, nullptr, {}},
-        {F::Medium,
-         {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)},
-         5,
+        {F::Insertion,
+         {sm::kFlags, 1, sm::flags::kDiametral},
+         1,
          nullptr,
          nullptr,
-         {}},
-        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, nullptr, {}},
-        {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {}},
-        {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {}},
-        {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {}},
-        {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {}},
-        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}},
-        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}},
-        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}},
-        {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {}},
-        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {}},
-        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {}},
-        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {}},
-        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {}},
+         {},
+         &decodeFlagsByte,
+         &showInsertion},
+        {F::Sensors,
+         {sm::kFlags, 1, sm::flags::kSensorsType3},
+         3,
+         nullptr,
+         nullptr,
+         {},
+         nullptr,
+         &showSensors},
+        {F::Medium, {sm::kFlags, 1, medium}, 5, nullptr, nullptr, {}, nullptr, &showMedium},
+        {F::Period,
+         {sm::kFlags, 1, sm::flags::kPeriod4s},
+         7,
+         nullptr,
+         nullptr,
+         {},
+         nullptr,
+         &showPeriod},
+        {F::Diameter,
+         {sm::kDiameter, 2},
+         9,
+         &S::diameter,
+         nullptr,
+         {},
+         &decodeWord<&S::diameter, &sm::diameterFromStored, 1>,
+         nullptr},
+        {F::Base,
+         {sm::kBase, 2},
+         11,
+         &S::base,
+         nullptr,
+         {},
+         &decodeWord<&S::base, &sm::baseFromStored, 1>,
+         nullptr},
+        {F::Angle,
+         {sm::kAngle, 2},
+         13,
+         &S::angle,
+         nullptr,
+         {},
+         &decodeWord<&S::angle, &sm::angleFromStored, 2>,
+         nullptr},
+        {F::CableLength,
+         {sm::kCableLength, 2},
+         15,
+         &S::cableLength,
+         nullptr,
+         {},
+         &decodeWord<&S::cableLength, &sm::cableLengthFromStored, 1>,
+         nullptr},
+        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}, &decodeFloat<&S::k, 5>, nullptr},
+        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}, &decodeFloat<&S::a, 5>, nullptr},
+        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}, &decodeFloat<&S::b, 5>, nullptr},
+        {F::C,
+         {sm::kSecondCoefficient, 4},
+         23,
+         &S::c,
+         nullptr,
+         {},
+         &decodeFloat<&S::c, 5>,
+         nullptr},
+        {F::ZeroCutoff,
+         {sm::kZeroCutoff, 4},
+         25,
+         &S::zeroCutoff,
+         nullptr,
+         {},
+         &decodeCutoff,
+         nullptr},
+        {F::PulseWeight,
+         {sm::kPulseWeight, 3},
+         28,
+         &S::pulseWeight,
+         nullptr,
+         {},
+         &decodePulseWeight,
+         nullptr},
+        {F::ZeroOffset,
+         {sm::kZeroOffset, 4},
+         30,
+         &S::zeroOffset,
+         nullptr,
+         {},
+         &decodeFloat<&S::zeroOffset, 8>,
+         nullptr},
+        {F::WindowOffset,
+         {sm::kWindowStart, 2},
+         32,
+         nullptr,
+         nullptr,
+         {},
+         &decodeWindowOffset,
+         &showWindowOffset},
         {F::WindowStart,
          {sm::kWindowStart, 2},
          0,
          nullptr,
          &st::windowStartLabel,
-         {F::Base, F::Medium, F::WindowOffset}},
+         {F::Base, F::Medium, F::WindowOffset},
+         nullptr,
+         &showWord},
         {F::PathDelay,
          {sm::kPathDelay, 4},
          0,
          nullptr,
          &st::pathDelayLabel,
-         {F::CableLength, F::Sensors}},
-        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, nullptr, &st::delayConstantLabel, {}},
+         {F::CableLength, F::Sensors},
+         nullptr,
+         &showBigEndian},
+        {F::DelayConstant,
+         {sm::kDelayConstant, 4},
+         0,
+         nullptr,
+         &st::delayConstantLabel,
+         {},
+         nullptr,
+         &showBigEndian},
         {F::CrossSection,
          {sm::kCrossSection, 4},
          0,
          nullptr,
          &st::crossSectionLabel,
-         {F::Diameter}},
+         {F::Diameter},
+         nullptr,
+         &showFloat<4>},
         {F::PathCoefficient,
          {sm::kPathCoefficient, 4},
          0,
          nullptr,
          &st::pathCoefficientLabel,
-         {F::K, F::Base, F::Diameter, F::Insertion}},
-        {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {}},
-        {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {}},
+         {F::K, F::Base, F::Diameter, F::Insertion},
+         nullptr,
+         &showFloat<1>},
+        {F::DateStamp,
+         {sm::kDateStamp, 2},
+         0,
+         nullptr,
+         &st::dateStampLabel,
+         {},
+         nullptr,
+         &showDate},
+        {F::HourStamp,
+         {sm::kHourStamp, 1},
+         0,
+         nullptr,
+         &st::hourStampLabel,
+         {},
+         nullptr,
+         &showByte},
     };
     return rows;
 }
@@ -421,49 +525,31 @@ QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& im
     const FieldRange r = fieldRange(id, versionByte);
     if (!image.allKnown(r.address, r.count))
         return {};
-    switch (id) {
-    case FieldId::Insertion:
-        return shown.diametral ? st::diametralInsertion() : st::axialInsertion();
-    case FieldId::Sensors:
-        return shown.sensorsType3 ? st::sensorsType3() : st::sensorsType6();
-    case FieldId::Medium:
-        return shown.medium == SettingsForm::Medium::Water ? st::water()
-               : shown.medium == SettingsForm::Medium::Oil ? st::oil()
-                                                           : QString();
-    case FieldId::Period:
-        return shown.period == SettingsForm::Period::OneSecond     ? st::periodOneSecond()
-               : shown.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
-                                                                   : QString();
-    case FieldId::Diameter:
-    case FieldId::Base:
-    case FieldId::Angle:
-    case FieldId::CableLength:
-    case FieldId::K:
-    case FieldId::A:
-    case FieldId::B:
-    case FieldId::C:
-    case FieldId::ZeroCutoff:
-    case FieldId::PulseWeight:
-    case FieldId::ZeroOffset:
-        return shown.*typedText(id);
-    case FieldId::WindowOffset:
-        return QString::number(shown.windowOffset);
-    case FieldId::WindowStart:
-        return QString::number(word(image, r.address));
-    case FieldId::PathDelay:
-    case FieldId::DelayConstant:
-        return QString::number(bigEndian32(image, r.address));
-    case FieldId::CrossSection:
-        return device::formatFixed(double(*floatAt(image, r.address)), 8, 4, locale);
-    case FieldId::PathCoefficient:
-        return device::formatFixed(double(*floatAt(image, r.address)), 8, 1, locale);
-    case FieldId::DateStamp:
-        return locale.toString(device::dateFromDeviceDay(word(image, r.address)),
-                               QLocale::ShortFormat);
-    case FieldId::HourStamp:
-        return QString::number(image.bytes[std::size_t(r.address)]);
+    const FieldRow& row = rowOf(id);
+    if (row.text)
+        return shown.*row.text;
+    return row.show(shown, image.bytes.data() + r.address, locale);
+}
+
+SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
+                           const SettingsForm& current, const QLocale& locale) {
+    // What an unknown field leaves: no text, no medium or period, a zero window offset; the
+    // insertion, the sensors and the cutoff's unit stay as they are.
+    SettingsForm f = current;
+    for (const FieldId id : typedFields())
+        (f.*typedText(id)).clear();
+    f.medium = SettingsForm::Medium::None;
+    f.period = SettingsForm::Period::None;
+    f.windowOffset = 0;
+    for (const FieldRow& row : fieldRows()) {
+        // With the version unknown, neither place of A and C can be trusted.
+        if (!row.decode || (!versionByte && (row.id == FieldId::A || row.id == FieldId::C)))
+            continue;
+        const FieldRange r = fieldRange(row.id, versionByte.value_or(0));
+        if (image.allKnown(r.address, r.count))
+            row.decode(image.bytes.data() + r.address, f, locale);
     }
-    return {};
+    return f;
 }
 
 } // namespace settings
