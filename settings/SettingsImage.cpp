@@ -85,92 +85,6 @@ std::optional<FieldBytes> tenthsBytes(std::optional<long double> value) {
 
 } // namespace
 
-std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
-    auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
-    switch (id) {
-    case FieldId::Insertion:
-        return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(form)});
-    case FieldId::Diameter:
-        return tenthsBytes(number(form.diameter));
-    case FieldId::Base:
-        return tenthsBytes(number(form.base));
-    case FieldId::Angle: {
-        // With axial insertion the angle field is disabled and unchecked: it goes in as it
-        // stands when it is a number that fits, else as 0.
-        const auto angle = number(form.angle);
-        if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
-            return fieldBytes(sm::u16Bytes(*stored));
-        if (!form.diametral)
-            return fieldBytes(sm::u16Bytes(0));
-        return std::nullopt;
-    }
-    case FieldId::CableLength:
-        return tenthsBytes(number(form.cableLength));
-    case FieldId::K:
-        return floatBytes(number(form.k));
-    case FieldId::A:
-        return floatBytes(number(form.a));
-    case FieldId::B:
-        return floatBytes(number(form.b));
-    case FieldId::C:
-        return floatBytes(number(form.c));
-    case FieldId::ZeroCutoff: {
-        const auto cutoff = number(form.zeroCutoff);
-        const auto d = number(form.diameter);
-        if (!cutoff || (form.cutoffInPercent && !d))
-            return std::nullopt;
-        return floatBytes(
-            sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, form.cutoffInPercent ? *d : 0));
-    }
-    case FieldId::PulseWeight: {
-        const auto pulse = number(form.pulseWeight);
-        if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
-            return fieldBytes(sm::u24Bytes(*stored));
-        return std::nullopt;
-    }
-    case FieldId::ZeroOffset:
-        return floatBytes(number(form.zeroOffset));
-    case FieldId::WindowStart: {
-        const auto l = number(form.base);
-        if (!l)
-            return std::nullopt;
-        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-        if (start < 0 || start > sm::kMaxU16)
-            return std::nullopt;
-        return fieldBytes(sm::u16Bytes(quint16(start)));
-    }
-    case FieldId::PathDelay: {
-        // The cable length's own limit keeps the delay well inside 32 bits.
-        const auto cable = number(form.cableLength);
-        if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
-            return std::nullopt;
-        return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
-    }
-    case FieldId::DelayConstant:
-        return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
-    case FieldId::CrossSection: {
-        const auto d = number(form.diameter);
-        return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
-    }
-    case FieldId::PathCoefficient: {
-        const auto k = number(form.k);
-        const auto l = number(form.base);
-        const auto d = number(form.diameter);
-        if (!k || !l || !d || *d == 0)
-            return std::nullopt;
-        return floatBytes(sm::pathCoefficient(*k, *l, *d, form.diametral));
-    }
-    case FieldId::Sensors:
-    case FieldId::Medium:
-    case FieldId::Period:
-    case FieldId::WindowOffset:
-    case FieldId::DateStamp:
-    case FieldId::HourStamp:
-        break;
-    }
-    return std::nullopt;
-}
-
 const std::vector<FieldId>& blockFields() {
     static const std::vector<FieldId> fields = {
         FieldId::Diameter,
@@ -204,6 +118,79 @@ SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, qui
 
 namespace {
 
+using Bytes = std::optional<FieldBytes>;
+std::optional<long double> number(const QString& text, const QLocale& locale) {
+    return sm::parseTabNumber(text, locale);
+}
+Bytes tenthsOf(const QString& text, const QLocale& locale) {
+    return tenthsBytes(number(text, locale));
+}
+template <QString SettingsForm::*text>
+Bytes encodeTenthsField(const SettingsForm& f, const QLocale& locale) {
+    return tenthsOf(f.*text, locale);
+}
+template <QString SettingsForm::*text>
+Bytes encodeFloatField(const SettingsForm& f, const QLocale& locale) {
+    return floatBytes(number(f.*text, locale));
+}
+Bytes encodeFlagsByte(const SettingsForm& f, const QLocale&) {
+    return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(f)});
+}
+// With axial insertion the angle field is disabled and unchecked: it goes in as it stands
+// when it is a number that fits, else as 0.
+Bytes encodeAngle(const SettingsForm& f, const QLocale& locale) {
+    const auto angle = number(f.angle, locale);
+    if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
+        return fieldBytes(sm::u16Bytes(*stored));
+    if (!f.diametral)
+        return fieldBytes(sm::u16Bytes(0));
+    return std::nullopt;
+}
+Bytes encodeCutoff(const SettingsForm& f, const QLocale& locale) {
+    const auto cutoff = number(f.zeroCutoff, locale);
+    const auto d = number(f.diameter, locale);
+    if (!cutoff || (f.cutoffInPercent && !d))
+        return std::nullopt;
+    return floatBytes(sm::zeroCutoffStored(*cutoff, f.cutoffInPercent, f.cutoffInPercent ? *d : 0));
+}
+Bytes encodePulseWeight(const SettingsForm& f, const QLocale& locale) {
+    const auto pulse = number(f.pulseWeight, locale);
+    if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
+        return fieldBytes(sm::u24Bytes(*stored));
+    return std::nullopt;
+}
+Bytes encodeWindowStart(const SettingsForm& f, const QLocale& locale) {
+    const auto l = number(f.base, locale);
+    if (!l)
+        return std::nullopt;
+    const long long start = sm::windowStart(*l, f.medium, f.windowOffset);
+    if (start < 0 || start > sm::kMaxU16)
+        return std::nullopt;
+    return fieldBytes(sm::u16Bytes(quint16(start)));
+}
+// The cable length's own limit keeps the delay well inside 32 bits.
+Bytes encodePathDelay(const SettingsForm& f, const QLocale& locale) {
+    const auto cable = number(f.cableLength, locale);
+    if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
+        return std::nullopt;
+    return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, f.sensorsType3))));
+}
+Bytes encodeDelayConstant(const SettingsForm&, const QLocale&) {
+    return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
+}
+Bytes encodeCrossSection(const SettingsForm& f, const QLocale& locale) {
+    const auto d = number(f.diameter, locale);
+    return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
+}
+Bytes encodePathCoefficient(const SettingsForm& f, const QLocale& locale) {
+    const auto k = number(f.k, locale);
+    const auto l = number(f.base, locale);
+    const auto d = number(f.diameter, locale);
+    if (!k || !l || !d || *d == 0)
+        return std::nullopt;
+    return floatBytes(sm::pathCoefficient(*k, *l, *d, f.diametral));
+}
+
 // Every field once: where it lives (A and C trade places from firmware version 6 on), the
 // settings file's label line that names it (0: a name of its own), and for the fields the
 // write derives, what they are worked out from.
@@ -214,6 +201,10 @@ struct FieldRow {
     QString SettingsForm::*text; // the form's text of a field typed in; null for the others
     QString (*ownLabel)();       // the name of a field the file does not hold
     std::vector<FieldId> derivedFrom;
+    // The bytes a write of the form puts into the field: empty when its text is not a number
+    // or its value does not fit. Null for the fields that share the flags byte with Insertion
+    // and for those the write does not take from the form.
+    std::optional<FieldBytes> (*encode)(const SettingsForm& form, const QLocale& locale) = nullptr;
     // The field's bytes (all known) into the form "Читать" fills, after the rows above it.
     void (*decode)(const quint8* bytes, SettingsForm& form, const QLocale& locale) = nullptr;
     // The field as the tab or the settings file shows it: `shown` is the decoded form, `bytes`
@@ -310,6 +301,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          nullptr,
          {},
+         &encodeFlagsByte,
          &decodeFlagsByte,
          &showInsertion},
         {F::Sensors,
@@ -319,14 +311,24 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          {},
          nullptr,
+         nullptr,
          &showSensors},
-        {F::Medium, {sm::kFlags, 1, medium}, 5, nullptr, nullptr, {}, nullptr, &showMedium},
+        {F::Medium,
+         {sm::kFlags, 1, medium},
+         5,
+         nullptr,
+         nullptr,
+         {},
+         nullptr,
+         nullptr,
+         &showMedium},
         {F::Period,
          {sm::kFlags, 1, sm::flags::kPeriod4s},
          7,
          nullptr,
          nullptr,
          {},
+         nullptr,
          nullptr,
          &showPeriod},
         {F::Diameter,
@@ -335,6 +337,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::diameter,
          nullptr,
          {},
+         &encodeTenthsField<&S::diameter>,
          &decodeWord<&S::diameter, &sm::diameterFromStored, 1>,
          nullptr},
         {F::Base,
@@ -343,6 +346,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::base,
          nullptr,
          {},
+         &encodeTenthsField<&S::base>,
          &decodeWord<&S::base, &sm::baseFromStored, 1>,
          nullptr},
         {F::Angle,
@@ -351,6 +355,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::angle,
          nullptr,
          {},
+         &encodeAngle,
          &decodeWord<&S::angle, &sm::angleFromStored, 2>,
          nullptr},
         {F::CableLength,
@@ -359,17 +364,43 @@ const std::vector<FieldRow>& fieldRows() {
          &S::cableLength,
          nullptr,
          {},
+         &encodeTenthsField<&S::cableLength>,
          &decodeWord<&S::cableLength, &sm::cableLengthFromStored, 1>,
          nullptr},
-        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}, &decodeFloat<&S::k, 5>, nullptr},
-        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}, &decodeFloat<&S::a, 5>, nullptr},
-        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}, &decodeFloat<&S::b, 5>, nullptr},
+        {F::K,
+         {sm::kK, 4},
+         17,
+         &S::k,
+         nullptr,
+         {},
+         &encodeFloatField<&S::k>,
+         &decodeFloat<&S::k, 5>,
+         nullptr},
+        {F::A,
+         {sm::kFirstCoefficient, 4},
+         19,
+         &S::a,
+         nullptr,
+         {},
+         &encodeFloatField<&S::a>,
+         &decodeFloat<&S::a, 5>,
+         nullptr},
+        {F::B,
+         {sm::kB, 4},
+         21,
+         &S::b,
+         nullptr,
+         {},
+         &encodeFloatField<&S::b>,
+         &decodeFloat<&S::b, 5>,
+         nullptr},
         {F::C,
          {sm::kSecondCoefficient, 4},
          23,
          &S::c,
          nullptr,
          {},
+         &encodeFloatField<&S::c>,
          &decodeFloat<&S::c, 5>,
          nullptr},
         {F::ZeroCutoff,
@@ -378,6 +409,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::zeroCutoff,
          nullptr,
          {},
+         &encodeCutoff,
          &decodeCutoff,
          nullptr},
         {F::PulseWeight,
@@ -386,6 +418,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::pulseWeight,
          nullptr,
          {},
+         &encodePulseWeight,
          &decodePulseWeight,
          nullptr},
         {F::ZeroOffset,
@@ -394,6 +427,7 @@ const std::vector<FieldRow>& fieldRows() {
          &S::zeroOffset,
          nullptr,
          {},
+         &encodeFloatField<&S::zeroOffset>,
          &decodeFloat<&S::zeroOffset, 8>,
          nullptr},
         {F::WindowOffset,
@@ -402,6 +436,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          nullptr,
          {},
+         nullptr,
          &decodeWindowOffset,
          &showWindowOffset},
         {F::WindowStart,
@@ -410,6 +445,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::windowStartLabel,
          {F::Base, F::Medium, F::WindowOffset},
+         &encodeWindowStart,
          nullptr,
          &showWord},
         {F::PathDelay,
@@ -418,6 +454,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::pathDelayLabel,
          {F::CableLength, F::Sensors},
+         &encodePathDelay,
          nullptr,
          &showBigEndian},
         {F::DelayConstant,
@@ -426,6 +463,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::delayConstantLabel,
          {},
+         &encodeDelayConstant,
          nullptr,
          &showBigEndian},
         {F::CrossSection,
@@ -434,6 +472,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::crossSectionLabel,
          {F::Diameter},
+         &encodeCrossSection,
          nullptr,
          &showFloat<4>},
         {F::PathCoefficient,
@@ -442,6 +481,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::pathCoefficientLabel,
          {F::K, F::Base, F::Diameter, F::Insertion},
+         &encodePathCoefficient,
          nullptr,
          &showFloat<1>},
         {F::DateStamp,
@@ -451,6 +491,7 @@ const std::vector<FieldRow>& fieldRows() {
          &st::dateStampLabel,
          {},
          nullptr,
+         nullptr,
          &showDate},
         {F::HourStamp,
          {sm::kHourStamp, 1},
@@ -458,6 +499,7 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr,
          &st::hourStampLabel,
          {},
+         nullptr,
          nullptr,
          &showByte},
     };
@@ -518,6 +560,11 @@ std::vector<FieldId> writtenFields() {
     out.push_back(FieldId::DateStamp);
     out.push_back(FieldId::HourStamp);
     return out;
+}
+
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
+    const FieldRow& row = rowOf(id);
+    return row.encode ? row.encode(form, locale) : std::nullopt;
 }
 
 QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& image,
