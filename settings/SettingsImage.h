@@ -88,6 +88,8 @@ QString fieldLabel(FieldId id);
 const std::vector<FieldId>& typedFields();
 QString SettingsForm::*typedText(FieldId id);
 int fileValueLine(FieldId id);
+// The object name of the Settings tab's field that holds a typed text.
+const char* tabWidget(FieldId id);
 // The fields a derived field is worked out from; empty for the others.
 std::vector<FieldId> derivedFrom(FieldId id);
 bool isDerived(FieldId id);
