@@ -116,14 +116,15 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     // Each value must fit its field, so that the meter gets what the form says. The derived
     // fields come last, so that a bad field is named before what it feeds. The block holds A
     // and C where firmware below version 6 has them; settingBytes places them by the version.
-    PreparedWrite w;
+    // The bytes are the dry run's own: what the comparison expects is what is sent.
+    const SettingsImage intended = intendedImage(form, locale, 0);
     for (const FieldId id : blockFields()) {
-        const auto bytes = encodeField(id, form, locale);
-        if (!bytes)
+        const FieldRange r = fieldRange(id, 0);
+        if (!intended.allKnown(r.address, r.count))
             return refuse(doesNotFit(id));
-        const int at = fieldRange(id, 0).address - sm::kWrittenFirst;
-        std::copy_n(bytes->bytes.begin(), bytes->count, w.block.begin() + at);
     }
+    PreparedWrite w;
+    std::copy_n(intended.bytes.begin() + sm::kWrittenFirst, sm::kWrittenBytes, w.block.begin());
 
     if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
         return refuse(texts::dateTooEarly());
