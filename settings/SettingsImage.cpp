@@ -212,7 +212,19 @@ struct FieldRow {
     QString (*show)(const SettingsForm& shown, const quint8* bytes,
                     const QLocale& locale) = nullptr;
     const char* widget = nullptr; // the Settings tab's field of a typed text
+    // The write's check of a typed value (none: any number), and why a value that passed the
+    // checks cannot be written (its field cannot hold it).
+    bool (*rule)(long double value) = nullptr;
+    QString (*doesNotFit)() = nullptr;
 };
+
+bool positive(long double v) { return v > 0; }
+bool notNegative(long double v) { return v >= 0; }
+bool aboveSixty(long double v) { return v > 60; }
+template <FieldId id>
+QString outOfRange() {
+    return st::outOfRange(id);
+}
 
 QString fixed(long double value, int precision, int decimals, const QLocale& locale) {
     return device::formatFixed(double(value), precision, decimals, locale);
@@ -307,35 +319,45 @@ const std::vector<FieldRow>& fieldRows() {
          nullptr, nullptr, &showPeriod},
         {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {},
          &encodeTenthsField<&S::diameter>,
-         &decodeWord<&S::diameter, &sm::diameterFromStored, 1>, nullptr, "Edit3"},
+         &decodeWord<&S::diameter, &sm::diameterFromStored, 1>, nullptr, "Edit3",
+         &positive, &st::diameterTooLarge},
         {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {},
          &encodeTenthsField<&S::base>,
-         &decodeWord<&S::base, &sm::baseFromStored, 1>, nullptr, "Edit4"},
+         &decodeWord<&S::base, &sm::baseFromStored, 1>, nullptr, "Edit4",
+         &aboveSixty, &st::baseTooLarge},
         {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {},
          &encodeAngle,
-         &decodeWord<&S::angle, &sm::angleFromStored, 2>, nullptr, "Edit5"},
+         &decodeWord<&S::angle, &sm::angleFromStored, 2>, nullptr, "Edit5",
+         &positive, &st::angleTooLarge},
         {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {},
          &encodeTenthsField<&S::cableLength>,
-         &decodeWord<&S::cableLength, &sm::cableLengthFromStored, 1>, nullptr, "Edit11"},
+         &decodeWord<&S::cableLength, &sm::cableLengthFromStored, 1>, nullptr, "Edit11",
+         &notNegative, &st::cableLengthTooLarge},
         {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {},
-         &encodeFloatField<&S::k>, &decodeFloat<&S::k, 5>, nullptr, "Edit6"},
+         &encodeFloatField<&S::k>, &decodeFloat<&S::k, 5>, nullptr, "Edit6",
+         &positive, &outOfRange<F::K>},
         {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {},
-         &encodeFloatField<&S::a>, &decodeFloat<&S::a, 5>, nullptr, "Edit7"},
+         &encodeFloatField<&S::a>, &decodeFloat<&S::a, 5>, nullptr, "Edit7",
+         &positive, &outOfRange<F::A>},
         {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {},
-         &encodeFloatField<&S::b>, &decodeFloat<&S::b, 5>, nullptr, "Edit8"},
+         &encodeFloatField<&S::b>, &decodeFloat<&S::b, 5>, nullptr, "Edit8",
+         &positive, &outOfRange<F::B>},
         {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {},
-         &encodeFloatField<&S::c>, &decodeFloat<&S::c, 5>, nullptr, "Edit9"},
+         &encodeFloatField<&S::c>, &decodeFloat<&S::c, 5>, nullptr, "Edit9",
+         &positive, &outOfRange<F::C>},
         {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {},
-         &encodeCutoff, &decodeCutoff, nullptr, "Edit1"},
+         &encodeCutoff, &decodeCutoff, nullptr, "Edit1", &notNegative, &outOfRange<F::ZeroCutoff>},
         {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {},
-         &encodePulseWeight, &decodePulseWeight, nullptr, "Edit2"},
+         &encodePulseWeight, &decodePulseWeight, nullptr, "Edit2",
+         &positive, &st::pulseWeightTooLarge},
         {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {},
-         &encodeFloatField<&S::zeroOffset>, &decodeFloat<&S::zeroOffset, 8>, nullptr, "Edit12"},
+         &encodeFloatField<&S::zeroOffset>, &decodeFloat<&S::zeroOffset, 8>, nullptr, "Edit12",
+         nullptr, &outOfRange<F::ZeroOffset>},
         {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {},
          nullptr, &decodeWindowOffset, &showWindowOffset},
         {F::WindowStart, {sm::kWindowStart, 2}, 0, nullptr, &st::windowStartLabel,
          {F::Base, F::Medium, F::WindowOffset},
-         &encodeWindowStart, nullptr, &showWord},
+         &encodeWindowStart, nullptr, &showWord, nullptr, nullptr, &st::windowTooLarge},
         {F::PathDelay, {sm::kPathDelay, 4}, 0, nullptr, &st::pathDelayLabel,
          {F::CableLength, F::Sensors},
          &encodePathDelay, nullptr, &showBigEndian},
@@ -343,10 +365,11 @@ const std::vector<FieldRow>& fieldRows() {
          &encodeDelayConstant, nullptr, &showBigEndian},
         {F::CrossSection, {sm::kCrossSection, 4}, 0, nullptr, &st::crossSectionLabel,
          {F::Diameter},
-         &encodeCrossSection, nullptr, &showFloat<4>},
+         &encodeCrossSection, nullptr, &showFloat<4>, nullptr, nullptr, &st::diameterTooSmall},
         {F::PathCoefficient, {sm::kPathCoefficient, 4}, 0, nullptr, &st::pathCoefficientLabel,
          {F::K, F::Base, F::Diameter, F::Insertion},
-         &encodePathCoefficient, nullptr, &showFloat<1>},
+         &encodePathCoefficient, nullptr, &showFloat<1>,
+         nullptr, nullptr, &st::pathCoefficientOutOfRange},
         {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {},
          nullptr, nullptr, &showDate},
         {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {},
@@ -392,6 +415,16 @@ const std::vector<FieldId>& typedFields() {
 }
 
 const char* tabWidget(FieldId id) { return rowOf(id).widget; }
+
+bool ruleHolds(FieldId id, long double value) {
+    const FieldRow& row = rowOf(id);
+    return !row.rule || row.rule(value);
+}
+
+QString doesNotFit(FieldId id) {
+    const FieldRow& row = rowOf(id);
+    return row.doesNotFit ? row.doesNotFit() : QString();
+}
 
 int fileValueLine(FieldId id) {
     const FieldRow& row = rowOf(id);

@@ -41,52 +41,6 @@ Preparation refuse(const QString& message) {
     return p;
 }
 
-// Each typed field's own rule; the zero offset may be any number.
-bool ruleHolds(FieldId id, long double value) {
-    switch (id) {
-    case FieldId::Base:
-        return value > 60;
-    case FieldId::CableLength:
-    case FieldId::ZeroCutoff:
-        return value >= 0;
-    case FieldId::ZeroOffset:
-        return true;
-    default: // the diameter, the angle, the coefficients, the pulse weight
-        return value > 0;
-    }
-}
-
-// Why a value checked as a number still cannot be written: it does not fit its field.
-QString doesNotFit(FieldId id) {
-    switch (id) {
-    case FieldId::Diameter:
-        return texts::diameterTooLarge();
-    case FieldId::Base:
-        return texts::baseTooLarge();
-    case FieldId::Angle:
-        return texts::angleTooLarge();
-    case FieldId::CableLength:
-        return texts::cableLengthTooLarge();
-    case FieldId::PulseWeight:
-        return texts::pulseWeightTooLarge();
-    case FieldId::WindowStart:
-        return texts::windowTooLarge();
-    case FieldId::ZeroCutoff:
-    case FieldId::K:
-    case FieldId::A:
-    case FieldId::B:
-    case FieldId::C:
-    case FieldId::ZeroOffset:
-        return texts::outOfRange(id);
-    case FieldId::CrossSection:
-        return texts::diameterTooSmall();
-    case FieldId::PathCoefficient:
-        return texts::pathCoefficientOutOfRange();
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
