@@ -110,9 +110,16 @@ void ActionStrip::setActionEnabled(QWidget* control, bool enabled) {
     control->setEnabled(enabled && !busy_);
 }
 
+void ActionStrip::lockWhileRunning(QWidget* inputs) {
+    inputs_.push_back(inputs);
+    inputs->setEnabled(!busy_);
+}
+
 void ActionStrip::applyActionStates() {
     for (const auto& [control, enabled] : actionControls_)
         control->setEnabled(enabled && !busy_);
+    for (QWidget* inputs : inputs_)
+        inputs->setEnabled(!busy_);
 }
 
 void ActionStrip::showCancelButton(bool shown) {

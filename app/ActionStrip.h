@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <map>
+#include <vector>
 
 class ExchangeLogWindow;
 class QLabel;
@@ -53,6 +54,9 @@ public:
 
     // A control that starts an action: enabled when its own rule allows it and no action runs.
     void setActionEnabled(QWidget* control, bool enabled);
+    // A widget holding what an action works on (a form's fields, a date range, a file name):
+    // locked while an action runs. Its children keep their own enabled state for after.
+    void lockWhileRunning(QWidget* inputs);
 
     // The bar moves into the status bar once the window is laid out, and follows its size.
     void showProgressBar();
@@ -101,6 +105,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QToolButton* logButton_ = nullptr;
     std::map<QWidget*, bool> actionControls_;
+    std::vector<QWidget*> inputs_;
     bool busy_ = false;
     core::ProgressFollower progress_;
     bool closeWhenDone_ = false;

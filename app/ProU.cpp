@@ -85,6 +85,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
              ui->SpeedButton2, ui->ComboBox1, tabBarOf(ui->PageControl1),
              tabBarOf(ui->PageControl2)})
         strip_->setActionEnabled(control, true);
+    // What the actions work on stays as it was when the action started: the settings form
+    // with its «ПК» and «...» buttons, the archive's date range, the firmware file's name.
+    for (QWidget* inputs :
+         std::initializer_list<QWidget*>{ui->SettingsPage, ui->Panel1, ui->Edit10})
+        strip_->lockWhileRunning(inputs);
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);

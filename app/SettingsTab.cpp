@@ -57,35 +57,9 @@ QFileDialog* settingsDialog(QWidget* parent, const char* name, QFileDialog::Acce
     return dialog;
 }
 
-// The text field of each typed setting.
-QLineEdit* Ui::Form1::*editOf(settings::FieldId id) {
-    using F = settings::FieldId;
-    switch (id) {
-    case F::Diameter:
-        return &Ui::Form1::Edit3;
-    case F::Base:
-        return &Ui::Form1::Edit4;
-    case F::Angle:
-        return &Ui::Form1::Edit5;
-    case F::CableLength:
-        return &Ui::Form1::Edit11;
-    case F::K:
-        return &Ui::Form1::Edit6;
-    case F::A:
-        return &Ui::Form1::Edit7;
-    case F::B:
-        return &Ui::Form1::Edit8;
-    case F::C:
-        return &Ui::Form1::Edit9;
-    case F::ZeroCutoff:
-        return &Ui::Form1::Edit1;
-    case F::PulseWeight:
-        return &Ui::Form1::Edit2;
-    case F::ZeroOffset:
-        return &Ui::Form1::Edit12;
-    default:
-        return nullptr; // not typed in
-    }
+// The text field of each typed setting, as the field table names it.
+QLineEdit* editOf(QWidget& window, settings::FieldId id) {
+    return window.findChild<QLineEdit*>(QLatin1String(settings::tabWidget(id)));
 }
 
 } // namespace
@@ -115,7 +89,7 @@ settings::SettingsForm SettingsTab::form() const {
     f.medium = mediumAt(c_.ui.ComboBox2->currentIndex());
     f.period = periodAt(c_.ui.ComboBox3->currentIndex());
     for (const settings::FieldId id : settings::typedFields())
-        f.*settings::typedText(id) = (c_.ui.*editOf(id))->text();
+        f.*settings::typedText(id) = editOf(c_.window, id)->text();
     f.cutoffInPercent = !c_.ui.RadioButton5->isChecked();
     f.windowOffset = c_.ui.RzSpinEdit1->value();
     f.date = c_.ui.DateTimePicker1->date();
@@ -137,7 +111,7 @@ void SettingsTab::show(const settings::SettingsForm& f) {
         (f.cutoffInPercent ? c_.ui.RadioButton6 : c_.ui.RadioButton5)->setChecked(true);
     }
     for (const settings::FieldId id : settings::typedFields())
-        (c_.ui.*editOf(id))->setText(f.*settings::typedText(id));
+        editOf(c_.window, id)->setText(f.*settings::typedText(id));
     c_.ui.RzSpinEdit1->setValue(f.windowOffset);
     if (f.date.isValid())
         c_.ui.DateTimePicker1->setDate(f.date);

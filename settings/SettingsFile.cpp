@@ -47,6 +47,24 @@ QString labelKey(const QString& line) {
     return colon < 0 ? QString() : line.left(colon).trimmed().toCaseFolded();
 }
 
+// A number field as this PC's locale writes it. The file keeps the texts of the PC that saved
+// it, so a decimal comma or point is read whatever the locale here; a text that is no number
+// either way (a thousands separator, a second separator) stays as it is and is refused later.
+QString localNumber(const QString& text, const QLocale& locale) {
+    if (device::parseNumber(text, locale))
+        return text;
+    const QString point = locale.decimalPoint();
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        if (separator == point || text.count(separator) != 1)
+            continue;
+        QString local = text;
+        local.replace(separator, point);
+        if (device::parseNumber(local, locale))
+            return local;
+    }
+    return text;
+}
+
 // Which of a selection line's two choices it holds: 1 or 2, or 0 for neither.
 int choiceIn(const QString& line, const QString& first, const QString& second) {
     if (line.contains(first, Qt::CaseInsensitive))
@@ -107,7 +125,7 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
     }
     auto line = [&all](int n) -> const QString& { return all[n - 1]; };
 
-    const auto offset = device::parseNumber(line(33), locale);
+    const auto offset = device::parseNumber(localNumber(line(33), locale), locale);
     if (!offset) {
         result.error = st::windowOffsetInFileNotANumber(line(33));
         return result;
@@ -147,7 +165,7 @@ LoadResult parse(const QByteArray& bytes, const SettingsForm& current, const QLo
                    ? SettingsForm::Period::OneSecond
                    : SettingsForm::Period::FourSeconds;
     for (const FieldId id : typedFields())
-        f.*typedText(id) = line(fileValueLine(id));
+        f.*typedText(id) = localNumber(line(fileValueLine(id)), locale);
     f.cutoffInPercent = choiceIn(line(26), st::unitPerHour(), st::unitPercent()) != 1;
     // The spin box holds whole microseconds; a fraction is dropped as the write would drop it.
     f.windowOffset =

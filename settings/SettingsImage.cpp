@@ -90,111 +90,7 @@ std::optional<FieldBytes> tenthsBytes(std::optional<long double> value) {
     return std::nullopt;
 }
 
-quint16 word(const SettingsImage& image, int address) {
-    return quint16(image.bytes[std::size_t(address)] |
-                   (image.bytes[std::size_t(address + 1)] << 8));
-}
-
-quint32 bigEndian32(const SettingsImage& image, int address) {
-    quint32 v = 0;
-    for (int i = 0; i < 4; ++i)
-        v = (v << 8) | image.bytes[std::size_t(address + i)];
-    return v;
-}
-
-std::optional<float> floatAt(const SettingsImage& image, int address) {
-    if (!image.allKnown(address, 4))
-        return std::nullopt;
-    return device::decodeDeviceFloat(image.bytes.data() + address);
-}
-
 } // namespace
-
-std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
-    auto number = [&locale](const QString& text) { return sm::parseTabNumber(text, locale); };
-    switch (id) {
-    case FieldId::Insertion:
-        return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(form)});
-    case FieldId::Diameter:
-        return tenthsBytes(number(form.diameter));
-    case FieldId::Base:
-        return tenthsBytes(number(form.base));
-    case FieldId::Angle: {
-        // With axial insertion the angle field is disabled and unchecked: it goes in as it
-        // stands when it is a number that fits, else as 0.
-        const auto angle = number(form.angle);
-        if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
-            return fieldBytes(sm::u16Bytes(*stored));
-        if (!form.diametral)
-            return fieldBytes(sm::u16Bytes(0));
-        return std::nullopt;
-    }
-    case FieldId::CableLength:
-        return tenthsBytes(number(form.cableLength));
-    case FieldId::K:
-        return floatBytes(number(form.k));
-    case FieldId::A:
-        return floatBytes(number(form.a));
-    case FieldId::B:
-        return floatBytes(number(form.b));
-    case FieldId::C:
-        return floatBytes(number(form.c));
-    case FieldId::ZeroCutoff: {
-        const auto cutoff = number(form.zeroCutoff);
-        const auto d = number(form.diameter);
-        if (!cutoff || (form.cutoffInPercent && !d))
-            return std::nullopt;
-        return floatBytes(
-            sm::zeroCutoffStored(*cutoff, form.cutoffInPercent, form.cutoffInPercent ? *d : 0));
-    }
-    case FieldId::PulseWeight: {
-        const auto pulse = number(form.pulseWeight);
-        if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
-            return fieldBytes(sm::u24Bytes(*stored));
-        return std::nullopt;
-    }
-    case FieldId::ZeroOffset:
-        return floatBytes(number(form.zeroOffset));
-    case FieldId::WindowStart: {
-        const auto l = number(form.base);
-        if (!l)
-            return std::nullopt;
-        const long long start = sm::windowStart(*l, form.medium, form.windowOffset);
-        if (start < 0 || start > sm::kMaxU16)
-            return std::nullopt;
-        return fieldBytes(sm::u16Bytes(quint16(start)));
-    }
-    case FieldId::PathDelay: {
-        // The cable length's own limit keeps the delay well inside 32 bits.
-        const auto cable = number(form.cableLength);
-        if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
-            return std::nullopt;
-        return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, form.sensorsType3))));
-    }
-    case FieldId::DelayConstant:
-        return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
-    case FieldId::CrossSection: {
-        const auto d = number(form.diameter);
-        return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
-    }
-    case FieldId::PathCoefficient: {
-        const auto k = number(form.k);
-        const auto l = number(form.base);
-        const auto d = number(form.diameter);
-        if (!k || !l || !d || *d == 0)
-            return std::nullopt;
-        return floatBytes(sm::pathCoefficient(*k, *l, *d, form.diametral));
-    }
-    case FieldId::Sensors:
-    case FieldId::Medium:
-    case FieldId::Period:
-    case FieldId::WindowOffset:
-    case FieldId::DateStamp:
-    case FieldId::HourStamp:
-        break;
-    }
-    return std::nullopt;
-}
 
 const std::vector<FieldId>& blockFields() {
     static const std::vector<FieldId> fields = {
@@ -227,77 +123,80 @@ SettingsImage intendedImage(const SettingsForm& form, const QLocale& locale, qui
     return image;
 }
 
-SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
-                           const SettingsForm& current, const QLocale& locale) {
-    SettingsForm f = current;
-    auto show = [&locale](long double value, int precision, int decimals) {
-        return device::formatFixed(double(value), precision, decimals, locale);
-    };
-    auto wordAt = [&image](int address) -> std::optional<quint16> {
-        if (!image.allKnown(address, 2))
-            return std::nullopt;
-        return word(image, address);
-    };
-    auto showFloat = [&show](std::optional<float> value, int precision, int decimals) {
-        return value ? show(*value, precision, decimals) : QString();
-    };
-
-    const auto diameter = wordAt(sm::kDiameter);
-    f.diameter = diameter ? show(sm::diameterFromStored(*diameter), 5, 1) : QString();
-    const auto base = wordAt(sm::kBase);
-    f.base = base ? show(sm::baseFromStored(*base), 5, 1) : QString();
-    const auto angle = wordAt(sm::kAngle);
-    f.angle = angle ? show(sm::angleFromStored(*angle), 5, 2) : QString();
-    const auto cable = wordAt(sm::kCableLength);
-    f.cableLength = cable ? show(sm::cableLengthFromStored(*cable), 5, 1) : QString();
-
-    f.zeroCutoff.clear();
-    if (const auto cutoff = floatAt(image, sm::kZeroCutoff)) {
-        if (!f.cutoffInPercent) {
-            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, false, 0), 15, 6);
-        } else if (const auto d = sm::parseTabNumber(f.diameter, locale);
-                   d && sm::referenceFlow(*d) != 0) {
-            f.zeroCutoff = show(sm::zeroCutoffShown(*cutoff, true, *d), 15, 2);
-        }
-    }
-    f.pulseWeight.clear();
-    if (image.allKnown(sm::kPulseWeight, 3)) {
-        const quint32 stored = image.bytes[sm::kPulseWeight] |
-                               (quint32(image.bytes[sm::kPulseWeight + 1]) << 8) |
-                               (quint32(image.bytes[sm::kPulseWeight + 2]) << 16);
-        f.pulseWeight = show(sm::pulseWeightFromStored(stored), 6, 2);
-    }
-    f.k = showFloat(floatAt(image, sm::kK), 5, 4);
-    f.b = showFloat(floatAt(image, sm::kB), 5, 4);
-    const auto first = floatAt(image, sm::kFirstCoefficient);
-    const auto second = floatAt(image, sm::kSecondCoefficient);
-    if (!versionByte) {
-        f.a.clear();
-        f.c.clear();
-    } else if (sm::coefficientsSwapped(*versionByte)) {
-        f.c = showFloat(first, 5, 4);
-        f.a = showFloat(second, 5, 4);
-    } else {
-        f.a = showFloat(first, 5, 4);
-        f.c = showFloat(second, 5, 4);
-    }
-    f.zeroOffset = showFloat(floatAt(image, sm::kZeroOffset), 8, 4);
-
-    if (image.allKnown(sm::kFlags, 1)) {
-        sm::decodeFlags(image.bytes[sm::kFlags], f);
-    } else {
-        f.medium = SettingsForm::Medium::None;
-        f.period = SettingsForm::Period::None;
-    }
-    f.windowOffset = 0;
-    if (const auto start = wordAt(sm::kWindowStart))
-        if (const auto l = sm::parseTabNumber(f.base, locale))
-            f.windowOffset =
-                form::clampWindowOffset(sm::windowOffsetFromStored(*start, *l, f.medium));
-    return f;
-}
-
 namespace {
+
+using Bytes = std::optional<FieldBytes>;
+std::optional<long double> number(const QString& text, const QLocale& locale) {
+    return sm::parseTabNumber(text, locale);
+}
+Bytes tenthsOf(const QString& text, const QLocale& locale) {
+    return tenthsBytes(number(text, locale));
+}
+template <QString SettingsForm::*text>
+Bytes encodeTenthsField(const SettingsForm& f, const QLocale& locale) {
+    return tenthsOf(f.*text, locale);
+}
+template <QString SettingsForm::*text>
+Bytes encodeFloatField(const SettingsForm& f, const QLocale& locale) {
+    return floatBytes(number(f.*text, locale));
+}
+Bytes encodeFlagsByte(const SettingsForm& f, const QLocale&) {
+    return fieldBytes(std::array<quint8, 1>{sm::encodeFlags(f)});
+}
+// With axial insertion the angle field is disabled and unchecked: it goes in as it stands
+// when it is a number that fits, else as 0.
+Bytes encodeAngle(const SettingsForm& f, const QLocale& locale) {
+    const auto angle = number(f.angle, locale);
+    if (const auto stored = angle ? sm::encodeHundredths(*angle) : std::nullopt)
+        return fieldBytes(sm::u16Bytes(*stored));
+    if (!f.diametral)
+        return fieldBytes(sm::u16Bytes(0));
+    return std::nullopt;
+}
+Bytes encodeCutoff(const SettingsForm& f, const QLocale& locale) {
+    const auto cutoff = number(f.zeroCutoff, locale);
+    const auto d = number(f.diameter, locale);
+    if (!cutoff || (f.cutoffInPercent && !d))
+        return std::nullopt;
+    return floatBytes(sm::zeroCutoffStored(*cutoff, f.cutoffInPercent, f.cutoffInPercent ? *d : 0));
+}
+Bytes encodePulseWeight(const SettingsForm& f, const QLocale& locale) {
+    const auto pulse = number(f.pulseWeight, locale);
+    if (const auto stored = pulse ? sm::encodeThousandths(*pulse) : std::nullopt)
+        return fieldBytes(sm::u24Bytes(*stored));
+    return std::nullopt;
+}
+Bytes encodeWindowStart(const SettingsForm& f, const QLocale& locale) {
+    const auto l = number(f.base, locale);
+    if (!l)
+        return std::nullopt;
+    const long long start = sm::windowStart(*l, f.medium, f.windowOffset);
+    if (start < 0 || start > sm::kMaxU16)
+        return std::nullopt;
+    return fieldBytes(sm::u16Bytes(quint16(start)));
+}
+// The cable length's own limit keeps the delay well inside 32 bits.
+Bytes encodePathDelay(const SettingsForm& f, const QLocale& locale) {
+    const auto cable = number(f.cableLength, locale);
+    if (!cable || !(*cable >= 0) || !sm::encodeTenths(*cable))
+        return std::nullopt;
+    return fieldBytes(sm::u32BigEndianBytes(quint32(sm::pathDelay(*cable, f.sensorsType3))));
+}
+Bytes encodeDelayConstant(const SettingsForm&, const QLocale&) {
+    return fieldBytes(sm::u32BigEndianBytes(sm::kDelayConstantValue));
+}
+Bytes encodeCrossSection(const SettingsForm& f, const QLocale& locale) {
+    const auto d = number(f.diameter, locale);
+    return d ? floatBytes(sm::crossSection(*d)) : std::nullopt;
+}
+Bytes encodePathCoefficient(const SettingsForm& f, const QLocale& locale) {
+    const auto k = number(f.k, locale);
+    const auto l = number(f.base, locale);
+    const auto d = number(f.diameter, locale);
+    if (!k || !l || !d || *d == 0)
+        return std::nullopt;
+    return floatBytes(sm::pathCoefficient(*k, *l, *d, f.diametral));
+}
 
 // Every field once: where it lives (A and C trade places from firmware version 6 on), the
 // settings file's label line that names it (0: a name of its own), and for the fields the
@@ -309,61 +208,181 @@ struct FieldRow {
     QString SettingsForm::*text; // the form's text of a field typed in; null for the others
     QString (*ownLabel)();       // the name of a field the file does not hold
     std::vector<FieldId> derivedFrom;
+    // The bytes a write of the form puts into the field: empty when its text is not a number
+    // or its value does not fit. Null for the fields that share the flags byte with Insertion
+    // and for those the write does not take from the form.
+    std::optional<FieldBytes> (*encode)(const SettingsForm& form, const QLocale& locale) = nullptr;
+    // The field's bytes (all known) into the form "Читать" fills, after the rows above it.
+    void (*decode)(const quint8* bytes, SettingsForm& form, const QLocale& locale) = nullptr;
+    // The field as the tab or the settings file shows it: `shown` is the decoded form, `bytes`
+    // the field's own (all known).
+    QString (*show)(const SettingsForm& shown, const quint8* bytes,
+                    const QLocale& locale) = nullptr;
+    const char* widget = nullptr; // the Settings tab's field of a typed text
+    // The write's check of a typed value (none: any number), and why a value that passed the
+    // checks cannot be written (its field cannot hold it).
+    bool (*rule)(long double value) = nullptr;
+    QString (*doesNotFit)() = nullptr;
 };
+
+bool positive(long double v) { return v > 0; }
+bool notNegative(long double v) { return v >= 0; }
+bool aboveSixty(long double v) { return v > 60; }
+template <FieldId id>
+QString outOfRange() {
+    return st::outOfRange(id);
+}
+
+QString fixed(long double value, int precision, int decimals, const QLocale& locale) {
+    return device::formatFixed(double(value), precision, decimals, locale);
+}
+quint16 wordOf(const quint8* b) { return quint16(b[0] | (b[1] << 8)); }
+quint32 bigEndianOf(const quint8* b) {
+    return (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
+}
+
+// A word field's text: the stored value through `fromStored`, with its digits.
+template <QString SettingsForm::*text, long double (*fromStored)(quint16), int decimals>
+void decodeWord(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    f.*text = fixed(fromStored(wordOf(b)), 5, decimals, locale);
+}
+template <QString SettingsForm::*text, int precision>
+void decodeFloat(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    f.*text = fixed(device::decodeDeviceFloat(b), precision, 4, locale);
+}
+void decodeFlagsByte(const quint8* b, SettingsForm& f, const QLocale&) { sm::decodeFlags(*b, f); }
+// The percent display needs the reference flow of the diameter just shown; without a
+// diameter (or with a zero one) there is nothing to show.
+void decodeCutoff(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    const float cutoff = device::decodeDeviceFloat(b);
+    if (!f.cutoffInPercent) {
+        f.zeroCutoff = fixed(sm::zeroCutoffShown(cutoff, false, 0), 15, 6, locale);
+    } else if (const auto d = sm::parseTabNumber(f.diameter, locale);
+               d && sm::referenceFlow(*d) != 0) {
+        f.zeroCutoff = fixed(sm::zeroCutoffShown(cutoff, true, *d), 15, 2, locale);
+    }
+}
+void decodePulseWeight(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    const quint32 stored = b[0] | (quint32(b[1]) << 8) | (quint32(b[2]) << 16);
+    f.pulseWeight = fixed(sm::pulseWeightFromStored(stored), 6, 2, locale);
+}
+// The window offset is shown relative to the base's own window start; without a base it
+// is 0, as after a failed read.
+void decodeWindowOffset(const quint8* b, SettingsForm& f, const QLocale& locale) {
+    if (const auto l = sm::parseTabNumber(f.base, locale))
+        f.windowOffset =
+            form::clampWindowOffset(sm::windowOffsetFromStored(wordOf(b), *l, f.medium));
+}
+
+QString showInsertion(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.diametral ? st::diametralInsertion() : st::axialInsertion();
+}
+QString showSensors(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.sensorsType3 ? st::sensorsType3() : st::sensorsType6();
+}
+QString showMedium(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.medium == SettingsForm::Medium::Water ? st::water()
+           : f.medium == SettingsForm::Medium::Oil ? st::oil()
+                                                   : QString();
+}
+QString showPeriod(const SettingsForm& f, const quint8*, const QLocale&) {
+    return f.period == SettingsForm::Period::OneSecond     ? st::periodOneSecond()
+           : f.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
+                                                           : QString();
+}
+QString showWindowOffset(const SettingsForm& f, const quint8*, const QLocale&) {
+    return QString::number(f.windowOffset);
+}
+QString showWord(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(wordOf(b));
+}
+QString showBigEndian(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(bigEndianOf(b));
+}
+template <int decimals>
+QString showFloat(const SettingsForm&, const quint8* b, const QLocale& locale) {
+    return fixed(device::decodeDeviceFloat(b), 8, decimals, locale);
+}
+QString showDate(const SettingsForm&, const quint8* b, const QLocale& locale) {
+    return locale.toString(device::dateFromDeviceDay(wordOf(b)), QLocale::ShortFormat);
+}
+QString showByte(const SettingsForm&, const quint8* b, const QLocale&) {
+    return QString::number(*b);
+}
 
 const std::vector<FieldRow>& fieldRows() {
     using F = FieldId;
     using S = SettingsForm;
+    const quint8 medium = sm::flags::kWater | sm::flags::kOil;
+    // clang-format off
     static const std::vector<FieldRow> rows = {
-        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, nullptr, {}},
-        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, nullptr, {}},
-        {F::Medium,
-         {sm::kFlags, 1, quint8(sm::flags::kWater | sm::flags::kOil)},
-         5,
-         nullptr,
-         nullptr,
-         {}},
-        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, nullptr, {}},
-        {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {}},
-        {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {}},
-        {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {}},
-        {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {}},
-        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {}},
-        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {}},
-        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {}},
-        {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {}},
-        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {}},
-        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {}},
-        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {}},
-        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {}},
-        {F::WindowStart,
-         {sm::kWindowStart, 2},
-         0,
-         nullptr,
-         &st::windowStartLabel,
-         {F::Base, F::Medium, F::WindowOffset}},
-        {F::PathDelay,
-         {sm::kPathDelay, 4},
-         0,
-         nullptr,
-         &st::pathDelayLabel,
-         {F::CableLength, F::Sensors}},
-        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, nullptr, &st::delayConstantLabel, {}},
-        {F::CrossSection,
-         {sm::kCrossSection, 4},
-         0,
-         nullptr,
-         &st::crossSectionLabel,
-         {F::Diameter}},
-        {F::PathCoefficient,
-         {sm::kPathCoefficient, 4},
-         0,
-         nullptr,
-         &st::pathCoefficientLabel,
-         {F::K, F::Base, F::Diameter, F::Insertion}},
-        {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {}},
-        {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {}},
+        {F::Insertion, {sm::kFlags, 1, sm::flags::kDiametral}, 1, nullptr, nullptr, {},
+         &encodeFlagsByte, &decodeFlagsByte, &showInsertion},
+        {F::Sensors, {sm::kFlags, 1, sm::flags::kSensorsType3}, 3, nullptr, nullptr, {},
+         nullptr, nullptr, &showSensors},
+        {F::Medium, {sm::kFlags, 1, medium}, 5, nullptr, nullptr, {},
+         nullptr, nullptr, &showMedium},
+        {F::Period, {sm::kFlags, 1, sm::flags::kPeriod4s}, 7, nullptr, nullptr, {},
+         nullptr, nullptr, &showPeriod},
+        {F::Diameter, {sm::kDiameter, 2}, 9, &S::diameter, nullptr, {},
+         &encodeTenthsField<&S::diameter>,
+         &decodeWord<&S::diameter, &sm::diameterFromStored, 1>, nullptr, "Edit3",
+         &positive, &st::diameterTooLarge},
+        {F::Base, {sm::kBase, 2}, 11, &S::base, nullptr, {},
+         &encodeTenthsField<&S::base>,
+         &decodeWord<&S::base, &sm::baseFromStored, 1>, nullptr, "Edit4",
+         &aboveSixty, &st::baseTooLarge},
+        {F::Angle, {sm::kAngle, 2}, 13, &S::angle, nullptr, {},
+         &encodeAngle,
+         &decodeWord<&S::angle, &sm::angleFromStored, 2>, nullptr, "Edit5",
+         &positive, &st::angleTooLarge},
+        {F::CableLength, {sm::kCableLength, 2}, 15, &S::cableLength, nullptr, {},
+         &encodeTenthsField<&S::cableLength>,
+         &decodeWord<&S::cableLength, &sm::cableLengthFromStored, 1>, nullptr, "Edit11",
+         &notNegative, &st::cableLengthTooLarge},
+        {F::K, {sm::kK, 4}, 17, &S::k, nullptr, {},
+         &encodeFloatField<&S::k>, &decodeFloat<&S::k, 5>, nullptr, "Edit6",
+         &positive, &outOfRange<F::K>},
+        {F::A, {sm::kFirstCoefficient, 4}, 19, &S::a, nullptr, {},
+         &encodeFloatField<&S::a>, &decodeFloat<&S::a, 5>, nullptr, "Edit7",
+         &positive, &outOfRange<F::A>},
+        {F::B, {sm::kB, 4}, 21, &S::b, nullptr, {},
+         &encodeFloatField<&S::b>, &decodeFloat<&S::b, 5>, nullptr, "Edit8",
+         &positive, &outOfRange<F::B>},
+        {F::C, {sm::kSecondCoefficient, 4}, 23, &S::c, nullptr, {},
+         &encodeFloatField<&S::c>, &decodeFloat<&S::c, 5>, nullptr, "Edit9",
+         &positive, &outOfRange<F::C>},
+        {F::ZeroCutoff, {sm::kZeroCutoff, 4}, 25, &S::zeroCutoff, nullptr, {},
+         &encodeCutoff, &decodeCutoff, nullptr, "Edit1", &notNegative, &outOfRange<F::ZeroCutoff>},
+        {F::PulseWeight, {sm::kPulseWeight, 3}, 28, &S::pulseWeight, nullptr, {},
+         &encodePulseWeight, &decodePulseWeight, nullptr, "Edit2",
+         &positive, &st::pulseWeightTooLarge},
+        {F::ZeroOffset, {sm::kZeroOffset, 4}, 30, &S::zeroOffset, nullptr, {},
+         &encodeFloatField<&S::zeroOffset>, &decodeFloat<&S::zeroOffset, 8>, nullptr, "Edit12",
+         nullptr, &outOfRange<F::ZeroOffset>},
+        {F::WindowOffset, {sm::kWindowStart, 2}, 32, nullptr, nullptr, {},
+         nullptr, &decodeWindowOffset, &showWindowOffset},
+        {F::WindowStart, {sm::kWindowStart, 2}, 0, nullptr, &st::windowStartLabel,
+         {F::Base, F::Medium, F::WindowOffset},
+         &encodeWindowStart, nullptr, &showWord, nullptr, nullptr, &st::windowTooLarge},
+        {F::PathDelay, {sm::kPathDelay, 4}, 0, nullptr, &st::pathDelayLabel,
+         {F::CableLength, F::Sensors},
+         &encodePathDelay, nullptr, &showBigEndian},
+        {F::DelayConstant, {sm::kDelayConstant, 4}, 0, nullptr, &st::delayConstantLabel, {},
+         &encodeDelayConstant, nullptr, &showBigEndian},
+        {F::CrossSection, {sm::kCrossSection, 4}, 0, nullptr, &st::crossSectionLabel,
+         {F::Diameter},
+         &encodeCrossSection, nullptr, &showFloat<4>, nullptr, nullptr, &st::diameterTooSmall},
+        {F::PathCoefficient, {sm::kPathCoefficient, 4}, 0, nullptr, &st::pathCoefficientLabel,
+         {F::K, F::Base, F::Diameter, F::Insertion},
+         &encodePathCoefficient, nullptr, &showFloat<1>,
+         nullptr, nullptr, &st::pathCoefficientOutOfRange},
+        {F::DateStamp, {sm::kDateStamp, 2}, 0, nullptr, &st::dateStampLabel, {},
+         nullptr, nullptr, &showDate},
+        {F::HourStamp, {sm::kHourStamp, 1}, 0, nullptr, &st::hourStampLabel, {},
+         nullptr, nullptr, &showByte},
     };
+    // clang-format on
     return rows;
 }
 
@@ -402,6 +421,18 @@ const std::vector<FieldId>& typedFields() {
     return fields;
 }
 
+const char* tabWidget(FieldId id) { return rowOf(id).widget; }
+
+bool ruleHolds(FieldId id, long double value) {
+    const FieldRow& row = rowOf(id);
+    return !row.rule || row.rule(value);
+}
+
+QString doesNotFit(FieldId id) {
+    const FieldRow& row = rowOf(id);
+    return row.doesNotFit ? row.doesNotFit() : QString();
+}
+
 int fileValueLine(FieldId id) {
     const FieldRow& row = rowOf(id);
     return row.fileLine + (id == FieldId::ZeroCutoff ? 2 : 1);
@@ -423,54 +454,41 @@ std::vector<FieldId> writtenFields() {
     return out;
 }
 
+std::optional<FieldBytes> encodeField(FieldId id, const SettingsForm& form, const QLocale& locale) {
+    const FieldRow& row = rowOf(id);
+    return row.encode ? row.encode(form, locale) : std::nullopt;
+}
+
 QString fieldText(FieldId id, const SettingsForm& shown, const SettingsImage& image,
                   quint8 versionByte, const QLocale& locale) {
     const FieldRange r = fieldRange(id, versionByte);
     if (!image.allKnown(r.address, r.count))
         return {};
-    switch (id) {
-    case FieldId::Insertion:
-        return shown.diametral ? st::diametralInsertion() : st::axialInsertion();
-    case FieldId::Sensors:
-        return shown.sensorsType3 ? st::sensorsType3() : st::sensorsType6();
-    case FieldId::Medium:
-        return shown.medium == SettingsForm::Medium::Water ? st::water()
-               : shown.medium == SettingsForm::Medium::Oil ? st::oil()
-                                                           : QString();
-    case FieldId::Period:
-        return shown.period == SettingsForm::Period::OneSecond     ? st::periodOneSecond()
-               : shown.period == SettingsForm::Period::FourSeconds ? st::periodFourSeconds()
-                                                                   : QString();
-    case FieldId::Diameter:
-    case FieldId::Base:
-    case FieldId::Angle:
-    case FieldId::CableLength:
-    case FieldId::K:
-    case FieldId::A:
-    case FieldId::B:
-    case FieldId::C:
-    case FieldId::ZeroCutoff:
-    case FieldId::PulseWeight:
-    case FieldId::ZeroOffset:
-        return shown.*typedText(id);
-    case FieldId::WindowOffset:
-        return QString::number(shown.windowOffset);
-    case FieldId::WindowStart:
-        return QString::number(word(image, r.address));
-    case FieldId::PathDelay:
-    case FieldId::DelayConstant:
-        return QString::number(bigEndian32(image, r.address));
-    case FieldId::CrossSection:
-        return device::formatFixed(double(*floatAt(image, r.address)), 8, 4, locale);
-    case FieldId::PathCoefficient:
-        return device::formatFixed(double(*floatAt(image, r.address)), 8, 1, locale);
-    case FieldId::DateStamp:
-        return locale.toString(device::dateFromDeviceDay(word(image, r.address)),
-                               QLocale::ShortFormat);
-    case FieldId::HourStamp:
-        return QString::number(image.bytes[std::size_t(r.address)]);
+    const FieldRow& row = rowOf(id);
+    if (row.text)
+        return shown.*row.text;
+    return row.show(shown, image.bytes.data() + r.address, locale);
+}
+
+SettingsForm formFromImage(const SettingsImage& image, std::optional<quint8> versionByte,
+                           const SettingsForm& current, const QLocale& locale) {
+    // What an unknown field leaves: no text, no medium or period, a zero window offset; the
+    // insertion, the sensors and the cutoff's unit stay as they are.
+    SettingsForm f = current;
+    for (const FieldId id : typedFields())
+        (f.*typedText(id)).clear();
+    f.medium = SettingsForm::Medium::None;
+    f.period = SettingsForm::Period::None;
+    f.windowOffset = 0;
+    for (const FieldRow& row : fieldRows()) {
+        // With the version unknown, neither place of A and C can be trusted.
+        if (!row.decode || (!versionByte && (row.id == FieldId::A || row.id == FieldId::C)))
+            continue;
+        const FieldRange r = fieldRange(row.id, versionByte.value_or(0));
+        if (image.allKnown(r.address, r.count))
+            row.decode(image.bytes.data() + r.address, f, locale);
     }
-    return {};
+    return f;
 }
 
 } // namespace settings

@@ -94,6 +94,12 @@ QString fieldLabel(FieldId id);
 const std::vector<FieldId>& typedFields();
 QString SettingsForm::*typedText(FieldId id);
 int fileValueLine(FieldId id);
+// The object name of the Settings tab's field that holds a typed text.
+const char* tabWidget(FieldId id);
+// The write's own rule for a typed value (the zero offset may be any number), and why a value
+// that passed the checks still cannot be written: its field cannot hold it.
+bool ruleHolds(FieldId id, long double value);
+QString doesNotFit(FieldId id);
 // The fields a derived field is worked out from; empty for the others.
 std::vector<FieldId> derivedFrom(FieldId id);
 bool isDerived(FieldId id);

@@ -41,52 +41,6 @@ Preparation refuse(const QString& message) {
     return p;
 }
 
-// Each typed field's own rule; the zero offset may be any number.
-bool ruleHolds(FieldId id, long double value) {
-    switch (id) {
-    case FieldId::Base:
-        return value > 60;
-    case FieldId::CableLength:
-    case FieldId::ZeroCutoff:
-        return value >= 0;
-    case FieldId::ZeroOffset:
-        return true;
-    default: // the diameter, the angle, the coefficients, the pulse weight
-        return value > 0;
-    }
-}
-
-// Why a value checked as a number still cannot be written: it does not fit its field.
-QString doesNotFit(FieldId id) {
-    switch (id) {
-    case FieldId::Diameter:
-        return texts::diameterTooLarge();
-    case FieldId::Base:
-        return texts::baseTooLarge();
-    case FieldId::Angle:
-        return texts::angleTooLarge();
-    case FieldId::CableLength:
-        return texts::cableLengthTooLarge();
-    case FieldId::PulseWeight:
-        return texts::pulseWeightTooLarge();
-    case FieldId::WindowStart:
-        return texts::windowTooLarge();
-    case FieldId::ZeroCutoff:
-    case FieldId::K:
-    case FieldId::A:
-    case FieldId::B:
-    case FieldId::C:
-    case FieldId::ZeroOffset:
-        return texts::outOfRange(id);
-    case FieldId::CrossSection:
-        return texts::diameterTooSmall();
-    case FieldId::PathCoefficient:
-        return texts::pathCoefficientOutOfRange();
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
@@ -116,14 +70,15 @@ Preparation prepareWrite(const SettingsForm& form, const QLocale& locale) {
     // Each value must fit its field, so that the meter gets what the form says. The derived
     // fields come last, so that a bad field is named before what it feeds. The block holds A
     // and C where firmware below version 6 has them; settingBytes places them by the version.
-    PreparedWrite w;
+    // The bytes are the dry run's own: what the comparison expects is what is sent.
+    const SettingsImage intended = intendedImage(form, locale, 0);
     for (const FieldId id : blockFields()) {
-        const auto bytes = encodeField(id, form, locale);
-        if (!bytes)
+        const FieldRange r = fieldRange(id, 0);
+        if (!intended.allKnown(r.address, r.count))
             return refuse(doesNotFit(id));
-        const int at = fieldRange(id, 0).address - sm::kWrittenFirst;
-        std::copy_n(bytes->bytes.begin(), bytes->count, w.block.begin() + at);
     }
+    PreparedWrite w;
+    std::copy_n(intended.bytes.begin() + sm::kWrittenFirst, sm::kWrittenBytes, w.block.begin());
 
     if (!form.date.isValid() || form.date < device::dateFromDeviceDay(0))
         return refuse(texts::dateTooEarly());

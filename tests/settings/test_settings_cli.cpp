@@ -2,6 +2,7 @@
 // as scripts see them: output lines, the status last, exit codes.
 
 #include "settings/SettingsFile.h"
+#include "settings/SettingsImage.h"
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
 #include "tests/support/SettingsForms.h"
@@ -215,6 +216,43 @@ private slots:
         const QString text = QString::fromUtf8(file.readAll());
         for (const char* write : {"> 24 ", "> 42 ", "> 66 "})
             QVERIFY2(!text.contains(QLatin1String(write)), write);
+    }
+
+    // A settings file read by the meter's own settings finds no difference whichever decimal
+    // separator it holds and whatever the PC's locale; the dry run agrees.
+    void fileFromAnotherLocale_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("separator");
+        const QStringList locales[] = {{"LANG=C.UTF-8", "LC_ALL=C.UTF-8"},
+                                       {"LANG=C", "LC_ALL=C"},
+                                       {"LANG=en_US.UTF-8", "LC_ALL=en_US.UTF-8"},
+                                       {"LANG=ru_RU.UTF-8", "LC_ALL=ru_RU.UTF-8"}};
+        for (const QStringList& environment : locales)
+            for (const char* separator : {",", "."})
+                QTest::addRow("%s %s", qPrintable(environment[0]), separator)
+                    << environment << QString::fromLatin1(separator);
+    }
+    void fileFromAnotherLocale() {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, separator);
+        Meter sim;
+        QVERIFY(sim.sim.ready());
+        const QString path = dir.filePath(QStringLiteral("locale.dat"));
+        QCOMPARE(sim.cli({"settings-read", "--save", path}).exitCode, 0);
+        auto loaded = settings::file::load(path, {}, QLocale(QLocale::Russian, QLocale::Russia));
+        QVERIFY(loaded.form);
+        for (const settings::FieldId id : settings::typedFields())
+            ((*loaded.form).*settings::typedText(id)).replace(QLatin1Char(','), separator);
+        QCOMPARE(settings::file::save(path, *loaded.form), QString());
+        for (const QStringList& args :
+             {QStringList{"settings-diff", path},
+              QStringList{"--yes", "settings-write", path, "--dry-run", "--time", "07:30"}}) {
+            const CliRun r =
+                CliRun::run(QStringList{"--port", sim.sim.pty()} + args, 60000, environment);
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.out, QStringList{QStringLiteral("Завершено успешно")});
+            QCOMPARE(r.exitCode, 0);
+        }
     }
 
     // A byte the meter did not keep: the box on standard error names the field, the archives

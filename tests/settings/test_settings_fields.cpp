@@ -56,6 +56,9 @@ private slots:
         QVERIFY2(reloaded.form, qPrintable(reloaded.error));
         const settings::SettingsImage fromFile =
             settings::intendedImage(*reloaded.form, kRu, version);
+        // "Читать" of what was written shows a form that would write the same bytes again.
+        const settings::SettingsImage reread = settings::intendedImage(
+            settings::formFromImage(written, quint8(version), form, kRu), kRu, version);
 
         for (const settings::FieldId id : settings::blockFields()) {
             const settings::FieldRange r = settings::fieldRange(id, quint8(version));
@@ -67,6 +70,8 @@ private slots:
                      qPrintable(rangeText(id, version) + QStringLiteral(": write and dry run")));
             QVERIFY2(dryRun.equal(fromFile, r.address, r.count),
                      qPrintable(rangeText(id, version) + QStringLiteral(": file round trip")));
+            QVERIFY2(written.equal(reread, r.address, r.count),
+                     qPrintable(rangeText(id, version) + QStringLiteral(": read back")));
         }
         // Nothing of the block is left to a path of its own: the fields cover it whole.
         for (int a = settings::map::kWrittenFirst;

@@ -280,6 +280,7 @@ private slots:
         QTest::newRow("clamped down") << QByteArray("\r\n") << "-1000" << -100;
         QTest::newRow("fraction dropped") << QByteArray("\r\n") << "12,7" << 12;
         QTest::newRow("negative fraction") << QByteArray("\r\n") << "-12,7" << -12;
+        QTest::newRow("decimal point") << QByteArray("\r\n") << "-12.7" << -12;
     }
 
     void lineEndsAndWindowOffset() {
@@ -321,6 +322,12 @@ private slots:
         l[32] = QString();
         r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
         QVERIFY(!r.form);
+        // Either separator, but a thousands separator is not guessed at.
+        l[32] = QStringLiteral("1.000,5");
+        r = settings::file::parse(cp1251(l), settings::SettingsForm(), kRu, QString());
+        QVERIFY(!r.form);
+        QCOMPARE(r.error, QStringLiteral("Смещение окна в файле настроек указано неверно\r1.000,5 "
+                                         "- не число"));
     }
 
     // Only a regular file of at most 64 KiB is read; a device or a pipe would never end.

@@ -370,6 +370,40 @@ private slots:
         QCOMPARE(meter.frameCount(), frames + 2); // identity and permission
     }
 
+    // While the write runs, nothing that changes what it writes can be touched; after it,
+    // everything is as it was.
+    void writeLocksTheForm_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Edit3", "Edit5", "Edit12", "Edit13", "RadioButton1", "ComboBox2",
+                                 "RzSpinEdit1", "DateTimePicker1", "CheckBox1", "SpeedButton3",
+                                 "Button8", "DateTimePicker2", "Edit10"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void writeLocksTheForm() {
+        QFETCH(QString, name);
+        sim::Server meter(meterOptions());
+        QVERIFY(meter.start());
+        TForm1 w;
+        openSettingsTab(w);
+        attach(w, meter);
+        fill(w);
+        edit(w, "Edit11")->setText(QStringLiteral("10"));
+        edit(w, "Edit13")->setText(QStringLiteral("07:45"));
+        auto* control = w.findChild<QWidget*>(name);
+        QVERIFY(control && control->isEnabled());
+        bool atQuestion = true, whileSending = true;
+        modal::onNext<QMessageBox>([&](QMessageBox& box) {
+            atQuestion = control->isEnabled();
+            QTimer::singleShot(0, &w, [&] { whileSending = control->isEnabled(); });
+            box.button(QMessageBox::Yes)->click();
+        });
+        child<QPushButton>(w, "Button2")->click();
+        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QVERIFY(!atQuestion);
+        QVERIFY(!whileSending);
+        QVERIFY(control->isEnabled());
+    }
+
     // The question before "Применить" says what else will happen, and Enter means No.
     void applyQuestionSaysWhatWillHappen() {
         sim::Server meter(meterOptions());
