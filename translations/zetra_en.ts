@@ -1834,6 +1834,13 @@ weight, litres/pulse:</translation>
     </message>
 </context>
 <context>
+    <name>VisitAct</name>
+    <message>
+        <source>Акт не записан</source>
+        <translation>The act was not written</translation>
+    </message>
+</context>
+<context>
     <name>Zetra</name>
     <message>
         <source>ЗЕТРА</source>

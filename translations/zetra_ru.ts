@@ -1837,6 +1837,13 @@
     </message>
 </context>
 <context>
+    <name>VisitAct</name>
+    <message>
+        <source>Акт не записан</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Zetra</name>
     <message>
         <source>ЗЕТРА</source>

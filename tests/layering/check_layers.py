@@ -23,9 +23,10 @@ LAYERS = {
     "calculators": ("zetra_calculators", ["device"]),
     "store": ("zetra_store", ["archive", "core", "link", "device", "spreadsheet"]),
     "actions": ("zetra_actions", ["store", "archive", "settings", "core", "link", "device"]),
-    "app": ("zetra_window", ["actions", "store", "archive", "settings", "firmware",
+    "documents": ("zetra_documents", ["store", "archive", "settings", "core", "link", "device"]),
+    "app": ("zetra_window", ["actions", "documents", "store", "archive", "settings", "firmware",
                               "calculators", "core", "link", "device"]),
-    "cli": ("zetra_cli_commands", ["actions", "store", "archive", "settings", "firmware",
+    "cli": ("zetra_cli_commands", ["actions", "documents", "store", "archive", "settings", "firmware",
                                    "calculators", "core", "link", "device"]),
     "sim": ("zetra_sim", ["link", "device"]),
 }

@@ -24,6 +24,7 @@ FOLDERS = {
     "store": "store",
     "spreadsheet": "spreadsheet",
     "actions": "actions",
+    "documents": "documents",
     "cli": "cli",
     "sim": "sim",
 }
