@@ -118,8 +118,11 @@ private slots:
     }
 
     void startingState() {
+        // The window may open either side of midnight.
+        const QDate before = QDate::currentDate();
         TForm1 w;
         openSettingsTab(w);
+        const QDate after = QDate::currentDate();
         QCOMPARE(child<QComboBox>(w, "ComboBox2")->currentIndex(), -1);
         QCOMPARE(child<QComboBox>(w, "ComboBox3")->currentIndex(), -1);
         QVERIFY(child<QRadioButton>(w, "RadioButton1")->isChecked());
@@ -136,7 +139,8 @@ private slots:
         const QString time = edit(w, "Edit13")->text();
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(time).hasMatch(),
                  qPrintable(time));
-        QCOMPARE(child<QDateEdit>(w, "DateTimePicker1")->date(), QDate::currentDate());
+        const QDate shown = child<QDateEdit>(w, "DateTimePicker1")->date();
+        QVERIFY(shown == before || shown == after);
     }
 
     void insertionEnablesTheAngle() {
