@@ -8,6 +8,7 @@
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveTexts.h"
 #include "core/Frontend.h"
+#include "core/Outcome.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "ui_Form1.h"
@@ -65,9 +66,12 @@ void ArchiveSaver::save(core::Frontend& frontend, archive::Kind kind, const QStr
     dialog_->selectNameFilter(saveFilters().value(int(target.format)));
     dialog_->selectFile(target.fileName);
     file_folders::remember(target.fileName);
-    if (archive::exportArchive(frontend, kind, target.format, target.fileName, lines, archives,
-                               QLocale()))
+    const core::Outcome saved = archive::exportArchive(frontend, kind, target.format,
+                                                       target.fileName, lines, archives, QLocale());
+    if (saved.succeeded())
         frontend.setStatus(core::texts::savedTo(target.fileName));
+    else
+        core::finish(frontend, saved);
 }
 
 ArchiveTab::ArchiveTab(const TabContext& context)

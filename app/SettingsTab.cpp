@@ -3,6 +3,7 @@
 #include "actions/Actions.h"
 #include "app/FileFolders.h"
 #include "core/Frontend.h"
+#include "core/Outcome.h"
 #include "core/Texts.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsImage.h"
@@ -203,11 +204,14 @@ void SettingsTab::saveFile() {
         return;
     const QString path = settings::file::withDefaultSuffix(SaveDialog2->selectedFiles().first());
     file_folders::remember(path);
-    const QString error = settings::file::save(path, form());
-    if (!error.isEmpty())
+    QString reason;
+    const QString error = settings::file::save(path, form(), &reason);
+    if (!error.isEmpty()) {
         c_.session.frontend().showError(core::texts::errorCaption(), error);
-    else
+        core::finish(c_.session.frontend(), core::Outcome::saveFailed(path, reason));
+    } else {
         c_.session.frontend().setStatus(core::texts::savedTo(path));
+    }
 }
 
 void SettingsTab::convertZeroCutoff(bool toPercent) {

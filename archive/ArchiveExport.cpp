@@ -122,10 +122,13 @@ QString withDefaultExtension(const QString& fileName, ExportFormat format) {
     return fileName + QLatin1Char('.') + formatExtension(format);
 }
 
-QString writeExportFile(const QString& fileName, const QByteArray& bytes) {
-    QString reason;
-    if (!device::saveFileSafely(fileName, bytes, &reason))
-        return texts::cannotWriteFile(fileName, reason);
+QString writeExportFile(const QString& fileName, const QByteArray& bytes, QString* reason) {
+    QString why;
+    if (!device::saveFileSafely(fileName, bytes, &why)) {
+        if (reason)
+            *reason = why;
+        return texts::cannotWriteFile(fileName, why);
+    }
     return {};
 }
 
@@ -138,13 +141,13 @@ QStringList memoLines(const QString& plainText) {
     return lines;
 }
 
-QString saveReportText(const QString& fileName, const QStringList& lines) {
+QString saveReportText(const QString& fileName, const QStringList& lines, QString* reason) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += device::encodeCp1251(line);
         bytes += "\r\n";
     }
-    return writeExportFile(fileName, bytes);
+    return writeExportFile(fileName, bytes, reason);
 }
 
 ArchiveSheet dailySheet(const DailyArchive& archive, const QLocale& locale) {
@@ -186,18 +189,19 @@ ArchiveSheet minuteSheet(const MinuteArchive& archive, const QLocale& locale) {
     return sheet;
 }
 
-bool exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
-                   const QString& fileName, const QStringList& memoText, const Archives& archives,
-                   const QLocale& locale) {
+core::Outcome exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
+                            const QString& fileName, const QStringList& memoText,
+                            const Archives& archives, const QLocale& locale) {
     QString error;
+    QString reason;
     if (format == ExportFormat::Text) {
-        error = saveReportText(fileName, memoText);
+        error = saveReportText(fileName, memoText, &reason);
     } else {
         const bool read = kind == Kind::Daily ? archives.daily.summary.recordCount > 0
                                               : archives.minute.summary.recordCount > 0;
         if (!read) {
             frontend.showError(core::texts::errorCaption(), texts::notReadYet());
-            return false;
+            return core::Outcome::saveFailed(fileName, texts::notReadYet());
         }
         switch (format) {
         case ExportFormat::Text:
@@ -206,23 +210,24 @@ bool exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
         case ExportFormat::Xlsx: {
             const ArchiveSheet sheet = kind == Kind::Daily ? dailySheet(archives.daily, locale)
                                                            : minuteSheet(archives.minute, locale);
-            error = format == ExportFormat::Workbook ? saveWorkbook(fileName, sheet, locale)
-                                                     : saveXlsx(fileName, sheet, locale);
+            error = format == ExportFormat::Workbook
+                        ? saveWorkbook(fileName, sheet, locale, &reason)
+                        : saveXlsx(fileName, sheet, locale, &reason);
             break;
         }
         case ExportFormat::Csv:
-            error = writeExportFile(fileName, archiveCsv(kind, archives));
+            error = writeExportFile(fileName, archiveCsv(kind, archives), &reason);
             break;
         case ExportFormat::Json:
-            error = writeExportFile(fileName, archiveJsonText(kind, archives));
+            error = writeExportFile(fileName, archiveJsonText(kind, archives), &reason);
             break;
         }
     }
     if (!error.isEmpty()) {
         frontend.showError(core::texts::errorCaption(), error);
-        return false;
+        return core::Outcome::saveFailed(fileName, reason);
     }
-    return true;
+    return core::Outcome::of(core::Outcome::Kind::Succeeded);
 }
 
 } // namespace archive

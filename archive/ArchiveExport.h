@@ -49,15 +49,18 @@ SaveTarget saveTarget(const QString& typed, ExportFormat chosen);
 QString withDefaultExtension(const QString& fileName, ExportFormat format);
 
 // Writes `bytes` as the whole file, replacing it only once they are all written; empty on
-// success, otherwise the message to show. Every export file goes through here.
-QString writeExportFile(const QString& fileName, const QByteArray& bytes);
+// success, otherwise the message to show (and the system's reason in `reason`). Every export
+// file goes through here.
+QString writeExportFile(const QString& fileName, const QByteArray& bytes,
+                        QString* reason = nullptr);
 
 // The lines of a memo's text, as the memo shows them: a final line break opens no new line.
 QStringList memoLines(const QString& plainText);
 
 // Each line followed by CR LF, in Windows-1251; the file is replaced only once it is written
-// whole. Empty on success, otherwise the message to show.
-QString saveReportText(const QString& fileName, const QStringList& lines);
+// whole. Empty on success, otherwise the message to show (and the system's reason in `reason`).
+QString saveReportText(const QString& fileName, const QStringList& lines,
+                       QString* reason = nullptr);
 
 // The workbook's cell styles.
 enum class SheetStyle {
@@ -102,12 +105,15 @@ spreadsheet::CellStyle sheetCellStyle(SheetStyle style, const QLocale& locale);
 // workbook fits them (the title in A1 left out).
 std::array<int, 4> sheetColumnWidths(const ArchiveSheet& sheet, const QLocale& locale);
 
-// Writes the sheet as an Excel 5.0 workbook. Empty on success, otherwise the message to show.
-QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale);
+// Writes the sheet as an Excel 5.0 workbook. Empty on success, otherwise the message to show
+// (and the system's reason in `reason`).
+QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale,
+                     QString* reason = nullptr);
 
 // The same sheet as an xlsx workbook: its bytes, or empty with `error` set.
 QByteArray xlsxContents(const ArchiveSheet& sheet, const QLocale& locale, QString* error);
-QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale);
+QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale,
+                 QString* reason = nullptr);
 
 // The last readout of an archive as CSV (UTF-8 with a byte-order mark, CR LF): a header row,
 // then one row per present entry, newest first.
@@ -125,9 +131,10 @@ QByteArray plainNumberText(double value);
 
 // The whole export of one archive to `fileName` (already extended). The text file takes the
 // memo's lines; every other format the archive's last readout, refused when it was never read.
-// Failures are shown through the frontend with the caption "Ошибка"; true when written.
-bool exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
-                   const QString& fileName, const QStringList& memoText, const Archives& archives,
-                   const QLocale& locale);
+// Failures are shown through the frontend with the caption "Ошибка"; the outcome is Succeeded
+// when written, else SaveFailed with the reason.
+core::Outcome exportArchive(core::Frontend& frontend, Kind kind, ExportFormat format,
+                            const QString& fileName, const QStringList& memoText,
+                            const Archives& archives, const QLocale& locale);
 
 } // namespace archive

@@ -168,6 +168,32 @@ QByteArray plainNumberText(double value) {
 
 QString plainNumber(double value) { return QString::fromLatin1(plainNumberText(value)); }
 
+namespace {
+// What an interrupted readout holds, from its oldest entry to its newest, in the stamps the CSV
+// and JSON write; empty when nothing was read.
+std::pair<QByteArray, QByteArray> readRange(Kind kind, const Archives& archives) {
+    if (kind == Kind::Daily) {
+        const DailySummary& s = archives.daily.summary;
+        if (s.recordCount == 0)
+            return {};
+        return {isoDate(s.endDate - s.recordCount + 1), isoDate(s.endDate)};
+    }
+    const MinuteSummary& s = archives.minute.summary;
+    if (s.recordCount == 0)
+        return {};
+    MinuteClock first{s.endDate, s.endHour, s.endMinute};
+    for (int i = 1; i < s.recordCount; ++i)
+        first.stepBack();
+    return {isoDate(first.date) + 'T' + hourMinute(first.hour, first.minute),
+            isoDate(s.endDate) + 'T' + hourMinute(s.endHour, s.endMinute)};
+}
+
+bool interrupted(Kind kind, const Archives& archives) {
+    return kind == Kind::Daily ? archives.daily.summary.interrupted
+                               : archives.minute.summary.interrupted;
+}
+} // namespace
+
 QByteArray archiveCsv(Kind kind, const Archives& archives) {
     const QString header = kind == Kind::Daily ? texts::csvDailyHeader() : texts::csvMinuteHeader();
     QByteArray out = "\xEF\xBB\xBF" + header.toUtf8() + "\r\n";
@@ -188,6 +214,19 @@ QByteArray archiveCsv(Kind kind, const Archives& archives) {
         out += events.of(row.record.events()).first;
         out += "\r\n";
     });
+    // A stopped readout ends with a row that says what it holds; a complete one has none.
+    if (interrupted(kind, archives)) {
+        const auto [from, to] = readRange(kind, archives);
+        const bool daily = kind == Kind::Daily;
+        const QString mark = from.isEmpty()
+                                 ? (daily ? texts::interruptedDailyNothingRead()
+                                          : texts::interruptedMinuteNothingRead())
+                                 : (daily ? texts::interruptedDailyTitle(QString::fromLatin1(from),
+                                                                         QString::fromLatin1(to))
+                                          : texts::interruptedMinuteTitle(QString::fromLatin1(from),
+                                                                          QString::fromLatin1(to)));
+        out += csvField(mark) + ",,,\r\n";
+    }
     return out;
 }
 
@@ -212,13 +251,6 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("to", quoted(isoDate(s.endDate)));
         field("meter_date", quoted(isoDate(s.meterDate)));
         field("records_read", QByteArray::number(s.recordCount));
-        if (s.interrupted) {
-            field("cancelled", "true");
-            if (s.recordCount > 0) {
-                field("read_from", quoted(isoDate(s.endDate - s.recordCount + 1)));
-                field("read_to", quoted(isoDate(s.endDate)));
-            }
-        }
         volumeTotal = s.volumeTotal;
         timeTotal = s.hoursTotal;
     } else {
@@ -229,20 +261,16 @@ QByteArray archiveJsonText(Kind kind, const Archives& archives) {
         field("meter_date", quoted(isoDate(s.meterDate)));
         field("meter_time", quoted(hourMinute(s.endHour, s.endMinute)));
         field("records_read", QByteArray::number(s.recordCount));
-        if (s.interrupted) {
-            field("cancelled", "true");
-            if (s.recordCount > 0) {
-                MinuteClock first{s.endDate, s.endHour, s.endMinute};
-                for (int i = 1; i < s.recordCount; ++i)
-                    first.stepBack();
-                field("read_from",
-                      quoted(isoDate(first.date) + 'T' + hourMinute(first.hour, first.minute)));
-                field("read_to",
-                      quoted(isoDate(s.endDate) + 'T' + hourMinute(s.endHour, s.endMinute)));
-            }
-        }
         volumeTotal = s.volumeTotal;
         timeTotal = s.secondsTotal;
+    }
+    if (interrupted(kind, archives)) {
+        field("cancelled", "true");
+        const auto [from, to] = readRange(kind, archives);
+        if (!from.isEmpty()) {
+            field("read_from", quoted(from));
+            field("read_to", quoted(to));
+        }
     }
     field("totals", "{\"volume_m3\": " + plainNumberText(volumeTotal) + ", " + timeKey +
                         plainNumberText(timeTotal) + '}');

@@ -111,7 +111,8 @@ QString dateTimeStyleFormat(const QLocale& locale) {
                                                 locale.timeFormat(QLocale::ShortFormat));
 }
 
-QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale) {
+QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale,
+                     QString* reason) {
     spreadsheet::Workbook book;
     book.setFileName(fileName);
     book.clear();
@@ -126,9 +127,12 @@ QString saveWorkbook(const QString& fileName, const ArchiveSheet& sheet, const Q
     }
     book.fitColumns(0, 3);
     book.writeText(0, 0, sheet.title, spreadsheet::Workbook::kDefaultStyle);
-    QString reason;
-    if (!book.save(&reason))
-        return texts::cannotWriteFile(fileName, reason);
+    QString why;
+    if (!book.save(&why)) {
+        if (reason)
+            *reason = why;
+        return texts::cannotWriteFile(fileName, why);
+    }
     return {};
 }
 

@@ -96,12 +96,16 @@ QByteArray xlsxContents(const ArchiveSheet& sheet, const QLocale& locale, QStrin
     return written.readAll();
 }
 
-QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale) {
-    QString reason;
-    const QByteArray bytes = xlsxContents(sheet, locale, &reason);
-    if (bytes.isEmpty())
-        return texts::cannotWriteFile(fileName, reason);
-    return writeExportFile(fileName, bytes);
+QString saveXlsx(const QString& fileName, const ArchiveSheet& sheet, const QLocale& locale,
+                 QString* reason) {
+    QString why;
+    const QByteArray bytes = xlsxContents(sheet, locale, &why);
+    if (bytes.isEmpty()) {
+        if (reason)
+            *reason = why;
+        return texts::cannotWriteFile(fileName, why);
+    }
+    return writeExportFile(fileName, bytes, reason);
 }
 
 } // namespace archive

@@ -61,7 +61,7 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
         context.linesToStandardError = true;
         toStandardOutput.emplace(save->fileName);
     }
-    bool saved = true;
+    core::Outcome saveOutcome;
     if (readout.lines) {
         for (const QString& line : *readout.lines)
             context.print(line);
@@ -70,20 +70,19 @@ int runArchive(CliContext& context, CommandArgs& args, archive::Kind kind, const
             context.put(QStringLiteral("archive"), json::archiveObject(kind, archives));
         if (save) {
             const QString path = toStandardOutput ? toStandardOutput->path() : save->fileName;
-            saved = archive::exportArchive(context.frontend, kind, save->format, path,
-                                           *readout.lines, archives, context.locale);
+            saveOutcome = archive::exportArchive(context.frontend, kind, save->format, path,
+                                                 *readout.lines, archives, context.locale);
             QString reason;
-            if (saved && toStandardOutput && !toStandardOutput->copyOut(&reason)) {
+            if (saveOutcome.succeeded() && toStandardOutput &&
+                !toStandardOutput->copyOut(&reason)) {
                 context.frontend.showError(core::texts::errorCaption(), reason);
-                saved = false;
+                saveOutcome = core::Outcome::saveFailed(save->fileName, reason);
             }
-            if (saved && !toStandardOutput)
+            if (saveOutcome.succeeded() && !toStandardOutput)
                 context.put(QStringLiteral("saved"), save->fileName);
         }
     }
-    context.saveFailed = !saved;
-    const int code = context.finish(readout.outcome);
-    return saved ? code : kExitFailed;
+    return context.finish(core::withSave(readout.outcome, saveOutcome));
 }
 
 } // namespace

@@ -26,9 +26,10 @@ int CliContext::finish(const core::Outcome& o) {
     // The outcome's status text; one that leaves the status as it was prints that status.
     statusLine = core::statusText(o).value_or(frontend.status());
     // The reason behind the status, one line on standard error; the status line keeps its words.
+    // A file not saved names its reason in the status line itself.
     if (!o.reason.isEmpty()) {
         put(QStringLiteral("reason"), o.reason);
-        if (!json) {
+        if (!json && o.kind != core::Outcome::Kind::SaveFailed) {
             std::fprintf(stderr, "%s\n", core::texts::statusReason(o.reason).toUtf8().constData());
             std::fflush(stderr);
         }

@@ -54,8 +54,6 @@ struct CliContext {
     // the command ended with one.
     std::optional<core::Outcome> outcome;
     std::optional<QString> statusLine;
-    // The action succeeded and its --save file was not written: the outcome save_failed.
-    bool saveFailed = false;
     QJsonObject data; // the command's own keys
 
     // Prints one result line (not with --json).

@@ -16,9 +16,7 @@ QJsonObject commandObject(const QString& command, const CliContext& context) {
     QJsonObject o = context.data;
     o.insert(QStringLiteral("command"), command);
     if (context.outcome)
-        o.insert(QStringLiteral("outcome"), context.saveFailed && context.outcome->succeeded()
-                                                ? QStringLiteral("save_failed")
-                                                : outcomeName(context.outcome->kind));
+        o.insert(QStringLiteral("outcome"), outcomeName(context.outcome->kind));
     if (context.statusLine)
         o.insert(QStringLiteral("status"), *context.statusLine);
     QJsonArray messages;

@@ -62,7 +62,7 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
 
     const actions::SettingsRun run =
         actions::readSettings(context.session, context.target, startingForm(), context.locale);
-    bool saveFailed = false;
+    core::Outcome saveOutcome;
     if (run.form) {
         const settings::SettingsForm& form = *run.form;
         const QStringList lines = settings::file::lines(form);
@@ -77,20 +77,19 @@ int runSettingsRead(CliContext& context, CommandArgs& args) {
         if (saveTo) {
             const QString path = toStandardOutput ? toStandardOutput->path()
                                                   : settings::file::withDefaultSuffix(*saveTo);
-            QString error = settings::file::save(path, form);
-            if (error.isEmpty() && toStandardOutput)
-                toStandardOutput->copyOut(&error);
+            QString reason;
+            QString error = settings::file::save(path, form, &reason);
+            if (error.isEmpty() && toStandardOutput && !toStandardOutput->copyOut(&reason))
+                error = reason;
             if (!error.isEmpty()) {
                 context.frontend.showError(core::texts::errorCaption(), error);
-                saveFailed = true;
+                saveOutcome = core::Outcome::saveFailed(toStandardOutput ? *saveTo : path, reason);
             } else if (!toStandardOutput) {
                 context.put(QStringLiteral("saved"), path);
             }
         }
     }
-    context.saveFailed = saveFailed;
-    const int code = context.finish(run.outcome);
-    return saveFailed ? kExitFailed : code;
+    return context.finish(core::withSave(run.outcome, saveOutcome));
 }
 
 namespace {

@@ -240,10 +240,13 @@ int runHistory(CliContext& context, CommandArgs& args) {
     if (context.json)
         context.put(QStringLiteral("archive"), json::archiveObject(kind, built->archives));
     if (save) {
+        // The history has no status of its own; a save that failed ends it with one.
         const QString path = toStandardOutput ? toStandardOutput->path() : save->fileName;
-        if (!archive::exportArchive(context.frontend, kind, save->format, path, built->lines,
-                                    built->archives, context.locale))
-            return kExitFailed;
+        const core::Outcome saved =
+            archive::exportArchive(context.frontend, kind, save->format, path, built->lines,
+                                   built->archives, context.locale);
+        if (!saved.succeeded())
+            return context.finish(saved);
         QString reason;
         if (toStandardOutput && !toStandardOutput->copyOut(&reason)) {
             context.frontend.showError(core::texts::errorCaption(), reason);

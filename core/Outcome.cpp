@@ -77,6 +77,8 @@ std::optional<QString> statusText(const Outcome& o) {
         return texts::incompatibleDevice();
     case Outcome::Kind::Cancelled:
         return texts::cancelled();
+    case Outcome::Kind::SaveFailed:
+        return texts::notSaved(o.fileName, o.reason);
     case Outcome::Kind::RefusedByMeter:
     case Outcome::Kind::InputRefused:
     case Outcome::Kind::IntervalRefused:
@@ -84,6 +86,12 @@ std::optional<QString> statusText(const Outcome& o) {
         break;
     }
     return std::nullopt;
+}
+
+Outcome withSave(const Outcome& action, const Outcome& save) {
+    const bool ran =
+        action.kind == Outcome::Kind::Succeeded || action.kind == Outcome::Kind::FinishedWithErrors;
+    return ran && save.kind == Outcome::Kind::SaveFailed ? save : action;
 }
 
 Outcome finish(Frontend& frontend, Outcome outcome) {

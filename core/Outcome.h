@@ -26,6 +26,7 @@ struct Outcome {
         IntervalRefused,    // the archive interval failed its checks
         Declined,           // a question was answered No
         Cancelled,          // the engineer stopped the action
+        SaveFailed,         // the action ran, but the file it was to write was not written
     };
 
     // What the status line says beyond the kind's shared text, with the counts it names.
@@ -51,7 +52,8 @@ struct Outcome {
     int failed = 0;   // of those, the ones whose transfer failed
     int total = 0;    // what the action set out to do, where the status names it
     QString portName; // PortNotOpened: the port as the status names it (empty for the pipe)
-    QString reason;   // PortNotOpened: why the system refused the port, in its own words
+    QString reason;   // PortNotOpened, SaveFailed: why the system refused, in its own words
+    QString fileName; // SaveFailed: the file that was not written
 
     bool succeeded() const { return kind == Kind::Succeeded; }
 
@@ -59,6 +61,12 @@ struct Outcome {
         Outcome o;
         o.kind = kind;
         o.detail = detail;
+        return o;
+    }
+    static Outcome saveFailed(const QString& fileName, const QString& reason) {
+        Outcome o = of(Kind::SaveFailed);
+        o.fileName = fileName;
+        o.reason = reason;
         return o;
     }
     // The end of a group of transactions: nothing answered, something failed, or all went well.
@@ -69,6 +77,10 @@ struct Outcome {
 // the shared text of its kind. Nothing when the status stays as it was (a question answered
 // No, an input refused before anything was shown).
 std::optional<QString> statusText(const Outcome& outcome);
+
+// An action whose result was then saved: a save that failed speaks for both, since the file the
+// engineer asked for is missing, unless the action was stopped or ended before its result.
+Outcome withSave(const Outcome& action, const Outcome& save);
 
 // Shows the status the outcome leaves, with the system's reason behind it (or none), and hands
 // the outcome back.

@@ -38,6 +38,12 @@ QString savedTo(const QString& fileName) {
     return QCoreApplication::translate("Zetra", "Сохранено: %1")
         .arg(QDir::toNativeSeparators(fileName));
 }
+QString notSaved(const QString& fileName, const QString& reason) {
+    const QString file = QDir::toNativeSeparators(fileName);
+    if (reason.isEmpty())
+        return QCoreApplication::translate("Zetra", "Файл не сохранён: %1").arg(file);
+    return QCoreApplication::translate("Zetra", "Файл не сохранён: %1 (%2)").arg(file, reason);
+}
 QString statusReason(const QString& reason) {
     return QCoreApplication::translate("Zetra", "Причина: %1").arg(reason);
 }

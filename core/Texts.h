@@ -23,7 +23,9 @@ QString attentionCaption();                  // "Внимание"
 QString errorCaption();                      // "Ошибка"
 QString statusReason(const QString& reason); // "Причина: " and the system's reason
 QString savedTo(const QString& fileName);    // the window's status after a file is saved
-QString cancelled();                         // "Прервано пользователем"
+// The status after a save that failed: the file and why it was not written.
+QString notSaved(const QString& fileName, const QString& reason);
+QString cancelled(); // "Прервано пользователем"
 } // namespace texts
 
 } // namespace core

@@ -204,8 +204,8 @@ LoadResult load(const QString& path, const SettingsForm& current, const QLocale&
     return parse(bytes, current, locale, path);
 }
 
-QString save(const QString& path, const SettingsForm& form) {
-    if (!device::saveFileSafely(path, contents(form)))
+QString save(const QString& path, const SettingsForm& form, QString* reason) {
+    if (!device::saveFileSafely(path, contents(form), reason))
         return st::cannotWriteFile(path);
     return {};
 }

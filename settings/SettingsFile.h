@@ -41,8 +41,9 @@ LoadResult parse(const QByteArray& contents, const SettingsForm& current, const 
                  const QString& path);
 LoadResult load(const QString& path, const SettingsForm& current, const QLocale& locale);
 
-// Writes the file completely or not at all; empty on success, else the "Ошибка" message.
-QString save(const QString& path, const SettingsForm& form);
+// Writes the file completely or not at all; empty on success, else the "Ошибка" message (and
+// the system's reason in `reason`).
+QString save(const QString& path, const SettingsForm& form, QString* reason = nullptr);
 
 // A name without an extension gets ".dat".
 QString withDefaultSuffix(const QString& path);

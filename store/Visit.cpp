@@ -33,6 +33,8 @@ QString outcomeWord(core::Outcome::Kind kind) {
         return QStringLiteral("declined");
     case Kind::Cancelled:
         return QStringLiteral("cancelled");
+    case Kind::SaveFailed:
+        return QStringLiteral("save_failed");
     }
     return {};
 }

@@ -1906,6 +1906,14 @@ weight, litres/pulse:</translation>
         <source>Причина: %1</source>
         <translation>Reason: %1</translation>
     </message>
+    <message>
+        <source>Файл не сохранён: %1</source>
+        <translation>File not saved: %1</translation>
+    </message>
+    <message>
+        <source>Файл не сохранён: %1 (%2)</source>
+        <translation>File not saved: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>

@@ -1909,6 +1909,14 @@
         <source>Причина: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Файл не сохранён: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл не сохранён: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cli</name>

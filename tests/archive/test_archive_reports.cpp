@@ -185,27 +185,33 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("readFrom"); // JSON; empty when absent
         QTest::addColumn<QString>("readTo");
+        QTest::addColumn<QString>("csvLast"); // the CSV's last row
         QTest::newRow("daily complete")
             << true << 3 << false << "Суточный архив с 03.03.2008 по 05.03.2008"
             << ""
-            << "";
+            << ""
+            << "2008-03-05,0.065536,1,";
         QTest::newRow("daily stopped")
             << true << 2 << true << "Суточный архив. Прервано: прочитано с 04.03.2008 по 05.03.2008"
             << "2008-03-04"
-            << "2008-03-05";
+            << "2008-03-05"
+            << "Суточный архив. Прервано: прочитано с 2008-03-04 по 2008-03-05,,,";
         QTest::newRow("daily stopped before a record")
             << true << 0 << true << "Суточный архив. Прервано: ничего не прочитано"
             << ""
-            << "";
+            << ""
+            << "Суточный архив. Прервано: ничего не прочитано,,,";
         QTest::newRow("minute complete")
             << false << 601 << false << "Минутный архив с 05.03.2008 по 05.03.2008"
             << ""
-            << "";
+            << ""
+            << "2008-03-05T10:00,0.065536,1800,";
         QTest::newRow("minute stopped across midnight")
             << false << 602 << true
             << "Минутный архив. Прервано: прочитано с 04.03.2008 23:59 по 05.03.2008 10:00"
             << "2008-03-04T23:59"
-            << "2008-03-05T10:00";
+            << "2008-03-05T10:00"
+            << "Минутный архив. Прервано: прочитано с 2008-03-04T23:59 по 2008-03-05T10:00,,,";
     }
     void interruptedReadoutSaysWhatWasRead() {
         QFETCH(bool, daily);
@@ -214,6 +220,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, readFrom);
         QFETCH(QString, readTo);
+        QFETCH(QString, csvLast);
         Archives a;
         std::vector<Record>& e = daily ? a.daily.entries : a.minute.entries;
         if (count > 0)
@@ -245,6 +252,8 @@ private slots:
         QCOMPARE(json.contains("cancelled"), interrupted);
         QCOMPARE(json.value("read_from").toString(), readFrom);
         QCOMPARE(json.value("read_to").toString(), readTo);
+        const QStringList csv = QString::fromUtf8(archiveCsv(kind, a)).split("\r\n");
+        QCOMPARE(csv.value(csv.size() - 2), csvLast);
     }
 
     void extensions() {

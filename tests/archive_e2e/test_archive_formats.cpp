@@ -106,7 +106,7 @@ class ArchiveFormatsTest : public QObject {
         const QString file = dir.filePath(QStringLiteral("%1.%2").arg(
             kind == Kind::Daily ? "daily" : "minute", formatExtension(format)));
         RecordingFrontend frontend;
-        if (!exportArchive(frontend, kind, format, file, {}, archives, ru))
+        if (!exportArchive(frontend, kind, format, file, {}, archives, ru).succeeded())
             return {};
         return frontend.messages.isEmpty() ? file : QString();
     }
@@ -358,7 +358,11 @@ private slots:
         QFETCH(ExportFormat, format);
         RecordingFrontend frontend;
         const QString missing = dir.filePath("no/such/folder/x." + formatExtension(format));
-        QVERIFY(!exportArchive(frontend, Kind::Daily, format, missing, {}, archives, ru));
+        const core::Outcome failed =
+            exportArchive(frontend, Kind::Daily, format, missing, {}, archives, ru);
+        QCOMPARE(failed.kind, core::Outcome::Kind::SaveFailed);
+        QCOMPARE(failed.fileName, missing);
+        QVERIFY(!failed.reason.isEmpty());
         QCOMPARE(frontend.messages.size(), 1);
         QVERIFY(frontend.messages[0].startsWith("Ошибка: Не удаётся записать файл"));
         // A read-only folder: the old file stays as it was.
@@ -374,7 +378,7 @@ private slots:
             ZETRA_SKIP("running as a user that writes anywhere");
         }
         frontend.messages.clear();
-        QVERIFY(!exportArchive(frontend, Kind::Daily, format, old, {}, archives, ru));
+        QVERIFY(!exportArchive(frontend, Kind::Daily, format, old, {}, archives, ru).succeeded());
         QCOMPARE(frontend.messages.size(), 1);
         QFile::setPermissions(dir.filePath("ro"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

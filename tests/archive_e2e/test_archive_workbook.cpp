@@ -99,9 +99,11 @@ private slots:
         dailyFile = dir.filePath("daily.xls");
         minuteFile = dir.filePath("minute.xls");
         QVERIFY(exportArchive(frontend, Kind::Daily, ExportFormat::Workbook, dailyFile, {},
-                              dailyArchives(), ru));
+                              dailyArchives(), ru)
+                    .succeeded());
         QVERIFY(exportArchive(frontend, Kind::Minute, ExportFormat::Workbook, minuteFile, {},
-                              minuteArchives(), ru));
+                              minuteArchives(), ru)
+                    .succeeded());
         QVERIFY(frontend.messages.isEmpty());
     }
 
@@ -153,7 +155,8 @@ private slots:
         a.daily.summary = {3, day(2008, 3, 5), 0, 0};
         RecordingFrontend frontend;
         const QString file = dir.filePath("empty.xls");
-        QVERIFY(exportArchive(frontend, Kind::Daily, ExportFormat::Workbook, file, {}, a, ru));
+        QVERIFY(exportArchive(frontend, Kind::Daily, ExportFormat::Workbook, file, {}, a, ru)
+                    .succeeded());
         const QJsonObject book = readBack(file);
         checkCell(book, 1, 0, kText, "Суточный архив с 03.03.2008 по 05.03.2008");
         checkCell(book, 4, 3, kText, "В архиве нет записей для этого интервала дат");
@@ -192,7 +195,8 @@ private slots:
         a.minute.summary = {3, day(2008, 3, 5), 0, 1, 0.000256, 1};
         RecordingFrontend frontend;
         const QString file = dir.filePath("midnight.xls");
-        QVERIFY(exportArchive(frontend, Kind::Minute, ExportFormat::Workbook, file, {}, a, ru));
+        QVERIFY(exportArchive(frontend, Kind::Minute, ExportFormat::Workbook, file, {}, a, ru)
+                    .succeeded());
         const QJsonObject book = readBack(file);
         checkCell(book, 1, 0, kText, "Минутный архив с 04.03.2008 по 05.03.2008");
         checkCell(book, 4, 0, kDate, "2008-03-05T00:01:00", "DD.MM.YYYY hh:mm");
@@ -201,14 +205,16 @@ private slots:
     void neverReadIsRefused() {
         RecordingFrontend frontend;
         const QString file = dir.filePath("never.xls");
-        QVERIFY(!exportArchive(frontend, Kind::Minute, ExportFormat::Workbook, file, {}, Archives(),
-                               ru));
+        QVERIFY(
+            !exportArchive(frontend, Kind::Minute, ExportFormat::Workbook, file, {}, Archives(), ru)
+                 .succeeded());
         QCOMPARE(frontend.messages,
                  QStringList{"Ошибка: Архив не прочитан: нажмите «Читать», затем сохраните"});
         QVERIFY(!QFile::exists(file));
         // The text file of an empty memo is still written: it is what the memo holds.
         QVERIFY(exportArchive(frontend, Kind::Minute, ExportFormat::Text, dir.filePath("e.txt"), {},
-                              Archives(), ru));
+                              Archives(), ru)
+                    .succeeded());
         QCOMPARE(QFileInfo(dir.filePath("e.txt")).size(), 0);
     }
 

@@ -1,9 +1,11 @@
 // zetra-cli's --save and --log targets: a FIFO, a device or a link to one is written into or
 // refused, never replaced; a log that cannot be opened or written fails the run, says so, and
-// never holds it up.
+// never holds it up. A save that fails is its own outcome: the readout is still printed, the
+// status line names the file, exit 1.
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SimProcess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -108,6 +110,57 @@ private slots:
         QCOMPARE(QFileInfo(pointed).isFile(), target == QLatin1String("file.csv"));
         if (target == QLatin1String("file.csv"))
             QVERIFY(QFileInfo(pointed).size() > 10);
+    }
+
+    // Every command that saves, into a target that cannot be written.
+    void failedSave_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("target"); // {dir}: the row's folder
+        const char* commands[] = {"daily 10.03.2015 15.03.2015 --save {target}.csv",
+                                  "minute 15.03.2015 15.03.2015 --save {target}.txt",
+                                  "settings-read --save {target}.dat",
+                                  "history 12345 --save {target}.json"};
+        const char* targets[][2] = {{"missing folder", "{dir}/no/such/x"},
+                                    {"a folder", "{dir}/taken"},
+                                    {"a name too long", "{dir}/{long}"}};
+        for (const char* command : commands)
+            for (const auto& target : targets)
+                QTest::addRow("%s, %s", QByteArray(command).split(' ').first().constData(),
+                              target[0])
+                    << QString::fromUtf8(command) << QString::fromUtf8(target[1]);
+    }
+    void failedSave() {
+        QFETCH(QString, command);
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("store.sqlite"));
+        for (const char* ext : {"csv", "txt", "dat", "json"})
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("taken.") + QLatin1String(ext)));
+        if (command.startsWith(QLatin1String("history")))
+            QCOMPARE(CliRun::run({"--pipe", sim->pipe(), "--store", store, "daily", "10.03.2015",
+                                  "15.03.2015"},
+                                 30000)
+                         .exitCode,
+                     0);
+        QString line = command;
+        line.replace(QLatin1String("{target}"), target)
+            .replace(QLatin1String("{dir}"), dir.path())
+            .replace(QLatin1String("{long}"), QString(300, QLatin1Char('x')));
+        const QStringList args =
+            QStringList{"--pipe", sim->pipe(), "--store", store} + line.split(QLatin1Char(' '));
+        const CliRun text = CliRun::run(args, 30000);
+        QCOMPARE(text.exitCode, 1);
+        QVERIFY2(text.out.size() > 1, "the readout is printed before the status");
+        QVERIFY2(text.out.last().startsWith(QStringLiteral("Файл не сохранён: ")),
+                 qPrintable(text.out.last()));
+        QVERIFY(text.out.last().endsWith(QLatin1Char(')'))); // and why
+        const CliRun json = CliRun::run(QStringList{"--json"} + args, 30000);
+        QCOMPARE(json.exitCode, 1);
+        const QJsonObject o = QJsonDocument::fromJson(json.out.value(0).toUtf8()).object();
+        QCOMPARE(o.value("outcome").toString(), QStringLiteral("save_failed"));
+        QCOMPARE(o.value("status").toString(), text.out.last());
+        QVERIFY(!o.value("reason").toString().isEmpty());
+        QVERIFY(!o.contains("saved"));
     }
 };
 

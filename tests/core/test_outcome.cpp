@@ -83,6 +83,32 @@ private slots:
         else
             QCOMPARE(made.value_or(QStringLiteral("(none)")), text);
     }
+
+    // A failed save after an action that ran speaks for both; a stop or a refusal stays.
+    void withSave_data() {
+        QTest::addColumn<Kind>("action");
+        QTest::addColumn<Kind>("save");
+        QTest::addColumn<Kind>("result");
+        QTest::newRow("saved") << Kind::Succeeded << Kind::Succeeded << Kind::Succeeded;
+        QTest::newRow("not saved") << Kind::Succeeded << Kind::SaveFailed << Kind::SaveFailed;
+        QTest::newRow("errors, not saved")
+            << Kind::FinishedWithErrors << Kind::SaveFailed << Kind::SaveFailed;
+        QTest::newRow("stopped") << Kind::Cancelled << Kind::SaveFailed << Kind::Cancelled;
+        QTest::newRow("no answer") << Kind::NoAnswer << Kind::Succeeded << Kind::NoAnswer;
+    }
+    void withSave() {
+        QFETCH(Kind, action);
+        QFETCH(Kind, save);
+        QFETCH(Kind, result);
+        const core::Outcome saved = save == Kind::SaveFailed
+                                        ? core::Outcome::saveFailed("/tmp/a b.csv", "Disk full")
+                                        : core::Outcome::of(save);
+        const core::Outcome o = core::withSave(core::Outcome::of(action), saved);
+        QCOMPARE(o.kind, result);
+        if (result == Kind::SaveFailed)
+            QCOMPARE(core::statusText(o).value_or(""),
+                     QStringLiteral("Файл не сохранён: /tmp/a b.csv (Disk full)"));
+    }
 };
 
 QTEST_GUILESS_MAIN(OutcomeTest)

@@ -126,7 +126,8 @@ private slots:
         RecordingFrontend f;
         const QString expectedFile = dir_.filePath(QStringLiteral("expected.csv"));
         QVERIFY(archive::exportArchive(f, archive::Kind::Minute, archive::ExportFormat::Csv,
-                                       expectedFile, built->lines, built->archives, QLocale()));
+                                       expectedFile, built->lines, built->archives, QLocale())
+                    .succeeded());
         QFile a(saved), b(expectedFile);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(a.readAll(), b.readAll());

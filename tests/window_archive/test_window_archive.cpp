@@ -408,6 +408,10 @@ private slots:
         QVERIFY2(message.startsWith("Ошибка: Не удаётся записать файл " + path + "\n"),
                  qPrintable(message));
         QVERIFY(message.size() > ("Ошибка: Не удаётся записать файл " + path + "\n").size());
+        // The status line names the file and why, in place of «Сохранено».
+        QVERIFY2(
+            statusOf(w).startsWith("Файл не сохранён: " + QDir::toNativeSeparators(path) + " ("),
+            qPrintable(statusOf(w)));
     }
 
     void fontAppliesToBothMemos() {
