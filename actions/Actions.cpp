@@ -16,9 +16,6 @@ using core::Outcome;
 
 namespace actions {
 
-namespace {
-
-// What the Info readout learnt, for the visit row.
 void noteInfo(store::Visit& visit, const info::Values& values) {
     const info::Readings& r = values.readings;
     if (!r.serialNumber || !r.manufactured.isValid())
@@ -37,6 +34,8 @@ void noteInfo(store::Visit& visit, const info::Values& values) {
     f.workHours = r.workHours;
     f.idleHours = r.idleHours;
 }
+
+namespace {
 
 // Keeps each record of a readout in the store as it is read.
 archive::EntryHook storeEntries(store::Visit& visit, archive::Kind kind) {

@@ -15,11 +15,19 @@
 #include <optional>
 #include <vector>
 
+namespace store {
+class Visit;
+}
+
 // The meter actions behind the connection buttons, as the window and zetra-cli both run them:
 // each opens a connection on the session's link target, runs its tab's readout or write, keeps
 // what the session keeps (the firmware version byte, the archive buffers) and returns the
 // outcome with its results.
 namespace actions {
+
+// What the Info readout learnt, for the visit row: the meter (starting the visit when the
+// serial number and manufacture date were read), the clock and its drift, the live values.
+void noteInfo(store::Visit& visit, const info::Values& values);
 
 struct InfoRun {
     core::Outcome outcome;

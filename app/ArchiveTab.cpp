@@ -1,7 +1,7 @@
 #include "app/ArchiveTab.h"
 
 #include "actions/Actions.h"
-#include "app/ArchiveChart.h"
+#include "app/ArchiveChartPanel.h"
 #include "app/FileFolders.h"
 #include "app/MemoFontDialog.h"
 #include "archive/ArchiveExport.h"
@@ -116,7 +116,7 @@ void ArchiveTab::read(const line::LinkTarget& target) {
     QPlainTextEdit* memo = kind == archive::Kind::Daily ? c_.ui.Memo2 : c_.ui.Memo3;
     memo->setPlainText(readout.lines->join(QLatin1Char('\n')));
     // A hidden chart is drawn when it is switched to.
-    ArchiveChart* chart = kind == archive::Kind::Daily ? dailyChart_ : minuteChart_;
+    charts::ArchiveChart* chart = kind == archive::Kind::Daily ? dailyChart_ : minuteChart_;
     if (chart->isVisible())
         chart->refresh();
 }

@@ -6,7 +6,9 @@
 
 #include <QStringList>
 
+namespace charts {
 class ArchiveChart;
+}
 class QFileDialog;
 class MemoFontDialog;
 namespace core {
@@ -46,6 +48,6 @@ private:
     TabContext c_;
     ArchiveSaver saver_;
     MemoFontDialog* FontDialog1 = nullptr;
-    ArchiveChart* dailyChart_ = nullptr; // each sub-tab's chart of its last readout
-    ArchiveChart* minuteChart_ = nullptr;
+    charts::ArchiveChart* dailyChart_ = nullptr; // each sub-tab's chart of its last readout
+    charts::ArchiveChart* minuteChart_ = nullptr;
 };

@@ -1,12 +1,14 @@
 #include "app/HistoryTab.h"
 
 #include "actions/StoreActions.h"
-#include "app/ArchiveChart.h"
+#include "app/ArchiveChartPanel.h"
+#include "app/FileFolders.h"
 #include "app/FittingScrollArea.h"
 #include "archive/ArchiveReport.h"
 #include "core/Frontend.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
+#include "documents/VisitAct.h"
 #include "store/History.h"
 #include "store/StoreTexts.h"
 #include "store/Visit.h"
@@ -14,6 +16,8 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -295,6 +299,29 @@ void HistoryTab::save() {
     if (lines_[k].isEmpty())
         return;
     saver_.save(c_.session.frontend(), kind(), lines_[k], archives_);
+}
+
+void HistoryTab::writeAct() {
+    const std::optional<qint64> visit = selectedVisitId();
+    store::Store* s = store::attachment(c_.session).get();
+    if (!visit || !s)
+        return;
+    const QString name = QFileDialog::getSaveFileName(
+        &c_.window, tr("Акт обслуживания"),
+        file_folders::last().isEmpty()
+            ? QString()
+            : QDir(file_folders::last()).filePath(tr("акт %1.pdf").arg(*visit)),
+        tr("документ PDF (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (name.isEmpty())
+        return;
+    const QString file = QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".pdf") : name;
+    file_folders::remember(file);
+    core::Frontend& frontend = c_.session.frontend();
+    const QString reason = documents::writeVisitAct(*s, *visit, file);
+    if (!reason.isEmpty())
+        core::finish(frontend, core::Outcome::saveFailed(file, reason));
+    else
+        say(tr("Акт визита записан: %1").arg(QDir::toNativeSeparators(file)));
 }
 
 void HistoryTab::sync(const line::LinkTarget& target) {

@@ -12,7 +12,9 @@
 #include <optional>
 #include <vector>
 
+namespace charts {
 class ArchiveChart;
+}
 class QBoxLayout;
 class QDateEdit;
 class QLabel;
@@ -42,6 +44,8 @@ public:
     void show();
     void save();
     void sync(const line::LinkTarget& target);
+    // The act of the chosen visit, written again from the store to a file the engineer names.
+    void writeAct();
 
     // The visit chosen in the list; empty when none.
     std::optional<qint64> selectedVisitId() const;
@@ -73,7 +77,7 @@ private:
     QPushButton* saveButton_;
     QTabWidget* kinds_;
     QPlainTextEdit* memos_[2];
-    ArchiveChart* charts_[2];
+    charts::ArchiveChart* charts_[2];
     ArchiveSaver saver_;
 
     std::vector<store::MeterSummary> meters_;

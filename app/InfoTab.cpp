@@ -2,8 +2,14 @@
 
 #include "actions/Actions.h"
 #include "actions/InfoReadout.h"
+#include "actions/VisitRound.h"
 #include "archive/ArchiveBuffers.h"
+#include "core/Frontend.h"
+#include "core/Texts.h"
 #include "device/DeviceDates.h"
+#include "documents/VisitAct.h"
+#include "store/StoreTexts.h"
+#include "store/Visit.h"
 #include "ui_Form1.h"
 
 #include <QCoreApplication>
@@ -51,20 +57,51 @@ void InfoTab::read(const line::LinkTarget& target) {
         markValuesStale(true);
         return;
     }
+    showValues(*run.values);
+}
+
+void InfoTab::showValues(const actions::info::Values& values) {
     readAt_ = QDateTime::currentDateTime();
     markValuesStale(false);
-    if (run.values->meterClock)
+    if (values.meterClock)
         c_.session.kept<archive::Archives>().meterToday =
-            device::dayNumberFromDate(run.values->meterClock->date());
+            device::dayNumberFromDate(values.meterClock->date());
     for (int row = 0; row < actions::info::kRowCount; ++row)
         label(c_.window, kRowLabels[std::size_t(row)].valueLabel)
-            ->setText(run.values->text[std::size_t(row)]);
+            ->setText(values.text[std::size_t(row)]);
     // Beside the meter's time: how far it is from the PC's, when that is worth setting right.
     label(c_.window, "Label45")
-        ->setText(run.values->meterClock
-                      ? actions::info::clockDifference(*run.values->meterClock,
+        ->setText(values.meterClock
+                      ? actions::info::clockDifference(*values.meterClock,
                                                        QDateTime::currentDateTime(), QLocale())
                       : QString());
+}
+
+void InfoTab::visit(const line::LinkTarget& target, const QString& engineer, bool setClock,
+                    const QString& actFile, const settings::SettingsForm& settingsForm) {
+    store::Attachment& attachment = store::attachment(c_.session);
+    core::Frontend& frontend = c_.session.frontend();
+    // The visit keeps everything in the store: without one it does not start.
+    if (!attachment.get()) {
+        frontend.showError(
+            core::texts::errorCaption(),
+            store::texts::storeFailed(attachment.location.text, attachment.location.enabled()
+                                                                    ? attachment.openError
+                                                                    : store::texts::storeOff()));
+        return;
+    }
+    const actions::visit::Run run =
+        actions::visit::run(c_.session, target, {setClock, engineer}, settingsForm, QLocale());
+    if (run.info)
+        showValues(*run.info);
+    else
+        markValuesStale(true);
+    if (actFile.isEmpty() || !run.visitId)
+        return;
+    const QString reason = documents::writeVisitAct(*attachment.get(), *run.visitId, actFile);
+    if (!reason.isEmpty())
+        core::finish(frontend,
+                     core::withSave(run.outcome, core::Outcome::saveFailed(actFile, reason)));
 }
 
 void InfoTab::markValuesStale(bool stale) {

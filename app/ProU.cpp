@@ -10,6 +10,7 @@
 #include "app/PortListWatcher.h"
 #include "app/SettingsTab.h"
 #include "app/UpdateTab.h"
+#include "app/VisitDialog.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "link/PortList.h"
@@ -119,6 +120,26 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::Form1) {
                 historyTab_->save();
             });
 
+    // The service visit, beside the Info tab's buttons.
+    visitButton_ = new QPushButton(tr("Обслуживание…"), this);
+    visitButton_->setObjectName(QStringLiteral("VisitButton"));
+    ui->BottomRow->insertWidget(ui->BottomRow->indexOf(ui->Button2) + 1, visitButton_);
+    strip_->setActionEnabled(visitButton_, true);
+    connect(visitButton_, &QPushButton::clicked, this, &TForm1::visitClick);
+    // The act of the visit chosen in the history, made again from the store alone.
+    actButton_ = new QPushButton(tr("Акт…"), historyTab_->page());
+    actButton_->setObjectName(QStringLiteral("HistoryAct"));
+    actButton_->setEnabled(false);
+    historyTab_->visitActions()->addWidget(actButton_);
+    connect(historyTab_.get(), &HistoryTab::visitSelected, this,
+            [this](std::optional<qint64> id) { actButton_->setEnabled(id.has_value()); });
+    connect(actButton_, &QPushButton::clicked, this, [this] {
+        if (strip_->running())
+            return;
+        ActionStrip::Scope scope(*strip_);
+        historyTab_->writeAct();
+    });
+
     FormCreate();
     // The port list follows adapters plugged in or pulled out while the window is open.
     new PortListWatcher(
@@ -201,6 +222,8 @@ void TForm1::PageControl1Change(int index) {
     ui->Button1->setVisible(!update);
     ui->Button2->setVisible(!update);
     ui->Button11->setVisible(index == kSettingsTab);
+    if (visitButton_)
+        visitButton_->setVisible(index == kInfoTab);
     ui->SpeedButton1->setVisible(index == kSettingsTab);
     ui->SpeedButton2->setVisible(index == kSettingsTab);
 }
@@ -241,6 +264,20 @@ void TForm1::Button2Click() {
     default:
         break;
     }
+}
+
+void TForm1::visitClick() {
+    if (strip_->running())
+        return;
+    VisitDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    {
+        ActionStrip::Scope scope(*strip_, true);
+        infoTab_->visit(linkTarget(), dialog.engineer(), dialog.setClock(), dialog.actFile(),
+                        settingsTab_->form());
+    }
+    historyTab_->refresh();
 }
 
 void TForm1::Button5Click() { close(); }

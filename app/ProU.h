@@ -9,6 +9,7 @@
 #include <memory>
 
 class ActionStrip;
+class QPushButton;
 class ArchiveTab;
 class HistoryTab;
 class InfoTab;
@@ -77,6 +78,7 @@ public slots:
     void Edit13DblClick();
     void Button11Click();     // "Сравнить": the meter's settings against the form
     void SpeedButton3Click(); // the PC's date and time into the clock fields
+    void visitClick();        // «Обслуживание…»: the service visit
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,4 +113,6 @@ private:
     std::unique_ptr<SettingsTab> settingsTab_;
     std::unique_ptr<UpdateTab> updateTab_;
     std::unique_ptr<HistoryTab> historyTab_;
+    QPushButton* visitButton_ = nullptr; // on the Info tab only
+    QPushButton* actButton_ = nullptr;   // the History tab's act of the chosen visit
 };

@@ -94,6 +94,13 @@ const Command kCommands[] = {
                        "Суточный (--minute: минутный) отчёт по сохранённым записям; без FROM "
                        "и TO — всё сохранённое. Номер двух приборов требует --manufactured."),
      "zetra-cli history 1234 01.03.2015 15.03.2015 --save march.xlsx", &runHistory},
+    {"visit", "[--set-clock] [--engineer NAME] [--pdf FILE]",
+     QT_TRANSLATE_NOOP("cli", "обслуживание прибора одним действием, с актом"),
+     QT_TRANSLATE_NOOP("cli",
+                       "По порядку: текущие значения и часы, настройки, новые записи обоих "
+                       "архивов в хранилище; с --set-clock после вопроса — часы прибора по ПК "
+                       "(без терминала ответ «Да» даёт --yes). --pdf FILE пишет акт визита."),
+     "zetra-cli --port /dev/ttyUSB0 visit --engineer Ivanov --pdf act.pdf", &runVisit},
 };
 } // namespace
 

@@ -47,6 +47,7 @@ int runSettingsWrite(CliContext& context, CommandArgs& args);
 int runSettingsDiff(CliContext& context, CommandArgs& args);
 int runClearTotals(CliContext& context, CommandArgs& args);
 int runSync(CliContext& context, CommandArgs& args);
+int runVisit(CliContext& context, CommandArgs& args);
 int runMeters(CliContext& context, CommandArgs& args);
 int runHistory(CliContext& context, CommandArgs& args);
 

@@ -1,14 +1,17 @@
 #include "actions/StoreActions.h"
+#include "actions/VisitRound.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
+#include "documents/VisitAct.h"
 #include "store/History.h"
 #include "store/StoreTexts.h"
 #include "store/Visit.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace cli {
@@ -256,6 +259,57 @@ int runHistory(CliContext& context, CommandArgs& args) {
             context.put(QStringLiteral("saved"), save->fileName);
     }
     return kExitOk;
+}
+
+int runVisit(CliContext& context, CommandArgs& args) {
+    const bool setClock = args.takeFlag(QStringLiteral("--set-clock"));
+    const QString engineer = args.takeValue(QStringLiteral("--engineer")).value_or(QString());
+    const std::optional<QString> pdf = args.takeValue(QStringLiteral("--pdf"));
+    if (!args.positionals().isEmpty())
+        throw UsageError{QCoreApplication::translate("cli", "у команды %1 нет аргументов")
+                             .arg(QStringLiteral("visit"))};
+    if (pdf && pdf->isEmpty())
+        throw UsageError{QCoreApplication::translate("cli", "не указан файл акта после --pdf")};
+    if (!needStore(context))
+        return context.endWithoutStatus(core::Outcome::Kind::FinishedWithErrors);
+
+    settings::SettingsForm current;
+    current.date = QDate::currentDate();
+    const actions::visit::Run run = actions::visit::run(
+        context.session, context.target, {setClock, engineer}, current, context.locale);
+    if (run.meter)
+        context.put(QStringLiteral("meter"), meterJson(*run.meter));
+    if (run.visitId)
+        context.put(QStringLiteral("visit_id"), *run.visitId);
+    context.put(QStringLiteral("clock_drift_s"), json::integer(run.clockDriftSeconds));
+    context.put(QStringLiteral("clock_set_to"),
+                run.clockSetTo
+                    ? QJsonValue(run.clockSetTo->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                    : QJsonValue());
+    if (run.sync) {
+        for (const auto& [ring, result] : {std::pair(store::Ring::Daily, &run.sync->daily),
+                                           std::pair(store::Ring::Minute, &run.sync->minute)}) {
+            if (!result->ran)
+                continue;
+            context.print(store::texts::syncLine(ring == store::Ring::Daily, result->read,
+                                                 result->fresh, result->conflicts,
+                                                 result->unreadable));
+            context.put(store::ringName(ring), ringJson(ring, *result));
+        }
+    }
+    core::Outcome save = core::Outcome::of(core::Outcome::Kind::Succeeded);
+    if (pdf && run.visitId) {
+        store::Store* s = store::attachment(context.session).get();
+        const QString reason =
+            s ? documents::writeVisitAct(*s, *run.visitId, *pdf) : store::texts::storeOff();
+        if (reason.isEmpty())
+            context.put(QStringLiteral("pdf"), *pdf);
+        else
+            save = core::Outcome::saveFailed(*pdf, reason);
+    }
+    if (!context.data.contains(QStringLiteral("pdf")))
+        context.put(QStringLiteral("pdf"), QJsonValue());
+    return context.finish(core::withSave(run.outcome, save));
 }
 
 } // namespace cli

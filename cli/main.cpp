@@ -10,11 +10,13 @@
 #include "link/PortList.h"
 #include "store/Visit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QProcessEnvironment>
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -67,11 +69,28 @@ QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
+// The visit's act draws the archive chart, which needs the widgets' application: it is drawn
+// off screen, display or not. Every other command runs without one.
+bool drawsAct(int argc, char* argv[]) {
+    bool visit = false, pdf = false;
+    for (int i = 1; i < argc; ++i) {
+        visit = visit || qstrcmp(argv[i], "visit") == 0;
+        pdf = pdf || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
+    }
+    return visit && pdf;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     core::keepToolkitMessagesToDevelopers();
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (drawsAct(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     core::language::russianConventionsWithoutSystemLocale();
     QCoreApplication::setApplicationName(QStringLiteral("zetra-cli"));
     QCoreApplication::setApplicationVersion(core::texts::programVersion());

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth fonts-dejavu-core fonts-liberation locales
     clang-14 libclang-rt-14-dev
     libqt6sql6-sqlite libqt6sql6-psql sqlite3 postgresql postgresql-common
+    poppler-utils
 )
 # LibreOffice reads the exports back as a user's spreadsheet would (some hundred megabytes, so
 # only when asked: ZETRA_LIBREOFFICE=1); without it those checks are skipped and listed.

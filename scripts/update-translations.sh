@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-folders=(device core app actions documents link archive settings firmware calculators store cli forms)
+folders=(device core app actions charts documents link archive settings firmware calculators store cli forms)
 for target in ru_RU:translations/zetra_ru.ts en:translations/zetra_en.ts; do
     "$lupdate" -no-obsolete -locations none -source-language ru_RU \
         -target-language "${target%%:*}" "${folders[@]}" -ts "${target#*:}"

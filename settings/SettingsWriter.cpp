@@ -117,25 +117,33 @@ std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwar
     return out;
 }
 
+bool setClock(line::Protocol& p, quint16 deviceDay, ClockTime time, bool stamp) {
+    // The clock is read first (the answers are not needed), then set.
+    p.ReadMemory(device::memory::kDate, 2);
+    p.ReadMemory(device::memory::kClock, 1);
+    const auto day = sm::u16Bytes(deviceDay);
+    p.putData(day.data(), 2);
+    bool written = p.WriteMemory(device::memory::kDate, 2);
+    if (stamp) {
+        p.WriteSettingByte(sm::kDateStamp, day[0]);
+        p.WriteSettingByte(sm::kDateStamp + 1, day[1]);
+    }
+    const quint8 clock[3] = {quint8(time.hours), quint8(time.minutes), 0};
+    p.putData(clock, 3);
+    written = p.WriteMemory(device::memory::kClock, 3) && written;
+    if (stamp)
+        p.WriteSettingByte(sm::kHourStamp, quint8(time.hours));
+    return written;
+}
+
 namespace {
 
 void sendSettings(line::Protocol& p, const PreparedWrite& w, quint8 version) {
     for (const auto& [address, value] : settingBytes(w, version))
         p.WriteSettingByte(address, value);
 
-    // The clock is read first (the answers are not needed), then set, and the same date and
-    // hour go into the settings area as the stamp of this write.
-    p.ReadMemory(device::memory::kDate, 2);
-    p.ReadMemory(device::memory::kClock, 1);
-    const auto day = sm::u16Bytes(w.deviceDay);
-    p.putData(day.data(), 2);
-    p.WriteMemory(device::memory::kDate, 2);
-    p.WriteSettingByte(sm::kDateStamp, day[0]);
-    p.WriteSettingByte(sm::kDateStamp + 1, day[1]);
-    const quint8 clock[3] = {quint8(w.time.hours), quint8(w.time.minutes), 0};
-    p.putData(clock, 3);
-    p.WriteMemory(device::memory::kClock, 3);
-    p.WriteSettingByte(sm::kHourStamp, quint8(w.time.hours));
+    // The same date and hour go into the settings area as the stamp of this write.
+    setClock(p, w.deviceDay, w.time, true);
 }
 
 // Zeroes every record of an area, then, when every write was acknowledged, reads them back:

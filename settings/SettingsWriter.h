@@ -78,6 +78,12 @@ SettingsImage writtenImage(const PreparedWrite& write, quint8 versionByte);
 using SettingByte = std::pair<quint8, quint8>; // address, value
 std::vector<SettingByte> settingBytes(const PreparedWrite& write, quint8 firmwareVersionByte);
 
+// Sets the meter's clock to `deviceDay` and `time` (seconds 0) as a settings write does: the
+// date and clock are read first (the answers are not needed), then written. With `stamp` the
+// same date and hour also go into the settings area as the stamp of a settings write. True
+// when both writes were acknowledged.
+bool setClock(line::Protocol& protocol, quint16 deviceDay, ClockTime time, bool stamp);
+
 struct WriteResult {
     bool confirmed = false;                    // the question was answered Yes
     bool written = false;                      // the settings bytes were sent

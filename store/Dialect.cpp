@@ -90,6 +90,19 @@ const char* const kVersion1[] = {
     " last_at {INT} NOT NULL)",
 };
 
+// Version 2: what a service visit learnt beyond the visit row, so that its act can be made
+// again from the store alone. `kind` is `info` (an Info tab row as shown, `item` its name),
+// `step` (a step of the round, `text` its outcome word) or `sync` (a ring's counts and range
+// as `sync --json` gives them, `item` e.g. `daily.read`).
+const char* const kVersion2[] = {
+    "CREATE TABLE IF NOT EXISTS visit_item ("
+    " visit_id {INT} NOT NULL REFERENCES visit (id),"
+    " kind TEXT NOT NULL,"
+    " item TEXT NOT NULL,"
+    " text TEXT,"
+    " PRIMARY KEY (visit_id, kind, item))",
+};
+
 bool run(QSqlDatabase& db, const QString& statement, QString* error) {
     QSqlQuery q(db);
     if (q.exec(statement))
@@ -119,6 +132,9 @@ QStringList Dialect::migration(int version) const {
     QStringList statements;
     if (version == 1) {
         for (const char* s : kVersion1)
+            statements << types(QString::fromLatin1(s));
+    } else if (version == 2) {
+        for (const char* s : kVersion2)
             statements << types(QString::fromLatin1(s));
     }
     return statements;

@@ -20,7 +20,7 @@ public:
     bool postgres() const { return engine_ == Engine::Postgres; }
 
     // The schema this program writes; a store of a higher version is refused.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // The statements that take a store from version - 1 to `version`.
     QStringList migration(int version) const;
 

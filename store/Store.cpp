@@ -596,4 +596,134 @@ std::optional<std::vector<VisitSummary>> Store::visits(qint64 meterId) {
     return out;
 }
 
+bool Store::putItem(qint64 visitId, const QString& kind, const QString& item, const QString& text) {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("INSERT INTO visit_item (visit_id, kind, item, text) VALUES (?, ?, ?, "
+                             "?) ON CONFLICT (visit_id, kind, item) DO UPDATE SET text = "
+                             "excluded.text"));
+    q.addBindValue(visitId);
+    q.addBindValue(kind);
+    q.addBindValue(item);
+    q.addBindValue(nullableText(text));
+    return q.exec() || fail(q);
+}
+
+std::optional<VisitRecord> Store::visit(qint64 visitId) {
+    const Dialect& d = dialect_;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT v.id, v.meter_id, m.serial, %1, %2, %3, v.action, v.link, "
+                             "v.outcome, %4, %5, v.clock_drift_s, %6, v.firmware_version, %7, "
+                             "v.battery_v, v.volume_m3, v.work_hours, v.idle_hours, v.engineer, "
+                             "v.program_version FROM visit v JOIN meter m ON m.id = v.meter_id "
+                             "WHERE v.id = ?")
+                  .arg(d.dayText(QStringLiteral("m.manufactured")),
+                       d.instantText(QStringLiteral("v.started_utc")),
+                       d.instantText(QStringLiteral("v.ended_utc")),
+                       d.localTimeText(QStringLiteral("v.pc_time")),
+                       d.localTimeText(QStringLiteral("v.meter_time")),
+                       d.localTimeText(QStringLiteral("v.clock_set_to")),
+                       d.dayText(QStringLiteral("v.firmware_date"))));
+    q.addBindValue(visitId);
+    error_.clear();
+    if (!q.exec()) {
+        fail(q);
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    const auto utc = [&](int i) {
+        QDateTime t = QDateTime::fromString(q.value(i).toString(), Qt::ISODate);
+        t.setTimeZone(QTimeZone::utc());
+        return t;
+    };
+    const auto local = [&](int i) -> std::optional<QDateTime> {
+        const QDateTime t =
+            QDateTime::fromString(q.value(i).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return t.isValid() ? std::optional(t) : std::nullopt;
+    };
+    const auto real = [&](int i) -> std::optional<double> {
+        return q.value(i).isNull() ? std::nullopt : std::optional(q.value(i).toDouble());
+    };
+    VisitRecord v;
+    v.id = q.value(0).toLongLong();
+    v.meterId = q.value(1).toLongLong();
+    v.identity.serial = q.value(2).toInt();
+    v.identity.manufactured = QDate::fromString(q.value(3).toString(), Qt::ISODate);
+    v.startedUtc = utc(4);
+    if (!q.value(5).isNull())
+        v.endedUtc = utc(5);
+    v.action = q.value(6).toString();
+    v.link = q.value(7).toString();
+    VisitFacts& f = v.facts;
+    f.outcome = q.value(8).toString();
+    f.pcTime = local(9);
+    f.meterTime = local(10);
+    if (!q.value(11).isNull())
+        f.clockDriftSeconds = q.value(11).toLongLong();
+    f.clockSetTo = local(12);
+    if (!q.value(13).isNull())
+        f.firmwareVersion = q.value(13).toInt();
+    f.firmwareDate = QDate::fromString(q.value(14).toString(), Qt::ISODate);
+    f.batteryVolts = real(15);
+    f.volumeM3 = real(16);
+    f.workHours = real(17);
+    f.idleHours = real(18);
+    f.engineer = q.value(19).toString();
+    v.programVersion = q.value(20).toString();
+    return v;
+}
+
+std::optional<std::vector<VisitItem>> Store::items(qint64 visitId) {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral(
+        "SELECT kind, item, text FROM visit_item WHERE visit_id = ? ORDER BY kind, item"));
+    q.addBindValue(visitId);
+    if (!q.exec()) {
+        fail(q);
+        return std::nullopt;
+    }
+    std::vector<VisitItem> out;
+    while (q.next())
+        out.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    return out;
+}
+
+namespace {
+std::vector<VisitSettings> settingsRows(QSqlQuery& q) {
+    std::vector<VisitSettings> out;
+    while (q.next()) {
+        const QString lines = q.value(3).toString();
+        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toByteArray(),
+                       lines.isEmpty() ? QStringList() : lines.split(QLatin1Char('\n'))});
+    }
+    return out;
+}
+} // namespace
+
+std::optional<std::vector<VisitSettings>> Store::settings(qint64 visitId) {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT visit_id, phase, bytes, lines FROM settings WHERE visit_id = "
+                             "? ORDER BY phase"));
+    q.addBindValue(visitId);
+    if (!q.exec()) {
+        fail(q);
+        return std::nullopt;
+    }
+    return settingsRows(q);
+}
+
+std::optional<std::vector<VisitSettings>> Store::previousSettings(qint64 meterId, qint64 visitId) {
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT s.visit_id, s.phase, s.bytes, s.lines FROM settings s JOIN "
+                             "visit v ON v.id = s.visit_id WHERE v.meter_id = ? AND v.id < ? AND "
+                             "s.phase IN ('read', 'after') ORDER BY v.id DESC, s.phase LIMIT 1"));
+    q.addBindValue(meterId);
+    q.addBindValue(visitId);
+    if (!q.exec()) {
+        fail(q);
+        return std::nullopt;
+    }
+    return settingsRows(q);
+}
+
 } // namespace store

@@ -73,6 +73,30 @@ struct VisitSummary {
     std::optional<qint64> clockDriftSeconds;
 };
 
+// A stored visit, whole, as its act shows it.
+struct VisitRecord {
+    qint64 id = 0;
+    qint64 meterId = 0;
+    MeterIdentity identity;
+    QDateTime startedUtc, endedUtc; // endedUtc invalid while the visit has not ended
+    QString action, link, programVersion;
+    VisitFacts facts;
+};
+
+// One fact of a visit beyond its row (table visit_item): an Info row as shown, a step's
+// outcome word, a ring's sync figure.
+struct VisitItem {
+    QString kind, item, text;
+};
+
+// A visit's settings of one phase: the settings-file lines (bytes when the action had them).
+struct VisitSettings {
+    qint64 visitId = 0;
+    QString phase;
+    QByteArray bytes;
+    QStringList lines;
+};
+
 struct UnreadRange {
     qint64 id = 0;
     Position first = 0, last = 0;
@@ -125,7 +149,17 @@ public:
     bool setUnreadLast(qint64 id, Position last);
     bool removeUnread(qint64 id);
 
+    bool putItem(qint64 visitId, const QString& kind, const QString& item, const QString& text);
+
     std::optional<std::vector<MeterSummary>> meters();
+    // One visit; empty with the error empty when there is no such visit.
+    std::optional<VisitRecord> visit(qint64 visitId);
+    std::optional<std::vector<VisitItem>> items(qint64 visitId);
+    // The visit's settings, every phase it holds.
+    std::optional<std::vector<VisitSettings>> settings(qint64 visitId);
+    // The settings the meter held at its newest visit before `visitId` that read or wrote
+    // them (phase read, or after a write); an empty list when there was none.
+    std::optional<std::vector<VisitSettings>> previousSettings(qint64 meterId, qint64 visitId);
     // A meter's visits, the newest first.
     std::optional<std::vector<VisitSummary>> visits(qint64 meterId);
 

@@ -1180,6 +1180,22 @@ weight, litres/pulse:</translation>
         <source>№ %1 от %2</source>
         <translation>No. %1 of %2</translation>
     </message>
+    <message>
+        <source>Акт обслуживания</source>
+        <translation>Service act</translation>
+    </message>
+    <message>
+        <source>акт %1.pdf</source>
+        <translation>act %1.pdf</translation>
+    </message>
+    <message>
+        <source>документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Акт визита записан: %1</source>
+        <translation>The visit&apos;s act is written: %1</translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
@@ -1832,12 +1848,346 @@ weight, litres/pulse:</translation>
         <source>Журнал обмена (Ctrl+L)</source>
         <translation>Exchange log (Ctrl+L)</translation>
     </message>
+    <message>
+        <source>Обслуживание…</source>
+        <translation>Service visit…</translation>
+    </message>
+    <message>
+        <source>Акт…</source>
+        <translation>Act…</translation>
+    </message>
+</context>
+<context>
+    <name>Visit</name>
+    <message>
+        <source>Текущие значения и часы</source>
+        <translation>Live values and clock</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Архивы</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Установка часов</source>
+        <translation>Setting the clock</translation>
+    </message>
+    <message>
+        <source>Установить часы прибора по времени ПК?</source>
+        <translation>Set the meter&apos;s clock to the PC&apos;s time?</translation>
+    </message>
+    <message>
+        <source>Часы прибора не установлены: записано %1, прочитано %2</source>
+        <translation>The meter&apos;s clock was not set: %1 written, %2 read</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>no answer</translation>
+    </message>
 </context>
 <context>
     <name>VisitAct</name>
     <message>
-        <source>Акт не записан</source>
-        <translation>The act was not written</translation>
+        <source>0 с (часы идут верно)</source>
+        <translation>0 s (the clock is right)</translation>
+    </message>
+    <message>
+        <source>+%1 с (прибор спешит)</source>
+        <translation>+%1 s (the meter is fast)</translation>
+    </message>
+    <message>
+        <source>−%1 с (прибор отстаёт)</source>
+        <translation>−%1 s (the meter is slow)</translation>
+    </message>
+    <message>
+        <source>не выполнялась: ответ «Нет»</source>
+        <translation>not done: answered No</translation>
+    </message>
+    <message>
+        <source>не завершён</source>
+        <translation>not ended</translation>
+    </message>
+    <message>
+        <source>батарея разряжена</source>
+        <translation>battery low</translation>
+    </message>
+    <message>
+        <source>пониженное питание</source>
+        <translation>low power</translation>
+    </message>
+    <message>
+        <source>ошибка измерения</source>
+        <translation>measurement error</translation>
+    </message>
+    <message>
+        <source>в норме</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>визита %1 нет в хранилище</source>
+        <translation>the store holds no visit %1</translation>
+    </message>
+    <message>
+        <source>Акт обслуживания расходомера</source>
+        <translation>Service act of the flowmeter</translation>
+    </message>
+    <message>
+        <source>Расходомер ЗЕТРА, заводской № %1, визит № %2</source>
+        <translation>ZETRA flowmeter, serial No. %1, visit No. %2</translation>
+    </message>
+    <message>
+        <source>Прибор и визит</source>
+        <translation>The meter and the visit</translation>
+    </message>
+    <message>
+        <source>Заводской номер</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Дата изготовления</source>
+        <translation>Manufactured</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Дата прошивки</source>
+        <translation>Firmware date</translation>
+    </message>
+    <message>
+        <source>Дата и время визита</source>
+        <translation>Visit date and time</translation>
+    </message>
+    <message>
+        <source>Инженер</source>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>Связь</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Текущие значения</source>
+        <translation>Live values</translation>
+    </message>
+    <message>
+        <source>Текущий расход, м3/ч</source>
+        <translation>Flow rate, m3/h</translation>
+    </message>
+    <message>
+        <source>Скорость потока, м/с</source>
+        <translation>Flow velocity, m/s</translation>
+    </message>
+    <message>
+        <source>Накопленный объём, м3</source>
+        <translation>Total volume, m3</translation>
+    </message>
+    <message>
+        <source>Время работы, часов</source>
+        <translation>Operating time, hours</translation>
+    </message>
+    <message>
+        <source>Время простоя, часов</source>
+        <translation>Idle time, hours</translation>
+    </message>
+    <message>
+        <source>Напряжение батареи, В</source>
+        <translation>Battery voltage, V</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Часы</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Время прибора</source>
+        <translation>Meter time</translation>
+    </message>
+    <message>
+        <source>Время ПК</source>
+        <translation>PC time</translation>
+    </message>
+    <message>
+        <source>Расхождение</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>Часы установлены</source>
+        <translation>Clock set to</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Настройки не прочитаны.</source>
+        <translation>The settings were not read.</translation>
+    </message>
+    <message>
+        <source>Настроек прошлых визитов в хранилище нет.</source>
+        <translation>The store holds no settings of an earlier visit.</translation>
+    </message>
+    <message>
+        <source>С прошлого визита (%1) настройки не изменились.</source>
+        <translation>The settings have not changed since the previous visit (%1).</translation>
+    </message>
+    <message>
+        <source>* изменено с прошлого визита (%1): %2</source>
+        <translation>* changed since the previous visit (%1): %2</translation>
+    </message>
+    <message>
+        <source>Архивы</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>записей нет</source>
+        <translation>no records</translation>
+    </message>
+    <message>
+        <source>Суточный архив в хранилище</source>
+        <translation>Daily archive in the store</translation>
+    </message>
+    <message>
+        <source>Минутный архив в хранилище</source>
+        <translation>Minute archive in the store</translation>
+    </message>
+    <message>
+        <source>Суточный архив: прочитано в этот визит</source>
+        <translation>Daily archive: read in this visit</translation>
+    </message>
+    <message>
+        <source>Минутный архив: прочитано в этот визит</source>
+        <translation>Minute archive: read in this visit</translation>
+    </message>
+    <message>
+        <source>не читался</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>записей %1, новых %2, не прочитано %3, конфликтов %4</source>
+        <translation>records %1, new %2, unread %3, conflicts %4</translation>
+    </message>
+    <message>
+        <source>Суточный архив: ждут чтения, дней</source>
+        <translation>Daily archive: days still to read</translation>
+    </message>
+    <message>
+        <source>Минутный архив: ждут чтения, минут</source>
+        <translation>Minute archive: minutes still to read</translation>
+    </message>
+    <message>
+        <source>Объём по месяцам, м3</source>
+        <translation>Volume by month, m3</translation>
+    </message>
+    <message>
+        <source>События за последние 60 суток</source>
+        <translation>Events of the last 60 days</translation>
+    </message>
+    <message>
+        <source>Событий нет.</source>
+        <translation>No events.</translation>
+    </message>
+    <message>
+        <source>Суточный архив за последние 60 суток</source>
+        <translation>Daily archive of the last 60 days</translation>
+    </message>
+    <message>
+        <source>Итоги</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Текущие значения и часы</source>
+        <translation>Live values and clock</translation>
+    </message>
+    <message>
+        <source>Чтение настроек</source>
+        <translation>Reading the settings</translation>
+    </message>
+    <message>
+        <source>Чтение архивов</source>
+        <translation>Reading the archives</translation>
+    </message>
+    <message>
+        <source>Установка часов</source>
+        <translation>Setting the clock</translation>
+    </message>
+    <message>
+        <source>Визит в целом</source>
+        <translation>The visit as a whole</translation>
+    </message>
+    <message>
+        <source>Представитель заказчика</source>
+        <translation>Customer&apos;s representative</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>«____» ______________ 20____ г.</source>
+        <translation>____ ______________ 20____</translation>
+    </message>
+    <message>
+        <source>Акт обслуживания расходомера, заводской № %1</source>
+        <translation>Service act of the flowmeter, serial No. %1</translation>
+    </message>
+    <message>
+        <source>файл не записан</source>
+        <translation>the file was not written</translation>
+    </message>
+</context>
+<context>
+    <name>VisitDialog</name>
+    <message>
+        <source>Обслуживание</source>
+        <translation>Service visit</translation>
+    </message>
+    <message>
+        <source>Установить часы прибора по ПК</source>
+        <translation>Set the meter&apos;s clock to the PC&apos;s</translation>
+    </message>
+    <message>
+        <source>без акта</source>
+        <translation>no act</translation>
+    </message>
+    <message>
+        <source>Акт обслуживания</source>
+        <translation>Service act</translation>
+    </message>
+    <message>
+        <source>документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Инженер:</source>
+        <translation>Engineer:</translation>
+    </message>
+    <message>
+        <source>Акт (PDF):</source>
+        <translation>Act (PDF):</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2630,18 @@ weight, litres/pulse:</translation>
     <message>
         <source>хранилище: файл SQLite или postgresql://USER@HOST[:PORT]/DB; по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных</source>
         <translation>the meter store: an SQLite file or postgresql://USER@HOST[:PORT]/DB; default: $ZETRA_STORE, else meters.sqlite in the data folder</translation>
+    </message>
+    <message>
+        <source>обслуживание прибора одним действием, с актом</source>
+        <translation>the service visit as one action, with its act</translation>
+    </message>
+    <message>
+        <source>По порядку: текущие значения и часы, настройки, новые записи обоих архивов в хранилище; с --set-clock после вопроса — часы прибора по ПК (без терминала ответ «Да» даёт --yes). --pdf FILE пишет акт визита.</source>
+        <translation>In order: the live values and the clock, the settings, the new records of both archives into the store; with --set-clock, after the question, the meter&apos;s clock set to the PC&apos;s (without a terminal --yes answers Yes). --pdf FILE writes the visit&apos;s act.</translation>
+    </message>
+    <message>
+        <source>не указан файл акта после --pdf</source>
+        <translation>--pdf needs the act&apos;s file name</translation>
     </message>
 </context>
 <context>

@@ -1179,6 +1179,22 @@
         <source>№ %1 от %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Акт обслуживания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>акт %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>документ PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт визита записан: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
@@ -1835,11 +1851,345 @@
         <source>В форме</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Обслуживание…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Visit</name>
+    <message>
+        <source>Текущие значения и часы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Архивы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установка часов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установить часы прибора по времени ПК?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Часы прибора не установлены: записано %1, прочитано %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VisitAct</name>
     <message>
-        <source>Акт не записан</source>
+        <source>0 с (часы идут верно)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1 с (прибор спешит)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>−%1 с (прибор отстаёт)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не выполнялась: ответ «Нет»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не завершён</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>батарея разряжена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пониженное питание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка измерения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в норме</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>визита %1 нет в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт обслуживания расходомера</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расходомер ЗЕТРА, заводской № %1, визит № %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прибор и визит</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заводской номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата изготовления</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата прошивки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата и время визита</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Инженер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текущие значения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текущий расход, м3/ч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скорость потока, м/с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Накопленный объём, м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время работы, часов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время простоя, часов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напряжение батареи, В</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Часы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время прибора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время ПК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расхождение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Часы установлены</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки не прочитаны.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настроек прошлых визитов в хранилище нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С прошлого визита (%1) настройки не изменились.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* изменено с прошлого визита (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Архивы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записей нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив в хранилище</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив: прочитано в этот визит</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив: прочитано в этот визит</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не читался</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записей %1, новых %2, не прочитано %3, конфликтов %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив: ждут чтения, дней</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минутный архив: ждут чтения, минут</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Объём по месяцам, м3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>События за последние 60 суток</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Событий нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Суточный архив за последние 60 суток</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Итоги</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текущие значения и часы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение настроек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение архивов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установка часов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Визит в целом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Представитель заказчика</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«____» ______________ 20____ г.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт обслуживания расходомера, заводской № %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл не записан</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitDialog</name>
+    <message>
+        <source>Обслуживание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установить часы прибора по ПК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без акта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт обслуживания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>документ PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Инженер:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Акт (PDF):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2282,6 +2632,18 @@
     </message>
     <message>
         <source>хранилище: файл SQLite или postgresql://USER@HOST[:PORT]/DB; по умолчанию $ZETRA_STORE, иначе meters.sqlite в папке данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>обслуживание прибора одним действием, с актом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>По порядку: текущие значения и часы, настройки, новые записи обоих архивов в хранилище; с --set-clock после вопроса — часы прибора по ПК (без терминала ответ «Да» даёт --yes). --pdf FILE пишет акт визита.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не указан файл акта после --pdf</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

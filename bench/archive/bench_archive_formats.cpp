@@ -1,10 +1,10 @@
 // What the data exports and the minute chart cost for a full minute readout of 7200 entries:
 // the xlsx, CSV and JSON files against 50 ms each, and the chart's first draw against 200 ms.
 
-#include "app/ArchiveChart.h"
 #include "archive/ArchiveExport.h"
 #include "archive/ArchiveReport.h"
 #include "bench/support/QuietFrontend.h"
+#include "charts/ArchiveChart.h"
 #include "device/DeviceDates.h"
 
 #include <QApplication>
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     const double chart = medianMs(
         5,
         [&] {
-            ArchiveChart view(archive::Kind::Minute, archives);
+            charts::ArchiveChart view(archive::Kind::Minute, archives);
             view.resize(1280, 720);
             view.show();
             const QPixmap drawn = view.view()->grab(); // builds the series and paints them once

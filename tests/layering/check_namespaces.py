@@ -24,6 +24,7 @@ FOLDERS = {
     "store": "store",
     "spreadsheet": "spreadsheet",
     "actions": "actions",
+    "charts": "charts",
     "documents": "documents",
     "cli": "cli",
     "sim": "sim",

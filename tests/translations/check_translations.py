@@ -23,7 +23,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["device", "core", "app", "actions", "documents", "link", "archive", "settings", "firmware",
+FOLDERS = ["device", "core", "app", "actions", "charts", "documents", "link", "archive", "settings", "firmware",
            "calculators", "store", "cli", "forms"]
 # Cyrillic literals that are data, not texts for the person, by file: the settings file's
 # labels and the text report's fixed table heading are read back by other programs as they

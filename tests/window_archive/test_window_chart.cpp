@@ -1,7 +1,7 @@
 // The archive sub-tabs' charts: the switch between report and chart after a readout, the
 // series of a known readout (points, gaps, event marks), saving as PNG.
 
-#include "app/ArchiveChart.h"
+#include "app/ArchiveChartPanel.h"
 #include "app/ProU.h"
 #include "sim/Sim.h"
 #include "tests/support/ArchiveRecords.h"
@@ -25,6 +25,7 @@
 #include <QtTest>
 
 using namespace archive;
+using charts::ArchiveChart;
 using namespace test_records;
 
 namespace {

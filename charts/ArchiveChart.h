@@ -10,9 +10,8 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QValueAxis;
-class QPlainTextEdit;
-class QStackedWidget;
-class QToolButton;
+
+namespace charts {
 
 // An archive sub-tab's chart of its last readout, drawn from the archive buffer the export
 // uses. Daily: a bar per day of the volume, the working hours as a line on a second axis.
@@ -65,7 +64,4 @@ private:
     bool placingTicks_ = false;
 };
 
-// Puts a report/chart switch and a "save as PNG" button above `memo` and the chart beside it,
-// in the memo's place in its layout. Returns the chart.
-ArchiveChart* addArchiveChart(QPlainTextEdit* memo, archive::Kind kind,
-                              const archive::Archives& archives);
+} // namespace charts
