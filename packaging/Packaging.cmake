@@ -99,6 +99,7 @@ set(CPACK_STRIP_FILES ON)
 # window, the SVG plugins that draw its icon, and the SQL drivers of the meter store (SQLite;
 # PostgreSQL for a shared store).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, qt6-qpa-plugins, libqt6svg6, libqt6sql6-sqlite, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 include(CPack)

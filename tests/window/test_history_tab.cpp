@@ -1,7 +1,9 @@
 // The History tab clicked as the engineer does: the store off or unreachable, then a sync
-// against the simulated meter, its meter, its visit and the stored history's report.
+// against the simulated meter, its meter, its visit and the stored history's report; the
+// service visit from the Info tab and its act made again from the History tab.
 #include "app/HistoryTab.h"
 #include "app/ProU.h"
+#include "app/VisitDialog.h"
 #include "archive/ArchiveExport.h"
 #include "sim/Sim.h"
 #include "store/History.h"
@@ -10,6 +12,7 @@
 #include "tests/support/RecordingFrontend.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -29,7 +32,11 @@ class HistoryTabTest : public QObject {
     static void openHistory(TForm1& w) { child<QTabWidget>(w, "PageControl1")->setCurrentIndex(4); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        // The engineer's name the visit dialog remembers goes to a settings file of the test's.
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     void saysWhyWithoutAStore_data() {
         QTest::addColumn<QString>("store");
@@ -131,6 +138,74 @@ private slots:
         QFile a(saved), b(expectedFile);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(a.readAll(), b.readAll());
+    }
+
+    // «Обслуживание…» on the Info tab: the dialog, the clock question, the values shown, the
+    // act written; the visit in the history, whose act is made again from there.
+    void visitFromTheInfoTab() {
+        sim::Options o;
+        o.contents.date = QDate(2024, 3, 10);
+        o.contents.hour = 12;
+        o.contents.minute = 0;
+        sim::Server meter(o);
+        QVERIFY2(meter.start(), qPrintable(meter.errorString()));
+        QString error;
+        const store::Location location =
+            *store::resolveLocation(dir_.filePath(QStringLiteral("visit.sqlite")), false, &error);
+        TForm1 w;
+        w.show();
+        w.attachStore(location);
+        w.selectPipe(meter.pipeName());
+        auto* pages = child<QTabWidget>(w, "PageControl1");
+        auto* button = child<QPushButton>(w, "VisitButton");
+        pages->setCurrentIndex(2);
+        QVERIFY(!button->isVisible());
+        pages->setCurrentIndex(0);
+        QVERIFY(button->isVisible());
+
+        const QString act = dir_.filePath(QStringLiteral("visit"));
+        modal::onNext<VisitDialog>([&](VisitDialog& d) {
+            QVERIFY(!d.findChild<QCheckBox*>(QStringLiteral("VisitSetClock"))->isChecked());
+            d.findChild<QLineEdit*>(QStringLiteral("VisitEngineer"))
+                ->setText(QStringLiteral("Петров"));
+            d.findChild<QCheckBox*>(QStringLiteral("VisitSetClock"))->setChecked(true);
+            d.findChild<QLineEdit*>(QStringLiteral("VisitActFile"))->setText(act);
+            d.accept();
+        });
+        QString question;
+        modal::answerBox(QMessageBox::Yes, &question);
+        button->click();
+        QVERIFY2(statusOf(w).startsWith(QStringLiteral("Завершено успешно")),
+                 qPrintable(statusOf(w)));
+        QVERIFY2(question.contains(QStringLiteral("Установить часы прибора по времени ПК?")),
+                 qPrintable(question));
+        QCOMPARE(child<QLabel>(w, "Label25")->text(), QStringLiteral("12345"));
+        QFile pdf(act + QStringLiteral(".pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        // The name is offered again next time.
+        VisitDialog again(&w);
+        QCOMPARE(again.engineer(), QStringLiteral("Петров"));
+
+        // The history lists the visit; its act is made again from the store alone.
+        pages->setCurrentIndex(4);
+        auto* visits = child<QTableWidget>(w, "HistoryVisits");
+        QCOMPARE(visits->rowCount(), 1);
+        QCOMPARE(visits->item(0, 1)->text(), QStringLiteral("visit"));
+        auto* actButton = child<QPushButton>(w, "HistoryAct");
+        QVERIFY(!actButton->isEnabled());
+        visits->selectRow(0);
+        QVERIFY(actButton->isEnabled());
+        const QString remade = dir_.filePath(QStringLiteral("remade.pdf"));
+        modal::onNext<QFileDialog>([&](QFileDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(remade);
+            d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        });
+        actButton->click();
+        QVERIFY2(
+            child<QLabel>(w, "HistoryNote")->text().contains(QStringLiteral("Акт визита записан")),
+            qPrintable(child<QLabel>(w, "HistoryNote")->text()));
+        QVERIFY(QFileInfo(remade).size() > 10000);
     }
 };
 
