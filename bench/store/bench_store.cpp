@@ -1,19 +1,23 @@
 // What the store saves and costs: the line time of a sync one day and ten minutes after the
 // last one against the full-ring readouts (goal: the daily sync at least 40 times less),
 // storing 7200 minute records (budget 100 ms), the report and chart of 3650 stored days
-// (budget 200 ms), and the SQLite file's size per meter-year.
+// (budget 200 ms), the SQLite file's size per meter-year, and the service visit's act of a meter
+// with two years stored (budget 500 ms).
 //
 // Runs zetra-sim and zetra-cli from its own folder (build/bin); line time is counted from the
 // frames zetra-cli --trace shows, at 10 bits per byte and 9600 baud.
 
 #include "archive/ArchiveSeries.h"
+#include "documents/VisitAct.h"
 #include "store/History.h"
 #include "store/RecordWriter.h"
 #include "store/Store.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -104,7 +108,9 @@ archive::Record record(int i) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The act draws its chart with the widgets, off screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString storePath = dir.filePath(QStringLiteral("line.sqlite"));
 
@@ -115,6 +121,19 @@ int main(int argc, char* argv[]) {
         fullDaily = run(sim.pipe, {"--no-store", "daily", "10.03.2022", "10.03.2024"});
         fullMinute = run(sim.pipe, {"--no-store", "minute", "06.03.2024", "10.03.2024"});
         run(sim.pipe, {"--store", storePath, "sync"});
+    }
+    // A service visit on the meter whose two years are stored: the act is timed below.
+    qint64 visitId = 0;
+    {
+        Sim sim(dir, QStringLiteral("2024-03-10"), QStringLiteral("12:05"));
+        QProcess p;
+        p.start(bin("zetra-cli"),
+                {"--pipe", sim.pipe, "--store", dir.filePath(QStringLiteral("visit.sqlite")),
+                 "--json", "visit"});
+        p.waitForFinished(600000);
+        visitId = QJsonDocument::fromJson(p.readAllStandardOutput())
+                      .object()[QStringLiteral("visit_id")]
+                      .toInteger();
     }
     {
         Sim sim(dir, QStringLiteral("2024-03-10"), QStringLiteral("12:10"));
@@ -174,6 +193,24 @@ int main(int argc, char* argv[]) {
     std::printf("history of 3650 stored days, report and chart: %.1f ms, processor %.1f ms "
                 "(budget 200 ms)\n",
                 historyMs, historyCpuMs);
+
+    // The act of a visit to a meter with two years of days and five days of minutes stored.
+    {
+        std::unique_ptr<store::Store> v = store::Store::open(
+            *store::parseLocation(dir.filePath(QStringLiteral("visit.sqlite")), &error), &error);
+        QString failed;
+        const auto [actMs, actCpuMs] = medianMs(5, [&](int round) {
+            const QString reason = documents::writeVisitAct(
+                *v, visitId, dir.filePath(QStringLiteral("act%1.pdf").arg(round)));
+            if (!reason.isEmpty())
+                failed = reason;
+        });
+        if (!failed.isEmpty())
+            std::fprintf(stderr, "act: %s\n", qPrintable(failed));
+        std::printf(
+            "act of a visit, two years stored: %.1f ms, processor %.1f ms (budget 500 ms)\n", actMs,
+            actCpuMs);
+    }
 
     // A meter-year in a file of its own: 365 days and, synced daily, every minute.
     const QString yearPath = dir.filePath(QStringLiteral("year.sqlite"));
