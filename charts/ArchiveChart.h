@@ -4,12 +4,11 @@
 #include "archive/ArchiveReadout.h"
 #include "archive/ArchiveSeries.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
 #include <QWidget>
-
-class QCategoryAxis;
-class QChart;
-class QChartView;
-class QValueAxis;
 
 namespace charts {
 
