@@ -63,7 +63,7 @@ QString row(const QString& caption, const QString& value, bool marked = false) {
 }
 
 QString table(const QString& rows) {
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">") + rows +
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") + rows +
            QStringLiteral("</table>");
 }
 
@@ -151,7 +151,7 @@ QImage chartImage(store::Store& store, qint64 meterId, int lastDay, const QLocal
         return {};
     charts::ArchiveChart chart(archive::Kind::Daily, built->archives);
     chart.setAttribute(Qt::WA_DontShowOnScreen);
-    chart.resize(1100, 460);
+    chart.resize(1100, 420);
     chart.refresh();
     return chart.grab().toImage();
 }
@@ -368,10 +368,19 @@ QString writeVisitAct(store::Store& store, qint64 visitId, const QString& file) 
     }
     html += QStringLiteral("<p><b>%1</b></p>")
                 .arg(esc(QCoreApplication::translate("VisitAct", "Объём по месяцам, м3")));
+    // Two columns of six months, the older half on the left.
+    const std::vector<std::pair<QDate, double>> list(months.begin(), months.end());
+    const std::size_t half = (list.size() + 1) / 2;
     QString totals;
-    for (const auto& [month, volume] : months)
-        totals +=
-            row(locale.toString(month, QStringLiteral("MM.yyyy")), locale.toString(volume, 'f', 3));
+    const auto cells = [&](std::size_t i) {
+        if (i >= list.size())
+            return QStringLiteral("<td></td><td></td>");
+        return QStringLiteral("<td width=\"22%\" class=\"c\">%1</td><td width=\"28%\">%2</td>")
+            .arg(esc(locale.toString(list[i].first, QStringLiteral("MM.yyyy"))),
+                 esc(locale.toString(list[i].second, 'f', 3)));
+    };
+    for (std::size_t i = 0; i < half; ++i)
+        totals += QStringLiteral("<tr>") + cells(i) + cells(i + half) + QStringLiteral("</tr>");
     html += table(totals);
     html += QStringLiteral("<p><b>%1</b></p>")
                 .arg(esc(QCoreApplication::translate("VisitAct", "События за последние 60 суток")));
