@@ -126,18 +126,48 @@ struct SettingsRow {
     QString label, value;
 };
 
+// The captions of the settings file's sixteen labels, in the file's order, as the act shows them.
+const char* const kSettingsCaptions[] = {
+    QT_TRANSLATE_NOOP("VisitAct", "Тип врезки"),
+    QT_TRANSLATE_NOOP("VisitAct", "Датчики"),
+    QT_TRANSLATE_NOOP("VisitAct", "Рабочая среда"),
+    QT_TRANSLATE_NOOP("VisitAct", "Период измерения, сек"),
+    QT_TRANSLATE_NOOP("VisitAct", "Внутренний диаметр трубы, мм"),
+    QT_TRANSLATE_NOOP("VisitAct", "Расстояние между мембранами, мм"),
+    QT_TRANSLATE_NOOP("VisitAct", "Угол наклона акустического канала, град."),
+    QT_TRANSLATE_NOOP("VisitAct", "Длина кабеля, м"),
+    QT_TRANSLATE_NOOP("VisitAct", "Коэффициент коррекции K"),
+    QT_TRANSLATE_NOOP("VisitAct", "Поправочный коэффициент A"),
+    QT_TRANSLATE_NOOP("VisitAct", "Поправочный коэффициент B"),
+    QT_TRANSLATE_NOOP("VisitAct", "Поправочный коэффициент C"),
+    QT_TRANSLATE_NOOP("VisitAct", "Отсечка нуля"),
+    QT_TRANSLATE_NOOP("VisitAct", "Вес импульса, литров/импульс"),
+    QT_TRANSLATE_NOOP("VisitAct", "Смещение нуля, мкс"),
+    QT_TRANSLATE_NOOP("VisitAct", "Смещение окна, мкс"),
+};
+
 // The settings of stored settings-file lines: each label line (it ends with a colon) with the
-// value lines below it, the label as the Settings tab shows it.
+// value lines below it. A value of two lines is a unit and a number (the zero cutoff): the
+// number comes first. The sixteen labels of a whole file are shown with the act's captions.
 std::vector<SettingsRow> settingsRows(const QStringList& lines) {
     std::vector<SettingsRow> out;
+    std::vector<QStringList> values;
     for (const QString& line : lines) {
         if (line.endsWith(QLatin1Char(':'))) {
-            const QByteArray label = line.left(line.size() - 1).toUtf8();
-            out.push_back({QCoreApplication::translate("Form1", label.constData()), QString()});
-        } else if (!out.empty()) {
-            QString& value = out.back().value;
-            value += (value.isEmpty() ? QString() : QStringLiteral(" ")) + line.trimmed();
+            out.push_back({line.left(line.size() - 1), QString()});
+            values.emplace_back();
+        } else if (!values.empty()) {
+            values.back() << line.trimmed();
         }
+    }
+    constexpr std::size_t kCaptions = sizeof kSettingsCaptions / sizeof *kSettingsCaptions;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        QStringList& v = values[i];
+        if (v.size() == 2)
+            v.swapItemsAt(0, 1);
+        out[i].value = v.join(QLatin1Char(' '));
+        if (out.size() == kCaptions)
+            out[i].label = QCoreApplication::translate("VisitAct", kSettingsCaptions[i]);
     }
     return out;
 }

@@ -2150,6 +2150,70 @@ weight, litres/pulse:</translation>
         <source>файл не записан</source>
         <translation>the file was not written</translation>
     </message>
+    <message>
+        <source>Тип врезки</source>
+        <translation>Insertion type</translation>
+    </message>
+    <message>
+        <source>Датчики</source>
+        <translation>Transducers</translation>
+    </message>
+    <message>
+        <source>Рабочая среда</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Период измерения, сек</source>
+        <translation>Measurement period, s</translation>
+    </message>
+    <message>
+        <source>Внутренний диаметр трубы, мм</source>
+        <translation>Pipe inner diameter, mm</translation>
+    </message>
+    <message>
+        <source>Расстояние между мембранами, мм</source>
+        <translation>Distance between membranes, mm</translation>
+    </message>
+    <message>
+        <source>Угол наклона акустического канала, град.</source>
+        <translation>Acoustic path angle, deg.</translation>
+    </message>
+    <message>
+        <source>Длина кабеля, м</source>
+        <translation>Cable length, m</translation>
+    </message>
+    <message>
+        <source>Коэффициент коррекции K</source>
+        <translation>Correction coefficient K</translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент A</source>
+        <translation>Adjustment coefficient A</translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент B</source>
+        <translation>Adjustment coefficient B</translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент C</source>
+        <translation>Adjustment coefficient C</translation>
+    </message>
+    <message>
+        <source>Отсечка нуля</source>
+        <translation>Zero cutoff</translation>
+    </message>
+    <message>
+        <source>Вес импульса, литров/импульс</source>
+        <translation>Pulse weight, l/pulse</translation>
+    </message>
+    <message>
+        <source>Смещение нуля, мкс</source>
+        <translation>Zero offset, µs</translation>
+    </message>
+    <message>
+        <source>Смещение окна, мкс</source>
+        <translation>Window offset, µs</translation>
+    </message>
 </context>
 <context>
     <name>VisitDialog</name>

@@ -2153,6 +2153,70 @@
         <source>файл не записан</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Тип врезки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Датчики</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рабочая среда</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Период измерения, сек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Внутренний диаметр трубы, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расстояние между мембранами, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угол наклона акустического канала, град.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина кабеля, м</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент коррекции K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поправочный коэффициент C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отсечка нуля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вес импульса, литров/импульс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение нуля, мкс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смещение окна, мкс</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VisitDialog</name>
