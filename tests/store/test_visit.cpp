@@ -228,6 +228,25 @@ private slots:
             QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral("\n") + text));
     }
 
+    // A step that fails is recorded and the round goes on: the settings unread, both rings
+    // synced, the outcome the failed step's.
+    void aFailedStepDoesNotEndTheRound() {
+        const QString store = dir_.filePath(QStringLiteral("failed-step.sqlite"));
+        SimProcess sim(
+            {"--no-pty", "--date", kDate, "--time", "12:00", "--fault", "badcrc@cmd=3C"});
+        QVERIFY(sim.ready());
+        const CliRun r = CliRun::run({"--pipe", sim.pipe(), "--store", store, "--json", "visit"});
+        QCOMPARE(r.exitCode, 1);
+        const QJsonObject o = json(r);
+        QCOMPARE(o["outcome"].toString(), QStringLiteral("errors"));
+        QCOMPARE(o["daily"]["new"].toInt(), 732);
+        QCOMPARE(sql(store, "SELECT item || '=' || text FROM visit_item WHERE kind = 'step' "
+                            "ORDER BY item"),
+                 QStringLiteral("info=ok\nsettings=errors\nsync=ok"));
+        QCOMPARE(sql(store, "SELECT count(*) FROM settings"), QStringLiteral("0"));
+        QCOMPARE(sql(store, "SELECT outcome FROM visit"), QStringLiteral("errors"));
+    }
+
     // The visit needs the store: without one it ends before the link is opened.
     void needsTheStore() {
         const CliRun r = CliRun::run({"--pipe", dir_.filePath("nobody"), "--no-store", "visit"});
