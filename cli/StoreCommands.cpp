@@ -54,6 +54,18 @@ QJsonObject ringJson(store::Ring ring, const store::sync::RingResult& r) {
     };
 }
 
+// Each ring a sync read: its line, and its object in the JSON.
+void putRings(CliContext& context, const store::sync::Result& r) {
+    for (const auto& [ring, result] :
+         {std::pair(store::Ring::Daily, &r.daily), std::pair(store::Ring::Minute, &r.minute)}) {
+        if (!result->ran)
+            continue;
+        context.print(store::texts::syncLine(ring == store::Ring::Daily, result->read,
+                                             result->fresh, result->conflicts, result->unreadable));
+        context.put(store::ringName(ring), ringJson(ring, *result));
+    }
+}
+
 QJsonObject meterJson(const store::MeterIdentity& m) {
     return QJsonObject{{QStringLiteral("serial"), m.serial},
                        {QStringLiteral("manufactured"), json::isoDate(m.manufactured)}};
@@ -102,15 +114,7 @@ int runSync(CliContext& context, CommandArgs& args) {
     if (run.result) {
         const store::sync::Result& r = *run.result;
         context.put(QStringLiteral("clock_drift_s"), json::integer(r.clockDriftSeconds));
-        for (const auto& [ring, result] :
-             {std::pair(store::Ring::Daily, &r.daily), std::pair(store::Ring::Minute, &r.minute)}) {
-            if (!result->ran)
-                continue;
-            context.print(store::texts::syncLine(ring == store::Ring::Daily, result->read,
-                                                 result->fresh, result->conflicts,
-                                                 result->unreadable));
-            context.put(store::ringName(ring), ringJson(ring, *result));
-        }
+        putRings(context, r);
     }
     return context.finish(run.outcome);
 }
@@ -286,17 +290,8 @@ int runVisit(CliContext& context, CommandArgs& args) {
                 run.clockSetTo
                     ? QJsonValue(run.clockSetTo->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
                     : QJsonValue());
-    if (run.sync) {
-        for (const auto& [ring, result] : {std::pair(store::Ring::Daily, &run.sync->daily),
-                                           std::pair(store::Ring::Minute, &run.sync->minute)}) {
-            if (!result->ran)
-                continue;
-            context.print(store::texts::syncLine(ring == store::Ring::Daily, result->read,
-                                                 result->fresh, result->conflicts,
-                                                 result->unreadable));
-            context.put(store::ringName(ring), ringJson(ring, *result));
-        }
-    }
+    if (run.sync)
+        putRings(context, *run.sync);
     core::Outcome save = core::Outcome::of(core::Outcome::Kind::Succeeded);
     if (pdf && run.visitId) {
         store::Store* s = store::attachment(context.session).get();
