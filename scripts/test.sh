@@ -4,8 +4,16 @@
 # with the checks that were skipped on this machine, and why.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# How long each stage took, said at the end: the whole run should stay well under 20 minutes.
+stages=()
+stage() {
+    stages+=("$(printf '%-24s %5d s' "$1" "$SECONDS")")
+    SECONDS=0
+}
+SECONDS=0
 ./scripts/setup.sh
 ./scripts/check-format.sh
+stage "setup and format"
 jobs=$(nproc)
 # Most test programs spend their time waiting on a simulated meter's answers and time-outs, not
 # computing: twice as many run side by side as there are processors.
@@ -18,20 +26,27 @@ skips() {
     grep -h '^SKIP   : ' "$log" | sed "s/^SKIP   : /  $1: /" || true
 }
 ./scripts/build.sh build -DZETRA_WERROR=ON
+stage "build"
 (cd build && ctest --output-on-failure -j"$test_jobs")
+stage "tests"
 # The fuzz targets, each for FUZZ_SECONDS (a minute; less under CI), in build-fuzz with clang.
 ./scripts/fuzz.sh
+stage "fuzz build and runs"
 builds=(build)
 if [ "${ZETRA_SKIP_SANITIZERS:-0}" != 1 ]; then
     # The benchmarks are not run by the tests; the sanitizer build leaves them out.
     ./scripts/build.sh build-asan -DZETRA_WERROR=ON -DZETRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
         -DZETRA_BENCH=OFF
+    stage "sanitizer build"
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --output-on-failure -j"$test_jobs")
+    stage "sanitizer tests"
     builds+=(build-asan)
 else
     echo "test.sh: the sanitizer build was left out (ZETRA_SKIP_SANITIZERS=1)"
 fi
+echo "test.sh: time per stage"
+printf '  %s\n' "${stages[@]}"
 listed=$(for b in "${builds[@]}"; do skips "$b"; done)
 if [ -n "$listed" ]; then
     echo "test.sh: checks skipped on this machine, and why:"
