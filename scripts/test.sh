@@ -15,9 +15,10 @@ SECONDS=0
 ./scripts/check-format.sh
 stage "setup and format"
 jobs=$(nproc)
-# Most test programs spend their time waiting on a simulated meter's answers and time-outs, not
-# computing: twice as many run side by side as there are processors.
-test_jobs=$((jobs * 2))
+# As many test programs side by side as there are processors: more would starve the simulated
+# meter's own answers past the program's time-outs (firmware programming over the pseudo-terminal
+# is the first to show it).
+test_jobs=$jobs
 # The skip lines of a build's last ctest run (a program that skipped a check exits with the
 # code ctest counts as skipped, tests/support/Skips.h).
 skips() {

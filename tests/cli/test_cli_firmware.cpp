@@ -39,7 +39,7 @@ private slots:
         const QDate before = QDate::currentDate();
         const CliRun r = CliRun::run(args);
         const QDate after = QDate::currentDate();
-        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out.join(QLatin1Char('\n')) + r.err));
         // With --json the notice goes into the object.
         QCOMPARE(r.err,
                  json ? QString()
