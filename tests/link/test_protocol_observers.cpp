@@ -1,5 +1,5 @@
-#include "link/Crc8.h"
 #include "link/Protocol.h"
+#include "tests/support/Frames.h"
 #include "tests/support/ScriptedLink.h"
 
 #include <QtTest>
@@ -7,15 +7,10 @@
 using Verdict = line::Protocol::Verdict;
 Q_DECLARE_METATYPE(Verdict)
 
+using test_frames::hex;
+using test_frames::readAnswer;
+
 namespace {
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
-QByteArray readAnswer(const QByteArray& data) {
-    QByteArray a(1, char(0x64));
-    a.append(data);
-    a.append(char(
-        line::crc8(reinterpret_cast<const quint8*>(data.constData()), std::size_t(data.size()))));
-    return a;
-}
 QString seen(line::Protocol::Direction d, const QByteArray& bytes, bool timedOut) {
     return (d == line::Protocol::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ")) +
            QString::fromLatin1(bytes.toHex(' ')) + (timedOut ? QStringLiteral(" !") : QString());

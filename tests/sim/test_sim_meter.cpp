@@ -13,6 +13,7 @@ using namespace sim;
 using namespace std::chrono_literals;
 
 using test_frames::hex;
+using test_frames::readAnswer;
 using test_frames::withCrc;
 
 namespace {
@@ -32,9 +33,6 @@ QByteArray writeMemory(int address, const QByteArray& data) {
     return frame(0x24, quint8(((address >> 8) & 0x0F) | (data.size() << 4)), quint8(address), data);
 }
 QByteArray readRecord(int address) { return frame(0x5A, quint8(address >> 8), quint8(address)); }
-
-// An answer as the meter must send it: 64, the data bytes, their CRC.
-QByteArray readAnswer(const QByteArray& data) { return withCrc(data).prepend(char(0x64)); }
 
 const TimePoint t0 = TimePoint{} + 1000s;
 
