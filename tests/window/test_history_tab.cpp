@@ -31,6 +31,15 @@ class HistoryTabTest : public QObject {
 
     static void openHistory(TForm1& w) { child<QTabWidget>(w, "PageControl1")->setCurrentIndex(4); }
 
+    // The simulated meter at 10.03.2024 12:00.
+    static sim::Options at10March2024() {
+        sim::Options o;
+        o.contents.date = QDate(2024, 3, 10);
+        o.contents.hour = 12;
+        o.contents.minute = 0;
+        return o;
+    }
+
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -60,11 +69,7 @@ private slots:
     }
 
     void syncFillsMetersVisitsAndReports() {
-        sim::Options o;
-        o.contents.date = QDate(2024, 3, 10);
-        o.contents.hour = 12;
-        o.contents.minute = 0;
-        sim::Server meter(o);
+        sim::Server meter(at10March2024());
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
         const QString path = dir_.filePath(QStringLiteral("meters.sqlite"));
         QString error;
@@ -143,11 +148,7 @@ private slots:
     // «Обслуживание…» on the Info tab: the dialog, the clock question, the values shown, the
     // act written; the visit in the history, whose act is made again from there.
     void visitFromTheInfoTab() {
-        sim::Options o;
-        o.contents.date = QDate(2024, 3, 10);
-        o.contents.hour = 12;
-        o.contents.minute = 0;
-        sim::Server meter(o);
+        sim::Server meter(at10March2024());
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
         QString error;
         const store::Location location =
