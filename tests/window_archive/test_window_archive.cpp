@@ -33,6 +33,15 @@
 
 namespace {
 const QDate kToday(2015, 3, 15);
+
+// The simulated meter on kToday with its clock at hour:minute.
+sim::Options meterAt(int hour, int minute) {
+    sim::Options o;
+    o.contents.date = kToday;
+    o.contents.hour = hour;
+    o.contents.minute = minute;
+    return o;
+}
 const QString kTextFilter = QStringLiteral("текстовый файл (*.txt)");
 const QString kWorkbookFilter = QStringLiteral("таблица Excel (*.xls)");
 
@@ -81,6 +90,14 @@ class WindowArchiveTest : public QObject {
         child<QTabWidget>(w, "PageControl2")->setCurrentIndex(subTab);
         child<QDateEdit>(w, "DateTimePicker2")->setDate(from);
         child<QDateEdit>(w, "DateTimePicker3")->setDate(to);
+    }
+
+    // `w` on `meter`, shown, after a readout of today's minutes.
+    static void readTodaysMinutes(TForm1& w, const sim::Server& meter) {
+        w.selectPipe(meter.pipeName());
+        w.show();
+        openArchiveTab(w, 1, kToday, kToday);
+        child<QPushButton>(w, "Button1")->click();
     }
 
     QTemporaryDir dir;
@@ -180,11 +197,7 @@ private slots:
     }
 
     void saveBothFormats() {
-        sim::Options o;
-        o.contents.date = kToday;
-        o.contents.hour = 10;
-        o.contents.minute = 0;
-        sim::Server meter(o);
+        sim::Server meter(meterAt(10, 0));
         QVERIFY(meter.start());
         TForm1 w;
         w.selectPipe(meter.pipeName());
@@ -263,17 +276,10 @@ private slots:
         QFETCH(int, entry);
         QFETCH(QString, extension);
         QFETCH(QByteArray, begins);
-        sim::Options o;
-        o.contents.date = kToday;
-        o.contents.hour = 0;
-        o.contents.minute = 5;
-        sim::Server meter(o);
+        sim::Server meter(meterAt(0, 5));
         QVERIFY(meter.start());
         TForm1 w;
-        w.selectPipe(meter.pipeName());
-        w.show();
-        openArchiveTab(w, 1, kToday, kToday);
-        child<QPushButton>(w, "Button1")->click();
+        readTodaysMinutes(w, meter);
         QVERIFY(statusOf(w).startsWith("Завершено успешно"));
         const QString name = dir.filePath("minute-" + extension);
         modal::onNext<QFileDialog>([&](QFileDialog& d) {
@@ -301,17 +307,10 @@ private slots:
         QFETCH(int, entry);
         QFETCH(QString, name);
         QFETCH(QByteArray, begins);
-        sim::Options o;
-        o.contents.date = kToday;
-        o.contents.hour = 0;
-        o.contents.minute = 5;
-        sim::Server meter(o);
+        sim::Server meter(meterAt(0, 5));
         QVERIFY(meter.start());
         TForm1 w;
-        w.selectPipe(meter.pipeName());
-        w.show();
-        openArchiveTab(w, 1, kToday, kToday);
-        child<QPushButton>(w, "Button1")->click();
+        readTodaysMinutes(w, meter);
         QVERIFY(statusOf(w).startsWith("Завершено успешно"));
         const QString path = dir.filePath(name);
         QFile::remove(path);
@@ -339,11 +338,7 @@ private slots:
         QFETCH(int, subTab);
         QFETCH(QString, holds);
         QFETCH(QDate, first);
-        sim::Options o;
-        o.contents.date = kToday; // behind the PC's clock
-        o.contents.hour = 0;
-        o.contents.minute = 5;
-        sim::Server meter(o);
+        sim::Server meter(meterAt(0, 5)); // behind the PC's clock
         QVERIFY(meter.start());
         TForm1 w;
         w.selectPipe(meter.pipeName());
