@@ -91,6 +91,13 @@ class SettingsWindowTest : public QObject {
         return o;
     }
 
+    // The Settings tab shown on `meter`, its form filled.
+    static void formOn(TForm1& w, sim::Server& meter) {
+        openSettingsTab(w);
+        attach(w, meter);
+        fill(w);
+    }
+
     static void fill(TForm1& w) {
         child<QRadioButton>(w, "RadioButton2")->click();
         child<QRadioButton>(w, "RadioButton4")->click();
@@ -328,9 +335,7 @@ private slots:
         sim::Server meter(meterOptions());
         QVERIFY(meter.start());
         TForm1 w;
-        openSettingsTab(w);
-        attach(w, meter);
-        fill(w);
+        formOn(w, meter);
         QString question, caption;
         inNextMessageBox(QMessageBox::No, &question, &caption);
         child<QPushButton>(w, "Button2")->click();
@@ -345,9 +350,7 @@ private slots:
         sim::Server meter(meterOptions());
         QVERIFY(meter.start());
         TForm1 w;
-        openSettingsTab(w);
-        attach(w, meter);
-        fill(w);
+        formOn(w, meter);
         edit(w, "Edit11")->setText(QStringLiteral("10"));
         child<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2016, 6, 1));
         edit(w, "Edit13")->setText(QStringLiteral("07:45"));
@@ -388,9 +391,7 @@ private slots:
         sim::Server meter(meterOptions());
         QVERIFY(meter.start());
         TForm1 w;
-        openSettingsTab(w);
-        attach(w, meter);
-        fill(w);
+        formOn(w, meter);
         edit(w, "Edit11")->setText(QStringLiteral("10"));
         edit(w, "Edit13")->setText(QStringLiteral("07:45"));
         auto* control = w.findChild<QWidget*>(name);
@@ -413,9 +414,7 @@ private slots:
         sim::Server meter(meterOptions());
         QVERIFY(meter.start());
         TForm1 w;
-        openSettingsTab(w);
-        attach(w, meter);
-        fill(w);
+        formOn(w, meter);
         child<QCheckBox>(w, "CheckBox1")->setChecked(true);
         child<QCheckBox>(w, "CheckBox2")->setChecked(true);
         child<QDateEdit>(w, "DateTimePicker1")->setDate(QDate(2016, 6, 1));
