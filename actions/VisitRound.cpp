@@ -33,20 +33,6 @@ QString stepName(Step step) {
     return {};
 }
 
-QString stepCaption(Step step) {
-    switch (step) {
-    case Step::Info:
-        return QCoreApplication::translate("Visit", "Текущие значения и часы");
-    case Step::Settings:
-        return QCoreApplication::translate("Visit", "Настройки");
-    case Step::Sync:
-        return QCoreApplication::translate("Visit", "Архивы");
-    case Step::Clock:
-        return QCoreApplication::translate("Visit", "Установка часов");
-    }
-    return {};
-}
-
 QString infoItem(info::Row row) {
     static const char* const names[info::kRowCount] = {
         "flow", "velocity", "volume", "work_hours",   "idle_hours",       "battery",
@@ -126,14 +112,13 @@ Outcome setClock(line::Protocol& p, core::Frontend& frontend, const QLocale& loc
         settings::setClock(p, day, {set.time().hour(), set.time().minute()}, /*stamp=*/false);
     if (written)
         run.clockSetTo = set;
-    run.clockReadBack = readClock(p);
-    const bool taken = written && run.clockReadBack && set.secsTo(*run.clockReadBack) >= 0 &&
-                       set.secsTo(*run.clockReadBack) <= 120;
+    const std::optional<QDateTime> readBack = readClock(p);
+    const bool taken =
+        written && readBack && set.secsTo(*readBack) >= 0 && set.secsTo(*readBack) <= 120;
     if (taken)
         return Outcome::of(Outcome::Kind::Succeeded);
     if (written)
-        frontend.showError(core::texts::errorCaption(),
-                           clockNotTaken(set, run.clockReadBack, locale));
+        frontend.showError(core::texts::errorCaption(), clockNotTaken(set, readBack, locale));
     return Outcome::of(p.replySeen() ? Outcome::Kind::FinishedWithErrors : Outcome::Kind::NoAnswer);
 }
 
@@ -197,10 +182,8 @@ Run run(core::Session& session, const line::LinkTarget& target, const Request& r
         const settings::ReadResult read = settings::read(p, frontend, current, locale);
         session.noteFirmwareVersion(read.firmwareVersionByte);
         // Only settings read whole are kept: the act compares them with the next visit's.
-        if (read.outcome.succeeded()) {
+        if (read.outcome.succeeded())
             visit.noteSettings(QStringLiteral("read"), {}, settings::file::lines(read.form));
-            run.settings = read.form;
-        }
         record(Step::Settings, read.outcome);
         if (!goOn())
             return end();

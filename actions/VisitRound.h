@@ -24,7 +24,6 @@ namespace actions::visit {
 // The steps in the order the round takes them; their names are the store's.
 enum class Step { Info, Settings, Sync, Clock };
 QString stepName(Step step);     // "info", "settings", "sync", "clock"
-QString stepCaption(Step step);  // as the act and the status name it
 QString infoItem(info::Row row); // the Info row's name in the store: "flow", "battery", ...
 
 struct Request {
@@ -43,12 +42,9 @@ struct Run {
     std::optional<store::MeterIdentity> meter;
     std::optional<qint64> visitId;
     std::optional<info::Values> info;
-    std::optional<settings::SettingsForm> settings; // when the settings were read
     std::optional<store::sync::Result> sync;
     std::optional<qint64> clockDriftSeconds;
     std::optional<QDateTime> clockSetTo; // the time written, when the clock was set
-    // The meter's clock read back after it was set, when it could be read.
-    std::optional<QDateTime> clockReadBack;
 };
 
 // Which of two outcomes is the worse: a stop, then no answer, then a refusal, then errors.

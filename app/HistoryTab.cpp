@@ -327,10 +327,7 @@ void HistoryTab::writeAct() {
 void HistoryTab::sync(const line::LinkTarget& target) {
     store::Attachment& a = store::attachment(c_.session);
     if (!a.get()) {
-        c_.session.frontend().showError(
-            core::texts::errorCaption(),
-            store::texts::storeFailed(
-                a.location.text, a.location.enabled() ? a.openError : store::texts::storeOff()));
+        c_.session.frontend().showError(core::texts::errorCaption(), a.unavailable());
         return;
     }
     const actions::SyncRun run = actions::syncStore(c_.session, target, true, true);

@@ -8,7 +8,6 @@
 #include "core/Texts.h"
 #include "device/DeviceDates.h"
 #include "documents/VisitAct.h"
-#include "store/StoreTexts.h"
 #include "store/Visit.h"
 #include "ui_Form1.h"
 
@@ -83,11 +82,7 @@ void InfoTab::visit(const line::LinkTarget& target, const QString& engineer, boo
     core::Frontend& frontend = c_.session.frontend();
     // The visit keeps everything in the store: without one it does not start.
     if (!attachment.get()) {
-        frontend.showError(
-            core::texts::errorCaption(),
-            store::texts::storeFailed(attachment.location.text, attachment.location.enabled()
-                                                                    ? attachment.openError
-                                                                    : store::texts::storeOff()));
+        frontend.showError(core::texts::errorCaption(), attachment.unavailable());
         return;
     }
     const actions::visit::Run run =

@@ -22,11 +22,8 @@ namespace {
 store::Store* needStore(CliContext& context) {
     store::Attachment& a = store::attachment(context.session);
     store::Store* s = a.get();
-    if (!s) {
-        const QString reason = a.location.enabled() ? a.openError : store::texts::storeOff();
-        context.frontend.showError(core::texts::errorCaption(),
-                                   store::texts::storeFailed(a.location.text, reason));
-    }
+    if (!s)
+        context.frontend.showError(core::texts::errorCaption(), a.unavailable());
     return s;
 }
 
@@ -292,18 +289,18 @@ int runVisit(CliContext& context, CommandArgs& args) {
                     : QJsonValue());
     if (run.sync)
         putRings(context, *run.sync);
+    // The act, from the store the round has just written.
     core::Outcome save = core::Outcome::of(core::Outcome::Kind::Succeeded);
+    QJsonValue written;
     if (pdf && run.visitId) {
-        store::Store* s = store::attachment(context.session).get();
         const QString reason =
-            s ? documents::writeVisitAct(*s, *run.visitId, *pdf) : store::texts::storeOff();
+            documents::writeVisitAct(*store::attachment(context.session).get(), *run.visitId, *pdf);
         if (reason.isEmpty())
-            context.put(QStringLiteral("pdf"), *pdf);
+            written = *pdf;
         else
             save = core::Outcome::saveFailed(*pdf, reason);
     }
-    if (!context.data.contains(QStringLiteral("pdf")))
-        context.put(QStringLiteral("pdf"), QJsonValue());
+    context.put(QStringLiteral("pdf"), written);
     return context.finish(core::withSave(run.outcome, save));
 }
 

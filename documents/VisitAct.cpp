@@ -245,19 +245,20 @@ QString writeVisitAct(store::Store& store, qint64 visitId, const QString& file) 
 
     // The live values as the Info tab showed them.
     html += heading(QCoreApplication::translate("VisitAct", "Текущие значения"));
+    // The Info tab's own captions (its texts), without their colons.
     const std::pair<const char*, const char*> infoRows[] = {
-        {"flow", QT_TRANSLATE_NOOP("VisitAct", "Текущий расход, м3/ч")},
-        {"velocity", QT_TRANSLATE_NOOP("VisitAct", "Скорость потока, м/с")},
-        {"volume", QT_TRANSLATE_NOOP("VisitAct", "Накопленный объём, м3")},
-        {"work_hours", QT_TRANSLATE_NOOP("VisitAct", "Время работы, часов")},
-        {"idle_hours", QT_TRANSLATE_NOOP("VisitAct", "Время простоя, часов")},
-        {"battery", QT_TRANSLATE_NOOP("VisitAct", "Напряжение батареи, В")},
+        {"flow", QT_TRANSLATE_NOOP("Info", "Текущий расход, м3/ч:")},
+        {"velocity", QT_TRANSLATE_NOOP("Info", "Скорость потока, м/с:")},
+        {"volume", QT_TRANSLATE_NOOP("Info", "Накопленный объём, м3:")},
+        {"work_hours", QT_TRANSLATE_NOOP("Info", "Время работы, часов:")},
+        {"idle_hours", QT_TRANSLATE_NOOP("Info", "Время простоя, часов:")},
+        {"battery", QT_TRANSLATE_NOOP("Info", "Напряжение батареи, В:")},
     };
     QString live;
     for (const auto& [item, caption] : infoRows) {
         const QString text = info.value(QLatin1String(item)).trimmed();
-        live +=
-            row(QCoreApplication::translate("VisitAct", caption), text.isEmpty() ? dash() : text);
+        live += row(QCoreApplication::translate("Info", caption).chopped(1),
+                    text.isEmpty() ? dash() : text);
     }
     live += row(QCoreApplication::translate("VisitAct", "Состояние"),
                 stateText(info.value(QStringLiteral("flow"))));

@@ -47,6 +47,10 @@ Store* Attachment::get() {
     return store.get();
 }
 
+QString Attachment::unavailable() const {
+    return texts::storeFailed(location.text, location.enabled() ? openError : texts::storeOff());
+}
+
 Attachment& attachment(core::Session& session) { return session.kept<Attachment>(); }
 
 Visit::Visit(core::Session& session, QString action, const line::LinkTarget& target)

@@ -32,6 +32,8 @@ struct Attachment {
 
     // The open store; null when it is off or cannot be opened (openError says why).
     Store* get();
+    // The "Ошибка" message when get() gave null: the store and why it is not there.
+    QString unavailable() const;
 };
 Attachment& attachment(core::Session& session);
 

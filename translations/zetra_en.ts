@@ -1860,22 +1860,6 @@ weight, litres/pulse:</translation>
 <context>
     <name>Visit</name>
     <message>
-        <source>Текущие значения и часы</source>
-        <translation>Live values and clock</translation>
-    </message>
-    <message>
-        <source>Настройки</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Архивы</source>
-        <translation>Archives</translation>
-    </message>
-    <message>
-        <source>Установка часов</source>
-        <translation>Setting the clock</translation>
-    </message>
-    <message>
         <source>Установить часы прибора по времени ПК?</source>
         <translation>Set the meter&apos;s clock to the PC&apos;s time?</translation>
     </message>
@@ -1977,30 +1961,6 @@ weight, litres/pulse:</translation>
     <message>
         <source>Текущие значения</source>
         <translation>Live values</translation>
-    </message>
-    <message>
-        <source>Текущий расход, м3/ч</source>
-        <translation>Flow rate, m3/h</translation>
-    </message>
-    <message>
-        <source>Скорость потока, м/с</source>
-        <translation>Flow velocity, m/s</translation>
-    </message>
-    <message>
-        <source>Накопленный объём, м3</source>
-        <translation>Total volume, m3</translation>
-    </message>
-    <message>
-        <source>Время работы, часов</source>
-        <translation>Operating time, hours</translation>
-    </message>
-    <message>
-        <source>Время простоя, часов</source>
-        <translation>Idle time, hours</translation>
-    </message>
-    <message>
-        <source>Напряжение батареи, В</source>
-        <translation>Battery voltage, V</translation>
     </message>
     <message>
         <source>Состояние</source>

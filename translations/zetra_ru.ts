@@ -1863,22 +1863,6 @@
 <context>
     <name>Visit</name>
     <message>
-        <source>Текущие значения и часы</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Настройки</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Архивы</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Установка часов</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Установить часы прибора по времени ПК?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1979,30 +1963,6 @@
     </message>
     <message>
         <source>Текущие значения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Текущий расход, м3/ч</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Скорость потока, м/с</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Накопленный объём, м3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Время работы, часов</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Время простоя, часов</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Напряжение батареи, В</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
