@@ -54,6 +54,8 @@ struct Bench : MeterBench {
         meter.withMeter([](sim::Meter& m) { m.clearLog(); });
         std::optional<QStringList> lines;
         run(target(pipe), [&] {
+            if (attemptMs > 0)
+                protocol.link()->setTimeouts(line::ReadTimeouts{0, 0, attemptMs});
             archive::Readout r =
                 archive::readArchive(protocol, frontend, kind, interval, archives, locale);
             lines = r.lines;
@@ -80,6 +82,7 @@ struct Bench : MeterBench {
 
     archive::Archives archives;
     QLocale locale{QLocale::Russian, QLocale::Russia};
+    int attemptMs = 0; // when set, how long an attempt waits for its answer instead
 };
 
 QByteArray bytesOf(const archive::Record& r) {
@@ -361,6 +364,39 @@ private slots:
         QVERIFY(lines->at(6).startsWith("15.03.2015 23:59 "));
         QVERIFY(lines->at(6 + 7199).startsWith("11.03.2015 00:00 "));
         QVERIFY(lines->last().startsWith("Итого:          "));
+    }
+
+    // The meter falls silent in the middle of a long readout: the readout ends after ten
+    // transactions without a byte, not after thousands, and its report says what was read. On
+    // the pipe each attempt is shortened from its 4 s: the silent transactions are counted,
+    // the wait is not what ends the readout.
+    void aSilentMeterEndsALongReadout_data() { ports(); }
+    void aSilentMeterEndsALongReadout() {
+        QFETCH(bool, pipe);
+        sim::Options o = meterOptions(10, 0);
+        o.faults.push_back(*sim::parseFault(QStringLiteral("silence@40-")));
+        Bench b(o);
+        QVERIFY(b.start());
+        if (pipe)
+            b.attemptMs = 100;
+        const auto lines = b.read(pipe, Kind::Minute, {todayNumber() - 2, todayNumber() - 1});
+        QVERIFY(lines);
+        QVERIFY2(b.frontend.status().startsWith(QStringLiteral("Завершено c 10 ошибками")),
+                 qPrintable(b.frontend.status()));
+        QVERIFY2(lines->first().startsWith(
+                     QStringLiteral("Минутный архив. Прервано: прочитано с 14.03.2015 ")) &&
+                     lines->first().endsWith(QStringLiteral(" по 14.03.2015 23:59")),
+                 qPrintable(lines->first()));
+        // The frames the meter took without answering: ten records, each asked three times.
+        QSet<quint16> unanswered;
+        int frames = 0;
+        for (const sim::FrameRecord& f : b.meter.frames())
+            if (!f.faults.empty()) {
+                unanswered.insert(f.address);
+                ++frames;
+            }
+        QCOMPARE(unanswered.size(), 10);
+        QCOMPARE(frames, 30);
     }
 
     // Day 4 of the five-day cycle at 23:59: the first record is the last of the area.

@@ -6,6 +6,7 @@
 #include "link/Link.h"
 #include "tests/cli/SimProcess.h"
 #include "tests/support/FirmwareImageFile.h"
+#include "tests/support/Frames.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -314,15 +315,8 @@ private slots:
         QCOMPARE(r.out.last(), QStringLiteral("Прервано пользователем"));
         QVERIFY(!r.log.contains(QLatin1String("ReadMemory 24 1 2/3")));
         const QStringList lines = r.log.split(QLatin1Char('\n'));
-        const auto stampOf = [&](const QString& what) {
-            for (const QString& line : lines)
-                if (line.contains(what))
-                    return QDateTime::fromString(line.left(23),
-                                                 QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
-            return QDateTime();
-        };
-        const QDateTime asked = stampOf(QStringLiteral("ReadMemory 24 1 1/3"));
-        const QDateTime gaveUp = stampOf(QStringLiteral("<   timeout"));
+        const QDateTime asked = test_frames::stampOf(lines, QStringLiteral("ReadMemory 24 1 1/3"));
+        const QDateTime gaveUp = test_frames::stampOf(lines, QStringLiteral("<   timeout"));
         QVERIFY2(asked.isValid() && gaveUp.isValid(), qPrintable(r.log));
         QVERIFY2(asked.msecsTo(gaveUp) < line::kPipeTimeouts.totalConstantMs, qPrintable(r.log));
     }

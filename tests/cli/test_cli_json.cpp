@@ -256,7 +256,7 @@ void CliJsonTest::commandAgreesWithItsTextRun_data() {
             "values/firmware_date": "2015-03-15", "values/low_battery": false, "values/error": false,
             "values/lp": false})");
     // The failed items on the pty, where an attempt gives up after 32 ms, not 4 s.
-    row("info, battery not read", "--fault drop@addr=1274", "info --port {pty}", 1,
+    row("info, battery not read", "--fault badcrc@addr=1274", "info --port {pty}", 1,
         R"({"outcome": "errors", "status": "Завершено с ошибками", "rows/5/text": "",
             "values/battery_v": null})");
     row("info, low battery, low power", "--set mem:24=91", "info", 0,

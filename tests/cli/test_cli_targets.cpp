@@ -6,7 +6,6 @@
 #include "tests/cli/SimProcess.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,12 +56,10 @@ private slots:
             path = dir.filePath(QStringLiteral("link"));
             QVERIFY(QFile::link(dir.filePath(target.mid(5)), path));
         }
-        QElapsedTimer clock;
-        clock.start();
-        const CliRun r =
-            CliRun::run({"--json", "--pipe", sim->pipe(), "--log", path, "info"}, 20000);
-        QVERIFY2(clock.elapsed() < 10000, "the log held the run up");
-        QVERIFY(!r.out.isEmpty());
+        // A log that cannot be written (a FIFO with no reader would block its opening for
+        // ever) must not hold the run up: it ends on its own, with its output.
+        const CliRun r = CliRun::run({"--json", "--pipe", sim->pipe(), "--log", path, "info"});
+        QVERIFY2(!r.out.isEmpty(), "the log held the run up");
         const QJsonObject o = QJsonDocument::fromJson(r.out.last().toUtf8()).object();
         QCOMPARE(o.value(QStringLiteral("command")).toString(), QStringLiteral("info"));
         QCOMPARE(r.exitCode == 0, works);

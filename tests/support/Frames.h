@@ -3,6 +3,8 @@
 #include "link/Crc8.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QStringList>
 
 // Bytes on the line as the tests write them.
 namespace test_frames {
@@ -19,6 +21,14 @@ inline QByteArray withCrc(QByteArray bytes) {
 // A complete read answer: the acknowledgement, the data and the CRC over the data.
 inline QByteArray readAnswer(const QByteArray& data) {
     return QByteArray(1, char(0x64)) + withCrc(data);
+}
+
+// The time stamp of the first exchange-log line holding `what`; invalid when none does.
+inline QDateTime stampOf(const QStringList& logLines, const QString& what) {
+    for (const QString& line : logLines)
+        if (line.contains(what))
+            return QDateTime::fromString(line.left(23), QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    return QDateTime();
 }
 
 } // namespace test_frames
