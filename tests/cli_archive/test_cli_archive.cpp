@@ -61,6 +61,16 @@ const QStringList kRecords{"--set", "mem:1253=40420F0000080700",
                            "--set", "archive:3480=0000000000000000",
                            // 13.03.2015 (slot 434)
                            "--set", "archive:3472=00093D00001C2084"};
+
+// zetra-cli reads `archive` from `from` to `to` on the pipe of a meter holding kRecords and
+// saves it to `file`, with `options` after.
+Run readAndSave(const char* archive, const char* from, const char* to, const QString& file,
+                const QStringList& options = {}) {
+    SimProcess sim(meter(kRecords));
+    if (!sim.ready())
+        return Run();
+    return cli(QStringList{"--pipe", sim.pipe(), archive, from, to, "--save", file} + options);
+}
 const QStringList kDailyReport{
     "Суточный архив с 13.03.2015 по 15.03.2015",
     "",
@@ -185,11 +195,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, format);
         QFETCH(QString, written);
-        SimProcess sim(meter(kRecords));
-        QVERIFY(sim.ready());
-        const Run r = cli(QStringList{"--pipe", sim.pipe(), "daily", "13.03.2015", "15.03.2015",
-                                      "--save", dir.filePath(name)} +
-                          format);
+        const Run r = readAndSave("daily", "13.03.2015", "15.03.2015", dir.filePath(name), format);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 3 записей"));
         QCOMPARE(fileBytes(dir.filePath(written)), crlfWindows1251(kDailyReport));
@@ -207,11 +213,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, format);
         QFETCH(QString, written);
-        SimProcess sim(meter(kRecords));
-        QVERIFY(sim.ready());
-        const Run r = cli(QStringList{"--pipe", sim.pipe(), "minute", "15.03.2015", "15.03.2015",
-                                      "--save", dir.filePath(name)} +
-                          format);
+        const Run r = readAndSave("minute", "15.03.2015", "15.03.2015", dir.filePath(name), format);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.last(), QStringLiteral("Завершено успешно. Прочитано 631 записей"));
         QVERIFY(fileBytes(dir.filePath(written)).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
@@ -243,11 +245,7 @@ private slots:
         QFETCH(QStringList, format);
         QFETCH(QString, written);
         QFETCH(QByteArray, begins);
-        SimProcess sim(meter(kRecords));
-        QVERIFY(sim.ready());
-        const Run r = cli(QStringList{"--pipe", sim.pipe(), "daily", "13.03.2015", "15.03.2015",
-                                      "--save", dir.filePath(name)} +
-                          format);
+        const Run r = readAndSave("daily", "13.03.2015", "15.03.2015", dir.filePath(name), format);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.mid(0, kDailyReport.size()), kDailyReport);
         const QByteArray bytes = fileBytes(dir.filePath(written));
@@ -271,11 +269,8 @@ private slots:
     }
 
     void unwritableFileFailsTheCommand() {
-        SimProcess sim(meter(kRecords));
-        QVERIFY(sim.ready());
         const QString file = dir.filePath("no/such/folder/r.txt");
-        const Run r =
-            cli({"--pipe", sim.pipe(), "daily", "15.03.2015", "15.03.2015", "--save", file});
+        const Run r = readAndSave("daily", "15.03.2015", "15.03.2015", file);
         QCOMPARE(r.exitCode, 1);
         // The readout is still printed; the status says the file was not saved, and why.
         QVERIFY(r.out.size() > 3);

@@ -2,10 +2,9 @@
 // pipe: every value read is either the meter's own or reported as failed, never the answer to
 // another request.
 
-#include "link/PipeLink.h"
 #include "link/Protocol.h"
-#include "link/SerialLink.h"
 #include "sim/Sim.h"
+#include "tests/support/MeterBench.h"
 
 #include <QtTest>
 
@@ -76,11 +75,7 @@ private slots:
             o.faults.push_back(sim::Fault::late(lateMs));
         sim::Server meter(o);
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
-        std::unique_ptr<line::Link> link;
-        if (transport == Transport::Pty)
-            link = line::SerialLink::open(meter.ptyPath(), line::kConnectionTimeouts);
-        else
-            link = line::PipeLink::open(meter.pipeName());
+        std::unique_ptr<line::Link> link = openLink(meter, transport == Transport::Pipe);
         QVERIFY(link);
         line::Protocol protocol;
         protocol.setLink(link.get());

@@ -2,10 +2,9 @@
 // answer that never comes; an answer that does come late is still never taken for another
 // request's. Over the pseudo-terminal and over the pipe.
 
-#include "link/PipeLink.h"
 #include "link/Protocol.h"
-#include "link/SerialLink.h"
 #include "sim/Sim.h"
+#include "tests/support/MeterBench.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -63,12 +62,7 @@ private slots:
             o.faults.push_back(*sim::parseFault(f));
         sim::Server meter(o);
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
-        const bool pty = transport == Transport::Pty;
-        std::unique_ptr<line::Link> link;
-        if (pty)
-            link = line::SerialLink::open(meter.ptyPath(), line::kConnectionTimeouts);
-        else
-            link = line::PipeLink::open(meter.pipeName());
+        std::unique_ptr<line::Link> link = openLink(meter, transport == Transport::Pipe);
         QVERIFY(link);
         line::Protocol protocol;
         protocol.setLink(link.get());

@@ -20,6 +20,34 @@ class ProtocolTest : public QObject {
     int progressSteps = 0;
     int pauses = 0;
 
+    // Plays a script on the link: what arrives on each write ("-" nothing, "10!" an answer whose
+    // CRC is broken), what arrives while owed answers are awaited. Reads memory 24, 23 and 22;
+    // each one's byte in hexadecimal or "fail".
+    QString playScript(const QStringList& onWrite, const QStringList& whileWaiting) {
+        auto bytesOf = [](const QString& text) {
+            QByteArray out;
+            for (const QString& one : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                if (one == QLatin1String("-"))
+                    continue;
+                QByteArray a = readAnswer(QByteArray::fromHex(one.left(2).toLatin1()));
+                if (one.endsWith(QLatin1Char('!'))) // a broken CRC
+                    a[a.size() - 1] = char(~a[a.size() - 1]);
+                out += a;
+            }
+            return out;
+        };
+        for (const QString& w : onWrite)
+            link.answer(bytesOf(w));
+        for (const QString& w : whileWaiting)
+            link.arrivals.push_back(bytesOf(w));
+        QStringList got;
+        for (quint16 address : {24, 23, 22})
+            got << (protocol.ReadMemory(address, 1)
+                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
+                        : QStringLiteral("fail"));
+        return got.join(QLatin1Char(' '));
+    }
+
 private slots:
     void init() {
         link = ScriptedLink();
@@ -188,28 +216,7 @@ private slots:
         QFETCH(QStringList, onWrite);
         QFETCH(QStringList, whileWaiting);
         QFETCH(QString, outcome);
-        auto bytesOf = [](const QString& text) {
-            QByteArray out;
-            for (const QString& one : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                if (one == QLatin1String("-"))
-                    continue;
-                QByteArray a = readAnswer(QByteArray::fromHex(one.left(2).toLatin1()));
-                if (one.endsWith(QLatin1Char('!'))) // a broken CRC
-                    a[a.size() - 1] = char(~a[a.size() - 1]);
-                out += a;
-            }
-            return out;
-        };
-        for (const QString& w : onWrite)
-            link.answer(bytesOf(w));
-        for (const QString& w : whileWaiting)
-            link.arrivals.push_back(bytesOf(w));
-        QStringList got;
-        for (quint16 address : {24, 23, 22})
-            got << (protocol.ReadMemory(address, 1)
-                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
-                        : QStringLiteral("fail"));
-        QCOMPARE(got.join(QLatin1Char(' ')), outcome);
+        QCOMPARE(playScript(onWrite, whileWaiting), outcome);
     }
 
     // The retry answered, the first attempt's answer still owed: lost, or late like the one
@@ -229,21 +236,7 @@ private slots:
         QFETCH(QStringList, onWrite);
         QFETCH(QStringList, whileWaiting);
         QFETCH(QString, outcome);
-        for (const QString& w : onWrite) {
-            QByteArray bytes;
-            for (const QString& one : w.split(QLatin1Char(' ')))
-                if (one != QLatin1String("-"))
-                    bytes += readAnswer(QByteArray::fromHex(one.toLatin1()));
-            link.answer(bytes);
-        }
-        for (const QString& w : whileWaiting)
-            link.arrivals.push_back(readAnswer(QByteArray::fromHex(w.toLatin1())));
-        QStringList got;
-        for (quint16 address : {24, 23, 22})
-            got << (protocol.ReadMemory(address, 1)
-                        ? QString::number(protocol.at(1), 16).rightJustified(2, QLatin1Char('0'))
-                        : QStringLiteral("fail"));
-        QCOMPARE(got.join(QLatin1Char(' ')), outcome);
+        QCOMPARE(playScript(onWrite, whileWaiting), outcome);
         QVERIFY(link.longestWaitMs <= line::Protocol::kDoubtfulAnswerWaitMs);
     }
 

@@ -42,6 +42,19 @@ struct Trace {
     }
 };
 
+// The program's side of one link to the simulated meter: the link, its protocol, and what
+// went each way.
+struct Client {
+    explicit Client(std::unique_ptr<line::Link> opened) : link(std::move(opened)) {
+        if (link)
+            p.setLink(link.get());
+        trace.attach(p);
+    }
+    std::unique_ptr<line::Link> link;
+    line::Protocol p;
+    Trace trace;
+};
+
 QByteArray bufferBytes(const line::Protocol& p, int count) {
     return QByteArray(reinterpret_cast<const char*>(p.buffer()) + 1, count);
 }
@@ -150,12 +163,10 @@ private slots:
             link->close();
         }
         QTRY_COMPARE_WITH_TIMEOUT(disconnects.load(), 1, 2000);
-        auto link = line::PipeLink::open(server.pipeName());
-        QVERIFY(link);
-        line::Protocol p;
-        p.setLink(link.get());
-        Trace trace;
-        trace.attach(p);
+        Client c(line::PipeLink::open(server.pipeName()));
+        QVERIFY(c.link);
+        line::Protocol& p = c.p;
+        Trace& trace = c.trace;
         QVERIFY(p.ReadMemory(24, 1));
         QCOMPARE(trace.sent, 1);
     }
@@ -185,12 +196,10 @@ private slots:
         o.faults.push_back(Fault::late(45, Selector::request(1)));
         Server server(o);
         QVERIFY(server.start());
-        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
-        QVERIFY(link);
-        line::Protocol p;
-        p.setLink(link.get());
-        Trace trace;
-        trace.attach(p);
+        Client c(line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts));
+        QVERIFY(c.link);
+        line::Protocol& p = c.p;
+        Trace& trace = c.trace;
         QVERIFY(p.ReadMemory(24, 1));
         QCOMPARE(trace.sent, 2);
         QCOMPARE(trace.received[0], QByteArray());
@@ -221,12 +230,10 @@ private slots:
         Server server(o);
         QVERIFY(server.start());
         server.setFaults({*parseFault(spec)});
-        auto link = line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts);
-        QVERIFY(link);
-        line::Protocol p;
-        p.setLink(link.get());
-        Trace trace;
-        trace.attach(p);
+        Client c(line::SerialLink::open(server.ptyPath(), line::kConnectionTimeouts));
+        QVERIFY(c.link);
+        line::Protocol& p = c.p;
+        Trace& trace = c.trace;
         QCOMPARE(p.ReadMemory(1271, 2), succeeds);
         QCOMPARE(trace.sent, attempts);
         QCOMPARE(server.frameCount(), attempts);

@@ -8,6 +8,19 @@
 
 #include <utility>
 
+// Where the meter is reached: its pty as the port list names it (the name, a blank, a
+// description), or its pipe.
+inline line::LinkTarget targetOf(const sim::Server& meter, bool pipe) {
+    return pipe ? line::LinkTarget::pipe(meter.pipeName())
+                : line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
+}
+
+// A bare link to the meter, opened as a connection opens it: the pty with the connection's
+// time-outs, the pipe with its own. Null when it did not open.
+inline std::unique_ptr<line::Link> openLink(const sim::Server& meter, bool pipe) {
+    return line::opener::open(targetOf(meter, pipe), line::kConnectionTimeouts).link;
+}
+
 // One simulated meter and the program's side of it, as the window and zetra-cli hold it: the
 // frontend that records what the engineer would see, and the session with its protocol.
 struct MeterBench {
@@ -20,12 +33,7 @@ struct MeterBench {
 
     bool start() { return meter.start(); }
 
-    // The meter's pty as the port list names it (the name, a blank, a description), or its
-    // pipe.
-    line::LinkTarget target(bool pipe = false) const {
-        return pipe ? line::LinkTarget::pipe(meter.pipeName())
-                    : line::LinkTarget::serialPort(meter.ptyPath() + QStringLiteral(" "));
-    }
+    line::LinkTarget target(bool pipe = false) const { return targetOf(meter, pipe); }
 
     // Runs `branch` in a connection (the identity check first); false when it never ran.
     template <class Branch>

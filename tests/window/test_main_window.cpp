@@ -2,6 +2,7 @@
 #include "link/PortList.h"
 #include "sim/Sim.h"
 #include "tests/support/Controls.h"
+#include "tests/support/InfoReadout.h"
 #include "tests/support/PtyLine.h"
 
 #include <QApplication>
@@ -140,10 +141,7 @@ private slots:
         sim::Server meter;
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
         TForm1 w;
-        w.show();
-        w.selectPipe(meter.pipeName());
-        child<QPushButton>(w, "Button1")->click();
-        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QCOMPARE(readInfoOver(w, meter.pipeName()), QStringLiteral("Завершено успешно"));
         QVERIFY(child<QLabel>(w, "Label39")->isEnabled());
         QCOMPARE(child<QLabel>(w, "StatusPanel0")->toolTip(), QString());
         const QString date = child<QLabel>(w, "Label39")->text();
@@ -161,9 +159,7 @@ private slots:
         QVERIFY2(when.startsWith("Значения прочитаны ") && when.endsWith(", не текущие"),
                  qPrintable(when));
 
-        w.selectPipe(meter.pipeName());
-        child<QPushButton>(w, "Button1")->click();
-        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QCOMPARE(readInfoOver(w, meter.pipeName()), QStringLiteral("Завершено успешно"));
         QVERIFY(child<QLabel>(w, "Label39")->isEnabled());
         QCOMPARE(child<QLabel>(w, "StatusPanel0")->toolTip(), QString());
         QVERIFY(!child<QLabel>(w, "Label45")->text().startsWith("Значения"));
@@ -188,10 +184,7 @@ private slots:
         sim::Server meter(o);
         QVERIFY2(meter.start(), qPrintable(meter.errorString()));
         TForm1 w;
-        w.show();
-        w.selectPipe(meter.pipeName());
-        child<QPushButton>(w, "Button1")->click();
-        QCOMPARE(statusOf(w), QStringLiteral("Завершено успешно"));
+        QCOMPARE(readInfoOver(w, meter.pipeName()), QStringLiteral("Завершено успешно"));
         const QString text = child<QLabel>(w, "Label45")->text();
         if (expected.isEmpty()) {
             QCOMPARE(text, QString());
