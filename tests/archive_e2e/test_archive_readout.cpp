@@ -67,7 +67,7 @@ struct Bench : MeterBench {
     // The requests after the identity check, one per transaction (repeated attempts once).
     QList<Request> requests() {
         QList<Request> list;
-        for (const sim::FrameRecord& f : meter.frames()) {
+        for (const sim::FrameRecord& f : transactions()) {
             const Request r{f.command, f.address};
             if (!list.isEmpty() && list.last() == r && f.faults.size())
                 continue;

@@ -33,8 +33,8 @@ Outcome readInfo(Transport transport, sim::Options options) {
     });
     out.status = bench.frontend.status();
     out.finalPosition = bench.frontend.progressPosition;
-    out.frames = bench.meter.frameCount();
-    out.log = bench.meter.frames();
+    out.log = bench.transactions();
+    out.frames = int(out.log.size());
     return out;
 }
 

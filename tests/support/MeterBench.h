@@ -7,6 +7,7 @@
 #include "tests/support/RecordingFrontend.h"
 
 #include <utility>
+#include <vector>
 
 // Where the meter is reached: its pty as the port list names it (the name, a blank, a
 // description), or its pipe.
@@ -44,6 +45,17 @@ struct MeterBench {
             return branch();
         });
         return ran;
+    }
+
+    // The frames the meter took, one for each request the program meant: a repeat of a request
+    // the meter had answered without a fault is left out (the program asked again only because
+    // a busy machine took the answer after its time-out). Repeats after a fault all stay.
+    std::vector<sim::FrameRecord> transactions() const {
+        std::vector<sim::FrameRecord> kept;
+        for (const sim::FrameRecord& f : meter.frames())
+            if (kept.empty() || f.raw != kept.back().raw || !kept.back().faults.empty())
+                kept.push_back(f);
+        return kept;
     }
 
     QByteArray bytes(sim::Space space, int address, int count) {
