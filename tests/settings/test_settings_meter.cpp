@@ -508,7 +508,8 @@ private slots:
         settings::SettingsForm form = writeForm();
         form.clearDaily = form.clearMinute = true;
         b.write(form);
-        QCOMPARE(b.frontend.status(), QStringLiteral("Завершено успешно"));
+        QVERIFY2(b.frontend.status() == QStringLiteral("Завершено успешно"),
+                 qPrintable(b.frontend.status() + '\n' + b.frontend.messages.join('\n')));
         QCOMPARE(b.frontend.maxima.last(), 2 * 7200 - 1);
         std::vector<int> addresses;
         for (const auto& f : b.transactions())
